@@ -1,0 +1,34 @@
+// Extended value to report and heading text, by the tool's own method.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "solve/number_format.h"
+
+namespace pivora {
+
+// The decimal form 0.d1d2d3... x 10^exponent, rounded half up to `precision`
+// significant digits on an 18-digit string. Zero and subnormals have no
+// digits; exponent 0x7FFF marks infinity and 0x8000 (as unsigned) NaN.
+struct DecimalForm {
+  std::int16_t exponent = 0;
+  bool negative = false;
+  int count = 0;    // 0..18 digits, no trailing '0'
+  char digits[18] = {};
+};
+
+DecimalForm DecimalDigits(Extended value, int precision);
+
+// Precision clamped to 2..18; exponent digits outside 0..4 count as 0.
+std::string FormatGeneral(Extended value, int precision, int exponentDigits,
+                          const NumberFormat& format);
+
+// Precision 15, no exponent padding, the locale's decimal separator: plain
+// digits for every whole number of at most 15 digits.
+std::string FormatWhole(Extended value);
+
+// b when b >= a, otherwise a: MaxOf(v, 0) is +0 for every v <= 0.
+Extended MaxOf(Extended a, Extended b);
+
+}  // namespace pivora

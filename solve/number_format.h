@@ -1,0 +1,29 @@
+// Number settings and the power-of-ten scaling shared by parsing and formatting.
+#pragma once
+
+#include "solver/extended.h"
+
+namespace pivora {
+
+// The settings passed to ParseNumber and FormatGeneral: only the decimal
+// separator is ever read.
+struct NumberFormat {
+  char decimalSeparator = '.';
+};
+
+// The Solve command's settings: the locale's number settings, read afresh on
+// every call, with the decimal separator then set to ".".
+NumberFormat SolveNumberFormat();
+
+// The locale's own settings, decimal separator included (FormatWhole's).
+NumberFormat LocaleNumberFormat();
+
+// x * 10^n by the three power-of-ten tables, at most three roundings; not
+// always the extended value nearest to x * 10^n. n >= 5120 gives infinity,
+// n <= -5120 gives +0.
+Extended ScaleByPowerOfTen(Extended x, int n);
+
+// The value truncated toward zero.
+int TruncToInt(Extended value);
+
+}  // namespace pivora

@@ -1,0 +1,71 @@
+// The texts of one grid by (column, row), independent of the column and row
+// counts, with the counts and the current cell. Plain C++: the Qt model is a
+// thin adapter over it, and handlers and tests use it without any window.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "solve/grid_cells.h"
+
+namespace pivora {
+
+// Told about every change, so a view can show it. All calls come after the
+// change has been made, except AboutToMoveCurrent.
+class CellStoreObserver {
+ public:
+  virtual ~CellStoreObserver() = default;
+  virtual void CellChanged(int column, int row) = 0;
+  virtual void CountsChanged() = 0;
+  // The in-place editor stores its text into the current cell here.
+  virtual void AboutToMoveCurrent() = 0;
+  virtual void CurrentMoved() = 0;
+};
+
+class CellStore final : public GridCells {
+ public:
+  // Columns 0..52 and rows 0..50: the largest indices the handlers use.
+  static constexpr int kColumns = 53;
+  static constexpr int kRows = 51;
+
+  CellStore(int columnCount, int rowCount);
+
+  // Any cell inside the range, inside or outside the counts; a cell never
+  // written reads as the empty text. Cells outside the range read as empty
+  // and ignore writes.
+  std::string_view Text(int column, int row) const override;
+  void SetText(int column, int row, std::string_view text) override;
+
+  int ColumnCount() const { return columnCount_; }
+  int RowCount() const { return rowCount_; }
+  // k below 1 counts as 1; the present count changes nothing; no cell text
+  // ever changes. A current cell outside the new count moves to its last
+  // column (row).
+  void SetColumnCount(int k);
+  void SetRowCount(int k);
+
+  int CurrentColumn() const { return currentColumn_; }
+  int CurrentRow() const { return currentRow_; }
+  // Nothing happens when already current; otherwise the editor stores its
+  // text, then the current cell moves.
+  void MakeColumnCurrent(int column);
+  void MakeRowCurrent(int row);
+
+  void SetObserver(CellStoreObserver* observer) { observer_ = observer; }
+
+  friend bool operator==(const CellStore& a, const CellStore& b);
+
+ private:
+  static bool InRange(int column, int row);
+  void MoveCurrent(int column, int row);
+
+  std::array<std::string, static_cast<std::size_t>(kColumns) * kRows> texts_{};
+  int columnCount_;
+  int rowCount_;
+  int currentColumn_ = 1;
+  int currentRow_ = 1;
+  CellStoreObserver* observer_ = nullptr;
+};
+
+}  // namespace pivora
