@@ -1,0 +1,43 @@
+// The handlers of the main window's events, written against the window
+// operations so that the Qt window, the plain-object window of the tests and
+// the command-line front end run the same code.
+#pragma once
+
+#include <string>
+
+#include "ui/window_operations.h"
+
+namespace pivora {
+
+// The widget that raised an event. Handlers never look at it; they only pass
+// it on to FormActivate.
+using Sender = const void*;
+
+// Footer text, headings of both grids, cell (1, 1) current in both.
+void FormActivate(WindowOperations& window, Sender sender);
+// One-step changes of NVars and NCons: resize the grids, keep what was typed.
+void NVarsChange(WindowOperations& window, Sender sender);
+void NConsChange(WindowOperations& window, Sender sender);
+// Double clicks: empty both grids (hidden cells too) and the memo; the memo.
+void TabDblClick(WindowOperations& window, Sender sender);
+void SolDblClick(WindowOperations& window, Sender sender);
+
+// What one run of the solve command ended with.
+struct SolveClickOutcome {
+  enum class Kind { kReport, kInputError };
+  Kind kind = Kind::kReport;
+  // kInputError: the faulty cell and the text it held before the fault mark.
+  bool inObjectiveGrid = false;
+  int column = 0;
+  int row = 0;
+  std::string faultyText;
+  // kReport: the result came from the exact re-solve.
+  bool exact = false;
+};
+
+// Reads the grids, solves, writes the report. Throws FloatingPointError when
+// the solver meets an invalid operation, a division by zero or an overflow;
+// the memo then stays empty and the defaults written stay.
+SolveClickOutcome SolveClick(WindowOperations& window, Sender sender);
+
+}  // namespace pivora
