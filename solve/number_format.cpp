@@ -1,6 +1,13 @@
 #include "solve/number_format.h"
 
+#include <cfenv>
+#include <climits>
 #include <clocale>
+#include <cmath>
+#include <limits>
+
+#include "solve/fp_mode.h"
+#include "solve/power_tables.h"
 
 namespace pivora {
 
@@ -16,6 +23,48 @@ NumberFormat SolveNumberFormat() {
   NumberFormat format = LocaleNumberFormat();
   format.decimalSeparator = '.';
   return format;
+}
+
+Extended ScaleByPowerOfTen(Extended x, int n) {
+  constexpr int kLimit = 5120;
+  if (n == 0) return x;
+  // Beyond the tables: a bound, not an arithmetic result, so no flag is raised.
+  if (n >= kLimit) return std::copysign(std::numeric_limits<Extended>::infinity(), x);
+  if (n <= -kLimit) return 0.0L;
+
+  const int a = n < 0 ? -n : n;
+  const Extended low = kTenToThe[a % 32];
+  const int middle = (a / 32) % 16;
+  const int high = a / 512;
+  // Each step is one extended multiplication or division, rounded on its own,
+  // smallest factor first.
+  if (n > 0) {
+    x = x * low;
+    if (middle != 0) x = x * kTenToThe32Times[middle];
+    if (high != 0) x = x * kTenToThe512Times[high];
+  } else {
+    x = x / low;
+    if (middle != 0) x = x / kTenToThe32Times[middle];
+    if (high != 0) x = x / kTenToThe512Times[high];
+  }
+  return x;
+}
+
+int TruncToInt(Extended value) {
+  long whole = 0;
+  {
+    RoundingTowardZero towardZero;
+    SettleExtended(value);
+    whole = std::lrint(value);
+    __asm__ volatile("" : "+m"(whole) : : "memory");
+  }
+  if (whole < INT_MIN || whole > INT_MAX) {
+    // Out of range or NaN: the x87 answer for a 32-bit store, the invalid flag
+    // and the integer-indefinite value.
+    std::feraiseexcept(FE_INVALID);
+    return INT_MIN;
+  }
+  return static_cast<int>(whole);
 }
 
 }  // namespace pivora

@@ -1,0 +1,153 @@
+#include "solve/format_number.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "solve/extended_encoding.h"
+
+namespace pivora {
+
+namespace {
+
+constexpr std::int16_t kInfinityExponent = 0x7FFF;
+constexpr std::int16_t kNanExponent = static_cast<std::int16_t>(0x8000);
+constexpr std::uint64_t kTenToThe17 = 100'000'000'000'000'000ULL;
+constexpr std::uint64_t kTenToThe18 = 10 * kTenToThe17;
+
+int ClampPrecision(int precision) { return std::clamp(precision, 2, 18); }
+
+// floor(b' * 19728 / 65536) + 1 for the unbiased binary exponent b': one more
+// than log10(2) * b' rounded down, with 19728 / 65536 slightly below log10(2).
+int EstimateDecimalExponent(int biasedExponent) {
+  return (((biasedExponent - 16383) * 19728) >> 16) + 1;
+}
+
+// y rounded to an integer, ties to even, in the standing rounding.
+Extended RoundToInteger(Extended y) { return std::nearbyint(y); }
+
+// Rounds the 18-digit string half up (on the magnitude) to `precision` digits,
+// keeping at most 18; a carry past the first digit leaves "1" and raises the
+// exponent. Returns the digits kept, trailing zeros included.
+int RoundDigits(char (&digits)[18], int precision, std::int16_t& exponent) {
+  if (precision >= 18 || digits[precision] < '5') return precision;
+  int last = precision - 1;
+  while (last >= 0 && digits[last] == '9') --last;
+  if (last < 0) {
+    digits[0] = '1';
+    ++exponent;
+    return 1;
+  }
+  ++digits[last];
+  return last + 1;
+}
+
+void AppendExponent(std::string& text, int exponent, int exponentDigits) {
+  text += 'E';
+  if (exponent < 0) text += '-';
+  char buffer[8];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(exponent));
+  const int length = static_cast<int>(end - buffer);
+  if (length < exponentDigits) text.append(static_cast<std::size_t>(exponentDigits - length), '0');
+  text.append(buffer, end);
+}
+
+}  // namespace
+
+DecimalForm DecimalDigits(Extended value, int precision) {
+  DecimalForm form;
+  const ExtendedEncoding encoding = EncodingOf(value);
+  switch (encoding.kind) {
+    case ExtendedKind::kZeroOrSubnormal:
+      return form;
+    case ExtendedKind::kInfinity:
+      form.exponent = kInfinityExponent;
+      form.negative = encoding.negative;
+      return form;
+    case ExtendedKind::kNan:
+    case ExtendedKind::kInvalid:
+      form.exponent = kNanExponent;
+      return form;
+    case ExtendedKind::kNormal:
+      break;
+  }
+
+  int exponent = EstimateDecimalExponent(encoding.biasedExponent);
+  Extended y = ScaleByPowerOfTen(std::fabs(value), 18 - exponent);
+  y = RoundToInteger(y);
+  if (y >= 1e18L) {
+    y = y / 10;
+    ++exponent;
+  }
+  y = RoundToInteger(y);
+  std::uint64_t whole = static_cast<std::uint64_t>(y);
+  if (whole >= kTenToThe18) {
+    // 10^18 exactly, after y rounded up to 10^19 and was divided by ten: the
+    // same value as 0.1 x 10^(exponent + 1), and 18 digits must hold it.
+    whole = kTenToThe17;
+    ++exponent;
+  }
+
+  for (int i = 17; i >= 0; --i) {
+    form.digits[i] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  }
+  form.exponent = static_cast<std::int16_t>(exponent);
+  int count = RoundDigits(form.digits, ClampPrecision(precision), form.exponent);
+  while (count > 0 && form.digits[count - 1] == '0') --count;
+  std::fill(form.digits + count, form.digits + 18, '\0');
+  form.count = count;
+  form.negative = encoding.negative;
+  return form;
+}
+
+std::string FormatGeneral(Extended value, int precision, int exponentDigits,
+                          const NumberFormat& format) {
+  precision = ClampPrecision(precision);
+  if (exponentDigits < 0 || exponentDigits > 4) exponentDigits = 0;
+  const DecimalForm form = DecimalDigits(value, precision);
+  if (form.exponent == kInfinityExponent) return form.negative ? "-INF" : "INF";
+  if (form.exponent == kNanExponent) return "NAN";
+
+  std::string text;
+  text.reserve(32);
+  if (form.negative) text += '-';
+  const int e = form.exponent;
+  const std::string_view digits(form.digits, static_cast<std::size_t>(form.count));
+  if (e > precision || e < -3) {
+    text += digits.front();
+    if (digits.size() > 1) {
+      text += format.decimalSeparator;
+      text += digits.substr(1);
+    }
+    AppendExponent(text, e - 1, exponentDigits);
+  } else if (e <= 0) {
+    text += '0';
+    if (!digits.empty()) {
+      text += format.decimalSeparator;
+      text.append(static_cast<std::size_t>(-e), '0');
+      text += digits;
+    }
+  } else {
+    const std::size_t whole = static_cast<std::size_t>(e);
+    text += digits.substr(0, whole);
+    if (digits.size() < whole) text.append(whole - digits.size(), '0');
+    if (digits.size() > whole) {
+      text += format.decimalSeparator;
+      text += digits.substr(whole);
+    }
+  }
+  return text;
+}
+
+std::string FormatWhole(Extended value) {
+  return FormatGeneral(value, 15, 0, LocaleNumberFormat());
+}
+
+Extended MaxOf(Extended a, Extended b) {
+  // A quiet comparison: a NaN operand gives a, without raising invalid.
+  return std::isgreaterequal(b, a) ? b : a;
+}
+
+}  // namespace pivora
