@@ -13,14 +13,14 @@ namespace pivora {
 
 // 10^i for i = 0..31; exact up to 10^27, rounded from 10^28 on.
 inline constexpr std::array<Extended, 32> kTenToThe = {
-    1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L,
-    1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L,
-    1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L};
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L,
+    1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L,
+    1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L};
 
 // 10^(32 j) for j = 1..15; index 0 holds 1 and is never used.
 inline constexpr std::array<Extended, 16> kTenToThe32Times = {
-    1.0L, 1e32L, 1e64L, 1e96L, 1e128L, 1e160L, 1e192L, 1e224L, 1e256L, 1e288L, 1e320L,
-    1e352L, 1e384L, 1e416L, 1e448L, 1e480L};
+    1.0L,   1e32L,  1e64L,  1e96L,  1e128L, 1e160L, 1e192L, 1e224L,
+    1e256L, 1e288L, 1e320L, 1e352L, 1e384L, 1e416L, 1e448L, 1e480L};
 
 // 10^(512 k) for k = 1..9; index 0 holds 1 and is never used.
 inline constexpr std::array<Extended, 10> kTenToThe512Times = {

@@ -18,7 +18,9 @@ const NumberFormat kDot{'.'};
 
 Extended Parsed(std::string_view text) { return ParseNumber(text, kDot, 0.0L); }
 
-std::string Report(Extended value, int precision) { return FormatGeneral(value, precision, 2, kDot); }
+std::string Report(Extended value, int precision) {
+  return FormatGeneral(value, precision, 2, kDot);
+}
 
 TEST(FormatGeneralTest, ReportValuesToTheCharacter) {
   const Extended inf = std::numeric_limits<Extended>::infinity();
@@ -73,8 +75,7 @@ TEST(FormatGeneralTest, ReportValuesToTheCharacter) {
       {"subnormal", Parsed("1e-4940"), 10, "0"},
       {"negative subnormal", -std::numeric_limits<Extended>::denorm_min(), 10, "0"},
   };
-  for (const auto& row : rows)
-    EXPECT_EQ(Report(row.value, row.precision), row.text) << row.name;
+  for (const auto& row : rows) EXPECT_EQ(Report(row.value, row.precision), row.text) << row.name;
 }
 
 TEST(FormatGeneralTest, ExponentDigitsAreALeastWidth) {
