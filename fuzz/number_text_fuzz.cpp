@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -53,11 +54,29 @@ bool MatchesGeneralForm(std::string_view text) {
   return i == text.size();
 }
 
-void CheckFormat(Extended value, int precision, int exponentDigits) {
+std::string CheckFormat(Extended value, int precision, int exponentDigits) {
   std::feclearexcept(FE_ALL_EXCEPT);
-  const std::string text = pivora::FormatGeneral(value, precision, exponentDigits, {'.'});
+  std::string text = pivora::FormatGeneral(value, precision, exponentDigits, {'.'});
   if (std::fetestexcept(kFaults) != 0) Fail("formatting raised a flag", text);
   if (!MatchesGeneralForm(text)) Fail("formatted text breaks the general form", text);
+  return text;
+}
+
+// All 18 digits parse back to within half a unit of the last one, plus the
+// few roundings of the two scalings.
+void CheckRoundTrip(Extended value, const std::string& text) {
+  const Extended back =
+      pivora::ParseNumber(text, {'.'}, std::numeric_limits<Extended>::quiet_NaN());
+  if (std::isnan(back)) {
+    // Rounded up to 18 digits, the largest values lie beyond the range.
+    if (std::fabs(value) > 1e4932L) return;
+    Fail("18 digits do not parse back", text);
+  }
+  const pivora::DecimalForm form = pivora::DecimalDigits(value, 18);
+  const Extended magnitude = std::fabs(value);
+  const Extended ulp = magnitude - std::nextafter(magnitude, 0.0L);
+  const Extended tolerance = 0.51L * pivora::ScaleByPowerOfTen(1.0L, form.exponent - 18) + 8 * ulp;
+  if (std::fabs(back - value) > tolerance) Fail("18 digits do not parse back", text);
 }
 
 void CheckParse(std::string_view text) {
@@ -67,7 +86,7 @@ void CheckParse(std::string_view text) {
   if (std::fetestexcept(kFaults) != 0) Fail("parsing left a flag set", text);
   if (std::memcmp(&value, &sentinel, 10) == 0) return;
   if (!std::isfinite(value)) Fail("parsing accepted a non-finite value", text);
-  CheckFormat(value, 18, 2);
+  CheckRoundTrip(value, CheckFormat(value, 18, 2));
   CheckFormat(value, 10, 2);
 }
 

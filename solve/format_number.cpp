@@ -83,8 +83,10 @@ DecimalForm DecimalDigits(Extended value, int precision) {
   y = RoundToInteger(y);
   std::uint64_t whole = static_cast<std::uint64_t>(y);
   if (whole >= kTenToThe18) {
-    // 10^18 exactly, after y rounded up to 10^19 and was divided by ten: the
-    // same value as 0.1 x 10^(exponent + 1), and 18 digits must hold it.
+    // 10^18 exactly would take 19 digits; it could only come from a y rounded
+    // up to 10^19 and divided by ten. No value next to a power of ten reaches
+    // it (checked over the whole range); should one, 0.1 x 10^(exponent + 1)
+    // is the same value in 18 digits.
     whole = kTenToThe17;
     ++exponent;
   }

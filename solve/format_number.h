@@ -9,8 +9,13 @@
 namespace pivora {
 
 // The decimal form 0.d1d2d3... x 10^exponent, rounded half up to `precision`
-// significant digits on an 18-digit string. Zero and subnormals have no
-// digits; exponent 0x7FFF marks infinity and 0x8000 (as unsigned) NaN.
+// (clamped to 2..18) significant digits on an 18-digit string. Zero and
+// subnormals (pseudo-denormals too) have no digits; exponent 0x7FFF marks
+// infinity and 0x8000 (as unsigned) NaN, which also stands for the encodings
+// the x87 refuses as operands (unnormals, pseudo-infinities, pseudo-NaNs).
+// Below 2^-680 the first digit may be '0'. Expects round-to-nearest, as the
+// standing mode has; raises no invalid, zero-divide or overflow flag on any
+// bit pattern.
 struct DecimalForm {
   std::int16_t exponent = 0;
   bool negative = false;
@@ -21,6 +26,7 @@ struct DecimalForm {
 DecimalForm DecimalDigits(Extended value, int precision);
 
 // Precision clamped to 2..18; exponent digits outside 0..4 count as 0.
+// "0" for zero and subnormals, "INF"/"-INF", "NAN" as DecimalDigits marks them.
 std::string FormatGeneral(Extended value, int precision, int exponentDigits,
                           const NumberFormat& format);
 
@@ -28,7 +34,8 @@ std::string FormatGeneral(Extended value, int precision, int exponentDigits,
 // digits for every whole number of at most 15 digits.
 std::string FormatWhole(Extended value);
 
-// b when b >= a, otherwise a: MaxOf(v, 0) is +0 for every v <= 0.
+// b when b >= a, otherwise a: MaxOf(v, 0) is +0 for every v <= 0. The
+// comparison is quiet: a NaN gives a without raising invalid.
 Extended MaxOf(Extended a, Extended b);
 
 }  // namespace pivora

@@ -19,11 +19,13 @@ NumberFormat SolveNumberFormat();
 NumberFormat LocaleNumberFormat();
 
 // x * 10^n by the three power-of-ten tables, at most three roundings; not
-// always the extended value nearest to x * 10^n. n >= 5120 gives infinity,
-// n <= -5120 gives +0.
+// always the extended value nearest to x * 10^n. n >= 5120 gives infinity with
+// the sign of x, n <= -5120 gives +0; neither bound raises a flag.
 Extended ScaleByPowerOfTen(Extended x, int n);
 
-// The value truncated toward zero.
+// The value truncated toward zero, converted under toward-zero rounding; the
+// caller's rounding is restored. NaN and values outside the int range raise
+// the invalid-operation flag and give INT_MIN, as the x87 store does.
 int TruncToInt(Extended value);
 
 }  // namespace pivora
