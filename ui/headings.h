@@ -1,0 +1,32 @@
+// The fixed texts that FormActivate writes: the footer's credit line and the
+// headings of both grids. Blanks are counted exactly; headings are drawn
+// left-aligned, so leading blanks move them towards the middle of a column.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/window_operations.h"
+
+namespace pivora {
+
+inline constexpr std::string_view kFooterText =
+    "Pivora v6.0  -  Simplex-Methode in 80-Bit-Arithmetik  -  von den Pivora-Entwicklern";
+
+inline constexpr std::string_view kConstraintCornerHeading = "        A";  // NB (0, 0)
+inline constexpr std::string_view kObjectiveCornerHeading = "        c";   // ZF (0, 0)
+inline constexpr std::string_view kObjectiveRowHeading = "       ZF";     // ZF (0, 1)
+inline constexpr std::string_view kRelationHeading = " <=   >=    =";   // NB (n + 1, 0)
+inline constexpr std::string_view kRightHandSideHeading = "        b";    // NB (n + 2, 0)
+
+// "       x" and the numeral of j: the heading of variable column j.
+std::string VariableHeading(int j);
+// "     NB " and the numeral of p: the heading of constraint row p.
+std::string ConstraintHeading(int p);
+
+// Column 1, then row 1 of NB, then column 1, then row 1 of ZF: each grid's
+// editor stores its text first, then stays on (1, 1), which every grid has
+// and no rotation moves.
+void MakeFirstCellCurrent(WindowOperations& window);
+
+}  // namespace pivora
