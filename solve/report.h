@@ -1,0 +1,45 @@
+// The result report: the solver's status and solution table as the lines the
+// memo Sol shows. Lines are Latin-1 byte strings.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "solve/number_format.h"
+#include "solver/tables.h"
+
+namespace pivora {
+
+inline constexpr std::string_view kNoSolutionLine = "KEINE L\xD6SUNG!";
+inline constexpr std::string_view kUnboundedLine = "L\xD6SUNG UNENDLICH!";
+inline constexpr std::string_view kInputErrorLine = "EINGABEFEHLER!";
+inline constexpr std::string_view kFaultMark = "  FEHLER!";
+
+// 5E-10 as the extended value nearest to it (biased exponent 0x3FE0,
+// significand 0x89705F4136B4A597). Entries strictly below it in magnitude
+// print as 0.
+Extended ZeroThreshold();
+Extended SnapToZero(Extended value);
+
+struct ReportSettings {
+  bool details = true;   // slack lines and the [±...] magnitudes of negative entries
+  int precision = 10;    // Digits: significant digits of every value
+  NumberFormat format;   // the solve command's number settings
+};
+
+// The lines to append to the emptied memo, in order. A full report (status
+// 1..50) starts with an empty line that the command deletes after appending
+// all of them; `dropFirstLine` says so. No feasible solution and an unbounded
+// objective give their single line and nothing to delete.
+struct Report {
+  std::vector<std::string> lines;
+  bool dropFirstLine = false;
+};
+
+// `tableau` is the one the solver read (its Max/Min flag names the optimum
+// Zmax or Zmin); `solutions` and `status` are what the solver returned.
+Report WriteReport(const Tableau& tableau, int m, int n, const SolutionTable& solutions,
+                   SolveStatus status, const ReportSettings& settings);
+
+}  // namespace pivora
