@@ -4,7 +4,9 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "solve/extended_encoding.h"
@@ -139,6 +141,25 @@ TEST(ParseNumberTest, ReadsOnlyTheGivenView) {
   EXPECT_TRUE(std::isnan(Parse(std::string_view(buffer + 1, 0))));
   const char exponent[] = "1e55";
   EXPECT_EQ(Parse(std::string_view(exponent, 3)), 1e5L);
+}
+
+// Each text in a heap block of exactly its length, no terminator after it, so
+// the sanitizer build catches any read past the end.
+TEST(ParseNumberTest, TextsEndingMidNumberAreNotReadPast) {
+  const struct {
+    std::string_view text;
+    Extended expected;
+  } rows[] = {{"1e", 1.0L},  {"1e-", 1.0L}, {"2.", 2.0L},
+              {"-.", -0.0L}, {"3 ", 3.0L},  {"45e1", 450.0L}};
+  for (const auto& row : rows) {
+    const auto block = std::make_unique<char[]>(row.text.size());
+    std::memcpy(block.get(), row.text.data(), row.text.size());
+    EXPECT_TRUE(SameBits(Parse(std::string_view(block.get(), row.text.size())), row.expected))
+        << row.text;
+  }
+  const auto sign = std::make_unique<char[]>(1);
+  sign[0] = '+';
+  EXPECT_TRUE(std::isnan(Parse(std::string_view(sign.get(), 1))));
 }
 
 TEST(ParseNumberTest, TheDecimalSeparatorComesFromTheFormat) {
