@@ -1,7 +1,9 @@
-// The exchange-method simplex: setup, equality, feasibility and optimisation
-// phases, then the search for alternative optimal vertices.
+// The exchange-method simplex on extended values: setup, equality,
+// feasibility and optimisation phases, then the search for alternative
+// optimal vertices.
 #pragma once
 
+#include "solver/simplex_record.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -10,21 +12,15 @@ namespace pivora {
 // Reads the tableau and never changes it; fills columns 1..status of
 // `solutions` at an optimum and leaves it untouched otherwise.
 // Throws FloatingPointError on an invalid operation, a division by zero or an
-// overflow; no decision is ever taken on a value that overflowed.
+// overflow; no decision is ever taken on a value that overflowed. The caller's
+// floating-point flags and modes are as before afterwards.
+// Where a phase's own rule comes back to an earlier basis, the phase is
+// finished by a least-index rule, so every run ends; on every problem where
+// the phases' own rules end, they alone decide.
 void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                 SolveStatus& status);
 
-// What one run saw, for the checks that certify its result.
-struct SimplexRecord {
-  WorkTableau work;      // the WorkTableau when the phases ended (at the first
-                         // optimum: right after StoreSolution(1), before the search)
-  int stopRow = 0;       // status 0: the row that proved infeasibility
-  int stopColumn = 0;    // status -1: the entering column with no limiting row
-  long exchanges = 0;    // Pivot calls in the whole run, the search included
-  bool cycled = false;   // a phase returned to an earlier basis and finished by
-                         // the least-index rule
-};
-
+// The same, also telling what the run saw (see SimplexRecord).
 void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                 SolveStatus& status, SimplexRecord& record);
 

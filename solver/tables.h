@@ -1,12 +1,13 @@
 // The solver's fixed-size tables, indexed as the method states them:
 // Tableau and WorkTableau rows and columns from 1, SolutionTable rows from 0
-// and columns from 1. Nothing here allocates.
+// and columns from 1. Nothing here allocates for Extended entries.
 #pragma once
 
 #include <array>
 #include <cassert>
 #include <cmath>
 #include <cstddef>
+#include <type_traits>
 
 #include "solver/extended.h"
 
@@ -16,26 +17,30 @@ inline constexpr int kMaxVariables = 50;
 inline constexpr int kMaxConstraints = 50;
 inline constexpr int kMaxSolutions = 50;
 
-// A Rows x Cols table addressed (row, column) from FirstRow / FirstCol.
-template <int Rows, int Cols, int FirstRow, int FirstCol>
-class ExtendedTable {
+// A Rows x Cols table of V addressed (row, column) from FirstRow / FirstCol.
+// Rows are contiguous: &t(i, j) + 1 == &t(i, j + 1) within a row.
+template <class V, int Rows, int Cols, int FirstRow, int FirstCol>
+class Table {
  public:
+  using Value = V;
   static constexpr int kRows = Rows;
   static constexpr int kCols = Cols;
   static constexpr int kFirstRow = FirstRow;
   static constexpr int kFirstCol = FirstCol;
 
-  Extended& operator()(int row, int col) { return cells_[Index(row, col)]; }
-  const Extended& operator()(int row, int col) const { return cells_[Index(row, col)]; }
+  V& operator()(int row, int col) { return cells_[Index(row, col)]; }
+  const V& operator()(int row, int col) const { return cells_[Index(row, col)]; }
 
-  void Fill(Extended value) { cells_.fill(value); }
+  void Fill(const V& value) { cells_.fill(value); }
 
-  // Compares the bits of the numbers, not their values, so two tables that
-  // differ only in the sign of a zero are not equal.
-  friend bool operator==(const ExtendedTable& a, const ExtendedTable& b) {
+  // For floating-point entries compares the bits of the numbers, not their
+  // values, so two tables that differ only in the sign of a zero are not equal.
+  friend bool operator==(const Table& a, const Table& b) {
     for (std::size_t k = 0; k < a.cells_.size(); ++k) {
-      if (!(a.cells_[k] == b.cells_[k]) || std::signbit(a.cells_[k]) != std::signbit(b.cells_[k]))
-        return false;
+      if (!(a.cells_[k] == b.cells_[k])) return false;
+      if constexpr (std::is_floating_point_v<V>) {
+        if (std::signbit(a.cells_[k]) != std::signbit(b.cells_[k])) return false;
+      }
     }
     return true;
   }
@@ -46,19 +51,28 @@ class ExtendedTable {
     assert(col >= FirstCol && col < FirstCol + Cols);
     return static_cast<std::size_t>(row - FirstRow) * Cols + static_cast<std::size_t>(col - FirstCol);
   }
-  std::array<Extended, static_cast<std::size_t>(Rows) * Cols> cells_{};
+  std::array<V, static_cast<std::size_t>(Rows) * Cols> cells_{};
 };
+
+template <int Rows, int Cols, int FirstRow, int FirstCol>
+using ExtendedTable = Table<Extended, Rows, Cols, FirstRow, FirstCol>;
+
+// RunSimplex's working copy over any number type: row labels in column n+2,
+// column labels in row m+2.
+template <class V>
+using BasicWorkTableau = Table<V, kMaxConstraints + 2, kMaxVariables + 2, 1, 1>;
+
+// Column k is the k-th optimal basic solution: row 0 the objective value,
+// rows 1..n the variables x[j], rows n+1..n+m the slacks y[i].
+template <class V>
+using BasicSolutionTable = Table<V, kMaxVariables + kMaxConstraints + 1, kMaxSolutions, 0, 1>;
 
 // Rows 1..m: coefficients, right-hand side in column n+1, relation code in n+2.
 // Row m+1: objective coefficients, constant 0 in n+1, Max/Min flag in n+2.
 using Tableau = ExtendedTable<kMaxConstraints + 2, kMaxVariables + 2, 1, 1>;
 
-// RunSimplex's working copy: row labels in column n+2, column labels in row m+2.
-using WorkTableau = ExtendedTable<kMaxConstraints + 2, kMaxVariables + 2, 1, 1>;
-
-// Column k is the k-th optimal basic solution: row 0 the objective value,
-// rows 1..n the variables x[j], rows n+1..n+m the slacks y[i].
-using SolutionTable = ExtendedTable<kMaxVariables + kMaxConstraints + 1, kMaxSolutions, 0, 1>;
+using WorkTableau = BasicWorkTableau<Extended>;
+using SolutionTable = BasicSolutionTable<Extended>;
 
 // 0 no feasible solution, -1 unbounded, 1..50 the number of optimal basic
 // solutions stored. -1 is the only negative value set.

@@ -1,0 +1,37 @@
+// Floating-point faults of a solve: the sticky flags are tested, never the
+// hardware traps, so the faults turn into one C++ exception type.
+#pragma once
+
+#include <cfenv>
+
+namespace pivora {
+
+// Holds the floating-point environment for one solve: saves the caller's,
+// clears every sticky flag (so earlier work cannot leak in), masks all
+// exceptions and rounds to nearest; restores the caller's on destruction.
+class FloatingPointScope {
+ public:
+  FloatingPointScope();
+  ~FloatingPointScope();
+  FloatingPointScope(const FloatingPointScope&) = delete;
+  FloatingPointScope& operator=(const FloatingPointScope&) = delete;
+
+ private:
+  std::fenv_t saved_;
+};
+
+// Makes `value` count as read by an unknown party here: everything that
+// computes it (and, for a table, every store into it) is done before this
+// point, so a flag test that follows sees those operations.
+template <class T>
+inline void ExposeToFlagTest(const T& value) {
+  asm volatile("" : : "r"(&value) : "memory");
+}
+
+// Throws FloatingPointError if an overflow, a division by zero or an invalid
+// operation has happened since the scope began. An overflow is reported
+// first: with finite inputs an invalid operation can only follow the
+// infinity of an overflow, and the overflow is the cause the user can act on.
+void CheckFloatingPointFlags();
+
+}  // namespace pivora

@@ -1,0 +1,102 @@
+// The least-index rules that finish a phase once its own rule has come back
+// to an earlier basis. Variables are ordered x[1..n], then y[1..m]; both rules
+// end after finitely many exchanges in exact arithmetic (Bland, 1977).
+#pragma once
+
+#include "solver/simplex_run.h"
+
+namespace pivora {
+
+// Optimisation: the entering column is the free one with a positive
+// objective-row entry whose variable comes first; 0 if none (optimal).
+template <class Arith>
+int ChooseLeastIndexColumn(SimplexRun<Arith>& run) {
+  int s = 0;
+  int bestOrder = 0;
+  for (int j = 1; j <= run.n; ++j) {
+    if (!run.ColumnFree(j) || !(run.w(run.m + 1, j) > 0)) continue;
+    const int order = run.OrderOf(run.ColumnLabel(j));
+    if (s == 0 || order < bestOrder) {
+      s = j;
+      bestOrder = order;
+    }
+  }
+  return s;
+}
+
+// Feasibility in row r (negative constant): the free column with a positive
+// entry in row r whose variable comes first; 0 if none (infeasible).
+template <class Arith>
+int ChooseLeastIndexColumnIn(SimplexRun<Arith>& run, int r) {
+  int s = 0;
+  int bestOrder = 0;
+  for (int j = 1; j <= run.n; ++j) {
+    if (!run.ColumnFree(j) || !(run.w(r, j) > 0)) continue;
+    const int order = run.OrderOf(run.ColumnLabel(j));
+    if (s == 0 || order < bestOrder) {
+      s = j;
+      bestOrder = order;
+    }
+  }
+  return s;
+}
+
+// The leaving row for column s among `candidate` rows with a negative entry
+// in column s: the smallest |W(i, n+1) / W(i, s)|, ties to the basic variable
+// that comes first. 0 if no candidate row limits the column.
+template <class Arith, class Candidate>
+int ChooseLeastIndexRow(SimplexRun<Arith>& run, int s, Candidate candidate) {
+  using Value = typename Arith::Value;
+  Value best = Arith::InitialRatio();
+  bool haveBest = false;
+  int r = 0;
+  int bestOrder = 0;
+  for (int i = 1; i <= run.m; ++i) {
+    if (!(run.w(i, s) < 0) || !candidate(i)) continue;
+    const Value ratio = Arith::Abs(run.w(i, run.n + 1) / run.w(i, s));
+    const int order = run.OrderOf(run.RowLabel(i));
+    const bool better = Arith::RatioBeats(ratio, best, haveBest) ||
+                        (haveBest && ratio == best && order < bestOrder);
+    if (better) {
+      best = ratio;
+      haveBest = true;
+      r = i;
+      bestOrder = order;
+    }
+  }
+  ExposeToFlagTest(best);
+  ExposeToFlagTest(r);
+  Arith::CheckFlags();
+  return Arith::RatioLimits(best, haveBest) ? r : 0;
+}
+
+// Optimisation: Bland's leaving row for column s.
+template <class Arith>
+int ChooseLeastIndexRatioRow(SimplexRun<Arith>& run, int s) {
+  return ChooseLeastIndexRow(run, s, [](int) { return true; });
+}
+
+// Feasibility: raises the value of the negative row r along column s (its
+// entry there is positive) as far as the rows that are already non-negative
+// allow, or until row r reaches 0. Row r is the pivot row when it limits the
+// step (it wins ties), and then ends non-negative; otherwise a non-negative
+// row limits it and every non-negative row stays non-negative. This is
+// Bland's rule applied to "maximise row r" over the non-negative rows, so it
+// ends, and the set of non-negative rows never shrinks.
+template <class Arith>
+int ChooseFeasibilityRow(SimplexRun<Arith>& run, int r, int s) {
+  const int n = run.n;
+  const int limiting = ChooseLeastIndexRow(run, s, [&](int i) {
+    return i != r && !(run.w(i, n + 1) < 0);
+  });
+  if (limiting == 0) return r;
+  using Value = typename Arith::Value;
+  // Row r's own limit: the step that brings its constant to 0.
+  const Value own = Arith::Abs(run.w(r, n + 1) / run.w(r, s));
+  const Value other = Arith::Abs(run.w(limiting, n + 1) / run.w(limiting, s));
+  ExposeToFlagTest(own);
+  Arith::CheckFlags();
+  return other < own ? limiting : r;
+}
+
+}  // namespace pivora

@@ -1,0 +1,111 @@
+// The three phases of the exchange method. Each returns true when the next
+// stage may follow and false when the run has ended (infeasible or unbounded,
+// with the proving row or column in the record).
+#pragma once
+
+#include "solver/cycle_guard.h"
+#include "solver/least_index.h"
+#include "solver/simplex_run.h"
+
+namespace pivora {
+
+// Exchanges the zero variable of every equation out of the basis: the first
+// row labelled 0, the first free column with a non-zero entry in it. An
+// equation left with no such entry is redundant when its constant is 0
+// (relabelled as the slack y[r] of value 0) and infeasible otherwise. Each
+// pass removes one zero label, so the phase ends.
+template <class Arith>
+bool RunEqualityPhase(SimplexRun<Arith>& run) {
+  for (;;) {
+    int r = 0;
+    for (int i = 1; i <= run.m && r == 0; ++i) {
+      if (run.RowLabel(i) == 0) r = i;
+    }
+    if (r == 0) return true;
+    int s = 0;
+    for (int j = 1; j <= run.n && s == 0; ++j) {
+      if (run.ColumnFree(j) && !(run.w(r, j) == 0)) s = j;
+    }
+    if (s != 0) {
+      run.Exchange(r, s);
+    } else if (!(run.w(r, run.n + 1) == 0)) {
+      run.record.stopRow = r;
+      return false;
+    } else {
+      run.RowLabel(r) = Arith::FromInt(-r);
+    }
+  }
+}
+
+// Removes negative constants: the first row with a negative constant, the
+// first free column with a positive entry in it, no ratio test. When that
+// rule comes back to an earlier basis, the phase goes on by the least-index
+// rule with a ratio test that keeps the non-negative rows non-negative.
+template <class Arith>
+bool RunFeasibilityPhase(SimplexRun<Arith>& run) {
+  CycleGuard<typename Arith::Value> guard(run.w, run.m, run.n);
+  bool leastIndex = false;
+  for (;;) {
+    int r = 0;
+    for (int i = 1; i <= run.m && r == 0; ++i) {
+      if (run.w(i, run.n + 1) < 0) r = i;
+    }
+    if (r == 0) return true;
+    int s = 0;
+    if (leastIndex) {
+      s = ChooseLeastIndexColumnIn(run, r);
+    } else {
+      for (int j = 1; j <= run.n && s == 0; ++j) {
+        if (run.ColumnFree(j) && run.w(r, j) > 0) s = j;
+      }
+    }
+    if (s == 0) {
+      run.record.stopRow = r;
+      return false;
+    }
+    run.Exchange(leastIndex ? ChooseFeasibilityRow(run, r, s) : r, s);
+    if (!leastIndex && guard.Repeated()) {
+      leastIndex = true;
+      run.record.cycled = true;
+    }
+  }
+}
+
+// Raises sigma * z: the free column with the largest positive objective-row
+// entry (first column on ties), the row of the smallest ratio (first row on
+// ties). When that rule comes back to an earlier basis (degenerate problems
+// such as Beale's), the phase goes on by Bland's least-index rule.
+template <class Arith>
+bool RunOptimisationPhase(SimplexRun<Arith>& run) {
+  using Value = typename Arith::Value;
+  CycleGuard<Value> guard(run.w, run.m, run.n);
+  bool leastIndex = false;
+  const int objective = run.m + 1;
+  for (;;) {
+    int s = 0;
+    if (leastIndex) {
+      s = ChooseLeastIndexColumn(run);
+    } else {
+      Value t = Arith::FromInt(0);
+      for (int j = 1; j <= run.n; ++j) {
+        if (run.ColumnFree(j) && t < run.w(objective, j)) {
+          t = run.w(objective, j);
+          s = j;
+        }
+      }
+    }
+    if (s == 0) return true;
+    const int r = leastIndex ? ChooseLeastIndexRatioRow(run, s) : ChooseRatioRow(run, s);
+    if (r == 0) {
+      run.record.stopColumn = s;
+      return false;
+    }
+    run.Exchange(r, s);
+    if (!leastIndex && guard.Repeated()) {
+      leastIndex = true;
+      run.record.cycled = true;
+    }
+  }
+}
+
+}  // namespace pivora

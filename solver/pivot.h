@@ -1,0 +1,96 @@
+// One exchange step of the work tableau.
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <utility>
+
+#include "solver/tables.h"
+
+namespace pivora {
+
+namespace pivot_detail {
+
+// Step 3 for rows `a` and `b` (their entries from column 1 on) at once, so
+// each pivot-row entry is loaded once for two rows. `fa`, `fb` are the rows'
+// pivot-column entries from before the step; `columns` lists the 0-based
+// columns whose new pivot-row entry is non-zero.
+template <class Arith, class V>
+inline void UpdateTwoRows(V* a, V* b, const V& entryA, const V& entryB, const V* pivotRow,
+                          const int* columns, int count) {
+  const V fa = entryA;
+  const V fb = entryB;
+  for (int k = 0; k < count; ++k) {
+    const int j = columns[k];
+    const V rj = pivotRow[j];
+    const V oldA = a[j];
+    const V oldB = b[j];
+    a[j] = Arith::Snap(oldA, fa * rj + oldA);
+    b[j] = Arith::Snap(oldB, fb * rj + oldB);
+  }
+}
+
+template <class Arith, class V>
+inline void UpdateRow(V* a, const V& entryA, const V* pivotRow, const int* columns, int count) {
+  const V fa = entryA;
+  for (int k = 0; k < count; ++k) {
+    const int j = columns[k];
+    const V oldA = a[j];
+    a[j] = Arith::Snap(oldA, fa * pivotRow[j] + oldA);
+  }
+}
+
+}  // namespace pivot_detail
+
+// Exchanges the basic variable of row r (1..m) with the non-basic variable of
+// column s (1..n); W(r, s) must not be 0. In order:
+//   1. p := W(r, s);
+//   2. pivot row: W(r, j) := (-W(r, j)) / p for j = 1..n+1;
+//   3. every other entry of rows 1..m+1, columns 1..n+1:
+//      W(i, j) := Snap(old, W(i, s) * W(r, j) + old), product and sum rounded
+//      on their own, with the new pivot row and the old pivot column;
+//   4. pivot column: W(i, s) := W(i, s) / p for i = 1..m+1;
+//   5. W(r, s) := 1 / p;
+//   6. the row label W(r, n+2) and the column label W(m+2, s) swap.
+// Step 3 leaves out the rows whose pivot-column entry is exactly 0 and the
+// columns whose new pivot-row entry is exactly 0: there the formula gives back
+// the old value (at most with the other sign of a zero, which no comparison,
+// stored value or text can show) and cannot raise a flag.
+template <class Arith>
+void Pivot(BasicWorkTableau<typename Arith::Value>& w, int m, int n, int r, int s) {
+  using V = typename Arith::Value;
+  assert(r >= 1 && r <= m && s >= 1 && s <= n);
+  const V p = w(r, s);
+  assert(!(p == 0));
+
+  V* const pivotRow = &w(r, 1);
+  for (int j = 0; j <= n; ++j) pivotRow[j] = (-pivotRow[j]) / p;
+
+  std::array<int, kMaxVariables + 1> columns;
+  int count = 0;
+  for (int j = 0; j <= n; ++j) {
+    if (j != s - 1 && !(pivotRow[j] == 0)) columns[static_cast<std::size_t>(count++)] = j;
+  }
+
+  V* pending = nullptr;
+  for (int i = 1; i <= m + 1; ++i) {
+    if (i == r || w(i, s) == 0) continue;
+    V* const row = &w(i, 1);
+    if (pending == nullptr) {
+      pending = row;
+      continue;
+    }
+    pivot_detail::UpdateTwoRows<Arith>(pending, row, pending[s - 1], row[s - 1], pivotRow,
+                                       columns.data(), count);
+    pending = nullptr;
+  }
+  if (pending != nullptr) {
+    pivot_detail::UpdateRow<Arith>(pending, pending[s - 1], pivotRow, columns.data(), count);
+  }
+
+  for (int i = 1; i <= m + 1; ++i) w(i, s) = w(i, s) / p;
+  w(r, s) = Arith::FromInt(1) / p;
+  std::swap(w(r, n + 2), w(m + 2, s));
+}
+
+}  // namespace pivora

@@ -1,0 +1,26 @@
+// What one run of the exchange method saw, for the checks that certify its
+// result.
+#pragma once
+
+#include "solver/arithmetic.h"
+#include "solver/tables.h"
+
+namespace pivora {
+
+template <class Arith>
+struct BasicSimplexRecord {
+  // The work tableau when the phases ended: at the first optimum right after
+  // StoreSolution(1), before the search; at the infeasible stop; at the
+  // unbounded stop. Not written when a floating-point fault ends the run.
+  BasicWorkTableau<typename Arith::Value> work;
+  int stopRow = 0;       // status 0: the row that proved infeasibility, in the
+                         // equality or the feasibility phase
+  int stopColumn = 0;    // status -1: the entering column with no limiting row
+  long exchanges = 0;    // Pivot calls in the whole run, the search included
+  bool cycled = false;   // a phase returned to an earlier basis and was
+                         // finished by the least-index rule
+};
+
+using SimplexRecord = BasicSimplexRecord<ExtendedArithmetic>;
+
+}  // namespace pivora

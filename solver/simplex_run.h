@@ -1,0 +1,92 @@
+// The state of one run of the exchange method and the steps its phases share:
+// setup, the exchange with its flag test, and the ratio test.
+#pragma once
+
+#include "solver/fp_flags.h"
+#include "solver/pivot.h"
+#include "solver/simplex_record.h"
+#include "solver/tables.h"
+
+namespace pivora {
+
+template <class Arith>
+struct SimplexRun {
+  using Value = typename Arith::Value;
+
+  BasicWorkTableau<Value>& w;
+  int m;
+  int n;
+  int sigma;  // +1 maximise, -1 minimise
+  BasicSolutionTable<Value>& solutions;
+  SolveStatus& status;
+  BasicSimplexRecord<Arith>& record;
+
+  Value& RowLabel(int i) { return w(i, n + 2); }
+  Value& ColumnLabel(int j) { return w(m + 2, j); }
+  bool ColumnFree(int j) const { return !(w(m + 2, j) == 0); }
+  // The variable's place in the least-index order x[1..n], then y[1..m].
+  int OrderOf(const Value& label) const {
+    const int l = Arith::ToLabel(label);
+    return l > 0 ? l : n - l;
+  }
+
+  // Pivot(r, s), counted, then the flag test: no choice is ever taken on a
+  // value that overflowed.
+  void Exchange(int r, int s) {
+    Pivot<Arith>(w, m, n, r, s);
+    ++record.exchanges;
+    ExposeToFlagTest(w);
+    Arith::CheckFlags();
+  }
+};
+
+// Builds the work tableau from the problem. Rows with a relation code above 0
+// are multiplied by +1, all others (and the objective row when minimising) by
+// -1; the constant of a constraint row by the opposite sign. Row i is labelled
+// -i (0 for an equation), column j is labelled j.
+template <class Arith>
+void SetUp(SimplexRun<Arith>& run, const Tableau& t) {
+  using Value = typename Arith::Value;
+  const int m = run.m;
+  const int n = run.n;
+  run.w.Fill(Arith::FromInt(0));
+  run.sigma = t(m + 1, n + 2) > 0 ? 1 : -1;
+  for (int i = 1; i <= m + 1; ++i) {
+    const Value g = Arith::FromInt(t(i, n + 2) > 0 ? 1 : -1);
+    const Value minusG = -g;
+    for (int j = 1; j <= n + 1; ++j) {
+      const Value& sign = (i <= m && j == n + 1) ? minusG : g;
+      run.w(i, j) = sign * Arith::FromExtended(t(i, j));
+    }
+  }
+  for (int i = 1; i <= m; ++i) run.RowLabel(i) = Arith::FromInt(t(i, n + 2) == 0 ? 0 : -i);
+  for (int j = 1; j <= n; ++j) run.ColumnLabel(j) = Arith::FromInt(j);
+  ExposeToFlagTest(run.w);
+  Arith::CheckFlags();
+}
+
+// The ratio test on column s: among the rows with a negative entry there, the
+// one with the smallest |W(i, n+1) / W(i, s)| (quotient first), the first row
+// on ties. 0 if no row limits the column.
+template <class Arith>
+int ChooseRatioRow(SimplexRun<Arith>& run, int s) {
+  using Value = typename Arith::Value;
+  Value best = Arith::InitialRatio();
+  bool haveBest = false;
+  int r = 0;
+  for (int i = 1; i <= run.m; ++i) {
+    if (!(run.w(i, s) < 0)) continue;
+    const Value ratio = Arith::Abs(run.w(i, run.n + 1) / run.w(i, s));
+    if (Arith::RatioBeats(ratio, best, haveBest)) {
+      best = ratio;
+      haveBest = true;
+      r = i;
+    }
+  }
+  ExposeToFlagTest(best);
+  ExposeToFlagTest(r);
+  Arith::CheckFlags();
+  return Arith::RatioLimits(best, haveBest) ? r : 0;
+}
+
+}  // namespace pivora

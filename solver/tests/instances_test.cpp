@@ -1,0 +1,77 @@
+// Named problems with known outcomes: real instances, Beale's cycling example
+// and problems that make the feasibility rule cycle. Status first, then the
+// objective.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "solver/tests/solve_text.h"
+
+namespace pivora::testing {
+namespace {
+
+void ExpectOutcome(const SolvedProblem& r, const ExpectedOutcome& expected) {
+  if (expected.outcome == "infeasible") {
+    EXPECT_EQ(r.status, 0);
+  } else if (expected.outcome == "unbounded") {
+    EXPECT_EQ(r.status, -1);
+  } else {
+    ASSERT_GE(r.status, 1);
+    const double optimum = static_cast<double>(expected.optimum);
+    EXPECT_NEAR(static_cast<double>(r.S(0, 1)), optimum, 1e-9 * std::fabs(optimum));
+  }
+}
+
+TEST(LpInstances, StatusAndObjectiveAsPublished) {
+  const auto outcomes = ReadExpectedOutcomes(SourcePath("solver/tests/data/lp-instances/EXPECTED"));
+  ASSERT_FALSE(outcomes.empty());
+  for (const auto& expected : outcomes) {
+    SCOPED_TRACE(expected.file);
+    const auto problem = ReadProblemFile(SourcePath("solver/tests/data/lp-instances/" + expected.file));
+    ASSERT_TRUE(problem);
+    const auto r = SolveProblem(*problem);
+    EXPECT_FALSE(r->record.cycled);
+    ExpectOutcome(*r, expected);
+  }
+}
+
+TEST(Cycling, BealesExampleEndsAtTheOptimumByTheLeastIndexRule) {
+  const auto problem = ReadProblemFile(SourcePath("solver/tests/data/beale.txt"));
+  ASSERT_TRUE(problem);
+  const auto r = SolveProblem(*problem);
+  ASSERT_GE(r->status, 1);
+  EXPECT_TRUE(r->record.cycled);
+  EXPECT_NEAR(static_cast<double>(r->S(0, 1)), -0.05, 1e-17);
+  EXPECT_NEAR(static_cast<double>(r->S(1, 1)), 0.04, 1e-17);
+  EXPECT_NEAR(static_cast<double>(r->S(3, 1)), 1.0, 1e-17);
+}
+
+// The fixtures' first comment lines say why each is kept.
+TEST(Cycling, FeasibilityRuleCyclesEndWithTheTrueOutcome) {
+  const auto outcomes = ReadExpectedOutcomes(SourcePath("solver/tests/data/EXPECTED"));
+  ASSERT_EQ(outcomes.size(), 3u);
+  for (const auto& expected : outcomes) {
+    SCOPED_TRACE(expected.file);
+    const auto problem = ReadProblemFile(SourcePath("solver/tests/data/" + expected.file));
+    ASSERT_TRUE(problem);
+    const auto r = SolveProblem(*problem);
+    EXPECT_TRUE(r->record.cycled);
+    ExpectOutcome(*r, expected);
+  }
+}
+
+// The snapping of the exchange step is part of the method: these two problems
+// keep the results it gives, which the checked solve has to catch.
+TEST(SnappingArtefacts, TheMethodsOwnResultsAreReproduced) {
+  const auto wrong = ReadProblemFile(SourcePath("solver/tests/data/snap-wrong-optimum.txt"));
+  ASSERT_TRUE(wrong);
+  const auto r = SolveProblem(*wrong);
+  ASSERT_GE(r->status, 1);
+  EXPECT_NEAR(static_cast<double>(r->S(0, 1)), 3860.91420270011, 1e-10);
+  const auto falseOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-false-optimum.txt"));
+  ASSERT_TRUE(falseOptimum);
+  EXPECT_GE(SolveProblem(*falseOptimum)->status, 1);
+}
+
+}  // namespace
+}  // namespace pivora::testing

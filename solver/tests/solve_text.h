@@ -1,0 +1,41 @@
+// Test helper: runs RunSimplex on a problem written in the problem-file format.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "solver/simplex.h"
+#include "solver/testing/problem_file.h"
+
+namespace pivora::testing {
+
+struct SolvedProblem {
+  ProblemFile problem;
+  SolutionTable solutions;
+  SolveStatus status = 99;
+  SimplexRecord record;
+
+  const Extended& S(int row, int k) const { return solutions(row, k); }
+};
+
+// Null when the text is not a valid problem.
+inline std::unique_ptr<SolvedProblem> SolveProblem(const ProblemFile& problem) {
+  auto solved = std::make_unique<SolvedProblem>();
+  solved->problem = problem;
+  RunSimplex(problem.tableau, problem.m, problem.n, solved->solutions, solved->status,
+             solved->record);
+  return solved;
+}
+
+inline std::unique_ptr<SolvedProblem> SolveText(const std::string& text) {
+  const auto problem = ParseProblem(text);
+  if (!problem) return nullptr;
+  return SolveProblem(*problem);
+}
+
+inline std::string SourcePath(const std::string& relative) {
+  const char* root = std::getenv("PIVORA_SOURCE_DIR");
+  return std::string(root != nullptr ? root : ".") + "/" + relative;
+}
+
+}  // namespace pivora::testing
