@@ -1,0 +1,50 @@
+#include "solve/number_format.h"
+#include "solve/read_problem.h"
+#include "solve/report.h"
+#include "solver/checked_solve.h"
+#include "ui/handlers.h"
+
+namespace pivora {
+
+SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/) {
+  const NumberFormat format = SolveNumberFormat();
+  Tableau tableau;
+  const int n = window.NVarsValue();
+  const int m = window.NConsValue();
+  window.SolClear();
+
+  SolveClickOutcome outcome;
+  const ReadOutcome read =
+      ReadProblem(window.NB(), window.ZF(), n, m, window.MaximumChecked(), format, tableau);
+  if (read.kind == ReadOutcome::Kind::kFaulty) {
+    const bool objective = read.fault.grid == ProblemGrid::kObjective;
+    CellStore& grid = objective ? window.ZF() : window.NB();
+    outcome.kind = SolveClickOutcome::Kind::kInputError;
+    outcome.inObjectiveGrid = objective;
+    outcome.column = read.fault.column;
+    outcome.row = read.fault.row;
+    outcome.faultyText.assign(grid.Text(read.fault.column, read.fault.row));
+    grid.SetText(read.fault.column, read.fault.row, kFaultMark);
+    window.SolAppendLine(kInputErrorLine);
+    return outcome;
+  }
+
+  // A FloatingPointError leaves from here: nothing is written to the memo and
+  // the focus stays where it is.
+  SolutionTable solutions;
+  SolveStatus status = 0;
+  const CheckedSolve solved = SolveChecked(tableau, m, n, solutions, status);
+  outcome.exact = solved.exact;
+
+  ReportSettings settings;
+  settings.details = window.DetailsChecked();
+  settings.precision = window.DigitsValue();
+  settings.format = format;
+  const Report report = WriteReport(tableau, m, n, solutions, status, settings);
+  for (const std::string& line : report.lines) window.SolAppendLine(line);
+  if (report.dropFirstLine) window.SolDeleteFirstLine();
+  window.SolTakeFocus();
+  return outcome;
+}
+
+}  // namespace pivora
