@@ -1,0 +1,30 @@
+#include "cli/enter_problem.h"
+
+namespace pivora {
+
+void EnterProblem(PlainWindow& window, const ProblemFile& problem) {
+  FormActivate(window, &window);
+  SpinNVarsTo(window, problem.n);
+  SpinNConsTo(window, problem.m);
+  for (int p = 1; p <= problem.m; ++p) {
+    const std::vector<std::string>& row = problem.constraints[static_cast<std::size_t>(p - 1)];
+    for (std::size_t c = 0; c < row.size(); ++c)
+      window.NB().SetText(static_cast<int>(c) + 1, p, row[c]);
+  }
+  for (std::size_t c = 0; c < problem.objective.size(); ++c)
+    window.ZF().SetText(static_cast<int>(c) + 1, 1, problem.objective[c]);
+  window.SetMaximumChecked(problem.maximum);
+}
+
+std::string DescribeCell(bool inObjectiveGrid, int column, int row) {
+  return std::string(inObjectiveGrid ? "the objective grid ZF" : "the constraint grid NB") +
+         ", cell (" + std::to_string(column) + ", " + std::to_string(row) + ")";
+}
+
+int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row) {
+  if (inObjectiveGrid) return problem.objectiveLine;
+  if (row < 1 || row > problem.m) return 0;
+  return problem.constraintLines[static_cast<std::size_t>(row - 1)];
+}
+
+}  // namespace pivora

@@ -1,0 +1,24 @@
+// The front ends' way into the window: start it up as the program does, then
+// enter a problem file as a user would.
+#pragma once
+
+#include <string>
+
+#include "cli/problem_file.h"
+#include "ui/handlers.h"
+#include "ui/plain_window.h"
+
+namespace pivora {
+
+// Runs FormActivate as at start-up, steps NVars and NCons to n and m one
+// value at a time (running their handlers), types every cell of the file
+// into NB and ZF, and chooses Max or Min. Details and Digits stay as they are.
+void EnterProblem(PlainWindow& window, const ProblemFile& problem);
+
+// "the constraint grid NB, cell (3, 2)" or "the objective grid ZF, ...".
+std::string DescribeCell(bool inObjectiveGrid, int column, int row);
+
+// The file line that holds a cell of the grids.
+int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row);
+
+}  // namespace pivora

@@ -1,0 +1,172 @@
+// pivora-bench: how long reading the cells and solving take, per problem file.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/enter_problem.h"
+#include "cli/input.h"
+#include "cli/problem_file.h"
+#include "cli/text_encoding.h"
+#include "solve/number_format.h"
+#include "solve/read_problem.h"
+#include "solver/checked_solve.h"
+#include "solver/fp_error.h"
+#include "solver/simplex.h"
+#include "ui/plain_window.h"
+
+namespace pivora {
+namespace {
+
+enum ExitCode { kAllMeasured = 0, kInputError = 1, kUsageOrFormat = 2, kFloatingPoint = 3 };
+
+constexpr const char* kUsage =
+    "Usage: pivora-bench [--repeat N] FILE...\n"
+    "\n"
+    "For each problem file (the format of pivora-solve), reads the file once,\n"
+    "then N times (default 1000) reads the grid cells into a tableau, as the\n"
+    "solve command does, and runs the simplex method on it, and prints\n"
+    "\n"
+    "  FILE status=K pivots=P read_us=R solve_us=T\n"
+    "\n"
+    "K the solve status (0 no feasible solution, -1 unbounded, 1..50 the\n"
+    "number of optimal vertices), P the exchange steps of one solve, R and T\n"
+    "the median times of one reading and one solve in microseconds (steady\n"
+    "clock). A line ending in \" exact\" marks a file whose extended-precision\n"
+    "result fails its check, so that the solve command reports the exact\n"
+    "re-solve instead.\n";
+
+using Clock = std::chrono::steady_clock;
+
+double Median(std::vector<double>& samples) {
+  const std::size_t middle = samples.size() / 2;
+  std::nth_element(samples.begin(), samples.begin() + static_cast<long>(middle), samples.end());
+  const double upper = samples[middle];
+  if (samples.size() % 2 == 1) return upper;
+  const double lower = *std::max_element(samples.begin(), samples.begin() + static_cast<long>(middle));
+  return (lower + upper) / 2;
+}
+
+double Microseconds(Clock::duration d) {
+  return std::chrono::duration<double, std::micro>(d).count();
+}
+
+// Measures one file; returns the exit code it contributes.
+int Measure(const std::string& path, int repeat) {
+  const std::string name = InputName(path);
+  const InputOutcome input = ReadInput(path);
+  if (input.kind == InputOutcome::Kind::kFailed) {
+    std::fprintf(stderr, "pivora-bench: %s: %s\n", name.c_str(), input.message.c_str());
+    return kUsageOrFormat;
+  }
+  const ProblemFileOutcome file = ReadProblemFile(input.content);
+  if (file.kind == ProblemFileOutcome::Kind::kMalformed) {
+    std::fprintf(stderr, "pivora-bench: %s:%d: %s\n", name.c_str(), file.line,
+                 file.message.c_str());
+    return kUsageOrFormat;
+  }
+  PlainWindow window;
+  EnterProblem(window, file.problem);
+  const int n = window.NVarsValue();
+  const int m = window.NConsValue();
+  const bool maximum = window.MaximumChecked();
+
+  std::vector<double> readTimes;
+  std::vector<double> solveTimes;
+  readTimes.reserve(static_cast<std::size_t>(repeat));
+  solveTimes.reserve(static_cast<std::size_t>(repeat));
+  Tableau tableau;
+  SolutionTable solutions;
+  SolveStatus status = 0;
+  SimplexRecord record;
+  try {
+    for (int k = 0; k < repeat; ++k) {
+      const Clock::time_point start = Clock::now();
+      const NumberFormat format = SolveNumberFormat();
+      const ReadOutcome read = ReadProblem(window.NB(), window.ZF(), n, m, maximum, format, tableau);
+      const Clock::time_point read_end = Clock::now();
+      if (read.kind == ReadOutcome::Kind::kFaulty) {
+        const bool objective = read.fault.grid == ProblemGrid::kObjective;
+        const CellStore& grid = objective ? window.ZF() : window.NB();
+        std::fprintf(stderr, "pivora-bench: %s:%d: input error in %s: %s\n", name.c_str(),
+                     LineOfCell(file.problem, objective, read.fault.row),
+                     DescribeCell(objective, read.fault.column, read.fault.row).c_str(),
+                     QuotedForMessage(grid.Text(read.fault.column, read.fault.row)).c_str());
+        return kInputError;
+      }
+      solutions.Fill(0.0L);
+      record = SimplexRecord{};
+      RunSimplex(tableau, m, n, solutions, status, record);
+      const Clock::time_point solve_end = Clock::now();
+      readTimes.push_back(Microseconds(read_end - start));
+      solveTimes.push_back(Microseconds(solve_end - read_end));
+    }
+  } catch (const FloatingPointError& error) {
+    std::fprintf(stderr, "pivora-bench: %s: %s\n", name.c_str(), error.what());
+    return kFloatingPoint;
+  }
+
+  SolutionTable checkedSolutions;
+  SolveStatus checkedStatus = 0;
+  const CheckedSolve checked = SolveChecked(tableau, m, n, checkedSolutions, checkedStatus);
+  std::printf("%s status=%d pivots=%ld read_us=%.3f solve_us=%.3f%s\n", name.c_str(), status,
+              record.exchanges, Median(readTimes), Median(solveTimes),
+              checked.exact ? " exact" : "");
+  return kAllMeasured;
+}
+
+int Run(const std::vector<std::string>& args) {
+  int repeat = 1000;
+  std::vector<std::string> paths;
+  bool optionsEnded = false;
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    const std::string& arg = args[k];
+    if (!optionsEnded && arg == "--help") {
+      std::fputs(kUsage, stdout);
+      return kAllMeasured;
+    }
+    if (!optionsEnded && (arg == "--repeat" || arg.rfind("--repeat=", 0) == 0)) {
+      std::string value;
+      if (arg == "--repeat") {
+        if (k + 1 == args.size()) {
+          std::fputs("pivora-bench: --repeat needs a value\n", stderr);
+          return kUsageOrFormat;
+        }
+        value = args[++k];
+      } else {
+        value = arg.substr(9);
+      }
+      if (!ParseInteger(value, repeat) || repeat < 1) {
+        std::fprintf(stderr, "pivora-bench: --repeat needs a positive integer, not %s\n",
+                     QuotedForMessage(value).c_str());
+        return kUsageOrFormat;
+      }
+    } else if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+      std::fprintf(stderr, "pivora-bench: unknown option %s\nTry 'pivora-bench --help'.\n",
+                   QuotedForMessage(arg).c_str());
+      return kUsageOrFormat;
+    } else {
+      paths.push_back(arg);
+    }
+  }
+  if (paths.empty()) {
+    std::fputs("pivora-bench: no problem file given\nTry 'pivora-bench --help'.\n", stderr);
+    return kUsageOrFormat;
+  }
+  int worst = kAllMeasured;
+  for (const std::string& path : paths) {
+    worst = std::max(worst, Measure(path, repeat));
+    std::fflush(stdout);
+  }
+  return worst;
+}
+
+}  // namespace
+}  // namespace pivora
+
+int main(int argc, char** argv) {
+  return pivora::Run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,112 @@
+#include "cli/problem_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/input.h"
+#include "cli/text_encoding.h"
+
+namespace pivora {
+namespace {
+
+using Cells = std::vector<std::string>;
+
+TEST(ProblemFile, WorkedExampleWithCommentsBlankLinesTabsAndCrLf) {
+  const ProblemFileOutcome outcome = ReadProblemFile(
+      "\xEF\xBB\xBF# a comment\r\n\r\n  MaX\r\n3\t 2\r\n   # indented comment\n"
+      "1 1 <= 4\r\n\t1  3\t<=\t6");
+  ASSERT_EQ(outcome.kind, ProblemFileOutcome::Kind::kRead) << outcome.message;
+  const ProblemFile& problem = outcome.problem;
+  EXPECT_TRUE(problem.maximum);
+  EXPECT_EQ(problem.n, 2);
+  EXPECT_EQ(problem.m, 2);
+  EXPECT_EQ(problem.objective, (Cells{"3", "2"}));
+  EXPECT_EQ(problem.constraints[0], (Cells{"1", "1", "<=", "4"}));
+  EXPECT_EQ(problem.constraints[1], (Cells{"1", "3", "<=", "6"}));
+  EXPECT_EQ(problem.objectiveLine, 4);
+  EXPECT_EQ(problem.constraintLines, (std::vector<int>{6, 7}));
+}
+
+TEST(ProblemFile, CellTextsKeepEveryOtherByte) {
+  using namespace std::string_literals;
+  const ProblemFileOutcome second = ReadProblemFile("min\n1\0x\n\xE4 =< 1,5\r\r\n"s);
+  ASSERT_EQ(second.kind, ProblemFileOutcome::Kind::kRead) << second.message;
+  EXPECT_FALSE(second.problem.maximum);
+  EXPECT_EQ(second.problem.objective, (Cells{std::string("1\0x", 3)}));
+  EXPECT_EQ(second.problem.constraints[0], (Cells{"\xE4", "=<", "1,5\r"}));
+}
+
+TEST(ProblemFile, ShapeErrorsNameTheLine) {
+  struct Case {
+    const char* name;
+    std::string content;
+    int line;
+  };
+  std::string fiftyOne = "max\n";
+  for (int j = 0; j < 51; ++j) fiftyOne += "1 ";
+  std::string tooManyRows = "max\n1\n";
+  for (int p = 0; p < 51; ++p) tooManyRows += "1 <= 1\n";
+  const Case cases[] = {
+      {"empty", "", 1},
+      {"only comments", "# one\n\n# two\n", 4},
+      {"maximize", "maximize\n1\n1 <= 1\n", 1},
+      {"max with a cell", "\nmax 3\n1\n1 <= 1\n", 2},
+      {"no objective", "min\n# nothing else\n", 3},
+      {"no constraint", "min\n1 2\n", 3},
+      {"row with n + 1 cells", "max\n1 2\n1 1 <= 4\n1 1 1 <= 4\n", 4},
+      {"row with n + 3 cells", "max\n1 2\n1 1 <= 4 5\n", 3},
+      {"51 variables", fiftyOne, 2},
+      {"51 constraints", tooManyRows, 53},
+  };
+  for (const Case& c : cases) {
+    const ProblemFileOutcome outcome = ReadProblemFile(c.content);
+    EXPECT_EQ(outcome.kind, ProblemFileOutcome::Kind::kMalformed) << c.name;
+    EXPECT_EQ(outcome.line, c.line) << c.name << ": " << outcome.message;
+    EXPECT_FALSE(outcome.message.empty()) << c.name;
+  }
+}
+
+TEST(ProblemFile, TenMegabyteLinesAreAnsweredWithoutStoringTheirCells) {
+  std::string manyCells = "max\n";
+  for (int k = 0; k < 5'000'000; ++k) manyCells += "1 ";
+  const ProblemFileOutcome outcome = ReadProblemFile(manyCells);
+  EXPECT_EQ(outcome.kind, ProblemFileOutcome::Kind::kMalformed);
+  EXPECT_EQ(outcome.line, 2);
+  EXPECT_NE(outcome.message.find("5000000 cells"), std::string::npos) << outcome.message;
+
+  const std::string longCell = "max\n" + std::string(10'000'000, '7') + "\n1 <= 1\n";
+  const ProblemFileOutcome read = ReadProblemFile(longCell);
+  ASSERT_EQ(read.kind, ProblemFileOutcome::Kind::kRead);
+  EXPECT_EQ(read.problem.objective[0].size(), 10'000'000u);
+}
+
+TEST(TextEncoding, Latin1BecomesUtf8) {
+  EXPECT_EQ(Latin1ToUtf8("L\xD6SUNG [\xB1" "1] L\xF6sung"),
+            "L\xC3\x96SUNG [\xC2\xB1" "1] L\xC3\xB6sung");
+  EXPECT_EQ(Latin1ToUtf8("plain"), "plain");
+}
+
+TEST(TextEncoding, MessagesShowCellTextsSafelyOnOneLine) {
+  EXPECT_EQ(QuotedForMessage("1,5"), "\"1,5\"");
+  EXPECT_EQ(QuotedForMessage(std::string("1\0\r\n", 4)), "\"1\\x00\\x0D\\x0A\"");
+  EXPECT_EQ(QuotedForMessage("\xE2\x89\xA4 \xE4 \"\\"), "\"\xE2\x89\xA4 \\xE4 \\\"\\\\\"");
+  EXPECT_EQ(QuotedForMessage(std::string(100, '9'), 5), "\"99999\"... (100 bytes)");
+}
+
+TEST(Input, IntegersForOptions) {
+  int value = 0;
+  EXPECT_TRUE(ParseInteger("12", value));
+  EXPECT_EQ(value, 12);
+  EXPECT_TRUE(ParseInteger("-4", value));
+  EXPECT_EQ(value, -4);
+  EXPECT_TRUE(ParseInteger("+99999999999999999999", value));
+  EXPECT_EQ(value, 2147483647);
+  for (const char* text : {"", "-", "1.5", "3x", " 3", "0x10"}) {
+    EXPECT_FALSE(ParseInteger(text, value)) << text;
+  }
+}
+
+}  // namespace
+}  // namespace pivora

@@ -1,0 +1,228 @@
+// Runs the built pivora-solve and pivora-bench as a user would: on files and
+// on standard input, checking output bytes and exit codes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+
+namespace pivora {
+namespace {
+
+struct Result {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string TempPath(const std::string& name) {
+  return ::testing::TempDir() + "pivora_cli_" + std::to_string(::getpid()) + "_" + name;
+}
+
+std::string WriteTemp(const std::string& name, const std::string& content) {
+  const std::string path = TempPath(name);
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+// `arguments` go to the shell as written; `input` becomes standard input.
+Result RunProgram(const char* program, const std::string& arguments, const std::string& input = "") {
+  const std::string in = WriteTemp("stdin", input);
+  const std::string out = TempPath("stdout");
+  const std::string err = TempPath("stderr");
+  const std::string command = Quoted(program) + " " + arguments + " <" + Quoted(in) + " >" +
+                              Quoted(out) + " 2>" + Quoted(err);
+  const int status = std::system(command.c_str());
+  Result result;
+  if (status != -1 && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  result.out = Slurp(out);
+  result.err = Slurp(err);
+  return result;
+}
+
+Result Solve(const std::string& arguments, const std::string& input = "") {
+  return RunProgram(PIVORA_SOLVE_PROGRAM, arguments, input);
+}
+
+std::string Example(const std::string& name) {
+  return Quoted(std::string(PIVORA_EXAMPLES_DIR) + "/" + name);
+}
+
+int Lines(const std::string& text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+const char kWorkedExample[] = "max\n3 2\n1 1 <= 4\n1 3 <= 6\n";
+const char kSixLines[] =
+    "L\xC3\x96SUNG:\n\nOptimum: Zmax = 12\n\n"
+    "ZF:   x1 = 4   x2 = 0 [\xC2\xB1" "1]\nNB:  y1 = 0 [\xC2\xB1" "3]   y2 = 2\n";
+
+TEST(PivoraSolve, WorkedExamplesByteForByte) {
+  Result r = Solve(Example("worked-example.txt"));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, kSixLines);
+  EXPECT_EQ(r.err, "");
+
+  r = Solve("--no-details " + Example("worked-example.txt"));
+  EXPECT_EQ(r.out, "L\xC3\x96SUNG:\n\nOptimum: Zmax = 12\n\nZF:   x1 = 4   x2 = 0\n");
+
+  r = Solve("-", "min\n3 2\n1 1 <= 4\n1 3 <= 6\n");
+  EXPECT_EQ(r.out,
+            "L\xC3\x96SUNG:\n\nOptimum: Zmin = 0\n\n"
+            "ZF:   x1 = 0 [\xC2\xB1" "3]   x2 = 0 [\xC2\xB1" "2]\nNB:  y1 = 4   y2 = 6\n");
+
+  r = Solve(Example("alternative-optima.txt"));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out,
+            "2  L\xC3\x96SUNGEN:\n\nOptimum: Zmax = 4\n\n1. L\xC3\xB6sung:\n"
+            "ZF:   x1 = 3   x2 = 1\nNB:  y1 = 0 [\xC2\xB1" "1]   y2 = 0\n\n2. L\xC3\xB6sung:\n"
+            "ZF:   x1 = 0   x2 = 4\nNB:  y1 = 0 [\xC2\xB1" "1]   y2 = 3\n");
+}
+
+TEST(PivoraSolve, StandardInputCrLfLatin1AndDigits) {
+  EXPECT_EQ(Solve("", kWorkedExample).out, kSixLines);
+  EXPECT_EQ(Solve("-", "MAX\r\n3 2\r\n1 1 <= 4\r\n1 3 <= 6\r\n").out, kSixLines);
+  EXPECT_EQ(Solve("--latin1", kWorkedExample).out,
+            "L\xD6SUNG:\n\nOptimum: Zmax = 12\n\n"
+            "ZF:   x1 = 4   x2 = 0 [\xB1" "1]\nNB:  y1 = 0 [\xB1" "3]   y2 = 2\n");
+  const std::string thirds = "max\n1\n3 <= 2\n";
+  EXPECT_EQ(Solve("--digits 3 --no-details", thirds).out,
+            "L\xC3\x96SUNG:\n\nOptimum: Zmax = 0.667\n\nZF:   x1 = 0.667\n");
+  EXPECT_EQ(Solve("--digits=99 --no-details", thirds).out,
+            "L\xC3\x96SUNG:\n\nOptimum: Zmax = 0.666666666666667\n\nZF:   x1 = 0.666666666666667\n");
+  EXPECT_EQ(Solve("--digits -4 --no-details", thirds).out,
+            Solve("--digits 3 --no-details", thirds).out);
+}
+
+TEST(PivoraSolve, NoSolutionAndUnboundedAreResults) {
+  Result r = Solve(Example("infeasible.txt"));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "KEINE L\xC3\x96SUNG!\n");
+  r = Solve(Example("unbounded.txt"));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "L\xC3\x96SUNG UNENDLICH!\n");
+}
+
+TEST(PivoraSolve, RealProblemFromTheCollection) {
+  const Result r = Solve(Example("afiro.txt"));
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  ASSERT_GE(Lines(r.out), 5);
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "L\xC3\x96SUNG:");
+  EXPECT_NE(r.out.find("\nOptimum: Zmin = -464.7531429\n"), std::string::npos) << r.out;
+}
+
+TEST(PivoraSolve, InputErrorsNameGridCellAndText) {
+  struct Case {
+    const char* name;
+    std::string file;
+    std::string where;
+  };
+  const Case cases[] = {
+      {"comma", "max\n3 2\n1 1,5 <= 4\n", ":3: input error in the constraint grid NB, cell (2, 1): \"1,5\""},
+      {"reversed relation", "max\n3 2\n1 1 <= 4\n1 3 =< 6\n",
+       ":4: input error in the constraint grid NB, cell (3, 2): \"=<\""},
+      {"NUL byte", std::string("max\n3 2\n1 1 <= 4\x00\n", 18),
+       ":3: input error in the constraint grid NB, cell (4, 1): \"4\\x00\""},
+      {"Latin-1 byte", "max\n3 \xE4\n1 1 <= 4\n", ":2: input error in the objective grid ZF, cell (2, 1): \"\\xE4\""},
+      {"UTF-8 sign", "max\n3 2\n1 1 \xE2\x89\xA4 4\n",
+       ":3: input error in the constraint grid NB, cell (3, 1): \"\xE2\x89\xA4\""},
+  };
+  for (const Case& c : cases) {
+    const Result r = Solve("-", c.file);
+    EXPECT_EQ(r.exitCode, 1) << c.name;
+    EXPECT_EQ(r.out, "EINGABEFEHLER!\n") << c.name;
+    EXPECT_EQ(r.err, "pivora-solve: <stdin>" + c.where + "\n") << c.name;
+  }
+}
+
+TEST(PivoraSolve, MalformedFilesAreFormatErrorsNamingTheLine) {
+  std::string fiftyOne = "max\n";
+  for (int j = 0; j < 51; ++j) fiftyOne += "1 ";
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ":1:"},
+      {"# nothing\n# at all\n", ":3:"},
+      {"maximize\n1\n1 <= 1\n", ":1:"},
+      {"max\n3 2\n1 1 1 <= 4\n", ":3:"},
+      {fiftyOne + "\n", ":2:"},
+  };
+  for (const auto& [file, line] : cases) {
+    const std::string path = WriteTemp("malformed.txt", file);
+    const Result r = Solve(Quoted(path));
+    EXPECT_EQ(r.exitCode, 2) << file;
+    EXPECT_EQ(r.out, "") << file;
+    EXPECT_EQ(r.err.rfind("pivora-solve: " + path + line, 0), 0u) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+  }
+}
+
+TEST(PivoraSolve, TenMegabyteLinesGetAClearAnswer) {
+  Result r = Solve("-", "max\n" + std::string(10'000'000, '9') + "\n1 <= 1\n");
+  EXPECT_EQ(r.exitCode, 1);  // the number overflows: the cell is faulty
+  EXPECT_EQ(r.out, "EINGABEFEHLER!\n");
+  EXPECT_LT(r.err.size(), 300u);
+  EXPECT_NE(r.err.find("(10000000 bytes)"), std::string::npos) << r.err;
+
+  std::string cells = "max\n";
+  for (int k = 0; k < 5'000'000; ++k) cells += "1 ";
+  r = Solve("-", cells);
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(Lines(r.err), 1);
+}
+
+TEST(PivoraSolve, OverflowInTheSolver) {
+  const Result r = Solve("-", "max\n3 2\n1e-4000 0 <= 1e4000\n");
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Floating point overflow.\n");
+}
+
+TEST(PivoraSolve, UsageErrorsAndHelp) {
+  Result r = Solve("--help");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out.rfind("Usage: pivora-solve", 0), 0u);
+  for (const char* arguments : {"--frobnicate", "--digits", "--digits 3.5", "--digits x",
+                                "a.txt b.txt", "/nonexistent/problem.txt"}) {
+    r = Solve(arguments, kWorkedExample);
+    EXPECT_EQ(r.exitCode, 2) << arguments;
+    EXPECT_EQ(r.out, "") << arguments;
+    EXPECT_FALSE(r.err.empty()) << arguments;
+  }
+}
+
+TEST(PivoraBench, OneLinePerFileWithStatusPivotsAndMedians) {
+  const Result r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 7 " + Example("worked-example.txt") +
+                                                 " " + Example("infeasible.txt"));
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  const std::regex line(
+      "[^ ]*worked-example.txt status=1 pivots=[1-9][0-9]* read_us=[0-9]+\\.[0-9]{3} "
+      "solve_us=[0-9]+\\.[0-9]{3}\n"
+      "[^ ]*infeasible.txt status=0 pivots=[0-9]+ read_us=[0-9]+\\.[0-9]{3} "
+      "solve_us=[0-9]+\\.[0-9]{3}\n");
+  EXPECT_TRUE(std::regex_match(r.out, line)) << r.out;
+}
+
+TEST(PivoraBench, BadFilesAndOptions) {
+  const std::string bad = WriteTemp("bench-bad.txt", "max\n1 2\n1 <= 4\n");
+  Result r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 2 " + Quoted(bad));
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find(":3:"), std::string::npos) << r.err;
+  r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 0 " + Example("worked-example.txt"));
+  EXPECT_EQ(r.exitCode, 2);
+  r = RunProgram(PIVORA_BENCH_PROGRAM, "");
+  EXPECT_EQ(r.exitCode, 2);
+}
+
+}  // namespace
+}  // namespace pivora
