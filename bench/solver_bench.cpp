@@ -1,0 +1,88 @@
+// The exchange step against bare extended multiply-adds, and whole solves of
+// seeded dense feasible problems.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <vector>
+
+#include "solver/arithmetic.h"
+#include "solver/pivot.h"
+#include "solver/simplex.h"
+#include "solver/testing/random_problem.h"
+
+namespace pivora {
+namespace {
+
+// A full 50 x 50 problem in a work tableau: 51 x 51 entries take part.
+WorkTableau FullWorkTableau() {
+  const auto p = testing::MakeDenseFeasibleProblem(11, 50);
+  WorkTableau w;
+  for (int i = 1; i <= 51; ++i) {
+    for (int j = 1; j <= 51; ++j) w(i, j) = p.tableau(i, j);
+  }
+  for (int i = 1; i <= 50; ++i) w(i, 52) = -i;
+  for (int j = 1; j <= 50; ++j) w(52, j) = j;
+  return w;
+}
+
+// One Pivot over all 51 x 51 entries. The same exchange twice in a row gives
+// the tableau back, so the values stay in range however long it runs.
+void BM_PivotFull51x51(benchmark::State& state) {
+  WorkTableau w = FullWorkTableau();
+  for (auto _ : state) {
+    Pivot<ExtendedArithmetic>(w, 50, 50, 17, 23);
+    benchmark::ClobberMemory();
+  }
+  state.counters["entries"] = 51 * 51;
+}
+BENCHMARK(BM_PivotFull51x51);
+
+// The baseline: 51 x 51 bare multiply-adds on a table of the same layout,
+// w(i, j) := f(i) * g(j) + w(i, j), each entry loaded and stored once.
+void BM_BaselineMultiplyAdd51x51(benchmark::State& state) {
+  WorkTableau w = FullWorkTableau();
+  std::array<Extended, 52> f{};
+  std::array<Extended, 52> g{};
+  for (int k = 0; k < 52; ++k) {
+    f[static_cast<std::size_t>(k)] = (k % 2 == 0 ? 1e-3L : -1e-3L);
+    g[static_cast<std::size_t>(k)] = 1.0L / (k + 1);
+  }
+  for (auto _ : state) {
+    for (int i = 1; i <= 51; ++i) {
+      Extended* row = &w(i, 1);
+      const Extended fi = f[static_cast<std::size_t>(i)];
+      for (int j = 0; j < 51; ++j) row[j] = fi * g[static_cast<std::size_t>(j)] + row[j];
+    }
+    benchmark::ClobberMemory();
+    f[0] = -f[0];
+  }
+  state.counters["entries"] = 51 * 51;
+}
+BENCHMARK(BM_BaselineMultiplyAdd51x51);
+
+// Solves a fixed seeded set of dense feasible size x size problems in turn;
+// "exchanges" is the mean number of Pivot calls per solve.
+void BM_RunSimplexDense(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  std::vector<testing::RandomProblem> problems;
+  for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+    problems.push_back(testing::MakeDenseFeasibleProblem(seed, size));
+  }
+  SolutionTable solutions;
+  SimplexRecord record;
+  long exchanges = 0;
+  long solves = 0;
+  for (auto _ : state) {
+    const auto& p = problems[static_cast<std::size_t>(solves % 8)];
+    SolveStatus status = 0;
+    RunSimplex(p.tableau, p.m, p.n, solutions, status, record);
+    benchmark::DoNotOptimize(status);
+    exchanges += record.exchanges;
+    ++solves;
+  }
+  state.counters["exchanges"] = static_cast<double>(exchanges) / static_cast<double>(solves);
+}
+BENCHMARK(BM_RunSimplexDense)->Arg(10)->Arg(20)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace pivora
