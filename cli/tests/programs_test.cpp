@@ -5,10 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <sstream>
 #include <string>
 
 namespace pivora {
@@ -121,6 +123,37 @@ TEST(PivoraSolve, RealProblemFromTheCollection) {
   ASSERT_GE(Lines(r.out), 5);
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "L\xC3\x96SUNG:");
   EXPECT_NE(r.out.find("\nOptimum: Zmin = -464.7531429\n"), std::string::npos) << r.out;
+}
+
+// Every instance of the collection with its published outcome: the status
+// line first, then the optimum to 12 significant digits.
+TEST(PivoraSolve, EveryCollectionInstanceGivesItsPublishedOutcome) {
+  const std::string dir = PIVORA_LP_INSTANCES_DIR;
+  std::istringstream expected(Slurp(dir + "/EXPECTED"));
+  std::string line;
+  int checked = 0;
+  while (std::getline(expected, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string file, outcome, optimum;
+    fields >> file >> outcome >> optimum;
+    const Result r = Solve("--digits 12 " + Quoted(dir + "/" + file));
+    EXPECT_EQ(r.exitCode, 0) << file << ": " << r.err;
+    if (outcome == "infeasible") {
+      EXPECT_EQ(r.out, "KEINE L\xC3\x96SUNG!\n") << file;
+    } else {
+      ASSERT_EQ(outcome, "optimal") << file;
+      const std::size_t at = r.out.find("Optimum: Zmin = ");
+      ASSERT_NE(at, std::string::npos) << file << ": " << r.out;
+      const std::string shown = r.out.substr(at + 16, r.out.find('\n', at) - at - 16);
+      const long double value = std::strtold(shown.c_str(), nullptr);
+      const long double published = std::strtold(optimum.c_str(), nullptr);
+      EXPECT_LE(std::fabs(value - published), 1e-10L * std::fabs(published))
+          << file << ": " << shown << " against " << optimum;
+    }
+    ++checked;
+  }
+  EXPECT_GE(checked, 5);
 }
 
 TEST(PivoraSolve, InputErrorsNameGridCellAndText) {
