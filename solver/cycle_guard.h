@@ -16,10 +16,18 @@ class CycleGuard {
  public:
   CycleGuard(const BasicWorkTableau<V>& w, int m, int n) : w_(w), m_(m), n_(n) { Save(); }
 
+  // Forgets the bases seen so far: from here on only a repeat of a basis
+  // reached after this call counts.
+  void Restart() {
+    Save();
+    power_ = 1;
+    steps_ = 0;
+  }
+
   // Call after every exchange. True when the basis equals the saved one. The
   // saved basis is renewed whenever the steps since the last save reach a
-  // power of two, so a cycle of length L is seen within about 2 L + the steps
-  // before it.
+  // power of two, so a cycle of length L entered after S steps is seen within
+  // 3 (S + L) + 2 steps, and never before it has closed once.
   bool Repeated() {
     if (Matches()) return true;
     if (++steps_ == power_) {

@@ -24,6 +24,7 @@ void RunSimplexWith(const Tableau& tableau, int m, int n,
   record.stopColumn = 0;
   record.exchanges = 0;
   record.cycled = false;
+  record.stalled = false;
 
   BasicWorkTableau<typename Arith::Value> w;
   SimplexRun<Arith> run{w, m, n, 1, solutions, status, record};

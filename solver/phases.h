@@ -40,7 +40,10 @@ bool RunEqualityPhase(SimplexRun<Arith>& run) {
 // Removes negative constants: the first row with a negative constant, the
 // first free column with a positive entry in it, no ratio test. When that
 // rule comes back to an earlier basis, the phase goes on by the least-index
-// rule with a ratio test that keeps the non-negative rows non-negative.
+// rule with a ratio test that keeps the non-negative rows non-negative. Should
+// rounding make that rule come back to an earlier basis too, the phase stops
+// at the first negative row as if it proved infeasibility, and the record
+// says the run stalled: that result is unproved.
 template <class Arith>
 bool RunFeasibilityPhase(SimplexRun<Arith>& run) {
   CycleGuard<typename Arith::Value> guard(run.w, run.m, run.n);
@@ -64,17 +67,24 @@ bool RunFeasibilityPhase(SimplexRun<Arith>& run) {
       return false;
     }
     run.Exchange(leastIndex ? ChooseFeasibilityRow(run, r, s) : r, s);
-    if (!leastIndex && guard.Repeated()) {
-      leastIndex = true;
-      run.record.cycled = true;
+    if (!guard.Repeated()) continue;
+    if (leastIndex) {
+      run.record.stalled = true;
+      run.record.stopRow = r;
+      return false;
     }
+    leastIndex = true;
+    run.record.cycled = true;
+    guard.Restart();
   }
 }
 
 // Raises sigma * z: the free column with the largest positive objective-row
 // entry (first column on ties), the row of the smallest ratio (first row on
 // ties). When that rule comes back to an earlier basis (degenerate problems
-// such as Beale's), the phase goes on by Bland's least-index rule.
+// such as Beale's), the phase goes on by Bland's least-index rule. Should
+// rounding make that rule come back to an earlier basis too, the phase ends
+// there as if optimal, and the record says the run stalled.
 template <class Arith>
 bool RunOptimisationPhase(SimplexRun<Arith>& run) {
   using Value = typename Arith::Value;
@@ -101,10 +111,14 @@ bool RunOptimisationPhase(SimplexRun<Arith>& run) {
       return false;
     }
     run.Exchange(r, s);
-    if (!leastIndex && guard.Repeated()) {
-      leastIndex = true;
-      run.record.cycled = true;
+    if (!guard.Repeated()) continue;
+    if (leastIndex) {
+      run.record.stalled = true;
+      return true;
     }
+    leastIndex = true;
+    run.record.cycled = true;
+    guard.Restart();
   }
 }
 

@@ -19,6 +19,9 @@ struct BasicSimplexRecord {
   long exchanges = 0;    // Pivot calls in the whole run, the search included
   bool cycled = false;   // a phase returned to an earlier basis and was
                          // finished by the least-index rule
+  bool stalled = false;  // the least-index rule too came back to an earlier
+                         // basis (through rounding only): the phase ended
+                         // where it stood and the result is not proved
 };
 
 using SimplexRecord = BasicSimplexRecord<ExtendedArithmetic>;
