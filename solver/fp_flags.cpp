@@ -1,5 +1,7 @@
 #include "solver/fp_flags.h"
 
+#include <cmath>
+
 #include "solver/fp_error.h"
 
 namespace pivora {
@@ -18,6 +20,11 @@ void CheckFloatingPointFlags() {
   if (raised & FE_OVERFLOW) throw FloatingPointError("Floating point overflow.");
   if (raised & FE_DIVBYZERO) throw FloatingPointError("Floating point division by zero.");
   throw FloatingPointError("Invalid floating point operation.");
+}
+
+void RequireFinite(Extended x) {
+  if (std::isnan(x)) throw FloatingPointError("Invalid floating point operation.");
+  if (std::isinf(x)) throw FloatingPointError("Floating point overflow.");
 }
 
 }  // namespace pivora

@@ -4,6 +4,8 @@
 
 #include <cfenv>
 
+#include "solver/extended.h"
+
 namespace pivora {
 
 // Holds the floating-point environment for one solve: saves the caller's,
@@ -33,5 +35,9 @@ inline void ExposeToFlagTest(const T& value) {
 // first: with finite inputs an invalid operation can only follow the
 // infinity of an overflow, and the overflow is the cause the user can act on.
 void CheckFloatingPointFlags();
+
+// Throws FloatingPointError unless `x` is finite: "Floating point overflow."
+// for an infinity, "Invalid floating point operation." for a NaN.
+void RequireFinite(Extended x);
 
 }  // namespace pivora

@@ -43,12 +43,17 @@ struct SimplexRun {
 // Builds the work tableau from the problem. Rows with a relation code above 0
 // are multiplied by +1, all others (and the objective row when minimising) by
 // -1; the constant of a constraint row by the opposite sign. Row i is labelled
-// -i (0 for an equation), column j is labelled j.
+// -i (0 for an equation), column j is labelled j. An infinite or NaN entry in
+// the problem ends the solve before any arithmetic, as the overflow or the
+// invalid operation it stands for.
 template <class Arith>
 void SetUp(SimplexRun<Arith>& run, const Tableau& t) {
   using Value = typename Arith::Value;
   const int m = run.m;
   const int n = run.n;
+  for (int i = 1; i <= m + 1; ++i) {
+    for (int j = 1; j <= n + 2; ++j) RequireFinite(t(i, j));
+  }
   run.w.Fill(Arith::FromInt(0));
   run.sigma = t(m + 1, n + 2) > 0 ? 1 : -1;
   for (int i = 1; i <= m + 1; ++i) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <limits>
 
 #include "solver/arithmetic.h"
 #include "solver/fp_error.h"
@@ -28,6 +29,29 @@ TEST(FloatingPointFaults, RatioBeyondTheRangeIsAnOverflowNotAnUnboundedObjective
 TEST(FloatingPointFaults, OverflowInsideAnExchangeStep) {
   // Ratio 1, but the pivot row entry 1e4800 / 1e-200 overflows.
   EXPECT_EQ(ErrorText("max\n1 0\n1e-200 1e4800 <= 1e-200\n"), "Floating point overflow.");
+}
+
+TEST(FloatingPointFaults, NonFiniteProblemEntriesEndTheSolveBeforeAnyExchange) {
+  auto problem = ParseProblem("max\n1 1\n1 1 <= 4\n");
+  ASSERT_TRUE(problem);
+  SolutionTable solutions;
+  SolveStatus status = 99;
+  const auto textWith = [&](int row, int col, Extended value) -> std::string {
+    Tableau t = problem->tableau;
+    t(row, col) = value;
+    try {
+      RunSimplex(t, 1, 2, solutions, status);
+    } catch (const FloatingPointError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  const Extended inf = std::numeric_limits<Extended>::infinity();
+  EXPECT_EQ(textWith(1, 3, inf), "Floating point overflow.");
+  EXPECT_EQ(textWith(2, 1, -inf), "Floating point overflow.");
+  EXPECT_EQ(textWith(1, 4, std::numeric_limits<Extended>::quiet_NaN()),
+            "Invalid floating point operation.");
+  EXPECT_EQ(textWith(1, 1, 1e4000L), "no error");
 }
 
 TEST(FloatingPointFaults, UnderflowAndInexactPassSilently) {
