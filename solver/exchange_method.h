@@ -19,7 +19,7 @@ void RunSimplexWith(const Tableau& tableau, int m, int n,
                     BasicSolutionTable<typename Arith::Value>& solutions, SolveStatus& status,
                     BasicSimplexRecord<Arith>& record) {
   assert(m >= 1 && m <= kMaxConstraints && n >= 1 && n <= kMaxVariables);
-  const typename Arith::FlagScope flags;
+  [[maybe_unused]] const typename Arith::FlagScope flags;
   record.stopRow = 0;
   record.stopColumn = 0;
   record.exchanges = 0;
