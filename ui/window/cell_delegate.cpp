@@ -1,0 +1,81 @@
+#include "ui/window/cell_delegate.h"
+
+#include <QPainter>
+#include <QPalette>
+
+namespace pivora {
+namespace {
+
+constexpr int kTextInset = 2;
+
+}  // namespace
+
+CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+  setTextMargins(0, 0, 0, 0);
+  ShowHighlighted(true);
+}
+
+void CellEditor::focusInEvent(QFocusEvent* event) {
+  ShowHighlighted(false);
+  QLineEdit::focusInEvent(event);
+}
+
+void CellEditor::focusOutEvent(QFocusEvent* event) {
+  ShowHighlighted(true);
+  QLineEdit::focusOutEvent(event);
+}
+
+void CellEditor::ShowHighlighted(bool highlighted) {
+  QPalette colours = palette();
+  const QPalette& parentColours = parentWidget() ? parentWidget()->palette() : colours;
+  colours.setColor(QPalette::Base, parentColours.color(highlighted ? QPalette::Highlight
+                                                                   : QPalette::Base));
+  colours.setColor(QPalette::Text, parentColours.color(highlighted ? QPalette::HighlightedText
+                                                                   : QPalette::Text));
+  setPalette(colours);
+}
+
+void CellDelegate::DrawCellText(QPainter* painter, const QRect& cell, const QString& text) {
+  painter->save();
+  painter->setClipRect(cell, Qt::IntersectClip);
+  const QRect inner = cell.adjusted(kTextInset, kTextInset, 0, 0);
+  painter->drawText(inner, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  painter->restore();
+}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+  const bool selected = option.state & QStyle::State_Selected;
+  painter->fillRect(option.rect, option.palette.brush(selected ? QPalette::Highlight
+                                                               : QPalette::Base));
+  painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+  painter->setFont(option.font);
+  DrawCellText(painter, option.rect, index.data(Qt::DisplayRole).toString());
+}
+
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                    const QModelIndex&) const {
+  auto* editor = new CellEditor(parent);
+  connect(editor, &QLineEdit::textEdited, this,
+          [this, editor] { emit const_cast<CellDelegate*>(this)->commitData(editor); });
+  return editor;
+}
+
+void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  auto* line = static_cast<QLineEdit*>(editor);
+  const QString text = index.data(Qt::EditRole).toString();
+  if (line->text() != text) line->setText(text);
+}
+
+void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+  model->setData(index, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+}
+
+void CellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                        const QModelIndex&) const {
+  editor->setGeometry(option.rect);
+}
+
+}  // namespace pivora

@@ -1,0 +1,76 @@
+// The Qt model of one grid: a thin adapter over its grid cell store. Row 0
+// and column 0 of the store are the headings and appear as header data;
+// store cell (c, r) with c, r >= 1 is model index (r - 1, c - 1). Texts are
+// Latin-1 bytes in the store and converted only here.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "ui/cell_store.h"
+
+namespace pivora {
+
+class GridModel final : public QAbstractTableModel, private CellStoreObserver {
+  Q_OBJECT
+
+ public:
+  // Observes `store` for as long as the model lives.
+  explicit GridModel(CellStore& store, QObject* parent = nullptr);
+  ~GridModel() override;
+
+  CellStore& Store() { return store_; }
+  QModelIndex IndexOfCell(int column, int row) const;
+  QModelIndex CurrentIndex() const;
+  // The heading text of cell (0, 0), drawn in the view's corner.
+  QString CornerText() const;
+
+  // While a batch is open, changes of cells other than the current one are
+  // gathered and reported as one change when the last batch closes, so a
+  // handler that rewrites thousands of cells costs one repaint.
+  void BeginBatch();
+  void EndBatch();
+
+  // True while the views are told of a change of the column or row count;
+  // the current cell they pick meanwhile is not the store's.
+  bool ChangingCounts() const { return changingCounts_; }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ signals:
+  void cornerChanged();
+  // The in-place editor is to store its text now: the current cell moves.
+  void aboutToMoveCurrent();
+  void currentMoved();
+
+ private:
+  void CellChanged(int column, int row) override;
+  void CountsChanged() override;
+  void AboutToMoveCurrent() override;
+  void CurrentMoved() override;
+
+  void ReportCell(int column, int row);
+  void ReportPending();
+  void FollowColumnCount();
+  void FollowRowCount();
+
+  CellStore& store_;
+  // The counts of data columns and rows the views were last told about.
+  int columns_;
+  int rows_;
+  int batchDepth_ = 0;
+  bool changingCounts_ = false;
+  // The store's cells changed during the open batch: a bounding box.
+  bool pending_ = false;
+  int pendingFirstColumn_ = 0;
+  int pendingLastColumn_ = 0;
+  int pendingFirstRow_ = 0;
+  int pendingLastRow_ = 0;
+};
+
+}  // namespace pivora
