@@ -1,0 +1,132 @@
+// TForm1's side of the events: each runs its handler from ui/handlers.h on
+// the window operations, and the window operations themselves.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <exception>
+#include <optional>
+
+#include "ui/handlers.h"
+#include "ui/window/grid_model.h"
+#include "ui/window/report_memo.h"
+#include "ui/window/spin_edit.h"
+#include "ui/window/string_grid.h"
+#include "ui/window/tform1.h"
+
+namespace pivora {
+namespace {
+
+// Gathers the view updates of both grids while a handler runs.
+class GridBatch {
+ public:
+  GridBatch(GridModel& nb, GridModel& zf) : nb_(nb), zf_(zf) {
+    nb_.BeginBatch();
+    zf_.BeginBatch();
+  }
+  ~GridBatch() {
+    nb_.EndBatch();
+    zf_.EndBatch();
+  }
+  GridBatch(const GridBatch&) = delete;
+  GridBatch& operator=(const GridBatch&) = delete;
+
+ private:
+  GridModel& nb_;
+  GridModel& zf_;
+};
+
+// The wait cursor for as long as the object lives.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+// Exceptions must not cross the event loop: the one error a handler can end
+// with (a floating-point fault in the solver) is caught here and its text
+// returned, after the grids are brought up to date.
+template <typename Handler>
+std::optional<QString> TForm1::RunHandler(Handler&& handler) {
+  const GridBatch batch(*nbModel_, *zfModel_);
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    return QString::fromLatin1(e.what());
+  }
+  return std::nullopt;
+}
+
+// The error box with an OK button; the window carries on afterwards, active
+// again even where no window manager hands the activation back.
+void TForm1::ShowError(const std::optional<QString>& error) {
+  if (!error) return;
+  QMessageBox::critical(this, QStringLiteral("Pivora"), *error, QMessageBox::Ok);
+  activateWindow();
+}
+
+void TForm1::ConnectHandlers() {
+  connect(NVars, &QSpinBox::valueChanged, this, &TForm1::OnNVarsChange);
+  connect(NCons, &QSpinBox::valueChanged, this, &TForm1::OnNConsChange);
+  connect(NBGrid, &StringGrid::gridDoubleClicked, this, [this] { OnTabDblClick(NBGrid); });
+  connect(ZFGrid, &StringGrid::gridDoubleClicked, this, [this] { OnTabDblClick(ZFGrid); });
+  connect(Sol, &ReportMemo::memoDoubleClicked, this, &TForm1::OnSolDblClick);
+  connect(Solve, &QPushButton::clicked, this, &TForm1::OnSolveClick);
+}
+
+void TForm1::OnFormActivate() {
+  ShowError(RunHandler([this] { FormActivate(*this, this); }));
+}
+
+void TForm1::OnNVarsChange() {
+  ShowError(RunHandler([this] { NVarsChange(*this, NVars); }));
+}
+
+void TForm1::OnNConsChange() {
+  ShowError(RunHandler([this] { NConsChange(*this, NCons); }));
+}
+
+void TForm1::OnTabDblClick(const QObject* grid) {
+  ShowError(RunHandler([this, grid] { TabDblClick(*this, grid); }));
+}
+
+void TForm1::OnSolDblClick() {
+  ShowError(RunHandler([this] { SolDblClick(*this, Sol); }));
+}
+
+// An exact re-solve of a large problem can take up to a second: the wait
+// cursor shows until the report is written, and is gone before any error box.
+void TForm1::OnSolveClick() {
+  std::optional<QString> error;
+  {
+    const WaitCursor wait;
+    error = RunHandler([this] { SolveClick(*this, Solve); });
+  }
+  ShowError(error);
+}
+
+int TForm1::NVarsValue() const { return NVars->value(); }
+int TForm1::NVarsMaximum() const { return NVars->maximum(); }
+int TForm1::NConsValue() const { return NCons->value(); }
+int TForm1::NConsMaximum() const { return NCons->maximum(); }
+int TForm1::DigitsValue() const { return Digits->TextValue(); }
+bool TForm1::MaximumChecked() const { return Maximum->isChecked(); }
+bool TForm1::DetailsChecked() const { return Details->isChecked(); }
+
+void TForm1::SolClear() { Sol->Clear(); }
+void TForm1::SolAppendLine(std::string_view line) { Sol->AppendLine(line); }
+void TForm1::SolDeleteFirstLine() { Sol->DeleteFirstLine(); }
+void TForm1::SolTakeFocus() { Sol->setFocus(Qt::OtherFocusReason); }
+
+void TForm1::SetFooterText(std::string_view text) {
+  Footer->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  Footer->adjustSize();
+}
+
+}  // namespace pivora

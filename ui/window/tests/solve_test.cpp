@@ -1,0 +1,118 @@
+// Solving from the window: the worked example typed key by key and solved
+// with a click, a faulty cell, and a problem whose solve overflows.
+#include <QCheckBox>
+#include <QCursor>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+
+#include "ui/window/report_memo.h"
+#include "window_test_support.h"
+
+using namespace pivora;
+using namespace pivora::testing;
+
+class SolveTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void workedExampleTypedAndSolved();
+  void faultyCellIsMarkedWithoutADialog();
+  void overflowShowsTheErrorBoxAndTheWindowCarriesOn();
+};
+
+namespace {
+
+// maximise 3 x1 + 2 x2 subject to x1 + x2 <= 4 and x1 + 3 x2 <= 6.
+void TypeWorkedExample(TForm1& form) {
+  const QStringList rows[] = {{"1", "1", "<=", "4"}, {"1", "3", "<=", "6"}};
+  for (int row = 1; row <= 2; ++row) {
+    for (int column = 1; column <= 4; ++column) {
+      TypeIntoCell(form.NBGrid, column, row, rows[row - 1][column - 1]);
+    }
+  }
+  TypeIntoCell(form.ZFGrid, 1, 1, QStringLiteral("3"));
+  TypeIntoCell(form.ZFGrid, 2, 1, QStringLiteral("2"));
+}
+
+}  // namespace
+
+void SolveTest::workedExampleTypedAndSolved() {
+  const auto form = StartedWindow();
+  TypeWorkedExample(*form);
+  // The report is written under the wait cursor.
+  Qt::CursorShape cursorWhileWriting = Qt::ArrowCursor;
+  connect(form->Sol->document(), &QTextDocument::contentsChanged, [&] {
+    if (const QCursor* cursor = QApplication::overrideCursor()) {
+      cursorWhileWriting = cursor->shape();
+    }
+  });
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString(),
+                                            QStringLiteral("Optimum: Zmax = 12"), QString(),
+                                            QStringLiteral("ZF:   x1 = 4   x2 = 0 [\u00b11]"),
+                                            QStringLiteral("NB:  y1 = 0 [\u00b13]   y2 = 2")}));
+  QVERIFY(form->Sol->hasFocus());
+  QCOMPARE(cursorWhileWriting, Qt::WaitCursor);
+  QVERIFY(!QApplication::overrideCursor());
+
+  // Minimum and no details: the same cells, another report.
+  QTest::mouseClick(form->Minimum, Qt::LeftButton);
+  QTest::mouseClick(form->Details, Qt::LeftButton);
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString(),
+                                            QStringLiteral("Optimum: Zmin = 0"), QString(),
+                                            QStringLiteral("ZF:   x1 = 0   x2 = 0")}));
+}
+
+void SolveTest::faultyCellIsMarkedWithoutADialog() {
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("2"));
+  TypeIntoCell(form->NBGrid, 2, 2, QStringLiteral("zwei"));
+  ClickCell(form->NBGrid, 2, 2);
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("EINGABEFEHLER!")}));
+  QCOMPARE(Text(form->NB(), 2, 2), "  FEHLER!");
+  QCOMPARE(Text(form->NB(), 3, 1), "<=");
+  QCOMPARE(Text(form->NB(), 1, 2), "0");
+  QCOMPARE(Text(form->ZF(), 1, 1), "");
+  QVERIFY(!QApplication::activeModalWidget());
+  // The mark shows in the grid and in the editor of the cell that was current.
+  QCOMPARE(form->NBGrid->model()->index(1, 1).data().toString(), QStringLiteral("  FEHLER!"));
+  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid->Editor())->text(),
+           QStringLiteral("  FEHLER!"));
+}
+
+void SolveTest::overflowShowsTheErrorBoxAndTheWindowCarriesOn() {
+  const auto form = StartedWindow();
+  ClickSpinButton(form->NVars, false);
+  ClickSpinButton(form->NCons, false);
+  // maximise x1 subject to 1e-4000 x1 <= 1e4000: the ratio leaves the range.
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("1e-4000"));
+  TypeIntoCell(form->NBGrid, 3, 1, QStringLiteral("1e4000"));
+  TypeIntoCell(form->ZFGrid, 1, 1, QStringLiteral("1"));
+  form->SolAppendLine("an earlier report");
+  if (QTest::currentTestFailed()) return;
+  ErrorBoxSeen box;
+  AnswerNextErrorBox(&box);
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QVERIFY(box.seen);
+  QCOMPARE(box.text, QStringLiteral("Floating point overflow."));
+  QVERIFY(box.critical);
+  QVERIFY(box.onlyOk);
+  QCOMPARE(form->Sol->LineCount(), 0);
+  QCOMPARE(Text(form->NB(), 2, 1), "<=");
+  QVERIFY(!QApplication::overrideCursor());
+
+  // The window stays usable: the next problem solves.
+  QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("1"));
+  TypeIntoCell(form->NBGrid, 3, 1, QStringLiteral("5"));
+  if (QTest::currentTestFailed()) return;
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmax = 5"));
+}
+
+PIVORA_WINDOW_TEST_MAIN(SolveTest)
+#include "solve_test.moc"

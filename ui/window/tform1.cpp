@@ -1,0 +1,187 @@
+#include "ui/window/tform1.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWindow>
+#include <iterator>
+
+#include "ui/window/grid_model.h"
+#include "ui/window/report_memo.h"
+#include "ui/window/spin_edit.h"
+#include "ui/window/string_grid.h"
+#include "ui/window/window_style.h"
+
+namespace pivora {
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint topLeft,
+                  const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(font);
+  label->move(topLeft);
+  label->adjustSize();
+  return label;
+}
+
+SpinEdit* MakeSpinEdit(QWidget* parent, const char* name, SpinEdit::Mode mode, QRect geometry,
+                       int minimum, int maximum, int value, QStyle* style) {
+  auto* spin = new SpinEdit(mode, parent);
+  spin->setObjectName(QString::fromLatin1(name));
+  spin->setStyle(style);
+  spin->setRange(minimum, maximum);
+  spin->setValue(value);
+  spin->setGeometry(geometry);
+  return spin;
+}
+
+StringGrid* MakeGrid(QWidget* parent, const char* name, GridModel& model, QRect geometry,
+                     QStyle* style) {
+  auto* grid = new StringGrid(model, parent);
+  grid->setObjectName(QString::fromLatin1(name));
+  grid->horizontalHeader()->setStyle(style);
+  grid->verticalHeader()->setStyle(style);
+  grid->setGeometry(geometry);
+  return grid;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Pivora v6.0"));
+  setWindowIcon(QIcon(QStringLiteral(":/pivora/pivora.xpm")));
+  setFont(WindowFont());
+  setBackgroundRole(QPalette::Dark);
+  setAutoFillBackground(true);
+  setFixedSize(kOuterWidth, kOuterHeight);
+  move(10, 10);
+  style_ = new WindowStyle;
+  style_->setParent(this);
+
+  CreateWidgets();
+  SetTabOrder();
+  // The spin edits have their values already: no handler runs while the
+  // window is being built.
+  ConnectHandlers();
+  NVars->setFocus(Qt::OtherFocusReason);
+}
+
+TForm1::~TForm1() {
+  // The grids and their models go before the stores they observe.
+  delete NBGrid;
+  delete ZFGrid;
+  delete nbModel_;
+  delete zfModel_;
+}
+
+void TForm1::CreateWidgets() {
+  const QFont label = PixelFont(QStringLiteral("MS Sans Serif"), 11, true);
+  const QFont spin = PixelFont(QStringLiteral("MS Sans Serif"), 11);
+
+  lbl1 = MakeLabel(this, "lbl1", QStringLiteral("Lineare Optimierung (Simplex-Methode)"),
+                   {285, 8}, PixelFont(QStringLiteral("Arial"), 21, true, true));
+  lbl1->setAlignment(Qt::AlignCenter);
+  lbl2 = MakeLabel(this, "lbl2", QStringLiteral("Variablen"), {17, 46}, label);
+  lbl3 = MakeLabel(this, "lbl3", QStringLiteral("Bedingungen"), {7, 108}, label);
+  lbl4 = MakeLabel(this, "lbl4", QStringLiteral("Stellen"), {24, 440}, label);
+  Footer = MakeLabel(this, "Footer", QString(), {405, 520}, font());
+  Footer->setAlignment(Qt::AlignCenter);
+  Footer->resize(3, 13);
+
+  NVars = MakeSpinEdit(this, "NVars", SpinEdit::Mode::kCounting, {25, 67, 37, 25}, 1, 50, 2,
+                       style_);
+  NVars->setFont(spin);
+  NCons = MakeSpinEdit(this, "NCons", SpinEdit::Mode::kCounting, {25, 129, 37, 25}, 1, 50, 2,
+                       style_);
+  NCons->setFont(spin);
+
+  nbModel_ = new GridModel(nbStore_, this);
+  zfModel_ = new GridModel(zfStore_, this);
+  NBGrid = MakeGrid(this, "NB", *nbModel_, {88, 40, 848, 234}, style_);
+  ZFGrid = MakeGrid(this, "ZF", *zfModel_, {88, 280, 718, 63}, style_);
+
+  Opt = new QGroupBox(QStringLiteral("Optimum"), this);
+  Opt->setObjectName(QStringLiteral("Opt"));
+  Opt->setFont(label);
+  Opt->setGeometry(815, 280, 121, 59);
+  Maximum = new QRadioButton(QStringLiteral("Max"), Opt);
+  Maximum->setObjectName(QStringLiteral("Maximum"));
+  Maximum->setGeometry(8, 24, 45, 17);
+  Maximum->setChecked(true);
+  Minimum = new QRadioButton(QStringLiteral("Min"), Opt);
+  Minimum->setObjectName(QStringLiteral("Minimum"));
+  Minimum->setGeometry(70, 24, 45, 17);
+  // Only the checked one of the two is a stop of the Tab key; a click or
+  // the arrow keys still reach the other.
+  const auto tabStopOnChecked = [this] {
+    Maximum->setFocusPolicy(Maximum->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    Minimum->setFocusPolicy(Minimum->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  };
+  connect(Maximum, &QRadioButton::toggled, this, tabStopOnChecked);
+  tabStopOnChecked();
+
+  Solve = new QPushButton(QStringLiteral("L\u00f6sung"), this);
+  Solve->setObjectName(QStringLiteral("Solve"));
+  Solve->setFont(PixelFont(QStringLiteral("Tahoma"), 13, true));
+  Solve->setGeometry(12, 351, 65, 25);
+
+  Sol = new ReportMemo(this);
+  Sol->setObjectName(QStringLiteral("Sol"));
+  Sol->setFont(PixelFont(QStringLiteral("Arial"), 12));
+  Sol->setGeometry(88, 350, 848, 155);
+
+  Details = new QCheckBox(QStringLiteral("Details"), this);
+  Details->setObjectName(QStringLiteral("Details"));
+  Details->setFont(label);
+  Details->setGeometry(12, 395, 65, 25);
+  Details->setChecked(true);
+
+  Digits = MakeSpinEdit(this, "Digits", SpinEdit::Mode::kTyping, {25, 460, 37, 22}, 3, 15, 10,
+                        style_);
+}
+
+void TForm1::SetTabOrder() {
+  QWidget* const order[] = {NVars, NCons, NBGrid, ZFGrid, Maximum, Minimum,
+                            Solve, Sol,   Details, Digits};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+bool TForm1::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && !activated_) {
+    activated_ = true;
+    const bool handled = QWidget::event(event);
+    OnFormActivate();
+    return handled;
+  }
+  return QWidget::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitOuterSize();
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FitOuterSize();
+}
+
+void TForm1::FitOuterSize() {
+  const QWindow* window = windowHandle();
+  if (!window) return;
+  const QMargins frame = window->frameMargins();
+  const QSize client(kOuterWidth - frame.left() - frame.right(),
+                     kOuterHeight - frame.top() - frame.bottom());
+  if (size() != client || minimumSize() != client || maximumSize() != client) {
+    setFixedSize(client);
+  }
+}
+
+}  // namespace pivora
