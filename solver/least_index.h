@@ -86,9 +86,8 @@ int ChooseLeastIndexRatioRow(SimplexRun<Arith>& run, int s) {
 template <class Arith>
 int ChooseFeasibilityRow(SimplexRun<Arith>& run, int r, int s) {
   const int n = run.n;
-  const int limiting = ChooseLeastIndexRow(run, s, [&](int i) {
-    return i != r && !(run.w(i, n + 1) < 0);
-  });
+  const int limiting =
+      ChooseLeastIndexRow(run, s, [&](int i) { return i != r && !(run.w(i, n + 1) < 0); });
   if (limiting == 0) return r;
   using Value = typename Arith::Value;
   // Row r's own limit: the step that brings its constant to 0.

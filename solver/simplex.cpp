@@ -13,8 +13,8 @@ void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
   RunSimplexWith<ExtendedArithmetic>(tableau, m, n, solutions, status, record);
 }
 
-void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                SolveStatus& status, SimplexRecord& record) {
+void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions, SolveStatus& status,
+                SimplexRecord& record) {
   RunSimplexWith<ExtendedArithmetic>(tableau, m, n, solutions, status, record);
 }
 

@@ -21,7 +21,7 @@ void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                 SolveStatus& status);
 
 // The same, also telling what the run saw (see SimplexRecord).
-void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                SolveStatus& status, SimplexRecord& record);
+void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions, SolveStatus& status,
+                SimplexRecord& record);
 
 }  // namespace pivora

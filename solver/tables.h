@@ -49,7 +49,8 @@ class Table {
   static std::size_t Index(int row, int col) {
     assert(row >= FirstRow && row < FirstRow + Rows);
     assert(col >= FirstCol && col < FirstCol + Cols);
-    return static_cast<std::size_t>(row - FirstRow) * Cols + static_cast<std::size_t>(col - FirstCol);
+    return static_cast<std::size_t>(row - FirstRow) * Cols +
+           static_cast<std::size_t>(col - FirstCol);
   }
   std::array<V, static_cast<std::size_t>(Rows) * Cols> cells_{};
 };

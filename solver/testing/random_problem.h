@@ -17,7 +17,7 @@ struct RandomProblem {
 };
 
 struct RandomProblemShape {
-  int minSize = 1;   // m and n are drawn independently from minSize..maxSize
+  int minSize = 1;  // m and n are drawn independently from minSize..maxSize
   int maxSize = 4;
   bool decimals = false;  // short decimals (k * 10^e, k 1..999, e -3..1)
                           // instead of integers -9..9
@@ -61,8 +61,8 @@ inline RandomProblem MakeRandomProblem(std::uint64_t seed, const RandomProblemSh
     p.tableau(i, p.n + 1) = RandomCoefficient(rng, shape);
     const int pick = UniformInt(rng, 0, 99);
     p.tableau(i, p.n + 2) = pick < shape.equalPercent ? kRelationEqual
-                            : pick % 2 == 0          ? kRelationLessEqual
-                                                     : kRelationGreaterEqual;
+                            : pick % 2 == 0           ? kRelationLessEqual
+                                                      : kRelationGreaterEqual;
   }
   for (int j = 1; j <= p.n; ++j) p.tableau(p.m + 1, j) = RandomCoefficient(rng, shape);
   p.tableau(p.m + 1, p.n + 2) = Chance(rng, 50) ? kMaximise : kMinimise;
@@ -82,7 +82,8 @@ inline RandomProblem MakeDenseFeasibleProblem(std::uint64_t seed, int size) {
     p.tableau(i, size + 1) = static_cast<Extended>(UniformInt(rng, 100, 999));
     p.tableau(i, size + 2) = kRelationLessEqual;
   }
-  for (int j = 1; j <= size; ++j) p.tableau(size + 1, j) = static_cast<Extended>(UniformInt(rng, 1, 99));
+  for (int j = 1; j <= size; ++j)
+    p.tableau(size + 1, j) = static_cast<Extended>(UniformInt(rng, 1, 99));
   p.tableau(size + 1, size + 2) = kMaximise;
   return p;
 }

@@ -85,7 +85,8 @@ TEST(AlternativeOptima, StopsAtFiftyAndKeepsRepeatsOfLaterSolutions) {
   for (int k = 3; k <= 50 && !repeat; ++k) {
     for (int l = 2; l < k && !repeat; ++l) {
       bool same = true;
-      for (int row = 0; row <= problem->n + problem->m; ++row) same = same && r->S(row, k) == r->S(row, l);
+      for (int row = 0; row <= problem->n + problem->m; ++row)
+        same = same && r->S(row, k) == r->S(row, l);
       repeat = same;
     }
   }

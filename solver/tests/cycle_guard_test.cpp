@@ -1,10 +1,10 @@
 // Brent's detection on the labels: a repeat is seen soon after a cycle
 // closes, never before, and only bases reached after a restart count.
+#include "solver/cycle_guard.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
-
-#include "solver/cycle_guard.h"
 
 namespace pivora {
 namespace {
@@ -69,9 +69,9 @@ TEST(CycleGuard, RestartForgetsEarlierBases) {
     w(3, 2) = 2;
     w(1, 4) = -1;
     CycleGuard<Extended> guard(w, 1, 2);
-    std::swap(w(1, 4), w(3, 1));  // basis B
+    std::swap(w(1, 4), w(3, 1));     // basis B
     EXPECT_FALSE(guard.Repeated());  // B is saved
-    std::swap(w(1, 4), w(3, 1));  // back to the first basis
+    std::swap(w(1, 4), w(3, 1));     // back to the first basis
     if (restart) guard.Restart();
     std::swap(w(1, 4), w(3, 1));  // B again
     EXPECT_EQ(guard.Repeated(), !restart);

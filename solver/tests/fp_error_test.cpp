@@ -1,12 +1,13 @@
 // Floating-point faults end a solve with the error text; underflow and
 // inexact results pass; flags raised before a solve do not leak into it.
+#include "solver/fp_error.h"
+
 #include <gtest/gtest.h>
 
 #include <cfenv>
 #include <limits>
 
 #include "solver/arithmetic.h"
-#include "solver/fp_error.h"
 #include "solver/tests/solve_text.h"
 
 namespace pivora::testing {

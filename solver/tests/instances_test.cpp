@@ -27,7 +27,8 @@ TEST(LpInstances, StatusAndObjectiveAsPublished) {
   ASSERT_FALSE(outcomes.empty());
   for (const auto& expected : outcomes) {
     SCOPED_TRACE(expected.file);
-    const auto problem = ReadProblemFile(SourcePath("solver/tests/data/lp-instances/" + expected.file));
+    const auto problem =
+        ReadProblemFile(SourcePath("solver/tests/data/lp-instances/" + expected.file));
     ASSERT_TRUE(problem);
     const auto r = SolveProblem(*problem);
     EXPECT_FALSE(r->record.cycled);

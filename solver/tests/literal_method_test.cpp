@@ -22,7 +22,8 @@ class LiteralMethod {
     sigma_ = t(m + 1, n + 2) > 0 ? 1 : -1;
     for (int i = 1; i <= m + 1; ++i) {
       const Extended g = t(i, n + 2) > 0 ? 1.0L : -1.0L;
-      for (int j = 1; j <= n + 1; ++j) w_(i, j) = (i <= m && j == n + 1) ? (-g) * t(i, j) : g * t(i, j);
+      for (int j = 1; j <= n + 1; ++j)
+        w_(i, j) = (i <= m && j == n + 1) ? (-g) * t(i, j) : g * t(i, j);
     }
     for (int i = 1; i <= m; ++i) w_(i, n + 2) = t(i, n + 2) == 0 ? 0 : -i;
     for (int j = 1; j <= n; ++j) w_(m + 2, j) = j;
@@ -33,18 +34,25 @@ class LiteralMethod {
     status = 0;
     for (;;) {  // equality phase
       int r = 0, c = 0;
-      for (int i = m_; i >= 1; --i) if (w_(i, n_ + 2) == 0) r = i;
+      for (int i = m_; i >= 1; --i)
+        if (w_(i, n_ + 2) == 0) r = i;
       if (r == 0) break;
-      for (int j = n_; j >= 1; --j) if (w_(m_ + 2, j) != 0 && w_(r, j) != 0) c = j;
-      if (c != 0) { if (!Exchange(r, c)) return false; continue; }
+      for (int j = n_; j >= 1; --j)
+        if (w_(m_ + 2, j) != 0 && w_(r, j) != 0) c = j;
+      if (c != 0) {
+        if (!Exchange(r, c)) return false;
+        continue;
+      }
       if (w_(r, n_ + 1) != 0) return true;
       w_(r, n_ + 2) = -r;
     }
     for (;;) {  // feasibility phase
       int r = 0, c = 0;
-      for (int i = m_; i >= 1; --i) if (w_(i, n_ + 1) < 0) r = i;
+      for (int i = m_; i >= 1; --i)
+        if (w_(i, n_ + 1) < 0) r = i;
       if (r == 0) break;
-      for (int j = n_; j >= 1; --j) if (w_(m_ + 2, j) != 0 && w_(r, j) > 0) c = j;
+      for (int j = n_; j >= 1; --j)
+        if (w_(m_ + 2, j) != 0 && w_(r, j) > 0) c = j;
       if (c == 0) return true;
       if (!Exchange(r, c)) return false;
     }
@@ -53,7 +61,10 @@ class LiteralMethod {
       Extended t = 0;
       int c = 0;
       for (int j = 1; j <= n_; ++j) {
-        if (w_(m_ + 2, j) != 0 && t < w_(m_ + 1, j)) { t = w_(m_ + 1, j); c = j; }
+        if (w_(m_ + 2, j) != 0 && t < w_(m_ + 1, j)) {
+          t = w_(m_ + 1, j);
+          c = j;
+        }
       }
       if (t == 0) break;
       const int r = RatioRow(c);
@@ -66,7 +77,8 @@ class LiteralMethod {
     for (;;) {  // alternative optima
       if (status >= 50) return true;
       int c = 0;
-      for (int j = n_; j >= 1; --j) if (j != previous && w_(m_ + 2, j) != 0 && w_(m_ + 1, j) == 0) c = j;
+      for (int j = n_; j >= 1; --j)
+        if (j != previous && w_(m_ + 2, j) != 0 && w_(m_ + 1, j) == 0) c = j;
       if (c == 0) return true;
       previous = c;
       const int r = RatioRow(c);
@@ -77,7 +89,10 @@ class LiteralMethod {
       for (int i = 0; i <= n_ + m_; ++i) {
         if (std::fabs(s(i, 1) - s(i, status)) > kSnapTolerance * std::fabs(s(i, 1))) differ = true;
       }
-      if (!differ) { --status; return true; }
+      if (!differ) {
+        --status;
+        return true;
+      }
     }
   }
 
@@ -88,7 +103,10 @@ class LiteralMethod {
     for (int i = 1; i <= m_; ++i) {
       if (w_(i, c) < 0) {
         const Extended ratio = std::fabs(w_(i, n_ + 1) / w_(i, c));
-        if (q > ratio) { q = ratio; r = i; }
+        if (q > ratio) {
+          q = ratio;
+          r = i;
+        }
       }
     }
     return q == kRatioSentinel ? 0 : r;
@@ -146,7 +164,8 @@ void CompareWithLiteral(const RandomProblemShape& shape, std::uint64_t seeds, in
     ASSERT_EQ(status, literalStatus);
     for (int k = 1; k <= status; ++k) {
       for (int i = 0; i <= p.n + p.m; ++i) {
-        ASSERT_EQ((*solutions)(i, k), (*literalSolutions)(i, k)) << "solution " << k << " row " << i;
+        ASSERT_EQ((*solutions)(i, k), (*literalSolutions)(i, k))
+            << "solution " << k << " row " << i;
       }
     }
   }

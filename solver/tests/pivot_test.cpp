@@ -1,11 +1,12 @@
 // The exchange step: order of its steps, zero-snapping, labels; and the
 // skipping of zero rows and columns against a literal step-by-step version.
+#include "solver/pivot.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "solver/arithmetic.h"
-#include "solver/pivot.h"
 #include "solver/testing/random_problem.h"
 
 namespace pivora {
@@ -62,7 +63,7 @@ TEST(Pivot, ClosedFormOfEveryKindOfEntryAndTheLabelSwap) {
   EXPECT_EQ(w(2, 2), 10.0L);  // 2 * 3 + 4
   EXPECT_EQ(w(2, 3), 16.0L);  // 2 * 5 + 6
   EXPECT_EQ(w(3, 1), -1.0L);
-  EXPECT_EQ(w(3, 2), 1.0L);   // 1 * 3 - 2
+  EXPECT_EQ(w(3, 2), 1.0L);  // 1 * 3 - 2
   EXPECT_EQ(w(3, 3), 5.0L);
   EXPECT_EQ(w(1, 4), 1.0L);   // row label: former column label
   EXPECT_EQ(w(4, 1), -1.0L);  // column label: former row label
@@ -72,14 +73,14 @@ TEST(Pivot, ClosedFormOfEveryKindOfEntryAndTheLabelSwap) {
 
 TEST(Pivot, SnapsOnlyRelativeToTheOldValueAndNeverThePivotRowOrColumn) {
   WorkTableau w = Labelled(2, 3);
-  w(1, 1) = 1;          // pivot element
-  w(1, 2) = 1e-12L;     // pivot row: -1e-12 after the step
+  w(1, 1) = 1;       // pivot element
+  w(1, 2) = 1e-12L;  // pivot row: -1e-12 after the step
   w(1, 3) = 1e-12L;
-  w(2, 1) = 1e-20L;     // pivot column: stays tiny
-  w(2, 2) = 0;          // 0 + 1 * -1e-12: was 0, so kept
+  w(2, 1) = 1e-20L;  // pivot column: stays tiny
+  w(2, 2) = 0;       // 0 + 1 * -1e-12: was 0, so kept
   w(3, 1) = 1;
   w(3, 2) = 1e-12L + 1e-24L;  // 1 * -1e-12 + that: ~1e-24, far below 1e-9 of it
-  w(3, 3) = 1;          // 1 - 1e-12: no snap
+  w(3, 3) = 1;                // 1 - 1e-12: no snap
   // Row 2 has pivot-column entry 1e-20: its column 2 becomes 1e-20 * -1e-12.
   Pivot<ExtendedArithmetic>(w, 2, 3, 1, 1);
   EXPECT_EQ(w(1, 2), -1e-12L);
@@ -95,9 +96,9 @@ TEST(Pivot, EntryOfOneTurnedIntoATrillionthIsSnappedButZeroIsNot) {
   w(1, 1) = 1;
   w(1, 2) = 1 - 1e-12L;  // pivot row entry becomes -(1 - 1e-12)
   w(2, 1) = 1;
-  w(2, 2) = 1;           // 1 - (1 - 1e-12) = 1e-12 -> snapped
-  w(3, 1) = -1e-12L;     // objective row: -1e-12 * -(1 - 1e-12) + 0
-  w(3, 2) = 0;           // becomes about 1e-24 from 0: kept
+  w(2, 2) = 1;        // 1 - (1 - 1e-12) = 1e-12 -> snapped
+  w(3, 1) = -1e-12L;  // objective row: -1e-12 * -(1 - 1e-12) + 0
+  w(3, 2) = 0;        // becomes about 1e-24 from 0: kept
   Pivot<ExtendedArithmetic>(w, 2, 2, 1, 1);
   EXPECT_EQ(w(2, 2), 0.0L);
   EXPECT_EQ(w(3, 2), -1e-12L * -(1 - 1e-12L));
@@ -160,7 +161,8 @@ TEST(Pivot, MatchesTheLiteralStepOnRandomTables) {
     for (int i = 1; i <= m + 1; ++i) {
       for (int j = 1; j <= n + 1; ++j) {
         if (testing::Chance(rng, zeros)) continue;
-        w(i, j) = testing::ScaledDecimal(testing::UniformInt(rng, -999, 999), testing::UniformInt(rng, -3, 1));
+        w(i, j) = testing::ScaledDecimal(testing::UniformInt(rng, -999, 999),
+                                         testing::UniformInt(rng, -3, 1));
       }
     }
     const int r = testing::UniformInt(rng, 1, m);

@@ -37,12 +37,14 @@ void ExpectFeasibleSolution(const RandomProblem& p, const SolutionTable& s, int 
     const Extended slack = t(i, p.n + 2) > 0 ? lhs - b : b - lhs;
     const Extended tolerance = 1e-9L * std::max(scale, 1.0L);
     if (t(i, p.n + 2) == 0) {
-      EXPECT_NEAR(static_cast<double>(lhs), static_cast<double>(b), static_cast<double>(tolerance)) << "row " << i;
+      EXPECT_NEAR(static_cast<double>(lhs), static_cast<double>(b), static_cast<double>(tolerance))
+          << "row " << i;
     } else {
       EXPECT_GE(slack, -tolerance) << "row " << i;
       // The stored slack y[i] is the row's slack (or 0 when non-basic).
       EXPECT_NEAR(static_cast<double>(ValueIn(s, p.n + i, k)), static_cast<double>(slack),
-                  static_cast<double>(tolerance)) << "y[" << i << "]";
+                  static_cast<double>(tolerance))
+          << "y[" << i << "]";
     }
   }
 }
@@ -59,8 +61,12 @@ TEST(RandomProblems, AgreeWithAnIndependentSimplexAndStoreFeasibleOptima) {
     const ReferenceResult reference = ReferenceSimplex(p.tableau, p.m, p.n).Solve();
     ASSERT_NE(reference.status, ReferenceStatus::kGaveUp);
     switch (reference.status) {
-      case ReferenceStatus::kInfeasible: ASSERT_EQ(status, 0); break;
-      case ReferenceStatus::kUnbounded: ASSERT_EQ(status, -1); break;
+      case ReferenceStatus::kInfeasible:
+        ASSERT_EQ(status, 0);
+        break;
+      case ReferenceStatus::kUnbounded:
+        ASSERT_EQ(status, -1);
+        break;
       default: {
         ASSERT_GE(status, 1);
         ASSERT_LE(status, 50);

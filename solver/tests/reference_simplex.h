@@ -35,7 +35,7 @@ class ReferenceSimplex {
   double sign_;
   std::vector<std::vector<double>> a_;  // m rows, columns_ + 1 (right-hand side last)
   std::vector<int> basis_;
-  std::vector<double> objective_;       // c of x, for the final z
+  std::vector<double> objective_;  // c of x, for the final z
 };
 
 inline ReferenceSimplex::ReferenceSimplex(const Tableau& t, int m, int n)
@@ -44,12 +44,14 @@ inline ReferenceSimplex::ReferenceSimplex(const Tableau& t, int m, int n)
   for (int i = 1; i <= m; ++i) slacks += t(i, n + 2) == 0 ? 0 : 1;
   artificialStart_ = n + slacks;
   columns_ = artificialStart_ + m;
-  a_.assign(static_cast<std::size_t>(m), std::vector<double>(static_cast<std::size_t>(columns_ + 1), 0.0));
+  a_.assign(static_cast<std::size_t>(m),
+            std::vector<double>(static_cast<std::size_t>(columns_ + 1), 0.0));
   basis_.resize(static_cast<std::size_t>(m));
   int slack = n;
   for (int i = 0; i < m; ++i) {
     auto& row = a_[static_cast<std::size_t>(i)];
-    for (int j = 0; j < n; ++j) row[static_cast<std::size_t>(j)] = static_cast<double>(t(i + 1, j + 1));
+    for (int j = 0; j < n; ++j)
+      row[static_cast<std::size_t>(j)] = static_cast<double>(t(i + 1, j + 1));
     const Extended code = t(i + 1, n + 2);
     if (code != 0) row[static_cast<std::size_t>(slack++)] = code > 0 ? -1.0 : 1.0;
     row[static_cast<std::size_t>(columns_)] = static_cast<double>(t(i + 1, n + 1));
@@ -71,14 +73,16 @@ inline void ReferenceSimplex::PivotAt(int row, int col) {
     auto& r = a_[static_cast<std::size_t>(i)];
     const double f = r[static_cast<std::size_t>(col)];
     if (f == 0) continue;
-    for (int j = 0; j <= columns_; ++j) r[static_cast<std::size_t>(j)] -= f * pr[static_cast<std::size_t>(j)];
+    for (int j = 0; j <= columns_; ++j)
+      r[static_cast<std::size_t>(j)] -= f * pr[static_cast<std::size_t>(j)];
   }
   basis_[static_cast<std::size_t>(row)] = col;
 }
 
 // Minimises cost over columns 0..allowed-1 from the current basis by Bland's
 // rule. False if it gave up.
-inline bool ReferenceSimplex::Optimise(const std::vector<double>& cost, int allowed, bool& unbounded) {
+inline bool ReferenceSimplex::Optimise(const std::vector<double>& cost, int allowed,
+                                       bool& unbounded) {
   unbounded = false;
   for (int pass = 0; pass < 10000; ++pass) {
     int entering = -1;
@@ -98,7 +102,8 @@ inline bool ReferenceSimplex::Optimise(const std::vector<double>& cost, int allo
       if (e <= kEps) continue;
       const double ratio = a_[static_cast<std::size_t>(i)][static_cast<std::size_t>(columns_)] / e;
       if (leaving < 0 || ratio < best - 1e-12 ||
-          (ratio <= best + 1e-12 && basis_[static_cast<std::size_t>(i)] < basis_[static_cast<std::size_t>(leaving)])) {
+          (ratio <= best + 1e-12 &&
+           basis_[static_cast<std::size_t>(i)] < basis_[static_cast<std::size_t>(leaving)])) {
         leaving = i;
         best = ratio;
       }
@@ -120,7 +125,8 @@ inline ReferenceResult ReferenceSimplex::Solve() {
   if (!Optimise(cost, columns_, unbounded)) return result;
   double infeasibility = 0.0;
   for (int i = 0; i < m_; ++i) {
-    if (basis_[static_cast<std::size_t>(i)] >= artificialStart_) infeasibility += a_[static_cast<std::size_t>(i)][static_cast<std::size_t>(columns_)];
+    if (basis_[static_cast<std::size_t>(i)] >= artificialStart_)
+      infeasibility += a_[static_cast<std::size_t>(i)][static_cast<std::size_t>(columns_)];
   }
   if (infeasibility > 1e-7) {
     result.status = ReferenceStatus::kInfeasible;
@@ -137,7 +143,8 @@ inline ReferenceResult ReferenceSimplex::Solve() {
     }
   }
   std::fill(cost.begin(), cost.end(), 0.0);
-  for (int j = 0; j < n_; ++j) cost[static_cast<std::size_t>(j)] = -sign_ * objective_[static_cast<std::size_t>(j)];
+  for (int j = 0; j < n_; ++j)
+    cost[static_cast<std::size_t>(j)] = -sign_ * objective_[static_cast<std::size_t>(j)];
   if (!Optimise(cost, artificialStart_, unbounded)) return result;
   if (unbounded) {
     result.status = ReferenceStatus::kUnbounded;
@@ -146,7 +153,9 @@ inline ReferenceResult ReferenceSimplex::Solve() {
   double z = 0.0;
   for (int i = 0; i < m_; ++i) {
     const int b = basis_[static_cast<std::size_t>(i)];
-    if (b < n_) z += objective_[static_cast<std::size_t>(b)] * a_[static_cast<std::size_t>(i)][static_cast<std::size_t>(columns_)];
+    if (b < n_)
+      z += objective_[static_cast<std::size_t>(b)] *
+           a_[static_cast<std::size_t>(i)][static_cast<std::size_t>(columns_)];
   }
   result.status = ReferenceStatus::kOptimal;
   result.objective = z;
