@@ -8,6 +8,7 @@
 #include "solver/arithmetic.h"
 #include "solver/pivot.h"
 #include "solver/simplex.h"
+#include "solver/testing/problem_file.h"
 #include "solver/testing/random_problem.h"
 
 namespace pivora {
@@ -83,6 +84,27 @@ void BM_RunSimplexDense(benchmark::State& state) {
   state.counters["exchanges"] = static_cast<double>(exchanges) / static_cast<double>(solves);
 }
 BENCHMARK(BM_RunSimplexDense)->Arg(10)->Arg(20)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+// A real sparse problem (27 constraints, 32 variables), found beside this
+// file's source: the exchange step leaves out zero rows and columns.
+void BM_RunSimplexAfiro(benchmark::State& state) {
+  std::string path = __FILE__;
+  path = path.substr(0, path.rfind('/')) + "/../solver/tests/data/lp-instances/afiro.txt";
+  const auto problem = testing::ReadProblemFile(path);
+  if (!problem) {
+    state.SkipWithError("afiro.txt not found");
+    return;
+  }
+  SolutionTable solutions;
+  SimplexRecord record;
+  for (auto _ : state) {
+    SolveStatus status = 0;
+    RunSimplex(problem->tableau, problem->m, problem->n, solutions, status, record);
+    benchmark::DoNotOptimize(status);
+  }
+  state.counters["exchanges"] = static_cast<double>(record.exchanges);
+}
+BENCHMARK(BM_RunSimplexAfiro)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pivora
