@@ -12,7 +12,10 @@ constexpr int kTextInset = 2;
 
 CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   setFrame(false);
-  setTextMargins(0, 0, 0, 0);
+  // The text stands where the cell draws it: 2 pixels in from the left and
+  // the top (the line edit keeps 2 pixels across and 1 down of its own).
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setTextMargins(0, 1, 0, 0);
   ShowHighlighted(true);
 }
 

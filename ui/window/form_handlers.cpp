@@ -72,41 +72,41 @@ void TForm1::ShowError(const std::optional<QString>& error) {
 }
 
 void TForm1::ConnectHandlers() {
-  connect(NVars, &QSpinBox::valueChanged, this, &TForm1::OnNVarsChange);
-  connect(NCons, &QSpinBox::valueChanged, this, &TForm1::OnNConsChange);
-  connect(NBGrid, &StringGrid::gridDoubleClicked, this, [this] { OnTabDblClick(NBGrid); });
-  connect(ZFGrid, &StringGrid::gridDoubleClicked, this, [this] { OnTabDblClick(ZFGrid); });
-  connect(Sol, &ReportMemo::memoDoubleClicked, this, &TForm1::OnSolDblClick);
-  connect(Solve, &QPushButton::clicked, this, &TForm1::OnSolveClick);
+  connect(NVars, &QSpinBox::valueChanged, this, [this] { NVarsChange(NVars); });
+  connect(NCons, &QSpinBox::valueChanged, this, [this] { NConsChange(NCons); });
+  connect(NBGrid, &StringGrid::gridDoubleClicked, this, [this] { TabDblClick(NBGrid); });
+  connect(ZFGrid, &StringGrid::gridDoubleClicked, this, [this] { TabDblClick(ZFGrid); });
+  connect(Sol, &ReportMemo::memoDoubleClicked, this, [this] { SolDblClick(Sol); });
+  connect(Solve, &QPushButton::clicked, this, [this] { SolveClick(Solve); });
 }
 
-void TForm1::OnFormActivate() {
-  ShowError(RunHandler([this] { FormActivate(*this, this); }));
+void TForm1::FormActivate(Sender sender) {
+  ShowError(RunHandler([this, sender] { pivora::FormActivate(*this, sender); }));
 }
 
-void TForm1::OnNVarsChange() {
-  ShowError(RunHandler([this] { NVarsChange(*this, NVars); }));
+void TForm1::NVarsChange(Sender sender) {
+  ShowError(RunHandler([this, sender] { pivora::NVarsChange(*this, sender); }));
 }
 
-void TForm1::OnNConsChange() {
-  ShowError(RunHandler([this] { NConsChange(*this, NCons); }));
+void TForm1::NConsChange(Sender sender) {
+  ShowError(RunHandler([this, sender] { pivora::NConsChange(*this, sender); }));
 }
 
-void TForm1::OnTabDblClick(const QObject* grid) {
-  ShowError(RunHandler([this, grid] { TabDblClick(*this, grid); }));
+void TForm1::TabDblClick(Sender sender) {
+  ShowError(RunHandler([this, sender] { pivora::TabDblClick(*this, sender); }));
 }
 
-void TForm1::OnSolDblClick() {
-  ShowError(RunHandler([this] { SolDblClick(*this, Sol); }));
+void TForm1::SolDblClick(Sender sender) {
+  ShowError(RunHandler([this, sender] { pivora::SolDblClick(*this, sender); }));
 }
 
 // An exact re-solve of a large problem can take up to a second: the wait
 // cursor shows until the report is written, and is gone before any error box.
-void TForm1::OnSolveClick() {
+void TForm1::SolveClick(Sender sender) {
   std::optional<QString> error;
   {
     const WaitCursor wait;
-    error = RunHandler([this] { SolveClick(*this, Solve); });
+    error = RunHandler([this, sender] { pivora::SolveClick(*this, sender); });
   }
   ShowError(error);
 }

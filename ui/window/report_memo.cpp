@@ -57,6 +57,10 @@ void ReportMemo::DeleteFirstLine() {
     first.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
   }
   first.removeSelectedText();
+  // The caret goes where the line was, and the view with it: to the top.
+  QTextCursor start(document());
+  start.movePosition(QTextCursor::Start);
+  setTextCursor(start);
 }
 
 bool ReportMemo::eventFilter(QObject* watched, QEvent* event) {

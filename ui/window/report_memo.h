@@ -23,6 +23,7 @@ class ReportMemo final : public QPlainTextEdit {
   // Adds the Latin-1 `line` as the new last line; the view and the caret
   // stay where they are.
   void AppendLine(std::string_view line);
+  // Leaves the caret and the view at the start of the text.
   void DeleteFirstLine();
 
  signals:

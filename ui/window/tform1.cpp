@@ -157,7 +157,7 @@ bool TForm1::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && !activated_) {
     activated_ = true;
     const bool handled = QWidget::event(event);
-    OnFormActivate();
+    FormActivate(this);
     return handled;
   }
   return QWidget::event(event);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "ui/cell_store.h"
+#include "ui/handlers.h"
 #include "ui/window_operations.h"
 
 class QCheckBox;
@@ -52,6 +53,19 @@ class TForm1 final : public QWidget, public WindowOperations {
   void SolTakeFocus() override;
   void SetFooterText(std::string_view text) override;
 
+  // --- The handlers, as the events run them ---
+  // Each runs the shared handler of the same name on this window's
+  // operations, with the grids' view updates gathered into one; an error
+  // the handler ends with is shown in an error box. `sender` is the widget
+  // that raised the event.
+  void FormActivate(Sender sender);
+  void NVarsChange(Sender sender);
+  void NConsChange(Sender sender);
+  void TabDblClick(Sender sender);
+  void SolDblClick(Sender sender);
+  // Under the wait cursor until the report is written.
+  void SolveClick(Sender sender);
+
   // --- The widgets, by their names ---
   QLabel* lbl1 = nullptr;
   QLabel* lbl2 = nullptr;
@@ -89,12 +103,6 @@ class TForm1 final : public QWidget, public WindowOperations {
   std::optional<QString> RunHandler(Handler&& handler);
   void ShowError(const std::optional<QString>& error);
 
-  void OnFormActivate();
-  void OnNVarsChange();
-  void OnNConsChange();
-  void OnTabDblClick(const QObject* grid);
-  void OnSolDblClick();
-  void OnSolveClick();
 
   CellStore nbStore_{5, 3};
   CellStore zfStore_{3, 2};
