@@ -1,5 +1,6 @@
 #include "ui/window/cell_delegate.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 
@@ -74,6 +75,20 @@ void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                 const QModelIndex& index) const {
   model->setData(index, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+}
+
+bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Escape:
+        return true;
+      default:
+        break;
+    }
+  }
+  return QStyledItemDelegate::eventFilter(object, event);
 }
 
 void CellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

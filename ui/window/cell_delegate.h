@@ -44,6 +44,12 @@ class CellDelegate final : public QStyledItemDelegate {
                     const QModelIndex& index) const override;
   void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const override;
+
+ protected:
+  // The editor is always open: Enter and Escape neither close it nor take
+  // the focus from it (the cell already holds what it shows). Tab and
+  // Shift+Tab move to the next or previous cell as usual.
+  bool eventFilter(QObject* object, QEvent* event) override;
 };
 
 }  // namespace pivora

@@ -80,20 +80,31 @@ void TForm1::ConnectHandlers() {
   connect(Solve, &QPushButton::clicked, this, [this] { SolveClick(Solve); });
 }
 
+// These four end with cell (1, 1) current in both grids; it is brought into
+// view even where it was current already and the user had scrolled away.
 void TForm1::FormActivate(Sender sender) {
   ShowError(RunHandler([this, sender] { pivora::FormActivate(*this, sender); }));
+  ShowCurrentCells();
 }
 
 void TForm1::NVarsChange(Sender sender) {
   ShowError(RunHandler([this, sender] { pivora::NVarsChange(*this, sender); }));
+  ShowCurrentCells();
 }
 
 void TForm1::NConsChange(Sender sender) {
   ShowError(RunHandler([this, sender] { pivora::NConsChange(*this, sender); }));
+  ShowCurrentCells();
 }
 
 void TForm1::TabDblClick(Sender sender) {
   ShowError(RunHandler([this, sender] { pivora::TabDblClick(*this, sender); }));
+  ShowCurrentCells();
+}
+
+void TForm1::ShowCurrentCells() {
+  NBGrid->ShowCurrentCell();
+  ZFGrid->ShowCurrentCell();
 }
 
 void TForm1::SolDblClick(Sender sender) {

@@ -46,6 +46,10 @@ StringGrid::StringGrid(GridModel& model, QWidget* parent) : QTableView(parent), 
 
 QWidget* StringGrid::Editor() const { return indexWidget(currentIndex()); }
 
+void StringGrid::ShowCurrentCell() {
+  if (currentIndex().isValid()) scrollTo(currentIndex());
+}
+
 void StringGrid::StoreEditorText() {
   if (QWidget* editor = indexWidget(model_.CurrentIndex())) commitData(editor);
 }
@@ -92,6 +96,8 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
     emit gridDoubleClicked();
     return true;
   }
+  // The editor is always open: Enter and Escape neither close it nor take
+  // the focus from it, and the cell already holds what it shows.
   if (watched == corner_) {
     switch (event->type()) {
       case QEvent::Paint:

@@ -25,6 +25,8 @@ class StringGrid final : public QTableView {
   // The in-place editor on the current cell.
   QWidget* Editor() const;
   QWidget* Corner() const { return corner_; }
+  // Scrolls the current cell into view.
+  void ShowCurrentCell();
 
  signals:
   // A double click anywhere on the grid: a data cell, its editor, a heading

@@ -102,6 +102,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   template <typename Handler>
   std::optional<QString> RunHandler(Handler&& handler);
   void ShowError(const std::optional<QString>& error);
+  void ShowCurrentCells();
 
 
   CellStore nbStore_{5, 3};

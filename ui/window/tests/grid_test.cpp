@@ -46,6 +46,14 @@ void GridTest::editorStoresEveryKeystrokeAndShowsProgramWrites() {
   QCOMPARE(Text(form->NB(), 2, 1), "-1  5");
   QCOMPARE(editor->cursorPosition(), 1);
 
+  // Enter and Escape leave the editor open, with the focus and the text.
+  QTest::keyClick(editor, Qt::Key_Return);
+  QTest::keyClick(editor, Qt::Key_Escape);
+  QTest::qWait(20);
+  QVERIFY(editor->hasFocus());
+  QCOMPARE(QApplication::focusWidget(), editor);
+  QCOMPARE(Text(form->NB(), 2, 1), "-1  5");
+
   // A program write into the current cell shows in its editor at once.
   form->NB().SetText(2, 1, "0");
   QCOMPARE(editor->text(), QStringLiteral("0"));
@@ -116,6 +124,14 @@ void GridTest::headingsFollowTheCountsUpToFifty() {
   QCOMPARE(form->NBGrid->verticalScrollBar()->value(), 0);
   QCOMPARE(form->NBGrid->currentIndex(), nb->index(0, 0));
   QCOMPARE(nb->headerData(48, Qt::Vertical).toString(), QStringLiteral("     NB 49"));
+
+  // The scroll bars alone move the view away from the current (1, 1); the
+  // next handler brings it back.
+  form->NBGrid->horizontalScrollBar()->setValue(form->NBGrid->horizontalScrollBar()->maximum());
+  form->NBGrid->verticalScrollBar()->setValue(form->NBGrid->verticalScrollBar()->maximum());
+  ClickSpinButton(form->NVars, false);
+  QCOMPARE(form->NBGrid->horizontalScrollBar()->value(), 0);
+  QCOMPARE(form->NBGrid->verticalScrollBar()->value(), 0);
 
   // The heading sections can be neither resized nor moved.
   QCOMPARE(form->NBGrid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
