@@ -33,10 +33,10 @@ void CellEditor::focusOutEvent(QFocusEvent* event) {
 void CellEditor::ShowHighlighted(bool highlighted) {
   QPalette colours = palette();
   const QPalette& parentColours = parentWidget() ? parentWidget()->palette() : colours;
-  colours.setColor(QPalette::Base, parentColours.color(highlighted ? QPalette::Highlight
-                                                                   : QPalette::Base));
-  colours.setColor(QPalette::Text, parentColours.color(highlighted ? QPalette::HighlightedText
-                                                                   : QPalette::Text));
+  colours.setColor(QPalette::Base,
+                   parentColours.color(highlighted ? QPalette::Highlight : QPalette::Base));
+  colours.setColor(QPalette::Text,
+                   parentColours.color(highlighted ? QPalette::HighlightedText : QPalette::Text));
   setPalette(colours);
 }
 
@@ -51,8 +51,8 @@ void CellDelegate::DrawCellText(QPainter* painter, const QRect& cell, const QStr
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
   const bool selected = option.state & QStyle::State_Selected;
-  painter->fillRect(option.rect, option.palette.brush(selected ? QPalette::Highlight
-                                                               : QPalette::Base));
+  painter->fillRect(option.rect,
+                    option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
   painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
   painter->setFont(option.font);
   DrawCellText(painter, option.rect, index.data(Qt::DisplayRole).toString());

@@ -8,8 +8,7 @@
 
 namespace pivora {
 
-GridHeader::GridHeader(Qt::Orientation orientation, int sectionSize, int thickness,
-                       QWidget* parent)
+GridHeader::GridHeader(Qt::Orientation orientation, int sectionSize, int thickness, QWidget* parent)
     : QHeaderView(orientation, parent) {
   setMinimumSectionSize(sectionSize);
   setDefaultSectionSize(sectionSize);
@@ -28,8 +27,8 @@ GridHeader::GridHeader(Qt::Orientation orientation, int sectionSize, int thickne
 QColor GridHeader::GridLineColour(const QWidget* table) {
   QStyleOption option;
   option.initFrom(table);
-  return QColor::fromRgba(static_cast<QRgb>(
-      table->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, table)));
+  return QColor::fromRgba(
+      static_cast<QRgb>(table->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, table)));
 }
 
 void GridHeader::DrawHeadingCell(QPainter* painter, const QRect& cell, const QString& text,
@@ -45,8 +44,8 @@ void GridHeader::DrawHeadingCell(QPainter* painter, const QRect& cell, const QSt
 
 void GridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
   if (!rect.isValid()) return;
-  const QString text = model() ? model()->headerData(logicalIndex, orientation()).toString()
-                               : QString();
+  const QString text =
+      model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
   painter->setFont(font());
   DrawHeadingCell(painter, rect, text, palette(),
                   GridLineColour(parentWidget() ? parentWidget() : this));

@@ -15,9 +15,7 @@ GridModel::GridModel(CellStore& store, QObject* parent)
 
 GridModel::~GridModel() { store_.SetObserver(nullptr); }
 
-QModelIndex GridModel::IndexOfCell(int column, int row) const {
-  return index(row - 1, column - 1);
-}
+QModelIndex GridModel::IndexOfCell(int column, int row) const { return index(row - 1, column - 1); }
 
 QModelIndex GridModel::CurrentIndex() const {
   return IndexOfCell(store_.CurrentColumn(), store_.CurrentRow());
@@ -28,9 +26,7 @@ QString GridModel::CornerText() const {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int GridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : rows_;
-}
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int GridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : columns_;
@@ -69,8 +65,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
   if (role != Qt::DisplayRole || section < 0) return {};
   const int count = orientation == Qt::Horizontal ? columns_ : rows_;
   if (section >= count) return {};
-  const std::string_view text = orientation == Qt::Horizontal ? store_.Text(section + 1, 0)
-                                                              : store_.Text(0, section + 1);
+  const std::string_view text =
+      orientation == Qt::Horizontal ? store_.Text(section + 1, 0) : store_.Text(0, section + 1);
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

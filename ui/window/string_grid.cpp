@@ -57,8 +57,7 @@ void StringGrid::StoreEditorText() {
 void StringGrid::FollowStoreCurrent() {
   if (updatingStore_) return;
   followingStore_ = true;
-  selectionModel()->setCurrentIndex(model_.CurrentIndex(),
-                                    QItemSelectionModel::ClearAndSelect);
+  selectionModel()->setCurrentIndex(model_.CurrentIndex(), QItemSelectionModel::ClearAndSelect);
   followingStore_ = false;
 }
 

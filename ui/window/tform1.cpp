@@ -85,8 +85,8 @@ void TForm1::CreateWidgets() {
   const QFont label = PixelFont(QStringLiteral("MS Sans Serif"), 11, true);
   const QFont spin = PixelFont(QStringLiteral("MS Sans Serif"), 11);
 
-  lbl1 = MakeLabel(this, "lbl1", QStringLiteral("Lineare Optimierung (Simplex-Methode)"),
-                   {285, 8}, PixelFont(QStringLiteral("Arial"), 21, true, true));
+  lbl1 = MakeLabel(this, "lbl1", QStringLiteral("Lineare Optimierung (Simplex-Methode)"), {285, 8},
+                   PixelFont(QStringLiteral("Arial"), 21, true, true));
   lbl1->setAlignment(Qt::AlignCenter);
   lbl2 = MakeLabel(this, "lbl2", QStringLiteral("Variablen"), {17, 46}, label);
   lbl3 = MakeLabel(this, "lbl3", QStringLiteral("Bedingungen"), {7, 108}, label);
@@ -95,11 +95,11 @@ void TForm1::CreateWidgets() {
   Footer->setAlignment(Qt::AlignCenter);
   Footer->resize(3, 13);
 
-  NVars = MakeSpinEdit(this, "NVars", SpinEdit::Mode::kCounting, {25, 67, 37, 25}, 1, 50, 2,
-                       style_);
+  NVars =
+      MakeSpinEdit(this, "NVars", SpinEdit::Mode::kCounting, {25, 67, 37, 25}, 1, 50, 2, style_);
   NVars->setFont(spin);
-  NCons = MakeSpinEdit(this, "NCons", SpinEdit::Mode::kCounting, {25, 129, 37, 25}, 1, 50, 2,
-                       style_);
+  NCons =
+      MakeSpinEdit(this, "NCons", SpinEdit::Mode::kCounting, {25, 129, 37, 25}, 1, 50, 2, style_);
   NCons->setFont(spin);
 
   nbModel_ = new GridModel(nbStore_, this);
@@ -143,13 +143,13 @@ void TForm1::CreateWidgets() {
   Details->setGeometry(12, 395, 65, 25);
   Details->setChecked(true);
 
-  Digits = MakeSpinEdit(this, "Digits", SpinEdit::Mode::kTyping, {25, 460, 37, 22}, 3, 15, 10,
-                        style_);
+  Digits =
+      MakeSpinEdit(this, "Digits", SpinEdit::Mode::kTyping, {25, 460, 37, 22}, 3, 15, 10, style_);
 }
 
 void TForm1::SetTabOrder() {
-  QWidget* const order[] = {NVars, NCons, NBGrid, ZFGrid, Maximum, Minimum,
-                            Solve, Sol,   Details, Digits};
+  QWidget* const order[] = {NVars,   NCons, NBGrid, ZFGrid,  Maximum,
+                            Minimum, Solve, Sol,    Details, Digits};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 

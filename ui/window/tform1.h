@@ -104,7 +104,6 @@ class TForm1 final : public QWidget, public WindowOperations {
   void ShowError(const std::optional<QString>& error);
   void ShowCurrentCells();
 
-
   CellStore nbStore_{5, 3};
   CellStore zfStore_{3, 2};
   GridModel* nbModel_ = nullptr;

@@ -19,12 +19,10 @@ QFont PixelFont(const QString& family, int pixelHeight, bool bold, bool italic) 
 
 QFont WindowFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 11); }
 
-QColor ApplicationWorkspaceColor() {
-  return QApplication::palette().color(QPalette::Dark);
-}
+QColor ApplicationWorkspaceColor() { return QApplication::palette().color(QPalette::Dark); }
 
-int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option,
-                           const QWidget* widget, QStyleHintReturn* returnData) const {
+int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
   switch (hint) {
     case SH_SpinBox_ClickAutoRepeatThreshold:
       return 400;
@@ -35,8 +33,8 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option,
   }
 }
 
-void WindowStyle::drawControl(ControlElement element, const QStyleOption* option,
-                              QPainter* painter, const QWidget* widget) const {
+void WindowStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
   if (element == CE_HeaderEmptyArea) {
     painter->fillRect(option->rect, option->palette.base());
     return;

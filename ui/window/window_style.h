@@ -12,8 +12,7 @@ namespace pivora {
 // A font of the given family whose character height (cell height less
 // internal leading) is `pixelHeight`. Where the family is missing, the
 // metric-compatible Liberation Sans serves, at the same height and style.
-QFont PixelFont(const QString& family, int pixelHeight, bool bold = false,
-                bool italic = false);
+QFont PixelFont(const QString& family, int pixelHeight, bool bold = false, bool italic = false);
 
 // The window's own font: "MS Sans Serif" at 8 points, 11 pixels.
 QFont WindowFont();
@@ -29,8 +28,8 @@ class WindowStyle final : public QProxyStyle {
   int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                 const QWidget* widget = nullptr,
                 QStyleHintReturn* returnData = nullptr) const override;
-  void drawControl(ControlElement element, const QStyleOption* option,
-                   QPainter* painter, const QWidget* widget = nullptr) const override;
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget = nullptr) const override;
 };
 
 }  // namespace pivora

@@ -81,8 +81,8 @@ void GridTest::tabAndShiftTabWrapOverTheDataCells() {
     visited.emplace_back(form->NB().CurrentColumn(), form->NB().CurrentRow());
     QCOMPARE(QApplication::focusWidget(), form->NBGrid->Editor());
   }
-  const std::vector<std::pair<int, int>> readingOrder = {
-      {2, 1}, {3, 1}, {4, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {1, 1}, {2, 1}};
+  const std::vector<std::pair<int, int>> readingOrder = {{2, 1}, {3, 1}, {4, 1}, {1, 2}, {2, 2},
+                                                         {3, 2}, {4, 2}, {1, 1}, {2, 1}};
   QCOMPARE(visited, readingOrder);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
@@ -149,8 +149,7 @@ void GridTest::countsGoingDownAndUpKeepWhatWasTyped() {
   ClickSpinButton(form->NVars, true);
   ClickSpinButton(form->NCons, true);
   const auto typed = [](int column, int row) {
-    return column == 4 ? QStringLiteral("<=")
-                       : QStringLiteral("v%1%2").arg(column).arg(row);
+    return column == 4 ? QStringLiteral("<=") : QStringLiteral("v%1%2").arg(column).arg(row);
   };
   for (int row = 1; row <= 3; ++row) {
     for (int column = 1; column <= 5; ++column) {

@@ -80,8 +80,7 @@ void SolveTest::faultyCellIsMarkedWithoutADialog() {
   QVERIFY(!QApplication::activeModalWidget());
   // The mark shows in the grid and in the editor of the cell that was current.
   QCOMPARE(form->NBGrid->model()->index(1, 1).data().toString(), QStringLiteral("  FEHLER!"));
-  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid->Editor())->text(),
-           QStringLiteral("  FEHLER!"));
+  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid->Editor())->text(), QStringLiteral("  FEHLER!"));
 }
 
 void SolveTest::overflowShowsTheErrorBoxAndTheWindowCarriesOn() {

@@ -20,13 +20,13 @@
 
 // The tests need no display: they choose the offscreen platform themselves,
 // so they run (and are never skipped) wherever CI runs them.
-#define PIVORA_WINDOW_TEST_MAIN(TestClass)              \
-  int main(int argc, char** argv) {                     \
-    qputenv("QT_QPA_PLATFORM", "offscreen");            \
-    pivora::PrepareApplication();                       \
-    QApplication application(argc, argv);               \
-    TestClass test;                                     \
-    return QTest::qExec(&test, argc, argv);             \
+#define PIVORA_WINDOW_TEST_MAIN(TestClass)   \
+  int main(int argc, char** argv) {          \
+    qputenv("QT_QPA_PLATFORM", "offscreen"); \
+    pivora::PrepareApplication();            \
+    QApplication application(argc, argv);    \
+    TestClass test;                          \
+    return QTest::qExec(&test, argc, argv);  \
   }
 
 namespace pivora::testing {

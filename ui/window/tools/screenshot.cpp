@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
   QTest::mouseClick(form.Solve, Qt::LeftButton);
   QTest::qWait(300);
   const QRect frame = form.frameGeometry();
-  const QPixmap shot = form.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(),
-                                                 frame.height());
+  const QPixmap shot =
+      form.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
   if (!shot.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "screenshot: cannot write %s\n", argv[1]);
     return 1;
