@@ -90,6 +90,13 @@ void GridTest::tabAndShiftTabWrapOverTheDataCells() {
   QCOMPARE(form->NB().CurrentRow(), 2);
   QCOMPARE(QApplication::focusWidget(), form->NBGrid->Editor());
 
+  // One cell is selected at a time, whatever the modifier.
+  const auto [widget, spot] = CellSpot(form->NBGrid, 2, 1);
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::ShiftModifier, spot);
+  QCOMPARE(form->NBGrid->selectionModel()->selectedIndexes(),
+           QModelIndexList{form->NBGrid->model()->index(0, 1)});
+  ClickCell(form->NBGrid, 4, 2);
+
   // Typing after a Tab goes into the newly current cell.
   QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("6"));
   QCOMPARE(Text(form->NB(), 4, 2), "6");
@@ -133,7 +140,10 @@ void GridTest::headingsFollowTheCountsUpToFifty() {
   QCOMPARE(form->NBGrid->horizontalScrollBar()->value(), 0);
   QCOMPARE(form->NBGrid->verticalScrollBar()->value(), 0);
 
-  // The heading sections can be neither resized nor moved.
+  // Dragging a thumb scrolls at once; the heading sections can be neither
+  // resized nor moved.
+  QVERIFY(form->NBGrid->horizontalScrollBar()->hasTracking());
+  QVERIFY(form->NBGrid->verticalScrollBar()->hasTracking());
   QCOMPARE(form->NBGrid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
   QVERIFY(!form->NBGrid->horizontalHeader()->sectionsMovable());
   QCOMPARE(form->NBGrid->columnWidth(10), StringGrid::kCellWidth + StringGrid::kGridLine);
