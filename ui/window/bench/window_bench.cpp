@@ -108,8 +108,8 @@ void WindowBench::TabDblClick() {
     QCOMPARE(form_->NB().Text(50, 50), "");
   }
   std::nth_element(rounds.begin(), rounds.begin() + rounds.size() / 2, rounds.end());
-  QTest::setBenchmarkResult(static_cast<qreal>(rounds[rounds.size() / 2]) / 1e6,
-                            QTest::WalltimeMilliseconds);
+  QTest::setBenchmarkResult(static_cast<qreal>(rounds[rounds.size() / 2]),
+                            QTest::WalltimeNanoseconds);
 }
 
 void WindowBench::SolveClick() {
@@ -136,8 +136,8 @@ void WindowBench::StartToFirstPaint() {
     runs.push_back(elapsed);
   }
   std::nth_element(runs.begin(), runs.begin() + runs.size() / 2, runs.end());
-  QTest::setBenchmarkResult(static_cast<qreal>(runs[runs.size() / 2]) / 1e6,
-                            QTest::WalltimeMilliseconds);
+  QTest::setBenchmarkResult(static_cast<qreal>(runs[runs.size() / 2]),
+                            QTest::WalltimeNanoseconds);
 }
 
 int main(int argc, char** argv) {
