@@ -44,7 +44,8 @@ double Median(std::vector<double>& samples) {
   std::nth_element(samples.begin(), samples.begin() + static_cast<long>(middle), samples.end());
   const double upper = samples[middle];
   if (samples.size() % 2 == 1) return upper;
-  const double lower = *std::max_element(samples.begin(), samples.begin() + static_cast<long>(middle));
+  const double lower =
+      *std::max_element(samples.begin(), samples.begin() + static_cast<long>(middle));
   return (lower + upper) / 2;
 }
 
@@ -84,7 +85,8 @@ int Measure(const std::string& path, int repeat) {
     for (int k = 0; k < repeat; ++k) {
       const Clock::time_point start = Clock::now();
       const NumberFormat format = SolveNumberFormat();
-      const ReadOutcome read = ReadProblem(window.NB(), window.ZF(), n, m, maximum, format, tableau);
+      const ReadOutcome read =
+          ReadProblem(window.NB(), window.ZF(), n, m, maximum, format, tableau);
       const Clock::time_point read_end = Clock::now();
       if (read.kind == ReadOutcome::Kind::kFaulty) {
         const bool objective = read.fault.grid == ProblemGrid::kObjective;

@@ -124,16 +124,14 @@ ProblemFileOutcome ReadProblemFile(std::string_view content) {
   const std::size_t rowCells = n + 2;
   while (lines.Next(line)) {
     if (problem.m == kMaxCount) {
-      return Malformed(lines.Number(),
-                       "a 51st constraint row; at most 50 constraints are allowed");
+      return Malformed(lines.Number(), "a 51st constraint row; at most 50 constraints are allowed");
     }
     const std::size_t cells = CountCells(line);
     if (cells != rowCells) {
-      return Malformed(lines.Number(),
-                       "the constraint row has " + Plural(cells, "cell", "cells") +
-                           "; with " + Plural(n, "variable", "variables") + " it needs " +
-                           std::to_string(rowCells) +
-                           " (coefficients, relation, right-hand side)");
+      return Malformed(lines.Number(), "the constraint row has " + Plural(cells, "cell", "cells") +
+                                           "; with " + Plural(n, "variable", "variables") +
+                                           " it needs " + std::to_string(rowCells) +
+                                           " (coefficients, relation, right-hand side)");
     }
     problem.constraints.push_back(Cells(line));
     problem.constraintLines.push_back(lines.Number());

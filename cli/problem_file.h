@@ -12,11 +12,11 @@ namespace pivora {
 
 struct ProblemFile {
   bool maximum = true;
-  int n = 0;                                        // variables, 1..50
-  int m = 0;                                        // constraints, 1..50
-  std::vector<std::string> objective;               // n cells: ZF (1..n, 1)
+  int n = 0;                                          // variables, 1..50
+  int m = 0;                                          // constraints, 1..50
+  std::vector<std::string> objective;                 // n cells: ZF (1..n, 1)
   std::vector<std::vector<std::string>> constraints;  // m rows of n + 2 cells
-  int objectiveLine = 0;                            // line numbers, from 1
+  int objectiveLine = 0;                              // line numbers, from 1
   std::vector<int> constraintLines;
 };
 

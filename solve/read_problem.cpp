@@ -56,8 +56,7 @@ ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum
   Extended value = 0.0L;
   for (int p = 1; p <= m; ++p) {
     for (int j = 1; j <= n; ++j) {
-      if (!ReadNumberCell(nb, j, p, format, value))
-        return Faulty(ProblemGrid::kConstraints, j, p);
+      if (!ReadNumberCell(nb, j, p, format, value)) return Faulty(ProblemGrid::kConstraints, j, p);
       tableau(p, j) = value;
     }
     if (!RelationCode(TextWithDefault(nb, n + 1, p, kRelationDefault), value))

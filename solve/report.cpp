@@ -49,9 +49,7 @@ Extended ZeroThreshold() {
   return threshold;
 }
 
-Extended SnapToZero(Extended value) {
-  return std::fabs(value) < ZeroThreshold() ? 0.0L : value;
-}
+Extended SnapToZero(Extended value) { return std::fabs(value) < ZeroThreshold() ? 0.0L : value; }
 
 Report WriteReport(const Tableau& tableau, int m, int n, const SolutionTable& solutions,
                    SolveStatus status, const ReportSettings& settings) {

@@ -23,9 +23,9 @@ Extended ZeroThreshold();
 Extended SnapToZero(Extended value);
 
 struct ReportSettings {
-  bool details = true;   // slack lines and the [±...] magnitudes of negative entries
-  int precision = 10;    // Digits: significant digits of every value
-  NumberFormat format;   // the solve command's number settings
+  bool details = true;  // slack lines and the [±...] magnitudes of negative entries
+  int precision = 10;   // Digits: significant digits of every value
+  NumberFormat format;  // the solve command's number settings
 };
 
 // The lines to append to the emptied memo, in order. A full report (status

@@ -27,13 +27,9 @@ void RotateRight(CellStore& grid, int c, int r) {
 
 }  // namespace
 
-std::string VariableHeading(int j) {
-  return "       x" + FormatWhole(static_cast<Extended>(j));
-}
+std::string VariableHeading(int j) { return "       x" + FormatWhole(static_cast<Extended>(j)); }
 
-std::string ConstraintHeading(int p) {
-  return "     NB " + FormatWhole(static_cast<Extended>(p));
-}
+std::string ConstraintHeading(int p) { return "     NB " + FormatWhole(static_cast<Extended>(p)); }
 
 void MakeFirstCellCurrent(WindowOperations& window) {
   window.NB().MakeColumnCurrent(1);

@@ -15,9 +15,9 @@ inline constexpr std::string_view kFooterText =
 
 inline constexpr std::string_view kConstraintCornerHeading = "        A";  // NB (0, 0)
 inline constexpr std::string_view kObjectiveCornerHeading = "        c";   // ZF (0, 0)
-inline constexpr std::string_view kObjectiveRowHeading = "       ZF";     // ZF (0, 1)
-inline constexpr std::string_view kRelationHeading = " <=   >=    =";   // NB (n + 1, 0)
-inline constexpr std::string_view kRightHandSideHeading = "        b";    // NB (n + 2, 0)
+inline constexpr std::string_view kObjectiveRowHeading = "       ZF";      // ZF (0, 1)
+inline constexpr std::string_view kRelationHeading = " <=   >=    =";      // NB (n + 1, 0)
+inline constexpr std::string_view kRightHandSideHeading = "        b";     // NB (n + 2, 0)
 
 // "       x" and the numeral of j: the heading of variable column j.
 std::string VariableHeading(int j);

@@ -37,14 +37,12 @@ void PlainWindow::SetDigits(int digits) {
 
 void SpinNVarsTo(PlainWindow& window, int target) {
   const int direction = target > window.NVarsValue() ? 1 : -1;
-  while (window.NVarsValue() != target && window.StepNVars(direction))
-    NVarsChange(window, &window);
+  while (window.NVarsValue() != target && window.StepNVars(direction)) NVarsChange(window, &window);
 }
 
 void SpinNConsTo(PlainWindow& window, int target) {
   const int direction = target > window.NConsValue() ? 1 : -1;
-  while (window.NConsValue() != target && window.StepNCons(direction))
-    NConsChange(window, &window);
+  while (window.NConsValue() != target && window.StepNCons(direction)) NConsChange(window, &window);
 }
 
 }  // namespace pivora

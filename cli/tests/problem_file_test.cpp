@@ -83,8 +83,10 @@ TEST(ProblemFile, TenMegabyteLinesAreAnsweredWithoutStoringTheirCells) {
 }
 
 TEST(TextEncoding, Latin1BecomesUtf8) {
-  EXPECT_EQ(Latin1ToUtf8("L\xD6SUNG [\xB1" "1] L\xF6sung"),
-            "L\xC3\x96SUNG [\xC2\xB1" "1] L\xC3\xB6sung");
+  EXPECT_EQ(Latin1ToUtf8("L\xD6SUNG [\xB1"
+                         "1] L\xF6sung"),
+            "L\xC3\x96SUNG [\xC2\xB1"
+            "1] L\xC3\xB6sung");
   EXPECT_EQ(Latin1ToUtf8("plain"), "plain");
 }
 

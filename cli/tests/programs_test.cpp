@@ -40,7 +40,8 @@ std::string WriteTemp(const std::string& name, const std::string& content) {
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 // `arguments` go to the shell as written; `input` becomes standard input.
-Result RunProgram(const char* program, const std::string& arguments, const std::string& input = "") {
+Result RunProgram(const char* program, const std::string& arguments,
+                  const std::string& input = "") {
   const std::string in = WriteTemp("stdin", input);
   const std::string out = TempPath("stdout");
   const std::string err = TempPath("stderr");
@@ -69,7 +70,9 @@ int Lines(const std::string& text) {
 const char kWorkedExample[] = "max\n3 2\n1 1 <= 4\n1 3 <= 6\n";
 const char kSixLines[] =
     "L\xC3\x96SUNG:\n\nOptimum: Zmax = 12\n\n"
-    "ZF:   x1 = 4   x2 = 0 [\xC2\xB1" "1]\nNB:  y1 = 0 [\xC2\xB1" "3]   y2 = 2\n";
+    "ZF:   x1 = 4   x2 = 0 [\xC2\xB1"
+    "1]\nNB:  y1 = 0 [\xC2\xB1"
+    "3]   y2 = 2\n";
 
 TEST(PivoraSolve, WorkedExamplesByteForByte) {
   Result r = Solve(Example("worked-example.txt"));
@@ -83,14 +86,18 @@ TEST(PivoraSolve, WorkedExamplesByteForByte) {
   r = Solve("-", "min\n3 2\n1 1 <= 4\n1 3 <= 6\n");
   EXPECT_EQ(r.out,
             "L\xC3\x96SUNG:\n\nOptimum: Zmin = 0\n\n"
-            "ZF:   x1 = 0 [\xC2\xB1" "3]   x2 = 0 [\xC2\xB1" "2]\nNB:  y1 = 4   y2 = 6\n");
+            "ZF:   x1 = 0 [\xC2\xB1"
+            "3]   x2 = 0 [\xC2\xB1"
+            "2]\nNB:  y1 = 4   y2 = 6\n");
 
   r = Solve(Example("alternative-optima.txt"));
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out,
             "2  L\xC3\x96SUNGEN:\n\nOptimum: Zmax = 4\n\n1. L\xC3\xB6sung:\n"
-            "ZF:   x1 = 3   x2 = 1\nNB:  y1 = 0 [\xC2\xB1" "1]   y2 = 0\n\n2. L\xC3\xB6sung:\n"
-            "ZF:   x1 = 0   x2 = 4\nNB:  y1 = 0 [\xC2\xB1" "1]   y2 = 3\n");
+            "ZF:   x1 = 3   x2 = 1\nNB:  y1 = 0 [\xC2\xB1"
+            "1]   y2 = 0\n\n2. L\xC3\xB6sung:\n"
+            "ZF:   x1 = 0   x2 = 4\nNB:  y1 = 0 [\xC2\xB1"
+            "1]   y2 = 3\n");
 }
 
 TEST(PivoraSolve, StandardInputCrLfLatin1AndDigits) {
@@ -98,12 +105,15 @@ TEST(PivoraSolve, StandardInputCrLfLatin1AndDigits) {
   EXPECT_EQ(Solve("-", "MAX\r\n3 2\r\n1 1 <= 4\r\n1 3 <= 6\r\n").out, kSixLines);
   EXPECT_EQ(Solve("--latin1", kWorkedExample).out,
             "L\xD6SUNG:\n\nOptimum: Zmax = 12\n\n"
-            "ZF:   x1 = 4   x2 = 0 [\xB1" "1]\nNB:  y1 = 0 [\xB1" "3]   y2 = 2\n");
+            "ZF:   x1 = 4   x2 = 0 [\xB1"
+            "1]\nNB:  y1 = 0 [\xB1"
+            "3]   y2 = 2\n");
   const std::string thirds = "max\n1\n3 <= 2\n";
   EXPECT_EQ(Solve("--digits 3 --no-details", thirds).out,
             "L\xC3\x96SUNG:\n\nOptimum: Zmax = 0.667\n\nZF:   x1 = 0.667\n");
-  EXPECT_EQ(Solve("--digits=99 --no-details", thirds).out,
-            "L\xC3\x96SUNG:\n\nOptimum: Zmax = 0.666666666666667\n\nZF:   x1 = 0.666666666666667\n");
+  EXPECT_EQ(
+      Solve("--digits=99 --no-details", thirds).out,
+      "L\xC3\x96SUNG:\n\nOptimum: Zmax = 0.666666666666667\n\nZF:   x1 = 0.666666666666667\n");
   EXPECT_EQ(Solve("--digits -4 --no-details", thirds).out,
             Solve("--digits 3 --no-details", thirds).out);
 }
@@ -163,12 +173,14 @@ TEST(PivoraSolve, InputErrorsNameGridCellAndText) {
     std::string where;
   };
   const Case cases[] = {
-      {"comma", "max\n3 2\n1 1,5 <= 4\n", ":3: input error in the constraint grid NB, cell (2, 1): \"1,5\""},
+      {"comma", "max\n3 2\n1 1,5 <= 4\n",
+       ":3: input error in the constraint grid NB, cell (2, 1): \"1,5\""},
       {"reversed relation", "max\n3 2\n1 1 <= 4\n1 3 =< 6\n",
        ":4: input error in the constraint grid NB, cell (3, 2): \"=<\""},
       {"NUL byte", std::string("max\n3 2\n1 1 <= 4\x00\n", 18),
        ":3: input error in the constraint grid NB, cell (4, 1): \"4\\x00\""},
-      {"Latin-1 byte", "max\n3 \xE4\n1 1 <= 4\n", ":2: input error in the objective grid ZF, cell (2, 1): \"\\xE4\""},
+      {"Latin-1 byte", "max\n3 \xE4\n1 1 <= 4\n",
+       ":2: input error in the objective grid ZF, cell (2, 1): \"\\xE4\""},
       {"UTF-8 sign", "max\n3 2\n1 1 \xE2\x89\xA4 4\n",
        ":3: input error in the constraint grid NB, cell (3, 1): \"\xE2\x89\xA4\""},
   };
@@ -236,7 +248,7 @@ TEST(PivoraSolve, UsageErrorsAndHelp) {
 
 TEST(PivoraBench, OneLinePerFileWithStatusPivotsAndMedians) {
   const Result r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 7 " + Example("worked-example.txt") +
-                                                 " " + Example("infeasible.txt"));
+                                                        " " + Example("infeasible.txt"));
   EXPECT_EQ(r.exitCode, 0) << r.err;
   const std::regex line(
       "[^ ]*worked-example.txt status=1 pivots=[1-9][0-9]* read_us=[0-9]+\\.[0-9]{3} "

@@ -82,8 +82,8 @@ TEST(RelationCode, OnlyTheSixLiteralsByteForByte) {
     EXPECT_TRUE(RelationCode(text, value)) << text;
     EXPECT_EQ(value, code) << text;
   }
-  const std::string refused[] = {" <=", "<= ", "=<", "\xE2\x89\xA4", "le", "", "<==",
-                                 std::string("<=\0", 3), "=>"};
+  const std::string refused[] = {
+      " <=", "<= ", "=<", "\xE2\x89\xA4", "le", "", "<==", std::string("<=\0", 3), "=>"};
   for (const std::string& text : refused) {
     Extended value = 7.0L;
     EXPECT_FALSE(RelationCode(text, value)) << text;

@@ -44,8 +44,10 @@ TEST(Report, WorkedExampleWithAndWithoutDetails) {
   Solved solved;
   solved.Column(1, {12, 4, -1, -3, 2});
   EXPECT_EQ(solved.Memo(1), (Lines{"L\xD6SUNG:", "", "Optimum: Zmax = 12", "",
-                                   "ZF:   x1 = 4   x2 = 0 [\xB1" "1]",
-                                   "NB:  y1 = 0 [\xB1" "3]   y2 = 2"}));
+                                   "ZF:   x1 = 4   x2 = 0 [\xB1"
+                                   "1]",
+                                   "NB:  y1 = 0 [\xB1"
+                                   "3]   y2 = 2"}));
   EXPECT_EQ(solved.Memo(1, /*details=*/false),
             (Lines{"L\xD6SUNG:", "", "Optimum: Zmax = 12", "", "ZF:   x1 = 4   x2 = 0"}));
 }
@@ -55,7 +57,9 @@ TEST(Report, WorkedExampleMinimised) {
   solved.maximum = false;
   solved.Column(1, {0, -3, -2, 4, 6});
   EXPECT_EQ(solved.Memo(1), (Lines{"L\xD6SUNG:", "", "Optimum: Zmin = 0", "",
-                                   "ZF:   x1 = 0 [\xB1" "3]   x2 = 0 [\xB1" "2]",
+                                   "ZF:   x1 = 0 [\xB1"
+                                   "3]   x2 = 0 [\xB1"
+                                   "2]",
                                    "NB:  y1 = 4   y2 = 6"}));
 }
 
@@ -65,11 +69,14 @@ TEST(Report, TwoSolutionsElevenLinesOrNineWithoutDetails) {
   solved.Column(2, {4, -0.0L, 4, -1, 3});
   EXPECT_EQ(solved.Memo(2), (Lines{"2  L\xD6SUNGEN:", "", "Optimum: Zmax = 4", "",
                                    "1. L\xF6sung:", "ZF:   x1 = 3   x2 = 1",
-                                   "NB:  y1 = 0 [\xB1" "1]   y2 = 0", "", "2. L\xF6sung:",
-                                   "ZF:   x1 = 0   x2 = 4", "NB:  y1 = 0 [\xB1" "1]   y2 = 3"}));
-  EXPECT_EQ(solved.Memo(2, false),
-            (Lines{"2  L\xD6SUNGEN:", "", "Optimum: Zmax = 4", "", "1. L\xF6sung:",
-                   "ZF:   x1 = 3   x2 = 1", "", "2. L\xF6sung:", "ZF:   x1 = 0   x2 = 4"}));
+                                   "NB:  y1 = 0 [\xB1"
+                                   "1]   y2 = 0",
+                                   "", "2. L\xF6sung:", "ZF:   x1 = 0   x2 = 4",
+                                   "NB:  y1 = 0 [\xB1"
+                                   "1]   y2 = 3"}));
+  EXPECT_EQ(solved.Memo(2, false), (Lines{"2  L\xD6SUNGEN:", "", "Optimum: Zmax = 4", "",
+                                          "1. L\xF6sung:", "ZF:   x1 = 3   x2 = 1", "",
+                                          "2. L\xF6sung:", "ZF:   x1 = 0   x2 = 4"}));
 }
 
 TEST(Report, ThreeSolutionsAreNumberedAndSeparatedByOneEmptyLine) {
@@ -80,10 +87,10 @@ TEST(Report, ThreeSolutionsAreNumberedAndSeparatedByOneEmptyLine) {
   solved.Column(2, {-3, 2, 0});
   solved.Column(3, {-3, 3, 0});
   solved.maximum = false;
-  EXPECT_EQ(solved.Memo(3), (Lines{"3  L\xD6SUNGEN:", "", "Optimum: Zmin = -3", "",
-                                   "1. L\xF6sung:", "ZF:   x1 = 1", "NB:  y1 = 0", "",
-                                   "2. L\xF6sung:", "ZF:   x1 = 2", "NB:  y1 = 0", "",
-                                   "3. L\xF6sung:", "ZF:   x1 = 3", "NB:  y1 = 0"}));
+  EXPECT_EQ(solved.Memo(3),
+            (Lines{"3  L\xD6SUNGEN:", "", "Optimum: Zmin = -3", "", "1. L\xF6sung:", "ZF:   x1 = 1",
+                   "NB:  y1 = 0", "", "2. L\xF6sung:", "ZF:   x1 = 2", "NB:  y1 = 0", "",
+                   "3. L\xF6sung:", "ZF:   x1 = 3", "NB:  y1 = 0"}));
 }
 
 TEST(Report, NoSolutionAndUnboundedAreSingleLinesWithNothingToDrop) {
@@ -111,8 +118,12 @@ TEST(Report, EntriesBelowTheThresholdPrintAsZeroWithoutBracket) {
   solved.m = 1;
   solved.Column(1, {3E-10L, 3E-10L, -3E-10L, -threshold, -6E-10L});
   EXPECT_EQ(solved.Memo(1)[2], "Optimum: Zmax = 3E-10");  // the optimum is never snapped
-  EXPECT_EQ(solved.Memo(1)[4], "ZF:   x1 = 0   x2 = 0   x3 = 0 [\xB1" "5E-10]");
-  EXPECT_EQ(solved.Memo(1)[5], "NB:  y1 = 0 [\xB1" "6E-10]");
+  EXPECT_EQ(solved.Memo(1)[4],
+            "ZF:   x1 = 0   x2 = 0   x3 = 0 [\xB1"
+            "5E-10]");
+  EXPECT_EQ(solved.Memo(1)[5],
+            "NB:  y1 = 0 [\xB1"
+            "6E-10]");
 }
 
 TEST(Report, DigitsSetsTheSignificantDigitsOfValuesOnly) {

@@ -34,23 +34,27 @@ TEST_F(WorkedExample, SixLinesAndTheFocusInTheMemo) {
   const SolveClickOutcome outcome = Solve();
   EXPECT_EQ(outcome.kind, SolveClickOutcome::Kind::kReport);
   EXPECT_EQ(window.SolLines(), (Lines{"L\xD6SUNG:", "", "Optimum: Zmax = 12", "",
-                                      "ZF:   x1 = 4   x2 = 0 [\xB1" "1]",
-                                      "NB:  y1 = 0 [\xB1" "3]   y2 = 2"}));
+                                      "ZF:   x1 = 4   x2 = 0 [\xB1"
+                                      "1]",
+                                      "NB:  y1 = 0 [\xB1"
+                                      "3]   y2 = 2"}));
   EXPECT_TRUE(window.SolHasFocus());
 }
 
 TEST_F(WorkedExample, FiveLinesWithoutDetails) {
   window.SetDetailsChecked(false);
   Solve();
-  EXPECT_EQ(window.SolLines(), (Lines{"L\xD6SUNG:", "", "Optimum: Zmax = 12", "",
-                                      "ZF:   x1 = 4   x2 = 0"}));
+  EXPECT_EQ(window.SolLines(),
+            (Lines{"L\xD6SUNG:", "", "Optimum: Zmax = 12", "", "ZF:   x1 = 4   x2 = 0"}));
 }
 
 TEST_F(WorkedExample, MinimumGivesZmin) {
   window.SetMaximumChecked(false);
   Solve();
   EXPECT_EQ(window.SolLines(), (Lines{"L\xD6SUNG:", "", "Optimum: Zmin = 0", "",
-                                      "ZF:   x1 = 0 [\xB1" "3]   x2 = 0 [\xB1" "2]",
+                                      "ZF:   x1 = 0 [\xB1"
+                                      "3]   x2 = 0 [\xB1"
+                                      "2]",
                                       "NB:  y1 = 4   y2 = 6"}));
 }
 
@@ -58,10 +62,13 @@ TEST_F(WorkedExample, TwoOptimaGiveElevenLines) {
   FillRow(window.NB(), 2, {"1", "0", "<=", "3"});
   FillRow(window.ZF(), 1, {"1", "1"});
   Solve();
-  EXPECT_EQ(window.SolLines(),
-            (Lines{"2  L\xD6SUNGEN:", "", "Optimum: Zmax = 4", "", "1. L\xF6sung:",
-                   "ZF:   x1 = 3   x2 = 1", "NB:  y1 = 0 [\xB1" "1]   y2 = 0", "",
-                   "2. L\xF6sung:", "ZF:   x1 = 0   x2 = 4", "NB:  y1 = 0 [\xB1" "1]   y2 = 3"}));
+  EXPECT_EQ(window.SolLines(), (Lines{"2  L\xD6SUNGEN:", "", "Optimum: Zmax = 4", "",
+                                      "1. L\xF6sung:", "ZF:   x1 = 3   x2 = 1",
+                                      "NB:  y1 = 0 [\xB1"
+                                      "1]   y2 = 0",
+                                      "", "2. L\xF6sung:", "ZF:   x1 = 0   x2 = 4",
+                                      "NB:  y1 = 0 [\xB1"
+                                      "1]   y2 = 3"}));
 }
 
 TEST_F(WorkedExample, ZeroObjectiveGivesThreeNumberedSolutions) {
