@@ -1,0 +1,203 @@
+#include "solver/checked_solve.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "solver/certify.h"
+#include "solver/fp_error.h"
+#include "solver/simplex.h"
+#include "solver/testing/random_problem.h"
+#include "solver/tests/glpsol_oracle.h"
+#include "solver/tests/reference_simplex.h"
+#include "solver/tests/solve_text.h"
+
+namespace pivora::testing {
+namespace {
+
+struct Checked {
+  SolutionTable s;
+  SolveStatus status = 99;
+  CheckedSolve run;
+};
+
+std::unique_ptr<Checked> SolveCheckedProblem(const Tableau& t, int m, int n) {
+  auto r = std::make_unique<Checked>();
+  r->run = SolveChecked(t, m, n, r->s, r->status);
+  return r;
+}
+
+void ExpectOutcome(const Checked& r, const ExpectedOutcome& expected) {
+  if (expected.outcome == "infeasible") {
+    EXPECT_EQ(r.status, 0);
+  } else if (expected.outcome == "unbounded") {
+    EXPECT_EQ(r.status, -1);
+  } else {
+    ASSERT_GE(r.status, 1);
+    const double optimum = static_cast<double>(expected.optimum);
+    EXPECT_NEAR(static_cast<double>(r.s(0, 1)), optimum, 1e-12 * std::fabs(optimum));
+  }
+}
+
+// Each of these makes the specified arithmetic report a wrong or unproven
+// result (the first comment line of each file says which); the checked
+// solve reports the true one from the exact re-solve.
+TEST(SolveChecked, FailingFixturesReportTheTrueOutcome) {
+  const auto outcomes = ReadExpectedOutcomes(SourcePath("solver/tests/data/certify/EXPECTED"));
+  ASSERT_EQ(outcomes.size(), 6u);
+  for (const auto& expected : outcomes) {
+    SCOPED_TRACE(expected.file);
+    const auto p = ReadProblemFile(SourcePath("solver/tests/data/certify/" + expected.file));
+    ASSERT_TRUE(p);
+    const auto extended = SolveProblem(*p);
+    EXPECT_NE(Certify(p->tableau, p->m, p->n, extended->status, extended->solutions,
+                      extended->record),
+              Certification::kCertified);
+    const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
+    EXPECT_TRUE(checked->run.exact);
+    ExpectOutcome(*checked, expected);
+  }
+}
+
+TEST(SolveChecked, SnappingFixturesAndBealeEndRight) {
+  const auto falseOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-false-optimum.txt"));
+  ASSERT_TRUE(falseOptimum);
+  const auto infeasible = SolveCheckedProblem(falseOptimum->tableau, falseOptimum->m, falseOptimum->n);
+  EXPECT_TRUE(infeasible->run.exact);
+  EXPECT_EQ(infeasible->status, 0);
+
+  const auto wrongOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-wrong-optimum.txt"));
+  ASSERT_TRUE(wrongOptimum);
+  const auto optimum = SolveCheckedProblem(wrongOptimum->tableau, wrongOptimum->m, wrongOptimum->n);
+  EXPECT_TRUE(optimum->run.exact);
+  ASSERT_GE(optimum->status, 1);
+  EXPECT_NEAR(static_cast<double>(optimum->s(0, 1)), 3860.881574, 1e-6);
+  // Row 7 (x1 + 2 x2 + ... < 23) holds now.
+  Extended lhs = 0;
+  for (int j = 1; j <= wrongOptimum->n; ++j) {
+    lhs += wrongOptimum->tableau(7, j) * std::fmax(optimum->s(j, 1), 0.0L);
+  }
+  EXPECT_LE(static_cast<double>(lhs), 23.0 * (1 + 1e-15));
+
+  // Beale's example cycles, so it is solved again exactly.
+  const auto beale = ReadProblemFile(SourcePath("solver/tests/data/beale.txt"));
+  ASSERT_TRUE(beale);
+  const auto cycled = SolveCheckedProblem(beale->tableau, beale->m, beale->n);
+  EXPECT_TRUE(cycled->run.cycled);
+  EXPECT_TRUE(cycled->run.exact);
+  EXPECT_NEAR(static_cast<double>(cycled->s(0, 1)), -0.05, 1e-17);
+}
+
+TEST(SolveChecked, AgreesWithGlpsolOnTheFailingFixtures) {
+  if (!GlpsolAvailable()) GTEST_SKIP() << "glpsol is not installed";
+  for (const auto& expected : ReadExpectedOutcomes(SourcePath("solver/tests/data/certify/EXPECTED"))) {
+    SCOPED_TRACE(expected.file);
+    const auto p = ReadProblemFile(SourcePath("solver/tests/data/certify/" + expected.file));
+    ASSERT_TRUE(p);
+    const OracleAnswer oracle = SolveWithGlpsol(p->tableau, p->m, p->n);
+    const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
+    switch (oracle.outcome) {
+      case OracleAnswer::kOptimal:
+        ASSERT_GE(checked->status, 1);
+        EXPECT_NEAR(static_cast<double>(checked->s(0, 1)), static_cast<double>(oracle.objective),
+                    1e-12 * std::fabs(static_cast<double>(oracle.objective)));
+        break;
+      case OracleAnswer::kInfeasible: EXPECT_EQ(checked->status, 0); break;
+      case OracleAnswer::kUnbounded: EXPECT_EQ(checked->status, -1); break;
+      case OracleAnswer::kUnavailable: ADD_FAILURE() << "glpsol gave no answer"; break;
+    }
+  }
+}
+
+// Certification must pass wherever the specified arithmetic is sound: the
+// worked examples, the real instances, the fifty alternative optima.
+TEST(SolveChecked, SoundResultsPassCertificationUnchanged) {
+  const char* worked[] = {
+      "max\n1 1\n1 1 <= 4\n1 0 <= 3\n",      "max\n0 0\n1 1 <= 4\n",
+      "max\n1 1 1\n1 1 1 <= 1\n",            "max\n0 1\n0 1 <= 1\n",
+      "max\n1 0\n1 1 = 3\n",                 "max\n1 1\n0 0 = 0\n1 0 <= 2\n",
+      "max\n1 1\n0 0 = 5\n",                 "max\n1 1\n1 1 <= -1\n",
+      "max\n1 0\n-1 1 <= 1\n",               "min\n1 1\n1 2 >= 2\n3 1 >= 3\n",
+      "max\n-1 -1\n1 1 <= 2\n",              "min\n1 1\n1 1 >= 2\n",
+  };
+  std::vector<std::string> texts(std::begin(worked), std::end(worked));
+  for (const char* file : {"lp-instances/afiro.txt", "lp-instances/avgas.txt",
+                           "lp-instances/blending.txt", "lp-instances/chip.txt",
+                           "lp-instances/galenet.txt", "fifty-alternatives.txt"}) {
+    const auto p = ReadProblemFile(SourcePath(std::string("solver/tests/data/") + file));
+    ASSERT_TRUE(p) << file;
+    texts.push_back(FormatProblem(p->tableau, p->m, p->n));
+  }
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text.substr(0, 60));
+    const auto p = ParseProblem(text);
+    ASSERT_TRUE(p);
+    const auto extended = SolveProblem(*p);
+    EXPECT_EQ(Certify(p->tableau, p->m, p->n, extended->status, extended->solutions,
+                      extended->record),
+              Certification::kCertified);
+    const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
+    EXPECT_FALSE(checked->run.exact);
+    EXPECT_EQ(checked->status, extended->status);
+    EXPECT_TRUE(checked->s == extended->solutions);
+  }
+}
+
+// On seeded random problems: where the extended result is certified the
+// checked solve gives RunSimplex's table bit for bit; where it is not, the
+// exact re-solve's status and optimum agree with an independent simplex.
+void CompareOnRandomProblems(const RandomProblemShape& shape, std::uint64_t seeds, int& exactRuns) {
+  for (std::uint64_t seed = 1; seed <= seeds; ++seed) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    const RandomProblem p = MakeRandomProblem(seed, shape);
+    auto plain = std::make_unique<Checked>();
+    RunSimplex(p.tableau, p.m, p.n, plain->s, plain->status);
+    const auto checked = SolveCheckedProblem(p.tableau, p.m, p.n);
+    if (!checked->run.exact) {
+      ASSERT_EQ(checked->status, plain->status);
+      ASSERT_TRUE(checked->s == plain->s);
+      continue;
+    }
+    ++exactRuns;
+    EXPECT_TRUE(checked->run.cycled || checked->run.certification != Certification::kCertified);
+    const ReferenceResult reference = ReferenceSimplex(p.tableau, p.m, p.n).Solve();
+    switch (reference.status) {
+      case ReferenceStatus::kInfeasible: EXPECT_EQ(checked->status, 0); break;
+      case ReferenceStatus::kUnbounded: EXPECT_EQ(checked->status, -1); break;
+      case ReferenceStatus::kOptimal:
+        ASSERT_GE(checked->status, 1);
+        EXPECT_NEAR(static_cast<double>(checked->s(0, 1)), reference.objective,
+                    1e-7 * (1 + std::fabs(reference.objective)));
+        break;
+      case ReferenceStatus::kGaveUp: break;
+    }
+  }
+}
+
+TEST(SolveChecked, RandomProblemsKeepEveryCertifiedResult) {
+  int exactRuns = 0;
+  CompareOnRandomProblems(RandomProblemShape{1, 6, false, 25, 20}, 2000, exactRuns);
+  EXPECT_EQ(exactRuns, 0);  // small integer problems are sound
+  CompareOnRandomProblems(RandomProblemShape{2, 8, true, 20, 20}, 1500, exactRuns);
+  EXPECT_GT(exactRuns, 0);
+  EXPECT_LT(exactRuns, 150);
+}
+
+TEST(SolveChecked, ExtendedFaultsStillEndTheSolve) {
+  // A subnormal entry in the entering column: the ratio overflows.
+  const auto p = ParseProblem("max\n1\n1e-4940 <= 1\n");
+  ASSERT_TRUE(p);
+  SolutionTable s;
+  SolveStatus status = 99;
+  try {
+    SolveChecked(p->tableau, p->m, p->n, s, status);
+    FAIL() << "no error";
+  } catch (const FloatingPointError& e) {
+    EXPECT_STREQ(e.what(), "Floating point overflow.");
+  }
+}
+
+}  // namespace
+}  // namespace pivora::testing
