@@ -39,7 +39,7 @@ struct RationalArithmetic {
   static int ToLabel(const Value& v) { return static_cast<int>(v.get_num().get_si()); }
   static Value Abs(const Value& v) { return abs(v); }
 
-  static Value Snap(const Value&, const Value& fresh) { return fresh; }
+  static Value Snap(const Value&, Value fresh) { return fresh; }
 
   static Value InitialRatio() { return Value(0); }
   static bool RatioBeats(const Value& ratio, const Value& best, bool haveBest) {

@@ -1,0 +1,105 @@
+// Exact numbers for the exchange method that keep the integers of
+// fraction-free (Bareiss) elimination: a value is t * 2^e / d, with t an odd
+// integer or 0 and d an odd positive integer shared by every entry of the
+// work tableau that an exchange step wrote. The step's own formula,
+// W(i, s) * W'(r, j) + W(i, j) over the new pivot row, then needs no greatest
+// common divisor: its numerator is divisible by the old shared denominator
+// (Bareiss, 1968), and the quotient lies over the new one, the pivot's
+// numerator. The powers of two that extended values carry stay in e.
+//
+// Every result is exact whatever the inputs: where a step's operands do not
+// share their denominators (entries an exchange left alone), or the division
+// leaves a remainder, the value is computed as a plain rational and then put
+// over the newest shared denominator where it divides it.
+#pragma once
+
+#include <gmpxx.h>
+
+#include <memory>
+
+#include "solver/extended.h"
+#include "solver/rational_arithmetic.h"
+
+namespace pivora {
+
+class FractionFree;
+
+// a * b, evaluated when it becomes a value or meets "+ old": the exchange
+// step's update a * b + old is one fused operation.
+struct FractionFreeProduct {
+  const FractionFree& a;
+  const FractionFree& b;
+};
+
+class FractionFree {
+ public:
+  using Denominator = std::shared_ptr<const mpz_class>;  // null means 1
+
+  FractionFree() = default;
+  explicit FractionFree(int k);
+  explicit FractionFree(Extended x);  // x finite
+  FractionFree(const FractionFreeProduct& p);  // NOLINT: a product becomes a value
+
+  Rational ToRational() const;
+  int Sign() const { return sgn(t_); }
+  // The value as an int; it must be an integer that fits.
+  int ToInt() const;
+
+  friend FractionFreeProduct operator*(const FractionFree& a, const FractionFree& b) { return {a, b}; }
+  friend FractionFree operator+(const FractionFreeProduct& p, const FractionFree& old);
+  friend FractionFree operator/(const FractionFree& x, const FractionFree& y);
+  friend FractionFree operator-(const FractionFree& x);
+  friend FractionFree Abs(const FractionFree& x);
+
+  friend int Compare(const FractionFree& a, const FractionFree& b);
+  friend bool operator==(const FractionFree& a, const FractionFree& b) { return Compare(a, b) == 0; }
+  friend bool operator!=(const FractionFree& a, const FractionFree& b) { return Compare(a, b) != 0; }
+  friend bool operator<(const FractionFree& a, const FractionFree& b) { return Compare(a, b) < 0; }
+  friend bool operator>(const FractionFree& a, const FractionFree& b) { return Compare(a, b) > 0; }
+  // Against an integer: the phases compare with 0.
+  friend bool operator==(const FractionFree& a, int k) { return a == FractionFree(k); }
+  friend bool operator<(const FractionFree& a, int k) { return a < FractionFree(k); }
+  friend bool operator>(const FractionFree& a, int k) { return a > FractionFree(k); }
+
+ private:
+  // From an exact rational; over `preferred` where that denominator allows.
+  static FractionFree FromRational(const Rational& q, const Denominator& preferred);
+  // |t| as a shared denominator, made once per value that divides others.
+  const Denominator& MagnitudeAsDenominator() const;
+  void Normalise();  // moves the factors 2 of t into e
+
+  mpz_class t_;
+  long e_ = 0;
+  Denominator d_;
+  // For a quotient x / p with x and p over the same shared denominator:
+  // that denominator, the old one of a pivot row entry.
+  Denominator from_;
+  bool hasFrom_ = false;
+  mutable Denominator magnitude_;
+};
+
+FractionFree Abs(const FractionFree& x);
+
+// The number policy of the exchange method on FractionFree values: exact
+// like RationalArithmetic, for the exact re-solve.
+struct FractionFreeArithmetic {
+  using Value = FractionFree;
+  struct FlagScope {
+    FlagScope() {}
+  };
+
+  static Value FromExtended(Extended x) { return Value(x); }
+  static Value FromInt(int k) { return Value(k); }
+  static int ToLabel(const Value& v) { return v.ToInt(); }
+  static Value Abs(const Value& v) { return pivora::Abs(v); }
+  static Value Snap(const Value&, Value fresh) { return fresh; }
+  static Value InitialRatio() { return Value(0); }
+  static bool RatioBeats(const Value& ratio, const Value& best, bool haveBest) {
+    return !haveBest || best > ratio;
+  }
+  static bool RatioLimits(const Value&, bool haveBest) { return haveBest; }
+  static bool Differs(const Value& first, const Value& other) { return first != other; }
+  static void CheckFlags() {}
+};
+
+}  // namespace pivora
