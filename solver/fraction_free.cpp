@@ -109,42 +109,45 @@ FractionFree FractionFree::FromRational(const Rational& q, const Denominator& pr
   return v;
 }
 
-// The exchange step's update: a = W(i, s) from before the step, b = W'(r, j)
-// of the new pivot row (over Q, the pivot's numerator, and taken from the old
-// shared denominator D), old = W(i, j). With a and old over D too,
-//   a * b + old = (a.t b.t 2^(a.e+b.e) + old.t Q 2^old.e) / (D Q),
-// whose numerator D divides in fraction-free elimination.
+// The exchange step's update: a = W(i, s) from before the step (over Da),
+// b = W'(r, j) of the new pivot row (over Q, the pivot's numerator), old =
+// W(i, j) (over Do). Put over Q,
+//   a * b + old = [(a.t b.t 2^(a.e+b.e) Do + old.t Da Q 2^old.e) / (Da Do)] / Q,
+// and in fraction-free elimination the bracket is an integer: the entries of
+// the new tableau lie over the new shared denominator. Where a and old share
+// their denominator (an entry the last steps wrote), Do cancels.
 FractionFree operator+(const FractionFreeProduct& p, const FractionFree& old) {
   const FractionFree& a = p.a;
   const FractionFree& b = p.b;
   if (a.t_ == 0 || b.t_ == 0) return old;
-  const bool shared = b.hasFrom_ && SameDenominator(a.d_, b.from_) &&
-                      (old.t_ == 0 || SameDenominator(old.d_, a.d_));
-  if (shared) {
-    mpz_class z = a.t_ * b.t_;
-    long e = a.e_ + b.e_;
-    if (old.t_ != 0) {
-      mpz_class y = old.t_ * ValueOf(b.d_);
-      const long m = std::min(e, old.e_);
-      ShiftLeft(z, e - m);
-      ShiftLeft(y, old.e_ - m);
-      z += y;
-      e = m;
-    }
-    bool exact = true;
-    if (a.d_) {
-      mpz_class remainder;
-      mpz_tdiv_qr(z.get_mpz_t(), remainder.get_mpz_t(), z.get_mpz_t(), a.d_->get_mpz_t());
-      exact = remainder == 0;
-    }
-    if (exact) {
-      FractionFree v;
-      v.t_ = std::move(z);
-      v.e_ = e;
-      v.d_ = b.d_;
-      v.Normalise();
-      return v;
-    }
+  const bool shared = old.t_ == 0 || SameDenominator(a.d_, old.d_);
+  mpz_class z = a.t_ * b.t_;
+  long e = a.e_ + b.e_;
+  if (!shared) z *= ValueOf(old.d_);
+  if (old.t_ != 0) {
+    mpz_class y = old.t_ * ValueOf(b.d_);
+    if (!shared) y *= ValueOf(a.d_);
+    const long m = std::min(e, old.e_);
+    ShiftLeft(z, e - m);
+    ShiftLeft(y, old.e_ - m);
+    z += y;
+    e = m;
+  }
+  mpz_class divisor = ValueOf(a.d_);
+  if (!shared) divisor *= ValueOf(old.d_);
+  bool exact = true;
+  if (divisor != 1) {
+    mpz_class remainder;
+    mpz_tdiv_qr(z.get_mpz_t(), remainder.get_mpz_t(), z.get_mpz_t(), divisor.get_mpz_t());
+    exact = remainder == 0;
+  }
+  if (exact) {
+    FractionFree v;
+    v.t_ = std::move(z);
+    v.e_ = e;
+    v.d_ = b.d_;
+    v.Normalise();
+    return v;
   }
   return FractionFree::FromRational(a.ToRational() * b.ToRational() + old.ToRational(), b.d_);
 }
@@ -158,8 +161,6 @@ FractionFree operator/(const FractionFree& x, const FractionFree& y) {
     v.t_ = sign < 0 ? mpz_class(-x.t_) : x.t_;
     v.e_ = x.e_ - y.e_;
     v.d_ = y.MagnitudeAsDenominator();
-    v.from_ = x.d_;
-    v.hasFrom_ = true;
     return v;
   }
   if (!x.d_) {

@@ -71,10 +71,6 @@ class FractionFree {
   mpz_class t_;
   long e_ = 0;
   Denominator d_;
-  // For a quotient x / p with x and p over the same shared denominator:
-  // that denominator, the old one of a pivot row entry.
-  Denominator from_;
-  bool hasFrom_ = false;
   mutable Denominator magnitude_;
 };
 
