@@ -64,7 +64,8 @@ void BM_CertifyDense(benchmark::State& state) {
   std::vector<std::unique_ptr<Solved>> results;
   for (const auto& p : problems) {
     results.push_back(std::make_unique<Solved>());
-    RunSimplex(p.tableau, p.m, p.n, results.back()->s, results.back()->status, results.back()->record);
+    RunSimplex(p.tableau, p.m, p.n, results.back()->s, results.back()->status,
+               results.back()->record);
   }
   std::size_t k = 0;
   int failed = 0;
@@ -118,11 +119,16 @@ BENCHMARK(BM_SolveExactlyDense)->Arg(10)->Arg(25)->Arg(50)->Unit(benchmark::kMil
 void BM_SolveExactlyDenseDecimal(benchmark::State& state) {
   RunExactly(state, DenseDecimal(static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_SolveExactlyDenseDecimal)->Arg(10)->Arg(25)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_SolveExactlyDenseDecimal)
+    ->Arg(10)
+    ->Arg(25)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(8);
 
 // The kept problems on which the specified arithmetic fails.
 void BM_SolveExactlyFixture(benchmark::State& state, const std::string& file) {
-  const auto data = std::filesystem::path(__FILE__).parent_path().parent_path() / "solver/tests/data";
+  const auto data =
+      std::filesystem::path(__FILE__).parent_path().parent_path() / "solver/tests/data";
   const auto p = testing::ReadProblemFile((data / file).string());
   if (!p) {
     state.SkipWithError(("cannot read " + file).c_str());

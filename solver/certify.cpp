@@ -360,16 +360,26 @@ Certification Certify(const Tableau& tableau, int m, int n, SolveStatus status,
 
 const char* CertificationText(Certification c) {
   switch (c) {
-    case Certification::kCertified: return "certified";
-    case Certification::kBadRecord: return "bad record";
-    case Certification::kConstraintViolated: return "constraint violated";
-    case Certification::kSlackMismatch: return "slack mismatch";
-    case Certification::kObjectiveMismatch: return "objective mismatch";
-    case Certification::kWrongSign: return "wrong sign";
-    case Certification::kReducedCostMismatch: return "reduced cost mismatch";
-    case Certification::kDualityGap: return "duality gap";
-    case Certification::kNoInfeasibilityProof: return "no infeasibility proof";
-    case Certification::kNoUnboundedRay: return "no unbounded ray";
+    case Certification::kCertified:
+      return "certified";
+    case Certification::kBadRecord:
+      return "bad record";
+    case Certification::kConstraintViolated:
+      return "constraint violated";
+    case Certification::kSlackMismatch:
+      return "slack mismatch";
+    case Certification::kObjectiveMismatch:
+      return "objective mismatch";
+    case Certification::kWrongSign:
+      return "wrong sign";
+    case Certification::kReducedCostMismatch:
+      return "reduced cost mismatch";
+    case Certification::kDualityGap:
+      return "duality gap";
+    case Certification::kNoInfeasibilityProof:
+      return "no infeasibility proof";
+    case Certification::kNoUnboundedRay:
+      return "no unbounded ray";
   }
   return "unknown";
 }

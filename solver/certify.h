@@ -14,16 +14,16 @@ inline constexpr Extended kCertifyTolerance = 1e-9L;
 // The first check that failed, or kCertified.
 enum class Certification {
   kCertified,
-  kBadRecord,            // status, stop row or stop column out of range, or the
-                         // labels of the work tableau are not a basis
-  kConstraintViolated,   // a stored solution breaks a constraint
-  kSlackMismatch,        // a stored slack is not the constraint's slack
-  kObjectiveMismatch,    // a stored objective value is not c * x
-  kWrongSign,            // a multiplier or reduced cost has the wrong sign
-  kReducedCostMismatch,  // a reduced cost disagrees with the objective row
-  kDualityGap,           // the multipliers' bound differs from the optimum
-  kNoInfeasibilityProof, // the stop row does not combine into an impossible row
-  kNoUnboundedRay,       // the entering column is not a feasible rising ray
+  kBadRecord,             // status, stop row or stop column out of range, or the
+                          // labels of the work tableau are not a basis
+  kConstraintViolated,    // a stored solution breaks a constraint
+  kSlackMismatch,         // a stored slack is not the constraint's slack
+  kObjectiveMismatch,     // a stored objective value is not c * x
+  kWrongSign,             // a multiplier or reduced cost has the wrong sign
+  kReducedCostMismatch,   // a reduced cost disagrees with the objective row
+  kDualityGap,            // the multipliers' bound differs from the optimum
+  kNoInfeasibilityProof,  // the stop row does not combine into an impossible row
+  kNoUnboundedRay,        // the entering column is not a feasible rising ray
 };
 
 // Status 1..50: every stored solution (the displayed values, max(entry, 0))

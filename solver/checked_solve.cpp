@@ -20,12 +20,20 @@ bool AllFinite(const Tableau& t, int m, int n) {
   return true;
 }
 
+void CopyRows(const SolutionTable& from, SolutionTable& to, int lastRow) {
+  for (int i = 0; i <= lastRow; ++i) {
+    for (int k = 1; k <= kMaxSolutions; ++k) to(i, k) = from(i, k);
+  }
+}
+
 }  // namespace
 
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                           SolveStatus& status) {
   auto record = std::make_unique<SimplexRecord>();
-  auto before = std::make_unique<SolutionTable>(solutions);
+  // The rows a solve can write, kept to put back before an exact re-solve.
+  auto before = std::make_unique_for_overwrite<SolutionTable>();
+  CopyRows(solutions, *before, n + m);
   RunSimplex(tableau, m, n, solutions, status, *record);
   CheckedSolve result;
   result.cycled = record->cycled;
@@ -35,7 +43,7 @@ CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& s
       !AllFinite(tableau, m, n)) {
     return result;
   }
-  solutions = *before;
+  CopyRows(*before, solutions, n + m);
   SolveExactly(tableau, m, n, solutions, status);
   result.exact = true;
   return result;

@@ -8,9 +8,9 @@
 namespace pivora {
 
 struct CheckedSolve {
-  bool exact = false;    // the result comes from the exact rational re-solve
-  bool cycled = false;   // the extended run returned to an earlier basis
-  long exchanges = 0;    // exchange steps of the extended run
+  bool exact = false;   // the result comes from the exact rational re-solve
+  bool cycled = false;  // the extended run returned to an earlier basis
+  long exchanges = 0;   // exchange steps of the extended run
   // The check of the extended run's result; where it failed or the run
   // cycled, the reported result is the exact re-solve's.
   Certification certification = Certification::kCertified;

@@ -84,7 +84,8 @@ int FractionFree::ToInt() const {
 }
 
 const Denominator& FractionFree::MagnitudeAsDenominator() const {
-  if (!magnitude_ && !(t_ == 1 || t_ == -1)) magnitude_ = std::make_shared<const mpz_class>(abs(t_));
+  if (!magnitude_ && !(t_ == 1 || t_ == -1))
+    magnitude_ = std::make_shared<const mpz_class>(abs(t_));
   return magnitude_;
 }
 

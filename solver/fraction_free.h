@@ -37,7 +37,7 @@ class FractionFree {
 
   FractionFree() = default;
   explicit FractionFree(int k);
-  explicit FractionFree(Extended x);  // x finite
+  explicit FractionFree(Extended x);           // x finite
   FractionFree(const FractionFreeProduct& p);  // NOLINT: a product becomes a value
 
   Rational ToRational() const;
@@ -45,15 +45,21 @@ class FractionFree {
   // The value as an int; it must be an integer that fits.
   int ToInt() const;
 
-  friend FractionFreeProduct operator*(const FractionFree& a, const FractionFree& b) { return {a, b}; }
+  friend FractionFreeProduct operator*(const FractionFree& a, const FractionFree& b) {
+    return {a, b};
+  }
   friend FractionFree operator+(const FractionFreeProduct& p, const FractionFree& old);
   friend FractionFree operator/(const FractionFree& x, const FractionFree& y);
   friend FractionFree operator-(const FractionFree& x);
   friend FractionFree Abs(const FractionFree& x);
 
   friend int Compare(const FractionFree& a, const FractionFree& b);
-  friend bool operator==(const FractionFree& a, const FractionFree& b) { return Compare(a, b) == 0; }
-  friend bool operator!=(const FractionFree& a, const FractionFree& b) { return Compare(a, b) != 0; }
+  friend bool operator==(const FractionFree& a, const FractionFree& b) {
+    return Compare(a, b) == 0;
+  }
+  friend bool operator!=(const FractionFree& a, const FractionFree& b) {
+    return Compare(a, b) != 0;
+  }
   friend bool operator<(const FractionFree& a, const FractionFree& b) { return Compare(a, b) < 0; }
   friend bool operator>(const FractionFree& a, const FractionFree& b) { return Compare(a, b) > 0; }
   // Against an integer: the phases compare with 0.

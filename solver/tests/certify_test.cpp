@@ -116,8 +116,7 @@ HandRun TwoVertices() {
 TEST(Certify, ProvesTheWorkedOptima) {
   EXPECT_EQ(TwoVertices().Check(), Certification::kCertified);
   // Minimise x1 + x2 with x1 + 2 x2 >= 2, 3 x1 + x2 >= 3: z = 7/5.
-  const Problem minimise =
-      MakeProblem(kMinimise, {1, 1}, {{{1, 2}, kGe, 2}, {{3, 1}, kGe, 3}});
+  const Problem minimise = MakeProblem(kMinimise, {1, 1}, {{{1, 2}, kGe, 2}, {{3, 1}, kGe, 3}});
   const HandRun min = Optimum(minimise, {{1, 1}, {2, 2}});
   EXPECT_NEAR(static_cast<double>(min.s(0, 1)), 1.4, 1e-15);
   EXPECT_EQ(min.Check(), Certification::kCertified);
@@ -133,8 +132,7 @@ TEST(Certify, ReadsEquationMultipliersFromTheirZeroColumns) {
   // Two equations whose zero variables leave in the order of their rows,
   // then a third row; the multipliers must go to the right equations.
   const Problem twoEquations = MakeProblem(
-      kMaximise, {1, 2, 1},
-      {{{1, 1, 1}, kEq, 4}, {{1, -1, 0}, kLe, 5}, {{0, 1, -1}, kEq, 1}});
+      kMaximise, {1, 2, 1}, {{{1, 1, 1}, kEq, 4}, {{1, -1, 0}, kLe, 5}, {{0, 1, -1}, kEq, 1}});
   const HandRun run = Optimum(twoEquations, {{1, 1}, {3, 2}, {1, 3}});
   ASSERT_EQ(run.record.work(5, 1), 0.0L);  // columns 1 and 2 hold zero variables
   ASSERT_EQ(run.record.work(5, 2), 0.0L);
@@ -246,8 +244,7 @@ TEST(Certify, ProvesUnboundednessByTheEnteringColumn) {
   const Problem open = MakeProblem(kMaximise, {1, 0}, {{{-1, 1}, kLe, 1}});
   EXPECT_EQ(Stopped(open, {}, -1, 0, 1).Check(), Certification::kCertified);
   // Minimise -x1 - x2 with x1 - x2 = 0 and x1 >= 1: along x1 = x2.
-  const Problem diagonal =
-      MakeProblem(kMinimise, {-1, -1}, {{{1, -1}, kEq, 0}, {{1, 0}, kGe, 1}});
+  const Problem diagonal = MakeProblem(kMinimise, {-1, -1}, {{{1, -1}, kEq, 0}, {{1, 0}, kGe, 1}});
   const HandRun run = Stopped(diagonal, {{1, 1}, {2, 2}}, -1, 0, 2);
   ASSERT_GT(run.record.work(3, 2), 0);
   EXPECT_EQ(run.Check(), Certification::kCertified);

@@ -52,9 +52,9 @@ TEST(SolveChecked, FailingFixturesReportTheTrueOutcome) {
     const auto p = ReadProblemFile(SourcePath("solver/tests/data/certify/" + expected.file));
     ASSERT_TRUE(p);
     const auto extended = SolveProblem(*p);
-    EXPECT_NE(Certify(p->tableau, p->m, p->n, extended->status, extended->solutions,
-                      extended->record),
-              Certification::kCertified);
+    EXPECT_NE(
+        Certify(p->tableau, p->m, p->n, extended->status, extended->solutions, extended->record),
+        Certification::kCertified);
     const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
     EXPECT_TRUE(checked->run.exact);
     ExpectOutcome(*checked, expected);
@@ -64,7 +64,8 @@ TEST(SolveChecked, FailingFixturesReportTheTrueOutcome) {
 TEST(SolveChecked, SnappingFixturesAndBealeEndRight) {
   const auto falseOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-false-optimum.txt"));
   ASSERT_TRUE(falseOptimum);
-  const auto infeasible = SolveCheckedProblem(falseOptimum->tableau, falseOptimum->m, falseOptimum->n);
+  const auto infeasible =
+      SolveCheckedProblem(falseOptimum->tableau, falseOptimum->m, falseOptimum->n);
   EXPECT_TRUE(infeasible->run.exact);
   EXPECT_EQ(infeasible->status, 0);
 
@@ -92,7 +93,8 @@ TEST(SolveChecked, SnappingFixturesAndBealeEndRight) {
 
 TEST(SolveChecked, AgreesWithGlpsolOnTheFailingFixtures) {
   if (!GlpsolAvailable()) GTEST_SKIP() << "glpsol is not installed";
-  for (const auto& expected : ReadExpectedOutcomes(SourcePath("solver/tests/data/certify/EXPECTED"))) {
+  for (const auto& expected :
+       ReadExpectedOutcomes(SourcePath("solver/tests/data/certify/EXPECTED"))) {
     SCOPED_TRACE(expected.file);
     const auto p = ReadProblemFile(SourcePath("solver/tests/data/certify/" + expected.file));
     ASSERT_TRUE(p);
@@ -104,9 +106,15 @@ TEST(SolveChecked, AgreesWithGlpsolOnTheFailingFixtures) {
         EXPECT_NEAR(static_cast<double>(checked->s(0, 1)), static_cast<double>(oracle.objective),
                     1e-12 * std::fabs(static_cast<double>(oracle.objective)));
         break;
-      case OracleAnswer::kInfeasible: EXPECT_EQ(checked->status, 0); break;
-      case OracleAnswer::kUnbounded: EXPECT_EQ(checked->status, -1); break;
-      case OracleAnswer::kUnavailable: ADD_FAILURE() << "glpsol gave no answer"; break;
+      case OracleAnswer::kInfeasible:
+        EXPECT_EQ(checked->status, 0);
+        break;
+      case OracleAnswer::kUnbounded:
+        EXPECT_EQ(checked->status, -1);
+        break;
+      case OracleAnswer::kUnavailable:
+        ADD_FAILURE() << "glpsol gave no answer";
+        break;
     }
   }
 }
@@ -115,17 +123,23 @@ TEST(SolveChecked, AgreesWithGlpsolOnTheFailingFixtures) {
 // worked examples, the real instances, the fifty alternative optima.
 TEST(SolveChecked, SoundResultsPassCertificationUnchanged) {
   const char* worked[] = {
-      "max\n1 1\n1 1 <= 4\n1 0 <= 3\n",      "max\n0 0\n1 1 <= 4\n",
-      "max\n1 1 1\n1 1 1 <= 1\n",            "max\n0 1\n0 1 <= 1\n",
-      "max\n1 0\n1 1 = 3\n",                 "max\n1 1\n0 0 = 0\n1 0 <= 2\n",
-      "max\n1 1\n0 0 = 5\n",                 "max\n1 1\n1 1 <= -1\n",
-      "max\n1 0\n-1 1 <= 1\n",               "min\n1 1\n1 2 >= 2\n3 1 >= 3\n",
-      "max\n-1 -1\n1 1 <= 2\n",              "min\n1 1\n1 1 >= 2\n",
+      "max\n1 1\n1 1 <= 4\n1 0 <= 3\n",
+      "max\n0 0\n1 1 <= 4\n",
+      "max\n1 1 1\n1 1 1 <= 1\n",
+      "max\n0 1\n0 1 <= 1\n",
+      "max\n1 0\n1 1 = 3\n",
+      "max\n1 1\n0 0 = 0\n1 0 <= 2\n",
+      "max\n1 1\n0 0 = 5\n",
+      "max\n1 1\n1 1 <= -1\n",
+      "max\n1 0\n-1 1 <= 1\n",
+      "min\n1 1\n1 2 >= 2\n3 1 >= 3\n",
+      "max\n-1 -1\n1 1 <= 2\n",
+      "min\n1 1\n1 1 >= 2\n",
   };
   std::vector<std::string> texts(std::begin(worked), std::end(worked));
-  for (const char* file : {"lp-instances/afiro.txt", "lp-instances/avgas.txt",
-                           "lp-instances/blending.txt", "lp-instances/chip.txt",
-                           "lp-instances/galenet.txt", "fifty-alternatives.txt"}) {
+  for (const char* file :
+       {"lp-instances/afiro.txt", "lp-instances/avgas.txt", "lp-instances/blending.txt",
+        "lp-instances/chip.txt", "lp-instances/galenet.txt", "fifty-alternatives.txt"}) {
     const auto p = ReadProblemFile(SourcePath(std::string("solver/tests/data/") + file));
     ASSERT_TRUE(p) << file;
     texts.push_back(FormatProblem(p->tableau, p->m, p->n));
@@ -135,9 +149,9 @@ TEST(SolveChecked, SoundResultsPassCertificationUnchanged) {
     const auto p = ParseProblem(text);
     ASSERT_TRUE(p);
     const auto extended = SolveProblem(*p);
-    EXPECT_EQ(Certify(p->tableau, p->m, p->n, extended->status, extended->solutions,
-                      extended->record),
-              Certification::kCertified);
+    EXPECT_EQ(
+        Certify(p->tableau, p->m, p->n, extended->status, extended->solutions, extended->record),
+        Certification::kCertified);
     const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
     EXPECT_FALSE(checked->run.exact);
     EXPECT_EQ(checked->status, extended->status);
@@ -164,14 +178,19 @@ void CompareOnRandomProblems(const RandomProblemShape& shape, std::uint64_t seed
     EXPECT_TRUE(checked->run.cycled || checked->run.certification != Certification::kCertified);
     const ReferenceResult reference = ReferenceSimplex(p.tableau, p.m, p.n).Solve();
     switch (reference.status) {
-      case ReferenceStatus::kInfeasible: EXPECT_EQ(checked->status, 0); break;
-      case ReferenceStatus::kUnbounded: EXPECT_EQ(checked->status, -1); break;
+      case ReferenceStatus::kInfeasible:
+        EXPECT_EQ(checked->status, 0);
+        break;
+      case ReferenceStatus::kUnbounded:
+        EXPECT_EQ(checked->status, -1);
+        break;
       case ReferenceStatus::kOptimal:
         ASSERT_GE(checked->status, 1);
         EXPECT_NEAR(static_cast<double>(checked->s(0, 1)), reference.objective,
                     1e-7 * (1 + std::fabs(reference.objective)));
         break;
-      case ReferenceStatus::kGaveUp: break;
+      case ReferenceStatus::kGaveUp:
+        break;
     }
   }
 }

@@ -40,7 +40,8 @@ std::unique_ptr<ExactResult> ExactlyFile(const std::string& name) {
 
 // By value: the extended run can store a zero with the sign bit set, which
 // no comparison or report can tell from 0.
-void ExpectSameValues(const SolutionTable& a, const SolutionTable& b, SolveStatus status, int rows) {
+void ExpectSameValues(const SolutionTable& a, const SolutionTable& b, SolveStatus status,
+                      int rows) {
   for (int k = 1; k <= status; ++k) {
     for (int i = 0; i <= rows; ++i) EXPECT_EQ(a(i, k), b(i, k)) << "row " << i << " solution " << k;
   }
@@ -96,9 +97,9 @@ TEST(SolveExactly, FixturesEndWithTheTrueOutcome) {
 
 TEST(SolveExactly, AgreesWithGlpsolOnTheFixtures) {
   if (!GlpsolAvailable()) GTEST_SKIP() << "glpsol is not installed";
-  for (const char* name : {"snap-false-optimum.txt", "snap-wrong-optimum.txt",
-                           "feasibility-cycle-1.txt", "feasibility-cycle-2.txt",
-                           "feasibility-cycle-3.txt"}) {
+  for (const char* name :
+       {"snap-false-optimum.txt", "snap-wrong-optimum.txt", "feasibility-cycle-1.txt",
+        "feasibility-cycle-2.txt", "feasibility-cycle-3.txt"}) {
     SCOPED_TRACE(name);
     const auto p = ReadProblemFile(SourcePath(std::string("solver/tests/data/") + name));
     ASSERT_TRUE(p);
@@ -110,9 +111,15 @@ TEST(SolveExactly, AgreesWithGlpsolOnTheFixtures) {
         EXPECT_NEAR(static_cast<double>(exact->s(0, 1)), static_cast<double>(oracle.objective),
                     1e-9 * (1 + std::fabs(static_cast<double>(oracle.objective))));
         break;
-      case OracleAnswer::kInfeasible: EXPECT_EQ(exact->status, 0); break;
-      case OracleAnswer::kUnbounded: EXPECT_EQ(exact->status, -1); break;
-      case OracleAnswer::kUnavailable: ADD_FAILURE() << "glpsol gave no answer"; break;
+      case OracleAnswer::kInfeasible:
+        EXPECT_EQ(exact->status, 0);
+        break;
+      case OracleAnswer::kUnbounded:
+        EXPECT_EQ(exact->status, -1);
+        break;
+      case OracleAnswer::kUnavailable:
+        ADD_FAILURE() << "glpsol gave no answer";
+        break;
     }
   }
 }

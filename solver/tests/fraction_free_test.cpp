@@ -17,10 +17,16 @@ Extended RandomExtended(std::mt19937_64& rng) {
   const int kind = static_cast<int>(rng() % 4);
   const Extended sign = rng() % 2 == 0 ? 1.0L : -1.0L;
   switch (kind) {
-    case 0: return sign * static_cast<Extended>(rng() % 100);
-    case 1: return sign * static_cast<Extended>(rng() % 1000) / 100.0L;
-    case 2: return sign * std::ldexp(static_cast<Extended>(rng() >> 11), static_cast<int>(rng() % 200) - 100);
-    default: return sign * std::ldexp(1.0L + static_cast<Extended>(rng() % 7), static_cast<int>(rng() % 32000) - 16000);
+    case 0:
+      return sign * static_cast<Extended>(rng() % 100);
+    case 1:
+      return sign * static_cast<Extended>(rng() % 1000) / 100.0L;
+    case 2:
+      return sign *
+             std::ldexp(static_cast<Extended>(rng() >> 11), static_cast<int>(rng() % 200) - 100);
+    default:
+      return sign * std::ldexp(1.0L + static_cast<Extended>(rng() % 7),
+                               static_cast<int>(rng() % 32000) - 16000);
   }
 }
 
@@ -74,11 +80,13 @@ TEST(FractionFree, SolvesExactlyAsPlainRationalsDo) {
       auto plainTable = std::make_unique<BasicSolutionTable<Rational>>();
       auto plainRecord = std::make_unique<BasicSimplexRecord<RationalArithmetic>>();
       SolveStatus plainStatus = 99;
-      RunSimplexWith<RationalArithmetic>(p.tableau, p.m, p.n, *plainTable, plainStatus, *plainRecord);
+      RunSimplexWith<RationalArithmetic>(p.tableau, p.m, p.n, *plainTable, plainStatus,
+                                         *plainRecord);
       auto freeTable = std::make_unique<BasicSolutionTable<FractionFree>>();
       auto freeRecord = std::make_unique<BasicSimplexRecord<FractionFreeArithmetic>>();
       SolveStatus freeStatus = 99;
-      RunSimplexWith<FractionFreeArithmetic>(p.tableau, p.m, p.n, *freeTable, freeStatus, *freeRecord);
+      RunSimplexWith<FractionFreeArithmetic>(p.tableau, p.m, p.n, *freeTable, freeStatus,
+                                             *freeRecord);
       ASSERT_EQ(freeStatus, plainStatus);
       ASSERT_EQ(freeRecord->exchanges, plainRecord->exchanges);
       ASSERT_EQ(freeRecord->cycled, plainRecord->cycled);

@@ -8,8 +8,8 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -72,10 +72,14 @@ inline OracleAnswer SolveWithGlpsol(const Tableau& t, int m, int n) {
       answer.objective = std::strtold(objective.c_str(), nullptr);
     }
   }
-  if (status.find("UNDEFINED") != std::string::npos) answer.outcome = OracleAnswer::kUnavailable;
-  else if (status.find("OPTIMAL") != std::string::npos) answer.outcome = OracleAnswer::kOptimal;
-  else if (status.find("INFEASIBLE") != std::string::npos) answer.outcome = OracleAnswer::kInfeasible;
-  else if (status.find("UNBOUNDED") != std::string::npos) answer.outcome = OracleAnswer::kUnbounded;
+  if (status.find("UNDEFINED") != std::string::npos)
+    answer.outcome = OracleAnswer::kUnavailable;
+  else if (status.find("OPTIMAL") != std::string::npos)
+    answer.outcome = OracleAnswer::kOptimal;
+  else if (status.find("INFEASIBLE") != std::string::npos)
+    answer.outcome = OracleAnswer::kInfeasible;
+  else if (status.find("UNBOUNDED") != std::string::npos)
+    answer.outcome = OracleAnswer::kUnbounded;
   std::remove(base);
   std::remove(lpPath.c_str());
   std::remove(solutionPath.c_str());

@@ -32,8 +32,10 @@ Extended FromBits(std::uint64_t significand, std::uint16_t signAndExponent) {
 
 Rational PowerOfTwo(long e) {
   Rational q(1);
-  if (e >= 0) mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(e));
-  else mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-e));
+  if (e >= 0)
+    mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(e));
+  else
+    mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-e));
   return q;
 }
 
@@ -54,9 +56,20 @@ TEST(ExactRational, KnownValues) {
 }
 
 TEST(NearestExtended, RoundTripsEveryKindOfValueBitForBit) {
-  const Extended values[] = {1.0L, -1.0L, 0.1L, 1e-300L, 3.0L / 7.0L, Limits::max(), -Limits::max(),
-                             Limits::min(), Limits::denorm_min(), -Limits::denorm_min(),
-                             Limits::min() / 3.0L, Limits::epsilon(), 1.7e308L, 1e4000L};
+  const Extended values[] = {1.0L,
+                             -1.0L,
+                             0.1L,
+                             1e-300L,
+                             3.0L / 7.0L,
+                             Limits::max(),
+                             -Limits::max(),
+                             Limits::min(),
+                             Limits::denorm_min(),
+                             -Limits::denorm_min(),
+                             Limits::min() / 3.0L,
+                             Limits::epsilon(),
+                             1.7e308L,
+                             1e4000L};
   for (Extended x : values) {
     EXPECT_EQ(Bits(NearestExtended(ExactRational(x))), Bits(x)) << static_cast<double>(x);
   }
@@ -65,8 +78,7 @@ TEST(NearestExtended, RoundTripsEveryKindOfValueBitForBit) {
     // Random significand (explicit integer bit set) and any exponent, and
     // subnormals (biased exponent 0, integer bit clear).
     const bool subnormal = k % 4 == 0;
-    const std::uint64_t significand =
-        subnormal ? (rng() >> 1) : (rng() | (std::uint64_t{1} << 63));
+    const std::uint64_t significand = subnormal ? (rng() >> 1) : (rng() | (std::uint64_t{1} << 63));
     const auto exponent = static_cast<std::uint16_t>(subnormal ? 0 : 1 + rng() % 0x7FFE);
     const auto sign = static_cast<std::uint16_t>((rng() & 1) << 15);
     const Extended x = FromBits(significand, static_cast<std::uint16_t>(sign | exponent));
@@ -91,8 +103,8 @@ TEST(NearestExtended, AgreesWithTheHardwareQuotient) {
 }
 
 TEST(NearestExtended, TiesGoToTheEvenSignificand) {
-  const Rational ulp = PowerOfTwo(-63);  // of values in [1, 2)
-  EXPECT_EQ(NearestExtended(1 + ulp / 2), 1.0L);                           // down to even
+  const Rational ulp = PowerOfTwo(-63);           // of values in [1, 2)
+  EXPECT_EQ(NearestExtended(1 + ulp / 2), 1.0L);  // down to even
   EXPECT_EQ(NearestExtended(1 + ulp + ulp / 2), 1.0L + 2 * Limits::epsilon());  // up to even
   EXPECT_EQ(NearestExtended(1 + ulp / 2 + PowerOfTwo(-200)), 1.0L + Limits::epsilon());
   EXPECT_EQ(NearestExtended(1 + ulp / 2 - PowerOfTwo(-200)), 1.0L);
