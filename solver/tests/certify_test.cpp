@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
 #include <vector>
+
+#include "solver/testing/random_problem.h"
 
 namespace pivora {
 namespace {
@@ -262,3 +265,46 @@ TEST(Certify, RejectsAFalseUnboundedness) {
 
 }  // namespace
 }  // namespace pivora
+
+namespace pivora::testing {
+namespace {
+
+// Certified runs of the solver, each spoiled in one place by a relative
+// 1e-6: the displayed value of a basic variable, or the objective-row entry
+// of a non-basic one. Either must fail the check.
+TEST(Certify, CatchesSmallFaultsInCertifiedRuns) {
+  const RandomProblemShape shape{2, 8, false, 20, 20};
+  int spoiled = 0;
+  for (std::uint64_t seed = 1; seed <= 600; ++seed) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    const RandomProblem p = MakeRandomProblem(seed, shape);
+    auto run = std::make_unique<HandRun>();
+    RunSimplex(p.tableau, p.m, p.n, run->s, run->status, run->record);
+    if (run->status < 1) continue;
+    ASSERT_EQ(Certify(p.tableau, p.m, p.n, run->status, run->s, run->record),
+              Certification::kCertified);
+    const WorkTableau& w = run->record.work;
+    for (int i = 1; i <= p.m; ++i) {
+      const int label = static_cast<int>(w(i, p.n + 2));
+      if (label <= 0 || !(w(i, p.n + 1) > 0)) continue;
+      auto bad = std::make_unique<HandRun>(*run);
+      bad->s(label, 1) *= 1 + 1e-6L;
+      EXPECT_NE(Certify(p.tableau, p.m, p.n, bad->status, bad->s, bad->record),
+                Certification::kCertified);
+      ++spoiled;
+    }
+    for (int j = 1; j <= p.n; ++j) {
+      if (!(w(p.m + 1, j) < 0)) continue;
+      auto bad = std::make_unique<HandRun>(*run);
+      bad->record.work(p.m + 1, j) *= 1 + 1e-6L;
+      EXPECT_NE(Certify(p.tableau, p.m, p.n, bad->status, bad->s, bad->record),
+                Certification::kCertified);
+      ++spoiled;
+    }
+    if (HasFailure()) return;
+  }
+  EXPECT_GT(spoiled, 300);
+}
+
+}  // namespace
+}  // namespace pivora::testing
