@@ -124,6 +124,8 @@ BENCHMARK(BM_SolveExactlyDenseDecimal)
     ->Arg(25)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(8);
+// Hundreds of exchanges: the feasibility rule has no ratio test.
+BENCHMARK(BM_SolveExactlyDenseDecimal)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The kept problems on which the specified arithmetic fails.
 void BM_SolveExactlyFixture(benchmark::State& state, const std::string& file) {

@@ -20,7 +20,7 @@ struct CheckedSolve {
 // Where the extended result is certified and the run did not cycle, the
 // result is exactly RunSimplex's, bit for bit. Otherwise the problem is
 // solved again in exact rationals (SolveExactly) and that result stands,
-// with the SolutionTable columns the extended run wrote put back first.
+// with what the extended run wrote into the SolutionTable put back first.
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                           SolveStatus& status);
 
