@@ -36,7 +36,7 @@ CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& s
   CopyRows(solutions, *before, n + m);
   RunSimplex(tableau, m, n, solutions, status, *record);
   CheckedSolve result;
-  result.cycled = record->cycled;
+  result.cycled = record->cycled || record->stalled;
   result.exchanges = record->exchanges;
   result.certification = Certify(tableau, m, n, status, solutions, *record);
   if ((result.certification == Certification::kCertified && !result.cycled) ||

@@ -86,9 +86,7 @@ FractionFree Abs(const FractionFree& x);
 // like RationalArithmetic, for the exact re-solve.
 struct FractionFreeArithmetic {
   using Value = FractionFree;
-  struct FlagScope {
-    FlagScope() {}
-  };
+  struct FlagScope {};
 
   static Value FromExtended(Extended x) { return Value(x); }
   static Value FromInt(int k) { return Value(k); }

@@ -27,11 +27,7 @@ Extended NearestExtended(const Rational& q);
 // floating-point state to hold or test.
 struct RationalArithmetic {
   using Value = Rational;
-  // Nothing to hold; the user-provided constructor lets a scope object stand
-  // alone in a block without counting as unused.
-  struct FlagScope {
-    FlagScope() {}
-  };
+  struct FlagScope {};
 
   static Value FromExtended(Extended x) { return ExactRational(x); }
   static Value FromInt(int k) { return Value(k); }
