@@ -138,9 +138,9 @@ int Run(const std::vector<std::string>& args) {
     return kInputError;
   }
   if (outcome.exact) {
-    std::fprintf(stderr,
-                 "pivora-solve: note: the extended-precision result failed its check; "
-                 "the report shows the exact re-solve\n");
+    std::fputs(
+        "pivora-solve: note: the extended-precision result was replaced by the exact re-solve\n",
+        stderr);
   }
   return kReportWritten;
 }

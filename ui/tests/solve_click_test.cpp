@@ -100,6 +100,24 @@ TEST_F(WorkedExample, NoFeasibleSolutionAndUnboundedObjective) {
   EXPECT_TRUE(window.SolHasFocus());
 }
 
+// Beale's problem makes the extended run cycle; the command reports the exact
+// re-solve and says so in its outcome.
+TEST_F(WorkedExample, CyclingRunIsReportedFromTheExactReSolve) {
+  SpinNVarsTo(window, 4);
+  SpinNConsTo(window, 3);
+  FillRow(window.NB(), 1, {"0.25", "-60", "-0.04", "9", "<=", "0"});
+  FillRow(window.NB(), 2, {"0.5", "-90", "-0.02", "3", "<=", "0"});
+  FillRow(window.NB(), 3, {"0", "0", "1", "0", "<=", "1"});
+  FillRow(window.ZF(), 1, {"-0.75", "150", "-0.02", "6"});
+  window.SetMaximumChecked(false);
+  window.SetDetailsChecked(false);
+  EXPECT_TRUE(Solve().exact);
+  EXPECT_EQ(window.SolLines(), (Lines{"L\xD6SUNG:", "", "Optimum: Zmin = -0.05", "",
+                                      "ZF:   x1 = 0.04   x2 = 0   x3 = 1   x4 = 0"}));
+}
+
+TEST_F(WorkedExample, CertifiedRunIsNotMarkedExact) { EXPECT_FALSE(Solve().exact); }
+
 TEST_F(WorkedExample, InputErrorMarksTheCellAndStopsAtItAgain) {
   SpinNConsTo(window, 3);
   FillRow(window.NB(), 1, {"", "1", "", ""});
