@@ -134,10 +134,10 @@ FractionFree operator+(const FractionFreeProduct& p, const FractionFree& old) {
     z += y;
     e = m;
   }
-  mpz_class divisor = ValueOf(a.d_);
-  if (!shared) divisor *= ValueOf(old.d_);
   bool exact = true;
-  if (divisor != 1) {
+  if (a.d_ || (!shared && old.d_)) {
+    const mpz_class product = shared ? mpz_class() : ValueOf(a.d_) * ValueOf(old.d_);
+    const mpz_class& divisor = shared ? *a.d_ : product;
     mpz_class remainder;
     mpz_tdiv_qr(z.get_mpz_t(), remainder.get_mpz_t(), z.get_mpz_t(), divisor.get_mpz_t());
     exact = remainder == 0;
