@@ -204,6 +204,19 @@ TEST(SolveChecked, RandomProblemsKeepEveryCertifiedResult) {
   EXPECT_LT(exactRuns, 150);
 }
 
+TEST(SolveChecked, ARatioBeyondTheSentinelNoLongerReportsUnbounded) {
+  // The specified ratio test ignores the ratio 1e310 and reports "unbounded";
+  // that claim fails its check, and the exact re-solve finds the optimum.
+  const auto p = ParseProblem("max\n1\n1e-300 <= 1e10\n");
+  ASSERT_TRUE(p);
+  const auto r = SolveCheckedProblem(p->tableau, p->m, p->n);
+  EXPECT_EQ(r->run.certification, Certification::kNoUnboundedRay);
+  EXPECT_TRUE(r->run.exact);
+  ASSERT_EQ(r->status, 1);
+  EXPECT_EQ(r->s(1, 1), 1e10L / 1e-300L);
+  EXPECT_EQ(r->s(0, 1), 1e10L / 1e-300L);
+}
+
 TEST(SolveChecked, ExtendedFaultsStillEndTheSolve) {
   // A subnormal entry in the entering column: the ratio overflows.
   const auto p = ParseProblem("max\n1\n1e-4940 <= 1\n");
