@@ -3,124 +3,21 @@
 #include <array>
 #include <cmath>
 
+#include "solver/certify_basis.h"
+
 namespace pivora {
 
 namespace {
 
-// Variables are numbered x[j] -> j, y[i] -> n + i, as the solution table rows.
-constexpr int kMaxVariableIndex = kMaxVariables + kMaxConstraints;
+using certify_detail::Basis;
+using certify_detail::kMaxVariableIndex;
+using certify_detail::Problem;
+using certify_detail::ReadBasis;
+using certify_detail::VariableOf;
 
 // x <= tolerance * magnitude, false for anything not finite.
 bool Within(Extended x, Extended magnitude) {
   return std::isfinite(magnitude) && x <= kCertifyTolerance * magnitude;
-}
-
-// The original problem: constraint i reads a(i) x <= b(i), >= b(i) or = b(i);
-// its slack is y(i) = sign(i) * (b(i) - a(i) x), sign -1 for >= and +1 for
-// the others (the slack of an equation is its zero variable).
-struct Problem {
-  const Tableau& t;
-  int m;
-  int n;
-  int sigma;  // +1 maximise, -1 minimise
-
-  Extended a(int i, int j) const { return t(i, j); }
-  Extended b(int i) const { return t(i, n + 1); }
-  Extended c(int j) const { return t(m + 1, j); }
-  bool Equation(int i) const { return t(i, n + 2) == 0; }
-  bool GreaterEqual(int i) const { return t(i, n + 2) > 0; }
-  Extended SlackSign(int i) const { return GreaterEqual(i) ? -1.0L : 1.0L; }
-};
-
-// Where each variable stands in the work tableau, read from its labels.
-struct Basis {
-  std::array<int, kMaxVariableIndex + 1> row{};     // basic in this row, else 0
-  std::array<int, kMaxVariableIndex + 1> column{};  // non-basic in this column, else 0
-  // Eliminated zero variables: the equation whose zero variable stands in a
-  // column labelled 0, and the equations whose zero variable is still basic
-  // (a row labelled 0, which keeps its own row).
-  std::array<int, kMaxVariables + 1> equationOfColumn{};
-  std::array<bool, kMaxConstraints + 1> zeroBasic{};
-};
-
-// The label as a variable number, 0 for a zero variable, -1 if it is no label.
-int VariableOf(Extended label, int m, int n) {
-  if (!(std::fabs(label) <= kMaxVariableIndex) || label != std::trunc(label)) return -1;
-  const int l = static_cast<int>(label);
-  if (l > n || l < -m) return -1;
-  return l > 0 ? l : l < 0 ? n - l : 0;
-}
-
-// Moving the zero variable of column k by +1 changes x by the basic
-// x-entries of column k; the equation e it belongs to is the one whose
-// left-hand side drops by 1 (y(e) = b(e) - a(e) x rises by 1) while the other
-// eliminated equations stay. A weighted sum of those equations names e in
-// one pass per column.
-bool MapZeroColumns(const Problem& p, const WorkTableau& w, Basis& basis,
-                    const std::array<int, kMaxVariables + 1>& zeroColumns, int zeroCount) {
-  std::array<int, kMaxConstraints + 1> candidates{};
-  int count = 0;
-  for (int i = 1; i <= p.m; ++i) {
-    const int v = p.n + i;
-    if (p.Equation(i) && basis.row[v] == 0 && basis.column[v] == 0 && !basis.zeroBasic[i]) {
-      candidates[++count] = i;
-    }
-  }
-  if (count != zeroCount) return false;
-  if (count == 0) return true;
-  std::array<Extended, kMaxVariables + 1> weighted{};
-  for (int k = 1; k <= count; ++k) {
-    for (int j = 1; j <= p.n; ++j) weighted[j] -= static_cast<Extended>(k) * p.a(candidates[k], j);
-  }
-  std::array<bool, kMaxConstraints + 1> taken{};
-  for (int z = 1; z <= zeroCount; ++z) {
-    const int col = zeroColumns[z];
-    Extended sum = 0;
-    for (int j = 1; j <= p.n; ++j) {
-      if (basis.row[j] != 0) sum += weighted[j] * w(basis.row[j], col);
-    }
-    const Extended k = std::nearbyint(sum);
-    if (!(std::fabs(sum - k) <= 0.25L) || k < 1 || k > count) return false;
-    const int e = candidates[static_cast<int>(k)];
-    if (taken[e]) return false;
-    taken[e] = true;
-    basis.equationOfColumn[col] = e;
-  }
-  return true;
-}
-
-// Reads the labels; false unless every variable stands exactly once and the
-// zero variables match the equations.
-bool ReadBasis(const Problem& p, const WorkTableau& w, bool allowZeroRows, Basis& basis) {
-  std::array<int, kMaxVariables + 1> zeroColumns{};
-  int zeroCount = 0;
-  for (int i = 1; i <= p.m; ++i) {
-    const int v = VariableOf(w(i, p.n + 2), p.m, p.n);
-    if (v < 0) return false;
-    if (v == 0) {
-      if (!allowZeroRows || !p.Equation(i)) return false;
-      basis.zeroBasic[i] = true;
-    } else {
-      if (basis.row[v] != 0) return false;
-      basis.row[v] = i;
-    }
-  }
-  for (int j = 1; j <= p.n; ++j) {
-    const int v = VariableOf(w(p.m + 2, j), p.m, p.n);
-    if (v < 0) return false;
-    if (v == 0) {
-      zeroColumns[++zeroCount] = j;
-    } else {
-      if (basis.row[v] != 0 || basis.column[v] != 0) return false;
-      basis.column[v] = j;
-    }
-  }
-  for (int v = 1; v <= p.n + p.m; ++v) {
-    const bool placed = basis.row[v] != 0 || basis.column[v] != 0;
-    if (v <= p.n && !placed) return false;
-    if (v > p.n && !placed && !p.Equation(v - p.n)) return false;
-  }
-  return MapZeroColumns(p, w, basis, zeroColumns, zeroCount);
 }
 
 // x >= 0 and every constraint within tolerance; with `slacks`, the slack
