@@ -1,5 +1,6 @@
 #include "solve/parse_number.h"
 
+#include <cmath>
 #include <cstddef>
 
 #include "solve/fp_mode.h"
@@ -48,8 +49,14 @@ class NumberText {
 long AccumulateDigits(NumberText& reader, Extended& v) {
   long count = 0;
   while (reader.NextIsDigit()) {
-    v = v * 10;
-    v = v + reader.TakeDigit();
+    const int digit = reader.TakeDigit();
+    // Once infinite, the value stays infinite and the overflow flag stays
+    // raised, so the remaining digits are only read: the x87 takes a slow
+    // path on infinite operands, which made very long texts take seconds.
+    if (!std::isinf(v)) {
+      v = v * 10;
+      v = v + digit;
+    }
     if (count < kFractionCountLimit) ++count;
   }
   return count;
