@@ -84,22 +84,13 @@ FractionFree Abs(const FractionFree& x);
 
 // The number policy of the exchange method on FractionFree values: exact
 // like RationalArithmetic, for the exact re-solve.
-struct FractionFreeArithmetic {
+struct FractionFreeArithmetic : ExactRules<FractionFree> {
   using Value = FractionFree;
-  struct FlagScope {};
 
   static Value FromExtended(Extended x) { return Value(x); }
   static Value FromInt(int k) { return Value(k); }
   static int ToLabel(const Value& v) { return v.ToInt(); }
   static Value Abs(const Value& v) { return pivora::Abs(v); }
-  static Value Snap(const Value&, Value fresh) { return fresh; }
-  static Value InitialRatio() { return Value(0); }
-  static bool RatioBeats(const Value& ratio, const Value& best, bool haveBest) {
-    return !haveBest || best > ratio;
-  }
-  static bool RatioLimits(const Value&, bool haveBest) { return haveBest; }
-  static bool Differs(const Value& first, const Value& other) { return first != other; }
-  static void CheckFlags() {}
 };
 
 }  // namespace pivora

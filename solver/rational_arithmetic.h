@@ -21,31 +21,36 @@ Rational ExactRational(Extended x);
 // the largest extended value plus half its unit in the last place.
 Extended NearestExtended(const Rational& q);
 
-// The number policy of the exchange method for exact rationals: exact zero
-// tests, no zero-snapping, no ratio sentinel (the ratio test tells "no row
-// yet" by its flag), exact equality in the alternative-optima search, and no
+// The choice-rule details every exact number type shares: exact zero tests,
+// no zero-snapping, no ratio sentinel (the ratio test tells "no row yet" by
+// its flag), exact equality in the alternative-optima search, and no
 // floating-point state to hold or test.
-struct RationalArithmetic {
-  using Value = Rational;
+template <class V>
+struct ExactRules {
   struct FlagScope {};
+
+  static V Snap(const V&, V fresh) { return fresh; }
+
+  static V InitialRatio() { return V(0); }
+  static bool RatioBeats(const V& ratio, const V& best, bool haveBest) {
+    return !haveBest || best > ratio;
+  }
+  static bool RatioLimits(const V&, bool haveBest) { return haveBest; }
+
+  static bool Differs(const V& first, const V& other) { return first != other; }
+
+  static void CheckFlags() {}
+};
+
+// The number policy of the exchange method for exact rationals.
+struct RationalArithmetic : ExactRules<Rational> {
+  using Value = Rational;
 
   static Value FromExtended(Extended x) { return ExactRational(x); }
   static Value FromInt(int k) { return Value(k); }
   // Labels are integers, so their denominator is 1.
   static int ToLabel(const Value& v) { return static_cast<int>(v.get_num().get_si()); }
   static Value Abs(const Value& v) { return abs(v); }
-
-  static Value Snap(const Value&, Value fresh) { return fresh; }
-
-  static Value InitialRatio() { return Value(0); }
-  static bool RatioBeats(const Value& ratio, const Value& best, bool haveBest) {
-    return !haveBest || best > ratio;
-  }
-  static bool RatioLimits(const Value&, bool haveBest) { return haveBest; }
-
-  static bool Differs(const Value& first, const Value& other) { return first != other; }
-
-  static void CheckFlags() {}
 };
 
 }  // namespace pivora
