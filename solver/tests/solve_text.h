@@ -1,6 +1,9 @@
 // Test helper: runs RunSimplex on a problem written in the problem-file format.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -31,6 +34,20 @@ inline std::unique_ptr<SolvedProblem> SolveText(const std::string& text) {
   const auto problem = ParseProblem(text);
   if (!problem) return nullptr;
   return SolveProblem(*problem);
+}
+
+// Status first, then the objective value of solution 1 within `relative`.
+inline void ExpectOutcome(SolveStatus status, const SolutionTable& solutions,
+                          const ExpectedOutcome& expected, double relative) {
+  if (expected.outcome == "infeasible") {
+    EXPECT_EQ(status, 0);
+  } else if (expected.outcome == "unbounded") {
+    EXPECT_EQ(status, -1);
+  } else {
+    ASSERT_GE(status, 1);
+    const double optimum = static_cast<double>(expected.optimum);
+    EXPECT_NEAR(static_cast<double>(solutions(0, 1)), optimum, relative * std::fabs(optimum));
+  }
 }
 
 inline std::string SourcePath(const std::string& relative) {
