@@ -55,11 +55,11 @@ Report WriteReport(const Tableau& tableau, int m, int n, const SolutionTable& so
                    SolveStatus status, const ReportSettings& settings) {
   Report report;
   std::vector<std::string>& lines = report.lines;
-  if (status == 0) {
+  if (status == kNoFeasibleSolution) {
     lines.emplace_back(kNoSolutionLine);
     return report;
   }
-  if (status < 0) {
+  if (status == kUnbounded) {
     lines.emplace_back(kUnboundedLine);
     return report;
   }

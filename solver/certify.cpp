@@ -249,8 +249,8 @@ Certification Certify(const Tableau& tableau, int m, int n, SolveStatus status,
     return Certification::kBadRecord;
   }
   const Problem p{tableau, m, n, tableau(m + 1, n + 2) > 0 ? 1 : -1};
-  if (status == 0) return CertifyInfeasible(p, record);
-  if (status == -1) return CertifyUnbounded(p, record);
+  if (status == kNoFeasibleSolution) return CertifyInfeasible(p, record);
+  if (status == kUnbounded) return CertifyUnbounded(p, record);
   if (status < 1 || status > kMaxSolutions) return Certification::kBadRecord;
   return CertifyOptimum(p, status, solutions, record.work);
 }

@@ -29,12 +29,12 @@ void RunSimplexWith(const Tableau& tableau, int m, int n,
   BasicWorkTableau<typename Arith::Value> w;
   SimplexRun<Arith> run{w, m, n, 1, solutions, status, record};
   SetUp(run, tableau);
-  status = 0;
+  status = kNoFeasibleSolution;
   if (!RunEqualityPhase(run) || !RunFeasibilityPhase(run)) {
     record.work = w;
     return;
   }
-  status = -1;
+  status = kUnbounded;
   if (!RunOptimisationPhase(run)) {
     record.work = w;
     return;

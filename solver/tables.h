@@ -75,9 +75,13 @@ using Tableau = ExtendedTable<kMaxConstraints + 2, kMaxVariables + 2, 1, 1>;
 using WorkTableau = BasicWorkTableau<Extended>;
 using SolutionTable = BasicSolutionTable<Extended>;
 
-// 0 no feasible solution, -1 unbounded, 1..50 the number of optimal basic
-// solutions stored. -1 is the only negative value set.
+// The solve's outcome as an integer: kNoFeasibleSolution, kUnbounded, or
+// 1..50, the number of optimal basic solutions stored. The values are those
+// of the report's contract; kUnbounded is the only negative value set.
 using SolveStatus = int;
+inline constexpr SolveStatus kNoFeasibleSolution = 0;
+inline constexpr SolveStatus kUnbounded = -1;
+inline constexpr bool IsOptimal(SolveStatus status) { return status >= 1; }
 
 inline constexpr Extended kRelationLessEqual = -1.0L;
 inline constexpr Extended kRelationGreaterEqual = 1.0L;
