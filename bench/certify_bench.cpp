@@ -127,7 +127,7 @@ BENCHMARK(BM_SolveExactlyDenseDecimal)
 // Hundreds of exchanges: the feasibility rule has no ratio test.
 BENCHMARK(BM_SolveExactlyDenseDecimal)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The kept problems on which the specified arithmetic fails.
+// The kept problems on which the plain 80-bit run fails.
 void BM_SolveExactlyFixture(benchmark::State& state, const std::string& file) {
   const auto data =
       std::filesystem::path(__FILE__).parent_path().parent_path() / "solver/tests/data";

@@ -1,4 +1,4 @@
-// The solve the command runs: the exchange method as specified, its result
+// The solve the command runs: the extended-precision exchange method, its result
 // checked against the problem, and an exact re-solve where the check fails.
 #pragma once
 

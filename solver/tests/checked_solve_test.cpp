@@ -33,7 +33,7 @@ void ExpectOutcome(const Checked& r, const ExpectedOutcome& expected) {
   ExpectOutcome(r.status, r.s, expected, 1e-12);
 }
 
-// Each of these makes the specified arithmetic report a wrong or unproven
+// Each of these makes the plain 80-bit run report a wrong or unproven
 // result (the first comment line of each file says which); the checked
 // solve reports the true one from the exact re-solve.
 TEST(SolveChecked, FailingFixturesReportTheTrueOutcome) {
@@ -111,7 +111,7 @@ TEST(SolveChecked, AgreesWithGlpsolOnTheFailingFixtures) {
   }
 }
 
-// Certification must pass wherever the specified arithmetic is sound: the
+// Certification must pass wherever the plain 80-bit run is sound: the
 // worked examples, the real instances, the fifty alternative optima.
 TEST(SolveChecked, SoundResultsPassCertificationUnchanged) {
   const char* worked[] = {
@@ -197,7 +197,7 @@ TEST(SolveChecked, RandomProblemsKeepEveryCertifiedResult) {
 }
 
 TEST(SolveChecked, ARatioBeyondTheSentinelNoLongerReportsUnbounded) {
-  // The specified ratio test ignores the ratio 1e310 and reports "unbounded";
+  // The plain run's ratio test ignores the ratio 1e310 and reports "unbounded";
   // that claim fails its check, and the exact re-solve finds the optimum.
   const auto p = ParseProblem("max\n1\n1e-300 <= 1e10\n");
   ASSERT_TRUE(p);
