@@ -1,10 +1,8 @@
 #include "cli/input.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <memory>
 
 namespace pivora {
@@ -49,25 +47,6 @@ InputOutcome ReadInput(const std::string& path) {
     outcome.content.clear();
   }
   return outcome;
-}
-
-bool ParseInteger(const std::string& text, int& value) {
-  std::size_t k = 0;
-  bool negative = false;
-  if (k < text.size() && (text[k] == '+' || text[k] == '-')) negative = text[k++] == '-';
-  if (k == text.size()) return false;
-  long long magnitude = 0;
-  constexpr long long kLimit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
-  for (; k < text.size(); ++k) {
-    if (text[k] < '0' || text[k] > '9') return false;
-    magnitude = std::min(magnitude * 10 + (text[k] - '0'), kLimit);
-  }
-  if (negative) {
-    value = static_cast<int>(-magnitude);
-  } else {
-    value = static_cast<int>(std::min(magnitude, kLimit - 1));
-  }
-  return true;
 }
 
 }  // namespace pivora

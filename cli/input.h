@@ -1,5 +1,4 @@
-// Small helpers the two front ends share: reading a whole input and reading
-// an integer option value.
+// Reading a whole input, a file or standard input, for the two front ends.
 #pragma once
 
 #include <cstddef>
@@ -24,10 +23,5 @@ InputOutcome ReadInput(const std::string& path);
 
 // The name that messages give an input: the path, or "<stdin>".
 std::string InputName(const std::string& path);
-
-// An optional sign and one or more decimal digits, nothing else. Values
-// beyond the int range are clamped to it, so "99999999999" is a large
-// integer rather than an error.
-bool ParseInteger(const std::string& text, int& value);
 
 }  // namespace pivora

@@ -3,8 +3,10 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/enter_problem.h"
 #include "cli/input.h"
 #include "cli/problem_file.h"
@@ -19,7 +21,10 @@
 namespace pivora {
 namespace {
 
-enum ExitCode { kAllMeasured = 0, kInputError = 1, kUsageOrFormat = 2, kFloatingPoint = 3 };
+constexpr std::string_view kProgram = "pivora-bench";
+
+// More repeats than this would take hours on the largest problems.
+constexpr int kMaxRepeat = 100'000'000;
 
 constexpr const char* kUsage =
     "Usage: pivora-bench [--repeat N] FILE...\n"
@@ -54,18 +59,17 @@ double Microseconds(Clock::duration d) {
 }
 
 // Measures one file; returns the exit code it contributes.
-int Measure(const std::string& path, int repeat) {
+ExitCode Measure(const std::string& path, int repeat) {
   const std::string name = InputName(path);
   const InputOutcome input = ReadInput(path);
   if (input.kind == InputOutcome::Kind::kFailed) {
-    std::fprintf(stderr, "pivora-bench: %s: %s\n", name.c_str(), input.message.c_str());
-    return kUsageOrFormat;
+    PrintError(kProgram, name + ": " + input.message);
+    return ExitCode::kUsageOrFormat;
   }
   const ProblemFileOutcome file = ReadProblemFile(input.content);
   if (file.kind == ProblemFileOutcome::Kind::kMalformed) {
-    std::fprintf(stderr, "pivora-bench: %s:%d: %s\n", name.c_str(), file.line,
-                 file.message.c_str());
-    return kUsageOrFormat;
+    PrintError(kProgram, name + ":" + std::to_string(file.line) + ": " + file.message);
+    return ExitCode::kUsageOrFormat;
   }
   PlainWindow window;
   EnterProblem(window, file.problem);
@@ -91,11 +95,12 @@ int Measure(const std::string& path, int repeat) {
       if (read.kind == ReadOutcome::Kind::kFaulty) {
         const bool objective = read.fault.grid == ProblemGrid::kObjective;
         const CellStore& grid = objective ? window.ZF() : window.NB();
-        std::fprintf(stderr, "pivora-bench: %s:%d: input error in %s: %s\n", name.c_str(),
-                     LineOfCell(file.problem, objective, read.fault.row),
-                     DescribeCell(objective, read.fault.column, read.fault.row).c_str(),
-                     QuotedForMessage(grid.Text(read.fault.column, read.fault.row)).c_str());
-        return kInputError;
+        PrintError(
+            kProgram,
+            name + ":" + std::to_string(LineOfCell(file.problem, objective, read.fault.row)) +
+                ": input error in " + DescribeCell(objective, read.fault.column, read.fault.row) +
+                ": " + QuotedForMessage(grid.Text(read.fault.column, read.fault.row)));
+        return ExitCode::kInputError;
       }
       solutions.Fill(0.0L);
       record = SimplexRecord{};
@@ -105,8 +110,8 @@ int Measure(const std::string& path, int repeat) {
       solveTimes.push_back(Microseconds(solve_end - read_end));
     }
   } catch (const FloatingPointError& error) {
-    std::fprintf(stderr, "pivora-bench: %s: %s\n", name.c_str(), error.what());
-    return kFloatingPoint;
+    PrintError(kProgram, name + ": " + error.what());
+    return ExitCode::kFloatingPoint;
   }
 
   SolutionTable checkedSolutions;
@@ -115,53 +120,35 @@ int Measure(const std::string& path, int repeat) {
   std::printf("%s status=%d pivots=%ld read_us=%.3f solve_us=%.3f%s\n", name.c_str(), status,
               record.exchanges, Median(readTimes), Median(solveTimes),
               checked.exact ? " exact" : "");
-  return kAllMeasured;
+  return ExitCode::kSuccess;
 }
 
-int Run(const std::vector<std::string>& args) {
+ExitCode Run(const std::vector<std::string>& args) {
   int repeat = 1000;
   std::vector<std::string> paths;
-  bool optionsEnded = false;
-  for (std::size_t k = 0; k < args.size(); ++k) {
-    const std::string& arg = args[k];
-    if (!optionsEnded && arg == "--help") {
+  CommandLine line(kProgram, args);
+  while (line.More()) {
+    std::string value;
+    if (line.Flag("--help")) {
       std::fputs(kUsage, stdout);
-      return kAllMeasured;
+      return ExitCode::kSuccess;
     }
-    if (!optionsEnded && (arg == "--repeat" || arg.rfind("--repeat=", 0) == 0)) {
-      std::string value;
-      if (arg == "--repeat") {
-        if (k + 1 == args.size()) {
-          std::fputs("pivora-bench: --repeat needs a value\n", stderr);
-          return kUsageOrFormat;
-        }
-        value = args[++k];
-      } else {
-        value = arg.substr(9);
+    if (line.Value("--repeat", value)) {
+      bool clamped = false;
+      if (!ParseInteger(value, repeat, &clamped) || clamped || repeat < 1 || repeat > kMaxRepeat) {
+        line.Fail("--repeat needs an integer from 1 to " + std::to_string(kMaxRepeat) + ", not " +
+                  QuotedForMessage(value));
       }
-      if (!ParseInteger(value, repeat) || repeat < 1) {
-        std::fprintf(stderr, "pivora-bench: --repeat needs a positive integer, not %s\n",
-                     QuotedForMessage(value).c_str());
-        return kUsageOrFormat;
-      }
-    } else if (!optionsEnded && arg == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(stderr, "pivora-bench: unknown option %s\nTry 'pivora-bench --help'.\n",
-                   QuotedForMessage(arg).c_str());
-      return kUsageOrFormat;
-    } else {
-      paths.push_back(arg);
+    } else if (line.Operand(value)) {
+      paths.push_back(value);
     }
   }
-  if (paths.empty()) {
-    std::fputs("pivora-bench: no problem file given\nTry 'pivora-bench --help'.\n", stderr);
-    return kUsageOrFormat;
-  }
-  int worst = kAllMeasured;
+  if (!line.Failed() && paths.empty()) line.Fail("no problem file given");
+  if (line.Failed()) return line.UsageError();
+  ExitCode worst = ExitCode::kSuccess;
   for (const std::string& path : paths) {
     worst = std::max(worst, Measure(path, repeat));
-    std::fflush(stdout);
+    if (!FlushStandardOutput(kProgram)) return ExitCode::kUsageOrFormat;
   }
   return worst;
 }
@@ -170,5 +157,5 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace pivora
 
 int main(int argc, char** argv) {
-  return pivora::Run(std::vector<std::string>(argv + 1, argv + argc));
+  return static_cast<int>(pivora::Run(std::vector<std::string>(argv + 1, argv + argc)));
 }

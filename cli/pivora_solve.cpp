@@ -1,8 +1,10 @@
 // pivora-solve: the solve command on a problem file, without the window.
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "cli/enter_problem.h"
 #include "cli/input.h"
 #include "cli/problem_file.h"
@@ -14,7 +16,7 @@
 namespace pivora {
 namespace {
 
-enum ExitCode { kReportWritten = 0, kInputError = 1, kUsageOrFormat = 2, kFloatingPoint = 3 };
+constexpr std::string_view kProgram = "pivora-solve";
 
 constexpr const char* kUsage =
     "Usage: pivora-solve [--digits N] [--no-details] [--latin1] [FILE | -]\n"
@@ -51,65 +53,49 @@ struct Options {
   std::string path = "-";
 };
 
-int UsageError(const std::string& message) {
-  std::fprintf(stderr, "pivora-solve: %s\nTry 'pivora-solve --help'.\n", message.c_str());
-  return kUsageOrFormat;
-}
-
-// Fills `options`; returns -1 to go on, otherwise the exit code.
-int ParseOptions(const std::vector<std::string>& args, Options& options) {
+// Fills `options`; false when the program should end with `exit`.
+bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCode& exit) {
+  CommandLine line(kProgram, args);
   bool pathSeen = false;
-  bool optionsEnded = false;
-  for (std::size_t k = 0; k < args.size(); ++k) {
-    const std::string& arg = args[k];
-    if (!optionsEnded && arg == "--help") {
+  while (line.More()) {
+    std::string value;
+    if (line.Flag("--help")) {
       std::fputs(kUsage, stdout);
-      return kReportWritten;
+      exit = ExitCode::kSuccess;
+      return false;
     }
-    if (!optionsEnded && (arg == "--digits" || arg.rfind("--digits=", 0) == 0)) {
-      std::string value;
-      if (arg == "--digits") {
-        if (k + 1 == args.size()) return UsageError("--digits needs a value");
-        value = args[++k];
-      } else {
-        value = arg.substr(9);
-      }
-      int digits = 0;
-      if (!ParseInteger(value, digits))
-        return UsageError("--digits needs an integer, not " + QuotedForMessage(value));
-      options.digits = digits;
-    } else if (!optionsEnded && arg == "--no-details") {
+    if (line.Value("--digits", value)) {
+      if (!ParseInteger(value, options.digits))
+        line.Fail("--digits needs an integer, not " + QuotedForMessage(value));
+    } else if (line.Flag("--no-details")) {
       options.details = false;
-    } else if (!optionsEnded && arg == "--latin1") {
+    } else if (line.Flag("--latin1")) {
       options.latin1 = true;
-    } else if (!optionsEnded && arg == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-      return UsageError("unknown option " + QuotedForMessage(arg));
-    } else {
-      if (pathSeen) return UsageError("only one problem file, please");
-      options.path = arg;
+    } else if (line.Operand(value)) {
+      if (pathSeen) line.Fail("only one problem file, please");
+      options.path = value;
       pathSeen = true;
     }
   }
-  return -1;
+  if (!line.Failed()) return true;
+  exit = line.UsageError();
+  return false;
 }
 
-int Run(const std::vector<std::string>& args) {
+ExitCode Run(const std::vector<std::string>& args) {
   Options options;
-  if (const int code = ParseOptions(args, options); code >= 0) return code;
+  if (ExitCode exit = ExitCode::kSuccess; !ParseOptions(args, options, exit)) return exit;
 
   const std::string name = InputName(options.path);
   const InputOutcome input = ReadInput(options.path);
   if (input.kind == InputOutcome::Kind::kFailed) {
-    std::fprintf(stderr, "pivora-solve: %s: %s\n", name.c_str(), input.message.c_str());
-    return kUsageOrFormat;
+    PrintError(kProgram, name + ": " + input.message);
+    return ExitCode::kUsageOrFormat;
   }
   const ProblemFileOutcome file = ReadProblemFile(input.content);
   if (file.kind == ProblemFileOutcome::Kind::kMalformed) {
-    std::fprintf(stderr, "pivora-solve: %s:%d: %s\n", name.c_str(), file.line,
-                 file.message.c_str());
-    return kUsageOrFormat;
+    PrintError(kProgram, name + ":" + std::to_string(file.line) + ": " + file.message);
+    return ExitCode::kUsageOrFormat;
   }
 
   PlainWindow window;
@@ -121,8 +107,8 @@ int Run(const std::vector<std::string>& args) {
   try {
     outcome = SolveClick(window, &window);
   } catch (const FloatingPointError& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-    return kFloatingPoint;
+    PrintError(kProgram, name + ": " + error.what());
+    return ExitCode::kFloatingPoint;
   }
 
   for (const std::string& line : window.SolLines()) {
@@ -132,17 +118,15 @@ int Run(const std::vector<std::string>& args) {
   }
   if (outcome.kind == SolveClickOutcome::Kind::kInputError) {
     const int line = LineOfCell(file.problem, outcome.inObjectiveGrid, outcome.row);
-    std::fprintf(stderr, "pivora-solve: %s:%d: input error in %s: %s\n", name.c_str(), line,
-                 DescribeCell(outcome.inObjectiveGrid, outcome.column, outcome.row).c_str(),
-                 QuotedForMessage(outcome.faultyText).c_str());
-    return kInputError;
+    PrintError(kProgram, name + ":" + std::to_string(line) + ": input error in " +
+                             DescribeCell(outcome.inObjectiveGrid, outcome.column, outcome.row) +
+                             ": " + QuotedForMessage(outcome.faultyText));
+    return ExitCode::kInputError;
   }
   if (outcome.exact) {
-    std::fputs(
-        "pivora-solve: note: the extended-precision result was replaced by the exact re-solve\n",
-        stderr);
+    PrintError(kProgram, "note: the extended-precision result was replaced by the exact re-solve");
   }
-  return kReportWritten;
+  return ExitCode::kSuccess;
 }
 
 }  // namespace
@@ -150,10 +134,9 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int code = pivora::Run(args);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fputs("pivora-solve: cannot write the report to standard output\n", stderr);
-    return 2;
+  const pivora::ExitCode code = pivora::Run(args);
+  if (!pivora::FlushStandardOutput(pivora::kProgram)) {
+    return static_cast<int>(pivora::ExitCode::kUsageOrFormat);
   }
-  return code;
+  return static_cast<int>(code);
 }

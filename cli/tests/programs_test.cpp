@@ -254,7 +254,7 @@ TEST(PivoraSolve, OverflowInTheSolver) {
   const Result r = Solve("-", "max\n3 2\n1e-4000 0 <= 1e4000\n");
   EXPECT_EQ(r.exitCode, 3);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "Floating point overflow.\n");
+  EXPECT_EQ(r.err, "pivora-solve: <stdin>: Floating point overflow.\n");
 }
 
 TEST(PivoraSolve, UsageErrorsAndHelp) {
@@ -289,8 +289,20 @@ TEST(PivoraBench, BadFilesAndOptions) {
   EXPECT_NE(r.err.find(":3:"), std::string::npos) << r.err;
   r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 0 " + Example("worked-example.txt"));
   EXPECT_EQ(r.exitCode, 2);
+  r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 99999999999 " + Example("worked-example.txt"));
+  EXPECT_EQ(r.exitCode, 2);
   r = RunProgram(PIVORA_BENCH_PROGRAM, "");
   EXPECT_EQ(r.exitCode, 2);
+}
+
+TEST(Programs, AFullDeviceIsAnError) {
+  for (const std::string& command :
+       {Quoted(PIVORA_SOLVE_PROGRAM), Quoted(PIVORA_BENCH_PROGRAM) + " --repeat 1"}) {
+    const int status = std::system(
+        (command + " " + Example("worked-example.txt") + " >/dev/full 2>/dev/null").c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << command;
+    EXPECT_EQ(WEXITSTATUS(status), 2) << command;
+  }
 }
 
 }  // namespace

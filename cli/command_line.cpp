@@ -1,0 +1,112 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+#include "cli/text_encoding.h"
+
+namespace pivora {
+
+void PrintError(std::string_view program, const std::string& message) {
+  std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(program.size()), program.data(),
+               message.c_str());
+}
+
+CommandLine::CommandLine(std::string_view program, std::vector<std::string> args)
+    : program_(program), args_(std::move(args)) {}
+
+bool CommandLine::AtOption() const {
+  if (!More() || optionsEnded_) return false;
+  const std::string& arg = args_[next_];
+  return arg.size() > 1 && arg[0] == '-';
+}
+
+bool CommandLine::Flag(std::string_view name) {
+  if (!AtOption() || args_[next_] != name) return false;
+  ++next_;
+  return true;
+}
+
+bool CommandLine::Value(std::string_view name, std::string& value) {
+  if (!AtOption()) return false;
+  const std::string& arg = args_[next_];
+  if (arg == name) {
+    if (next_ + 1 == args_.size()) {
+      Fail(std::string(name) + " needs a value");
+      return false;
+    }
+    value = args_[next_ + 1];
+    next_ += 2;
+    return true;
+  }
+  if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+      arg[name.size()] == '=') {
+    value = arg.substr(name.size() + 1);
+    ++next_;
+    return true;
+  }
+  return false;
+}
+
+bool CommandLine::Operand(std::string& operand) {
+  if (!More()) return false;
+  if (!optionsEnded_ && args_[next_] == "--") {
+    optionsEnded_ = true;
+    ++next_;
+    return false;
+  }
+  if (AtOption()) {
+    Fail("unknown option " + QuotedForMessage(args_[next_]));
+    return false;
+  }
+  operand = args_[next_++];
+  return true;
+}
+
+void CommandLine::Fail(std::string message) {
+  if (error_.empty()) error_ = std::move(message);
+}
+
+ExitCode CommandLine::UsageError() const {
+  PrintError(program_, error_);
+  std::fprintf(stderr, "Try '%s --help'.\n", program_.c_str());
+  return ExitCode::kUsageOrFormat;
+}
+
+bool ParseInteger(const std::string& text, int& value, bool* clamped) {
+  std::size_t k = 0;
+  bool negative = false;
+  if (k < text.size() && (text[k] == '+' || text[k] == '-')) negative = text[k++] == '-';
+  if (k == text.size()) return false;
+  long long magnitude = 0;
+  bool beyond = false;
+  constexpr long long kLimit = static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+  for (; k < text.size(); ++k) {
+    if (text[k] < '0' || text[k] > '9') return false;
+    magnitude = magnitude * 10 + (text[k] - '0');
+    if (magnitude > kLimit) {
+      magnitude = kLimit;
+      beyond = true;
+    }
+  }
+  const long long largest = negative ? kLimit : kLimit - 1;
+  if (magnitude > largest) {
+    magnitude = largest;
+    beyond = true;
+  }
+  if (clamped != nullptr) *clamped = beyond;
+  value = static_cast<int>(negative ? -magnitude : magnitude);
+  return true;
+}
+
+bool FlushStandardOutput(std::string_view program) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  const int error = errno;
+  PrintError(program, std::string("cannot write to standard output: ") + std::strerror(error));
+  return false;
+}
+
+}  // namespace pivora
