@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "solver/tables.h"
+
 namespace pivora {
 namespace {
-
-constexpr int kMaxCount = 50;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -63,11 +63,14 @@ class LineReader {
   // The next line that is neither blank nor a comment; false at the end.
   bool Next(std::string_view& line) {
     while (!rest_.empty()) {
-      const std::size_t end = rest_.find('\n');
+      const std::size_t end = rest_.find_first_of("\r\n");
       line = rest_.substr(0, end);
-      rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+      std::size_t ending = 0;
+      if (end != std::string_view::npos) {
+        ending = rest_.substr(end, 2) == "\r\n" ? 2 : 1;
+      }
+      rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + ending);
       ++number_;
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
       if (!IsSkipped(line)) return true;
     }
     return false;
@@ -81,6 +84,20 @@ class LineReader {
   std::string_view rest_;
   int number_ = 0;
 };
+
+// Why a line may hold more cells than its author meant: a comment after the
+// cells (a '#' starts a comment only at the start of a line) or a no-break
+// space, which separates nothing. Empty when neither is there.
+std::string MiscountedCells(std::string_view line) {
+  bool comment = false;
+  ForEachCell(line, [&comment](std::string_view cell) { comment = comment || cell[0] == '#'; });
+  if (comment) return "a '#' after cells starts no comment (comments stand on lines of their own)";
+  if (line.find("\xC2\xA0") != std::string_view::npos ||
+      line.find("\xE2\x80\xAF") != std::string_view::npos) {
+    return "a no-break space does not separate cells (use blanks or tabs)";
+  }
+  return {};
+}
 
 ProblemFileOutcome Malformed(int line, std::string message) {
   ProblemFileOutcome outcome;
@@ -113,21 +130,31 @@ ProblemFileOutcome ReadProblemFile(std::string_view content) {
   if (!lines.Next(line))
     return Malformed(lines.EndNumber(), "end of input: expected the objective row");
   const std::size_t n = CountCells(line);
-  if (n > kMaxCount) {
+  if (n > static_cast<std::size_t>(kMaxVariables)) {
     return Malformed(lines.Number(), "the objective row has " + std::to_string(n) +
                                          " cells; at most 50 variables are allowed");
   }
   problem.n = static_cast<int>(n);
   problem.objective = Cells(line);
   problem.objectiveLine = lines.Number();
+  const std::string objectiveDoubt = MiscountedCells(line);
 
   const std::size_t rowCells = n + 2;
   while (lines.Next(line)) {
-    if (problem.m == kMaxCount) {
+    if (problem.m == kMaxConstraints) {
       return Malformed(lines.Number(), "a 51st constraint row; at most 50 constraints are allowed");
     }
     const std::size_t cells = CountCells(line);
     if (cells != rowCells) {
+      if (const std::string doubt = MiscountedCells(line); !doubt.empty()) {
+        return Malformed(lines.Number(), doubt);
+      }
+      if (!objectiveDoubt.empty()) {
+        return Malformed(problem.objectiveLine,
+                         objectiveDoubt + ": the objective row has " + Plural(n, "cell", "cells") +
+                             ", which does not fit the constraint row on line " +
+                             std::to_string(lines.Number()));
+      }
       return Malformed(lines.Number(), "the constraint row has " + Plural(cells, "cell", "cells") +
                                            "; with " + Plural(n, "variable", "variables") +
                                            " it needs " + std::to_string(rowCells) +

@@ -32,11 +32,13 @@ struct ProblemFileOutcome {
 };
 
 // Blank lines and lines whose first non-blank character is '#' are skipped.
-// A CR right before a line feed (or at the end of the input) belongs to the
-// line ending; a UTF-8 byte order mark at the very start is skipped. Every
-// byte other than blank, tab and line feed belongs to some cell text, NUL
-// and bytes above 127 included. Lines of any length are handled in one pass
-// without storing more cells than the largest problem has.
+// Lines end with LF, CR LF or a CR alone; a UTF-8 byte order mark at the
+// very start is skipped. Every byte other than blank, tab, CR and LF belongs
+// to some cell text, NUL and bytes above 127 included. Each line is scanned
+// twice, once to count its cells and once to keep them, so lines of any
+// length are handled without storing more cells than the largest problem
+// has. A row whose cell count is off because of a '#' after its cells or a
+// no-break space is blamed on the line that holds them, with that reason.
 ProblemFileOutcome ReadProblemFile(std::string_view content);
 
 }  // namespace pivora

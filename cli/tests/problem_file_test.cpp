@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/input.h"
+#include "cli/command_line.h"
 #include "cli/text_encoding.h"
 
 namespace pivora {
@@ -31,11 +31,18 @@ TEST(ProblemFile, WorkedExampleWithCommentsBlankLinesTabsAndCrLf) {
 
 TEST(ProblemFile, CellTextsKeepEveryOtherByte) {
   using namespace std::string_literals;
-  const ProblemFileOutcome second = ReadProblemFile("min\n1\0x\n\xE4 =< 1,5\r\r\n"s);
+  const ProblemFileOutcome second = ReadProblemFile("min\n1\0x\n\xE4 =< 1,5\x01\r\n"s);
   ASSERT_EQ(second.kind, ProblemFileOutcome::Kind::kRead) << second.message;
   EXPECT_FALSE(second.problem.maximum);
   EXPECT_EQ(second.problem.objective, (Cells{std::string("1\0x", 3)}));
-  EXPECT_EQ(second.problem.constraints[0], (Cells{"\xE4", "=<", "1,5\r"}));
+  EXPECT_EQ(second.problem.constraints[0], (Cells{"\xE4", "=<", "1,5\x01"}));
+}
+
+TEST(ProblemFile, OldMacLineEndingsEndLinesToo) {
+  const ProblemFileOutcome outcome = ReadProblemFile("max\r3 2\r1 1 <= 4\r\r1 3 <= 6\r");
+  ASSERT_EQ(outcome.kind, ProblemFileOutcome::Kind::kRead) << outcome.message;
+  EXPECT_EQ(outcome.problem.constraints[1], (Cells{"1", "3", "<=", "6"}));
+  EXPECT_EQ(outcome.problem.constraintLines, (std::vector<int>{3, 5}));
 }
 
 TEST(ProblemFile, ShapeErrorsNameTheLine) {
@@ -59,6 +66,12 @@ TEST(ProblemFile, ShapeErrorsNameTheLine) {
       {"row with n + 3 cells", "max\n1 2\n1 1 <= 4 5\n", 3},
       {"51 variables", fiftyOne, 2},
       {"51 constraints", tooManyRows, 53},
+      {"comment after the objective", "max\n3 2 # profit\n1 1 <= 4\n", 2},
+      {"comment after a row", "max\n3 2\n1 1 <= 4 # wood\n", 3},
+      {"no-break space in the objective",
+       "max\n3\xC2\xA0"
+       "2\n1 1 <= 4\n",
+       2},
   };
   for (const Case& c : cases) {
     const ProblemFileOutcome outcome = ReadProblemFile(c.content);
@@ -95,6 +108,10 @@ TEST(TextEncoding, MessagesShowCellTextsSafelyOnOneLine) {
   EXPECT_EQ(QuotedForMessage(std::string("1\0\r\n", 4)), "\"1\\x00\\x0D\\x0A\"");
   EXPECT_EQ(QuotedForMessage("\xE2\x89\xA4 \xE4 \"\\"), "\"\xE2\x89\xA4 \\xE4 \\\"\\\\\"");
   EXPECT_EQ(QuotedForMessage(std::string(100, '9'), 5), "\"99999\"... (100 bytes)");
+  EXPECT_EQ(QuotedForMessage("\xEF\xBB\xBF"), "\"\\uFEFF\"");
+  EXPECT_EQ(QuotedForMessage("1\xC2\xA0"
+                             "5"),
+            "\"1\\u00A05\"");
 }
 
 TEST(Input, IntegersForOptions) {
@@ -103,8 +120,16 @@ TEST(Input, IntegersForOptions) {
   EXPECT_EQ(value, 12);
   EXPECT_TRUE(ParseInteger("-4", value));
   EXPECT_EQ(value, -4);
-  EXPECT_TRUE(ParseInteger("+99999999999999999999", value));
+  bool clamped = false;
+  EXPECT_TRUE(ParseInteger("2147483647", value, &clamped));
+  EXPECT_FALSE(clamped);
+  EXPECT_TRUE(ParseInteger("+99999999999999999999", value, &clamped));
   EXPECT_EQ(value, 2147483647);
+  EXPECT_TRUE(clamped);
+  EXPECT_TRUE(ParseInteger("-2147483648", value, &clamped));
+  EXPECT_FALSE(clamped);
+  EXPECT_TRUE(ParseInteger("-2147483649", value, &clamped));
+  EXPECT_TRUE(clamped);
   for (const char* text : {"", "-", "1.5", "3x", " 3", "0x10"}) {
     EXPECT_FALSE(ParseInteger(text, value)) << text;
   }
