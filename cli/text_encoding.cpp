@@ -33,6 +33,21 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t k) {
   return length;
 }
 
+// The code point of the well-formed UTF-8 sequence of `length` bytes.
+char32_t CodePoint(std::string_view sequence) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(sequence[i]); };
+  char32_t point = byte(0) & (0x7F >> sequence.size());
+  for (std::size_t i = 1; i < sequence.size(); ++i) point = (point << 6) | (byte(i) & 0x3F);
+  return point;
+}
+
+// Characters that show as nothing or as a blank, so a quote would hide them:
+// the no-break spaces, the zero-width characters and the byte order mark.
+bool IsInvisible(char32_t point) {
+  return point == 0x00A0 || point == 0x202F || (point >= 0x200B && point <= 0x200F) ||
+         point == 0x2060 || point == 0xFEFF;
+}
+
 void AppendEscaped(std::string& out, unsigned char c) {
   char buffer[5];
   std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
@@ -69,7 +84,14 @@ std::string QuotedForMessage(std::string_view text, std::size_t limit) {
       out += static_cast<char>(c);
       ++k;
     } else if (const std::size_t length = c >= 0x80 ? Utf8SequenceLength(shown, k) : 0) {
-      out.append(shown.substr(k, length));
+      const char32_t point = CodePoint(shown.substr(k, length));
+      if (IsInvisible(point)) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(point));
+        out += buffer;
+      } else {
+        out.append(shown.substr(k, length));
+      }
       k += length;
     } else {
       AppendEscaped(out, c);

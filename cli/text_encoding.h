@@ -14,7 +14,8 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // A cell text for a one-line message: in double quotes, at most `limit`
 // bytes of it (then "..." and the full length), control bytes, backslashes,
 // quotes and bytes that are not part of well-formed UTF-8 written as \xNN
-// or \\ and \".
+// or \\ and \", and characters that show as nothing or as a blank (no-break
+// spaces, zero-width characters, the byte order mark) as \uXXXX.
 std::string QuotedForMessage(std::string_view text, std::size_t limit = 80);
 
 }  // namespace pivora
