@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
+#include <limits>
 
 namespace pivora {
 namespace {
@@ -17,6 +18,9 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   // the top (the line edit keeps 2 pixels across and 1 down of its own).
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setTextMargins(0, 1, 0, 0);
+  // A cell holds any length the solve can read; the line edit's own limit
+  // of 32,767 characters would cut a longer paste without a word.
+  setMaxLength(std::numeric_limits<int>::max());
   ShowHighlighted(true);
 }
 

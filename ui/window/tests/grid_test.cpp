@@ -27,6 +27,7 @@ class GridTest : public QObject {
   void doubleClicksOnEitherGridClearBothAndTheMemo();
   void doubleClickOnTheMemoClearsOnlyTheMemo();
   void nonLatin1TextMakesAFaultyCellNotACrash();
+  void aLongPastedTextIsKeptWhole();
 };
 
 void GridTest::editorStoresEveryKeystrokeAndShowsProgramWrites() {
@@ -309,6 +310,16 @@ void GridTest::nonLatin1TextMakesAFaultyCellNotACrash() {
   ClickCell(form->NBGrid, 2, 1);
   TypeCharacters(form->NBGrid->Editor(), QStringLiteral("\u00e4"));
   QCOMPARE(Text(form->NB(), 2, 1), "\xe4");
+}
+
+// A line edit keeps 32,767 characters unless told otherwise; a right-hand
+// side of 40,000 zeros and a 4 must not silently become 0.
+void GridTest::aLongPastedTextIsKeptWhole() {
+  const auto form = StartedWindow();
+  ClickCell(form->NBGrid, 3, 1);
+  const QString text = QString(40'000, QLatin1Char('0')) + QLatin1Char('4');
+  qobject_cast<QLineEdit*>(form->NBGrid->Editor())->insert(text);
+  QCOMPARE(Text(form->NB(), 3, 1), text.toStdString());
 }
 
 PIVORA_WINDOW_TEST_MAIN(GridTest)
