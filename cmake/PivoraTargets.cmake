@@ -15,7 +15,7 @@ function(pivora_layer name)
   endif()
 
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*_test.cpp)
-  if(tests)
+  if(tests AND PIVORA_TESTS)
     add_executable(${name}_tests ${tests})
     target_link_libraries(${name}_tests PRIVATE ${name} ${ARG_TEST_DEPENDS} GTest::gmock GTest::gtest_main)
     gtest_discover_tests(${name}_tests DISCOVERY_TIMEOUT 60

@@ -1,26 +1,42 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the window need.
-# Idempotent and quiet: does nothing when every package is present.
+# Installs the Debian packages the project needs. Idempotent and quiet: does
+# nothing when every package is present.
+#
+#   scripts/install-deps.sh            what the build, every test, the
+#                                      benchmarks, fuzzing and packaging need
+#   scripts/install-deps.sh --program  only what building and running the
+#                                      window and the command-line programs need
 set -euo pipefail
 
-PACKAGES=(
+PROGRAM_PACKAGES=(
   # toolchain and build
   g++ cmake make
+  # exact rationals, and the LP and MPS model reader
+  libgmp-dev libglpk-dev
+  # the window and its fonts
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
+)
+
+TEST_PACKAGES=(
   # core tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # exact rational re-solve
-  libgmp-dev
   # fuzzing (libFuzzer ships with clang's runtime)
   clang libclang-rt-14-dev
-  # the window, its widget tests and its fonts
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
   # an independent LP oracle for the tests
   glpk-utils
   # a comma locale for the locale-independence test
   locales
   # screenshots of the real window
   xvfb xauth x11-apps imagemagick
+  # the Debian package and the check of its metadata
+  dpkg-dev appstream man-db
 )
+
+case "${1:-}" in
+  --program) PACKAGES=("${PROGRAM_PACKAGES[@]}") ;;
+  "") PACKAGES=("${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *) echo "usage: $0 [--program]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -39,6 +55,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # A locale whose decimal separator is a comma, for the test that proves number text ignores it.
+if [ "${1:-}" = --program ]; then exit 0; fi
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   if [ "$(id -u)" -eq 0 ]; then
     sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen 2>/dev/null || true

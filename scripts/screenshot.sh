@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 output=${1:-docs/screenshot.png}
 mkdir -p "$(dirname "$output")"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPIVORA_TESTS=ON -DPIVORA_BENCHMARKS=ON >/dev/null
 cmake --build build -j2 --target pivora_window_screenshot
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
   build/ui/window/tools/pivora_window_screenshot "$output"
