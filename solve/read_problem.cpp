@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "solve/decimal_text.h"
 #include "solve/parse_number.h"
 
 namespace pivora {
@@ -15,12 +16,16 @@ std::string_view TextWithDefault(GridCells& grid, int column, int row, std::stri
 }
 
 // False when the cell is faulty: its value is the error sentinel, whether the
-// text did not parse or spelled the sentinel itself.
+// text did not parse or spelled the sentinel itself. Where `exact` is given,
+// the exact value of an accepted text goes there.
 bool ReadNumberCell(GridCells& grid, int column, int row, const NumberFormat& format,
-                    Extended& value) {
+                    Extended& value, Rational* exact) {
   const Extended sentinel = ErrorSentinel();
-  value = ParseNumber(TextWithDefault(grid, column, row, kNumberDefault), format, sentinel);
-  return value != sentinel;
+  const std::string_view text = TextWithDefault(grid, column, row, kNumberDefault);
+  value = ParseNumber(text, format, sentinel);
+  if (value == sentinel) return false;
+  if (exact != nullptr) *exact = DecimalValue(text, format);
+  return true;
 }
 
 ReadOutcome Faulty(ProblemGrid grid, int column, int row) {
@@ -50,28 +55,49 @@ bool RelationCode(std::string_view text, Extended& code) {
   return false;
 }
 
-ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
-                        const NumberFormat& format, Tableau& tableau) {
+namespace {
+
+// Fills `exact` too where it is given.
+ReadOutcome ReadCells(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
+                      const NumberFormat& format, Tableau& tableau, ExactTableau* exact) {
   tableau.Fill(0.0L);
+  if (exact != nullptr) exact->Fill(Rational(0));
+  const auto cell = [exact](int i, int j) { return exact != nullptr ? &(*exact)(i, j) : nullptr; };
   Extended value = 0.0L;
   for (int p = 1; p <= m; ++p) {
     for (int j = 1; j <= n; ++j) {
-      if (!ReadNumberCell(nb, j, p, format, value)) return Faulty(ProblemGrid::kConstraints, j, p);
+      if (!ReadNumberCell(nb, j, p, format, value, cell(p, j)))
+        return Faulty(ProblemGrid::kConstraints, j, p);
       tableau(p, j) = value;
     }
     if (!RelationCode(TextWithDefault(nb, n + 1, p, kRelationDefault), value))
       return Faulty(ProblemGrid::kConstraints, n + 1, p);
     tableau(p, n + 2) = value;
-    if (!ReadNumberCell(nb, n + 2, p, format, value))
+    if (exact != nullptr) (*exact)(p, n + 2) = static_cast<int>(value);
+    if (!ReadNumberCell(nb, n + 2, p, format, value, cell(p, n + 1)))
       return Faulty(ProblemGrid::kConstraints, n + 2, p);
     tableau(p, n + 1) = value;
   }
   for (int j = 1; j <= n; ++j) {
-    if (!ReadNumberCell(zf, j, 1, format, value)) return Faulty(ProblemGrid::kObjective, j, 1);
+    if (!ReadNumberCell(zf, j, 1, format, value, cell(m + 1, j)))
+      return Faulty(ProblemGrid::kObjective, j, 1);
     tableau(m + 1, j) = value;
   }
   tableau(m + 1, n + 2) = maximum ? kMaximise : kMinimise;
+  if (exact != nullptr) (*exact)(m + 1, n + 2) = maximum ? 1 : -1;
   return ReadOutcome{};
+}
+
+}  // namespace
+
+ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
+                        const NumberFormat& format, Tableau& tableau) {
+  return ReadCells(nb, zf, n, m, maximum, format, tableau, nullptr);
+}
+
+ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
+                        const NumberFormat& format, Tableau& tableau, ExactTableau& exact) {
+  return ReadCells(nb, zf, n, m, maximum, format, tableau, &exact);
 }
 
 }  // namespace pivora

@@ -7,6 +7,7 @@
 
 #include "solve/grid_cells.h"
 #include "solve/number_format.h"
+#include "solver/exact_problem.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -48,5 +49,12 @@ bool RelationCode(std::string_view text, Extended& code);
 // Writes no fault mark: that is the caller's. n and m lie in 1..50.
 ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
                         const NumberFormat& format, Tableau& tableau);
+
+// The same, also keeping the problem as typed: on success `exact` holds the
+// exact value of every number cell read (DecimalValue of its text), the
+// relation codes and the Max/Min flag, and 0 elsewhere; after a fault its
+// contents are unspecified.
+ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
+                        const NumberFormat& format, Tableau& tableau, ExactTableau& exact);
 
 }  // namespace pivora

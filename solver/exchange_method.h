@@ -11,6 +11,39 @@
 
 namespace pivora {
 
+// Runs the phases and the search from the work tableau `run.w` holds, whatever
+// basis that is: the equality phase exchanges the rows still labelled 0, the
+// feasibility phase removes the negative constants, and so on. Sets the
+// status; record.work receives the tableau where the phases ended.
+template <class Arith>
+void RunPhases(SimplexRun<Arith>& run) {
+  BasicSimplexRecord<Arith>& record = run.record;
+  run.status = kNoFeasibleSolution;
+  if (!RunEqualityPhase(run) || !RunFeasibilityPhase(run)) {
+    record.work = run.w;
+    return;
+  }
+  run.status = kUnbounded;
+  if (!RunOptimisationPhase(run)) {
+    record.work = run.w;
+    return;
+  }
+  run.status = 1;
+  StoreSolution(run, 1);
+  record.work = run.w;
+  SearchAlternatives(run);
+}
+
+template <class Arith>
+void ResetRecord(BasicSimplexRecord<Arith>& record) {
+  record.stopRow = 0;
+  record.stopColumn = 0;
+  record.exchanges = 0;
+  record.cycled = false;
+  record.stalled = false;
+  record.zeroColumnEquation.fill(0);
+}
+
 // Solves the problem in `tableau` (m constraints, n variables, 1..50 each)
 // with Arith's numbers. Same contract as RunSimplex; `record` receives what the
 // run saw. Throws FloatingPointError where Arith::CheckFlags does.
@@ -20,29 +53,12 @@ void RunSimplexWith(const Tableau& tableau, int m, int n,
                     BasicSimplexRecord<Arith>& record) {
   assert(m >= 1 && m <= kMaxConstraints && n >= 1 && n <= kMaxVariables);
   [[maybe_unused]] const typename Arith::FlagScope flags;
-  record.stopRow = 0;
-  record.stopColumn = 0;
-  record.exchanges = 0;
-  record.cycled = false;
-  record.stalled = false;
+  ResetRecord(record);
 
   BasicWorkTableau<typename Arith::Value> w;
   SimplexRun<Arith> run{w, m, n, 1, solutions, status, record};
   SetUp(run, tableau);
-  status = kNoFeasibleSolution;
-  if (!RunEqualityPhase(run) || !RunFeasibilityPhase(run)) {
-    record.work = w;
-    return;
-  }
-  status = kUnbounded;
-  if (!RunOptimisationPhase(run)) {
-    record.work = w;
-    return;
-  }
-  status = 1;
-  StoreSolution(run, 1);
-  record.work = w;
-  SearchAlternatives(run);
+  RunPhases(run);
 }
 
 }  // namespace pivora

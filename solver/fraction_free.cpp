@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <climits>
+#include <utility>
 
 namespace pivora {
 
@@ -42,6 +43,20 @@ FractionFree::FractionFree(Extended x) {
   const mpz_class& den = q.get_den();  // a power of two
   e_ = -static_cast<long>(mpz_scan1(den.get_mpz_t(), 0));
   Normalise();
+}
+
+FractionFree::FractionFree(const Rational& q) : FractionFree(FromRational(q, nullptr)) {}
+
+FractionFree FractionFree::OverShared(mpz_class numerator, int denominatorSign,
+                                      const Denominator& odd, long twos) {
+  FractionFree v;
+  if (numerator == 0) return v;
+  v.t_ = std::move(numerator);
+  if (denominatorSign < 0) v.t_ = -v.t_;
+  v.e_ = -twos;
+  v.d_ = odd;
+  v.Normalise();
+  return v;
 }
 
 FractionFree::FractionFree(const FractionFreeProduct& p) {

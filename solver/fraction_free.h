@@ -37,7 +37,13 @@ class FractionFree {
 
   FractionFree() = default;
   explicit FractionFree(int k);
-  explicit FractionFree(Extended x);           // x finite
+  explicit FractionFree(Extended x);  // x finite
+  explicit FractionFree(const Rational& q);
+  // numerator / denominator (not 0), where `odd` is the shared odd part of
+  // |denominator| (null for 1) and `twos` its power of two: the entries of
+  // one tableau built over one common denominator share `odd`.
+  static FractionFree OverShared(mpz_class numerator, int denominatorSign, const Denominator& odd,
+                                 long twos);
   FractionFree(const FractionFreeProduct& p);  // NOLINT: a product becomes a value
 
   Rational ToRational() const;

@@ -27,6 +27,7 @@ bool RunEqualityPhase(SimplexRun<Arith>& run) {
       if (run.ColumnFree(j) && !(run.w(r, j) == 0)) s = j;
     }
     if (s != 0) {
+      run.record.zeroColumnEquation[static_cast<std::size_t>(s)] = r;
       run.Exchange(r, s);
     } else if (!(run.w(r, run.n + 1) == 0)) {
       run.record.stopRow = r;

@@ -2,6 +2,8 @@
 // result.
 #pragma once
 
+#include <array>
+
 #include "solver/arithmetic.h"
 #include "solver/tables.h"
 
@@ -13,12 +15,15 @@ struct BasicSimplexRecord {
   // StoreSolution(1), before the search; at the infeasible stop; at the
   // unbounded stop. Not written when a floating-point fault ends the run.
   BasicWorkTableau<typename Arith::Value> work;
-  int stopRow = 0;       // status 0: the row that proved infeasibility, in the
-                         // equality or the feasibility phase
-  int stopColumn = 0;    // status -1: the entering column with no limiting row
-  long exchanges = 0;    // Pivot calls in the whole run, the search included
-  bool cycled = false;   // a phase returned to an earlier basis and was
-                         // finished by the least-index rule
+  int stopRow = 0;      // status 0: the row that proved infeasibility, in the
+                        // equality or the feasibility phase
+  int stopColumn = 0;   // status -1: the entering column with no limiting row
+  long exchanges = 0;   // Pivot calls in the whole run, the search included
+  bool cycled = false;  // a phase returned to an earlier basis and was
+                        // finished by the least-index rule
+  // The equation whose zero variable the equality phase moved into column j
+  // (a column labelled 0), else 0.
+  std::array<int, kMaxVariables + 1> zeroColumnEquation{};
   bool stalled = false;  // the least-index rule too came back to an earlier
                          // basis (through rounding only): the phase ended
                          // where it stood and the result is not proved

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
+#include "solve/decimal_text.h"
 #include "solve/parse_number.h"
 
 namespace pivora {
@@ -72,6 +74,28 @@ TEST_F(Reading, RightHandSideAndRelationSwapColumnsInTheTableau) {
   EXPECT_EQ(tableau(3, 1), 3.0L);
   EXPECT_EQ(tableau(3, 3), 0.0L);  // the objective constant stays 0
   EXPECT_EQ(tableau(3, 4), -1.0L);
+}
+
+// The exact tableau holds the typed decimals where the extended one holds
+// their nearest binary values, in the same places, empty cells as 0.
+TEST_F(Reading, TheExactTableauKeepsTheTypedDecimals) {
+  nb.Row(1, {"0.3", "", ">=", "0.9"});
+  nb.Row(2, {"-3", "1E-2500", "=", "6"});
+  zf.Row(1, {"0.1", "2"});
+  auto exact = std::make_unique<ExactTableau>();
+  ASSERT_EQ(ReadProblem(nb, zf, 2, 2, true, NumberFormat{}, tableau, *exact).kind,
+            ReadOutcome::Kind::kSound);
+  EXPECT_EQ((*exact)(1, 1), Rational(3, 10));
+  EXPECT_EQ((*exact)(1, 2), 0);
+  EXPECT_EQ((*exact)(1, 3), Rational(9, 10));
+  EXPECT_EQ((*exact)(1, 4), 1);
+  EXPECT_EQ((*exact)(2, 3), 6);
+  EXPECT_EQ((*exact)(2, 4), 0);
+  EXPECT_EQ((*exact)(2, 2) * DecimalValue("1E2500", NumberFormat{}), 1);
+  EXPECT_EQ((*exact)(3, 1), Rational(1, 10));
+  EXPECT_EQ((*exact)(3, 4), 1);
+  EXPECT_NE(ExactRational(tableau(1, 1)), (*exact)(1, 1));
+  EXPECT_EQ(tableau(1, 1), 0.3L);
 }
 
 TEST(RelationCode, OnlyTheSixLiteralsByteForByte) {

@@ -1,0 +1,51 @@
+// The work tableau of a given basis, built exactly from the problem as typed
+// in one fraction-free elimination: the judge of every extended result, the
+// warm start of the exact re-solve, and the exact final tableau for reports.
+#pragma once
+
+#include <array>
+
+#include "solver/exact_problem.h"
+#include "solver/fraction_free.h"
+#include "solver/tables.h"
+
+namespace pivora {
+
+// A basis of the exchange method as the labels of its work tableau name it:
+// row i holds the basic variable row[i], column j the non-basic variable
+// column[j]; a label l > 0 names x[l], l < 0 names y[-l]. Label 0 names the
+// zero variable of an equation (its slack, held at 0): in row i that of
+// equation i, which has not been exchanged yet; in column j that of equation
+// zeroColumnEquation[j].
+struct BasisLabels {
+  std::array<int, kMaxConstraints + 1> row{};
+  std::array<int, kMaxVariables + 1> column{};
+  std::array<int, kMaxVariables + 1> zeroColumnEquation{};
+};
+
+// The labels of a work tableau (row labels in column n+2, column labels in
+// row m+2) and the equations of its zero columns.
+template <class V, class ToInt>
+BasisLabels LabelsOf(const BasicWorkTableau<V>& w, int m, int n,
+                     const std::array<int, kMaxVariables + 1>& zeroColumnEquation, ToInt toInt) {
+  BasisLabels basis;
+  for (int i = 1; i <= m; ++i) basis.row[i] = toInt(w(i, n + 2));
+  for (int j = 1; j <= n; ++j) basis.column[j] = toInt(w(m + 2, j));
+  basis.zeroColumnEquation = zeroColumnEquation;
+  return basis;
+}
+
+// Writes into `w` the work tableau that the exchange method holds at `basis`
+// for `problem` (m constraints, n variables): row i expresses its basic
+// variable, column n+1 the constant, row m+1 sigma * z, in the non-basic
+// variables of columns 1..n; the labels in column n+2 and row m+2; 0
+// elsewhere. Exact: every entry is an integer over one common denominator
+// (the basis determinant of the row-scaled integer problem times the scales),
+// found by one fraction-free Gauss-Jordan elimination on the tight rows and
+// integer sums for the others, with no greatest common divisor taken.
+// False, with `w` unspecified, where the labels name no basis (a variable
+// missing or twice, a zero label on an inequality) or its matrix is singular.
+bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                       BasicWorkTableau<FractionFree>& w);
+
+}  // namespace pivora

@@ -1,0 +1,74 @@
+#include "solver/basis_tableau.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "solver/exchange_method.h"
+#include "solver/testing/random_problem.h"
+
+namespace pivora::testing {
+namespace {
+
+struct ExactRun {
+  BasicSolutionTable<FractionFree> s;
+  SolveStatus status = 0;
+  BasicSimplexRecord<FractionFreeArithmetic> record;
+  ExactTableau problem;
+  BasicWorkTableau<FractionFree> built;
+};
+
+// The exact run pivots its way to the tableau where the phases end; building
+// the tableau of that basis directly must give every entry the same value,
+// the equations' zero columns included.
+TEST(BuildBasisTableau, EqualsTheTableauTheExactRunPivotedTo) {
+  int built = 0;
+  for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+    SCOPED_TRACE(seed);
+    const RandomProblem p =
+        MakeRandomProblem(seed, RandomProblemShape{1, 7, seed % 2 == 0, 20, 30});
+    auto run = std::make_unique<ExactRun>();
+    RunSimplexWith<FractionFreeArithmetic>(p.tableau, p.m, p.n, run->s, run->status, run->record);
+    ExactFromExtended(p.tableau, p.m, p.n, run->problem);
+    const BasicWorkTableau<FractionFree>& w = run->record.work;
+    const BasisLabels labels = LabelsOf(w, p.m, p.n, run->record.zeroColumnEquation,
+                                        [](const FractionFree& v) { return v.ToInt(); });
+    ASSERT_TRUE(BuildBasisTableau(run->problem, p.m, p.n, labels, run->built));
+    ++built;
+    for (int i = 1; i <= p.m + 2; ++i) {
+      for (int j = 1; j <= p.n + 2; ++j) {
+        ASSERT_EQ(run->built(i, j).ToRational(), w(i, j).ToRational()) << i << ", " << j;
+      }
+    }
+  }
+  EXPECT_EQ(built, 300);
+}
+
+TEST(BuildBasisTableau, RefusesWhatIsNoBasis) {
+  const RandomProblem p = MakeDenseFeasibleProblem(7, 3);
+  auto problem = std::make_unique<ExactTableau>();
+  ExactFromExtended(p.tableau, p.m, p.n, *problem);
+  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+  BasisLabels basis;
+  basis.row = {0, -1, -2, -3};
+  basis.column = {0, 1, 2, 3};
+  EXPECT_TRUE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+  basis.column = {0, 1, 1, 3};  // x1 twice, x2 missing
+  EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+  basis.column = {0, 1, 2, 0};  // a zero column for an inequality
+  basis.zeroColumnEquation = {0, 0, 0, 1};
+  EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+
+  // x1 and x2 basic in rows 1 and 2 of a problem whose rows 1 and 2 are
+  // proportional in x1 and x2: singular.
+  for (int j = 1; j <= 3; ++j) (*problem)(2, j) = 2 * (*problem)(1, j);
+  (*problem)(1, 3) = 0;
+  (*problem)(2, 3) = 0;
+  basis.row = {0, 1, 2, -3};
+  basis.column = {0, -1, -2, 3};
+  basis.zeroColumnEquation = {};
+  EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+}
+
+}  // namespace
+}  // namespace pivora::testing
