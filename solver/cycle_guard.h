@@ -27,7 +27,8 @@ class CycleGuard {
   // Call after every exchange. True when the basis equals the saved one. The
   // saved basis is renewed whenever the steps since the last save reach a
   // power of two, so a cycle of length L entered after S steps is seen within
-  // 3 (S + L) + 2 steps, and never before it has closed once.
+  // 2 P + L - 2 steps, P the first power of two not below S + 1 and L (so
+  // within 3 (S + L) + 2), and never before it has closed once.
   bool Repeated() {
     if (Matches()) return true;
     if (++steps_ == power_) {

@@ -79,6 +79,7 @@ TEST(ParseNumberTest, MalformedOrOverflowingTextsGiveTheDefault) {
       {"trailing tab", "1\t"},
       {"hexadecimal", "0x10"},
       {"digit left after exponent reached 500", "1E5000"},
+      {"digit left after a negative exponent reached 500", "1e-5001"},
       {"overflow by exponent", "1e4999"},
       {"overflow just above the range", "2e4932"},
       {"two signs", "--1"},

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace pivora {
@@ -30,6 +31,18 @@ class LabelWalk {
   int step_ = 0;
 };
 
+// The smallest power of two not below k.
+int PowerOfTwoAtLeast(int k) {
+  int p = 1;
+  while (p < k) p *= 2;
+  return p;
+}
+
+// The saved basis is renewed after 1, 2, 4, 8, ... steps. Once a renewal
+// falls inside the cycle with a window P of at least its length L, the
+// repeat comes within L steps: so within 2 P + L - 2 steps, where P is the
+// first power of two not below the lead + 1 and the length. A growth factor
+// other than 2 leaves this bound on some of the walks below.
 TEST(CycleGuard, SeesARepeatWithinThriceLeadPlusCycleAndNeverEarlier) {
   for (int lead = 0; lead <= 20; ++lead) {
     for (int length = 1; length <= 20; ++length) {
@@ -45,6 +58,8 @@ TEST(CycleGuard, SeesARepeatWithinThriceLeadPlusCycleAndNeverEarlier) {
       ASSERT_TRUE(seen) << lead << " " << length;
       EXPECT_GE(steps, lead + length) << lead << " " << length;
       EXPECT_LE(steps, 3 * (lead + length) + 2) << lead << " " << length;
+      EXPECT_LE(steps, 2 * PowerOfTwoAtLeast(std::max(lead + 1, length)) + length - 2)
+          << lead << " " << length;
     }
   }
 }
