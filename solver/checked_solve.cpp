@@ -29,12 +29,12 @@ void CopyRows(const SolutionTable& from, SolutionTable& to, int lastRow) {
 }  // namespace
 
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                          SolveStatus& status) {
+                          SolveStatus& status, ExchangeObserver* observer) {
   auto record = std::make_unique<SimplexRecord>();
   // The rows a solve can write, kept to put back before an exact re-solve.
   auto before = std::make_unique_for_overwrite<SolutionTable>();
   CopyRows(solutions, *before, n + m);
-  RunSimplex(tableau, m, n, solutions, status, *record);
+  RunSimplex(tableau, m, n, solutions, status, *record, observer);
   CheckedSolve result;
   result.cycled = record->cycled || record->stalled;
   result.exchanges = record->exchanges;
@@ -44,7 +44,7 @@ CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& s
     return result;
   }
   CopyRows(*before, solutions, n + m);
-  SolveExactly(tableau, m, n, solutions, status);
+  SolveExactly(tableau, m, n, solutions, status, observer);
   result.exact = true;
   return result;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "solver/certify.h"
+#include "solver/exchange_observer.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -21,7 +22,9 @@ struct CheckedSolve {
 // result is exactly RunSimplex's, bit for bit. Otherwise the problem is
 // solved again in exact rationals (SolveExactly) and that result stands,
 // with what the extended run wrote into the SolutionTable put back first.
+// Both runs show every exchange step to `observer` (may be null), which can
+// stop the solve: throws SolveCancelled then.
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                          SolveStatus& status);
+                          SolveStatus& status, ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

@@ -10,12 +10,12 @@
 namespace pivora {
 
 ExactSolve SolveExactly(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                        SolveStatus& status) {
+                        SolveStatus& status, ExchangeObserver* observer) {
   // Rationals allocate; the tables live on the heap for the one call.
   auto exact = std::make_unique<BasicSolutionTable<FractionFree>>();
   auto record = std::make_unique<BasicSimplexRecord<FractionFreeArithmetic>>();
   SolveStatus exactStatus = 0;
-  RunSimplexWith<FractionFreeArithmetic>(tableau, m, n, *exact, exactStatus, *record);
+  RunSimplexWith<FractionFreeArithmetic>(tableau, m, n, *exact, exactStatus, *record, observer);
 
   // Rounded before anything is written, so an overflow leaves the caller's
   // table as it was.

@@ -3,6 +3,7 @@
 // problem is exactly the one in the tableau.
 #pragma once
 
+#include "solver/exchange_observer.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -19,8 +20,9 @@ struct ExactSolve {
 // drops a vertex only when it equals solution 1 exactly. The stored values
 // are the exact ones rounded to the nearest extended value. Throws
 // FloatingPointError("Floating point overflow.") when a stored value lies
-// beyond the extended range.
+// beyond the extended range. Every exchange step is shown to `observer` (may
+// be null), which can stop the run: throws SolveCancelled then.
 ExactSolve SolveExactly(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                        SolveStatus& status);
+                        SolveStatus& status, ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

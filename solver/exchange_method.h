@@ -4,6 +4,7 @@
 #pragma once
 
 #include "solver/alternatives.h"
+#include "solver/exchange_observer.h"
 #include "solver/phases.h"
 #include "solver/simplex_record.h"
 #include "solver/simplex_run.h"
@@ -19,11 +20,18 @@ template <class Arith>
 void RunPhases(SimplexRun<Arith>& run) {
   BasicSimplexRecord<Arith>& record = run.record;
   run.status = kNoFeasibleSolution;
-  if (!RunEqualityPhase(run) || !RunFeasibilityPhase(run)) {
+  run.phase = ExchangePhase::kEquality;
+  if (!RunEqualityPhase(run)) {
+    record.work = run.w;
+    return;
+  }
+  run.phase = ExchangePhase::kFeasibility;
+  if (!RunFeasibilityPhase(run)) {
     record.work = run.w;
     return;
   }
   run.status = kUnbounded;
+  run.phase = ExchangePhase::kOptimisation;
   if (!RunOptimisationPhase(run)) {
     record.work = run.w;
     return;
@@ -31,6 +39,7 @@ void RunPhases(SimplexRun<Arith>& run) {
   run.status = 1;
   StoreSolution(run, 1);
   record.work = run.w;
+  run.phase = ExchangePhase::kAlternatives;
   SearchAlternatives(run);
 }
 
@@ -46,17 +55,18 @@ void ResetRecord(BasicSimplexRecord<Arith>& record) {
 
 // Solves the problem in `tableau` (m constraints, n variables, 1..50 each)
 // with Arith's numbers. Same contract as RunSimplex; `record` receives what the
-// run saw. Throws FloatingPointError where Arith::CheckFlags does.
+// run saw. Throws FloatingPointError where Arith::CheckFlags does, and
+// SolveCancelled when `observer` (may be null) asks to stop.
 template <class Arith>
 void RunSimplexWith(const Tableau& tableau, int m, int n,
                     BasicSolutionTable<typename Arith::Value>& solutions, SolveStatus& status,
-                    BasicSimplexRecord<Arith>& record) {
+                    BasicSimplexRecord<Arith>& record, ExchangeObserver* observer = nullptr) {
   assert(m >= 1 && m <= kMaxConstraints && n >= 1 && n <= kMaxVariables);
   [[maybe_unused]] const typename Arith::FlagScope flags;
   ResetRecord(record);
 
   BasicWorkTableau<typename Arith::Value> w;
-  SimplexRun<Arith> run{w, m, n, 1, solutions, status, record};
+  SimplexRun<Arith> run{w, m, n, 1, solutions, status, record, observer};
   SetUp(run, tableau);
   RunPhases(run);
 }

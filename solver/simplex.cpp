@@ -5,7 +5,7 @@
 namespace pivora {
 
 template void RunSimplexWith<ExtendedArithmetic>(const Tableau&, int, int, SolutionTable&,
-                                                 SolveStatus&, SimplexRecord&);
+                                                 SolveStatus&, SimplexRecord&, ExchangeObserver*);
 
 void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                 SolveStatus& status) {
@@ -14,8 +14,8 @@ void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
 }
 
 void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions, SolveStatus& status,
-                SimplexRecord& record) {
-  RunSimplexWith<ExtendedArithmetic>(tableau, m, n, solutions, status, record);
+                SimplexRecord& record, ExchangeObserver* observer) {
+  RunSimplexWith<ExtendedArithmetic>(tableau, m, n, solutions, status, record, observer);
 }
 
 }  // namespace pivora

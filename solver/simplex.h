@@ -3,6 +3,7 @@
 // optimal vertices.
 #pragma once
 
+#include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
 #include "solver/tables.h"
 
@@ -20,8 +21,10 @@ namespace pivora {
 void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                 SolveStatus& status);
 
-// The same, also telling what the run saw (see SimplexRecord).
+// The same, also telling what the run saw (see SimplexRecord), with every
+// exchange step shown to `observer` (may be null), which can stop the run:
+// throws SolveCancelled then.
 void RunSimplex(const Tableau& tableau, int m, int n, SolutionTable& solutions, SolveStatus& status,
-                SimplexRecord& record);
+                SimplexRecord& record, ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

@@ -2,6 +2,9 @@
 // setup, the exchange with its flag test, and the ratio test.
 #pragma once
 
+#include <type_traits>
+
+#include "solver/exchange_observer.h"
 #include "solver/fp_flags.h"
 #include "solver/pivot.h"
 #include "solver/simplex_record.h"
@@ -20,6 +23,8 @@ struct SimplexRun {
   BasicSolutionTable<Value>& solutions;
   SolveStatus& status;
   BasicSimplexRecord<Arith>& record;
+  ExchangeObserver* observer = nullptr;  // may be null
+  ExchangePhase phase = ExchangePhase::kEquality;
 
   Value& RowLabel(int i) { return w(i, n + 2); }
   Value& ColumnLabel(int j) { return w(m + 2, j); }
@@ -30,13 +35,22 @@ struct SimplexRun {
     return l > 0 ? l : n - l;
   }
 
-  // Pivot(r, s), counted, then the flag test: no choice is ever taken on a
-  // value that overflowed.
+  // The cancel point, Pivot(r, s), counted, then the flag test (no choice is
+  // ever taken on a value that overflowed), then the observer is told.
   void Exchange(int r, int s) {
+    ThrowIfCancelled(observer);
     Pivot<Arith>(w, m, n, r, s);
     ++record.exchanges;
     ExposeToFlagTest(w);
     Arith::CheckFlags();
+    if (observer != nullptr) Notify(r, s);
+  }
+
+ private:
+  void Notify(int r, int s) {
+    ExchangeStep step{phase, record.exchanges, r, s, m, n, nullptr};
+    if constexpr (std::is_same_v<Value, Extended>) step.work = &w;
+    observer->Exchanged(step);
   }
 };
 
