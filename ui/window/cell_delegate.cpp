@@ -1,9 +1,12 @@
 #include "ui/window/cell_delegate.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <limits>
+
+#include "ui/window/window_commands.h"
 
 namespace pivora {
 namespace {
@@ -24,9 +27,30 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
   ShowHighlighted(true);
 }
 
+bool CellEditor::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride &&
+      (IsUndoKey(static_cast<QKeyEvent*>(event)) ||
+       IsClipboardKey(static_cast<QKeyEvent*>(event)))) {
+    event->ignore();
+    return false;
+  }
+  return QLineEdit::event(event);
+}
+
 void CellEditor::focusInEvent(QFocusEvent* event) {
   ShowHighlighted(false);
   QLineEdit::focusInEvent(event);
+  if (event->reason() == Qt::MouseFocusReason) {
+    selectOnPress_ = true;
+  } else {
+    selectAll();
+  }
+}
+
+void CellEditor::mousePressEvent(QMouseEvent* event) {
+  QLineEdit::mousePressEvent(event);
+  if (selectOnPress_) selectAll();
+  selectOnPress_ = false;
 }
 
 void CellEditor::focusOutEvent(QFocusEvent* event) {
@@ -72,6 +96,7 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 
 void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
   auto* line = static_cast<QLineEdit*>(editor);
+  line->setToolTip(index.data(Qt::ToolTipRole).toString());
   const QString text = index.data(Qt::EditRole).toString();
   if (line->text() != text) line->setText(text);
 }

@@ -17,11 +17,17 @@ class CellEditor final : public QLineEdit {
   explicit CellEditor(QWidget* parent);
 
  protected:
+  // Undo, redo, copy and paste are the window's: the editor lets them pass.
+  bool event(QEvent* event) override;
+  // Coming into the cell selects its whole text, by a click too.
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void ShowHighlighted(bool highlighted);
+
+  bool selectOnPress_ = false;
 };
 
 class CellDelegate final : public QStyledItemDelegate {
@@ -37,8 +43,8 @@ class CellDelegate final : public QStyledItemDelegate {
              const QModelIndex& index) const override;
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;
-  // Leaves the editor alone when it already shows the cell's text, so the
-  // cursor stays where the user is typing.
+  // Leaves the editor's text alone when it already shows the cell's text, so
+  // the cursor stays where the user is typing; the tooltip follows the cell.
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override;

@@ -36,6 +36,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
     return {};
   }
+  if (role == Qt::ToolTipRole) {
+    return faultNotes_.value((index.row() + 1) * CellStore::kColumns + index.column() + 1);
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   const std::string_view text = store_.Text(index.column() + 1, index.row() + 1);
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -49,8 +52,16 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     return false;
   }
   const QByteArray bytes = value.toString().toLatin1();
-  store_.SetText(index.column() + 1, index.row() + 1,
-                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  const int column = index.column() + 1;
+  const int row = index.row() + 1;
+  if (store_.Text(column, row) == text) return true;
+  if (listener_) listener_->BeforeUserEdit();
+  const std::string before(store_.Text(column, row));
+  userEditing_ = true;
+  store_.SetText(column, row, text);
+  userEditing_ = false;
+  if (listener_) listener_->UserEdited(*this, column, row, before);
   return true;
 }
 
@@ -77,7 +88,17 @@ void GridModel::EndBatch() {
   if (--batchDepth_ == 0) ReportPending();
 }
 
+void GridModel::SetFaultNote(int column, int row, const QString& note) {
+  faultNotes_.insert(row * CellStore::kColumns + column, note);
+  if (column >= 1 && row >= 1 && column <= columns_ && row <= rows_) {
+    const QModelIndex cell = IndexOfCell(column, row);
+    emit dataChanged(cell, cell, {Qt::ToolTipRole});
+  }
+}
+
 void GridModel::CellChanged(int column, int row) {
+  if (!faultNotes_.isEmpty()) faultNotes_.remove(row * CellStore::kColumns + column);
+  if (!userEditing_ && listener_) listener_->ProgramChanged();
   // The current cell is reported at once: its editor must show the new text
   // before anything can make it store its own text again.
   if (batchDepth_ == 0 || (column == store_.CurrentColumn() && row == store_.CurrentRow())) {
@@ -132,6 +153,7 @@ void GridModel::ReportPending() {
 }
 
 void GridModel::CountsChanged() {
+  if (listener_) listener_->ProgramChanged();
   changingCounts_ = true;
   FollowColumnCount();
   FollowRowCount();

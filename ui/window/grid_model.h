@@ -5,10 +5,26 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QString>
+#include <string>
 
 #include "ui/cell_store.h"
 
 namespace pivora {
+
+class GridModel;
+
+// Told who changed a grid: the user through the in-place editor, or a
+// program write (a handler, a paste, an undo). Both calls come on the user
+// interface thread; BeforeUserEdit comes before the store changes.
+class GridEditListener {
+ public:
+  virtual ~GridEditListener() = default;
+  virtual void BeforeUserEdit() = 0;
+  virtual void UserEdited(GridModel& grid, int column, int row, const std::string& before) = 0;
+  virtual void ProgramChanged() = 0;
+};
 
 class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   Q_OBJECT
@@ -29,6 +45,12 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   // handler that rewrites thousands of cells costs one repaint.
   void BeginBatch();
   void EndBatch();
+
+  void SetEditListener(GridEditListener* listener) { listener_ = listener; }
+
+  // The tooltip of a cell that holds the fault mark: what was typed and why
+  // it is faulty. It goes as soon as the cell's text changes.
+  void SetFaultNote(int column, int row, const QString& note);
 
   // True while the views are told of a change of the column or row count;
   // the current cell they pick meanwhile is not the store's.
@@ -60,6 +82,9 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   void FollowRowCount();
 
   CellStore& store_;
+  GridEditListener* listener_ = nullptr;
+  bool userEditing_ = false;
+  QHash<int, QString> faultNotes_;  // by row * CellStore::kColumns + column
   // The counts of data columns and rows the views were last told about.
   int columns_;
   int rows_;

@@ -1,8 +1,11 @@
 #include "ui/window/report_memo.h"
 
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include "ui/window/window_commands.h"
 
 namespace pivora {
 
@@ -11,6 +14,7 @@ ReportMemo::ReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
+  setUndoRedoEnabled(false);
   viewport()->installEventFilter(this);
   // Any edit of the user's makes the text say for itself what lines it has.
   connect(document(), &QTextDocument::contentsChanged, this, [this] {
@@ -61,6 +65,47 @@ void ReportMemo::DeleteFirstLine() {
   QTextCursor start(document());
   start.movePosition(QTextCursor::Start);
   setTextCursor(start);
+}
+
+namespace {
+
+// Sets `flag` for as long as the object lives.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+bool ReportMemo::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    if (IsUndoKey(static_cast<QKeyEvent*>(event))) {
+      event->ignore();
+      return false;
+    }
+  }
+  return QPlainTextEdit::event(event);
+}
+
+void ReportMemo::keyPressEvent(QKeyEvent* event) {
+  const FlagScope user(userEditing_);
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void ReportMemo::inputMethodEvent(QInputMethodEvent* event) {
+  const FlagScope user(userEditing_);
+  QPlainTextEdit::inputMethodEvent(event);
+}
+
+void ReportMemo::insertFromMimeData(const QMimeData* source) {
+  const FlagScope user(userEditing_);
+  QPlainTextEdit::insertFromMimeData(source);
 }
 
 bool ReportMemo::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,10 @@ class ReportMemo final : public QPlainTextEdit {
   int LineCount() const;
   QStringList Lines() const;
 
+  // True while a key, an input method, a paste or a drop of the user's is
+  // changing the text; every other change comes from a program.
+  bool UserEditing() const { return userEditing_; }
+
   void Clear();
   // Adds the Latin-1 `line` as the new last line; the view and the caret
   // stay where they are.
@@ -31,12 +35,18 @@ class ReportMemo final : public QPlainTextEdit {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Undo and redo are the window's, which knows the report with the grids.
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   bool IsEmptyText() const;
 
   // An empty text that holds one empty line.
   bool oneEmptyLine_ = false;
+  bool userEditing_ = false;
 };
 
 }  // namespace pivora

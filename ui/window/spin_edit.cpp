@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "ui/window/window_commands.h"
+
 namespace pivora {
 namespace {
 
@@ -58,6 +60,14 @@ int SpinEdit::TextValue() const {
 void SpinEdit::stepBy(int steps) {
   const int direction = steps < 0 ? -1 : 1;
   for (int i = 0; i < std::abs(steps); ++i) QSpinBox::stepBy(direction);
+}
+
+bool SpinEdit::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && IsUndoKey(static_cast<QKeyEvent*>(event))) {
+    event->ignore();
+    return false;
+  }
+  return QSpinBox::event(event);
 }
 
 void SpinEdit::keyPressEvent(QKeyEvent* event) {

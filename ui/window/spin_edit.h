@@ -26,6 +26,8 @@ class SpinEdit final : public QSpinBox {
   void stepBy(int steps) override;
 
  protected:
+  // Undo and redo are the window's.
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   QValidator::State validate(QString& text, int& position) const override;
   int valueFromText(const QString& text) const override;

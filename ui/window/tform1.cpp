@@ -15,6 +15,7 @@
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/string_grid.h"
+#include "ui/window/window_commands.h"
 #include "ui/window/window_style.h"
 
 namespace pivora {
@@ -70,10 +71,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   // The spin edits have their values already: no handler runs while the
   // window is being built.
   ConnectHandlers();
+  commands_ = new WindowCommands(*this);
   NVars->setFocus(Qt::OtherFocusReason);
 }
 
 TForm1::~TForm1() {
+  delete commands_;
   // The grids and their models go before the stores they observe.
   delete NBGrid;
   delete ZFGrid;

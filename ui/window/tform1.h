@@ -22,6 +22,7 @@ class GridModel;
 class ReportMemo;
 class SpinEdit;
 class StringGrid;
+class WindowCommands;
 class WindowStyle;
 
 class TForm1 final : public QWidget, public WindowOperations {
@@ -84,6 +85,9 @@ class TForm1 final : public QWidget, public WindowOperations {
   QCheckBox* Details = nullptr;
   SpinEdit* Digits = nullptr;
 
+  // Undo, the file and clipboard commands and the extra shortcuts.
+  WindowCommands& Commands() { return *commands_; }
+
  protected:
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -110,6 +114,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   GridModel* zfModel_ = nullptr;
   WindowStyle* style_ = nullptr;
   bool activated_ = false;
+  WindowCommands* commands_ = nullptr;
 };
 
 }  // namespace pivora

@@ -1,0 +1,231 @@
+#include "ui/window/edit_history.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QUndoStack>
+
+#include "solve/report.h"
+#include "ui/fault_reason.h"
+#include "ui/window/report_memo.h"
+#include "ui/window/string_grid.h"
+#include "ui/window/tform1.h"
+
+namespace pivora {
+namespace {
+
+enum CommandId { kTypingId = 1, kCountStepId = 2 };
+
+// One cell typed into; later keystrokes in the same cell merge into it.
+class TypingCommand final : public QUndoCommand {
+ public:
+  TypingCommand(EditHistory& history, CellStore& store, int column, int row, std::string before,
+                std::string after, int session)
+      : history_(history),
+        store_(store),
+        column_(column),
+        row_(row),
+        before_(std::move(before)),
+        after_(std::move(after)),
+        session_(session) {}
+
+  int id() const override { return kTypingId; }
+  bool mergeWith(const QUndoCommand* other) override {
+    const auto* next = static_cast<const TypingCommand*>(other);
+    if (&next->store_ != &store_ || next->column_ != column_ || next->row_ != row_ ||
+        next->session_ != session_) {
+      return false;
+    }
+    after_ = next->after_;
+    setObsolete(after_ == before_);
+    return true;
+  }
+  // The first redo is the user's own keystroke, already in the cell.
+  void redo() override {
+    if (done_) history_.RestoreCell(store_, column_, row_, after_);
+    done_ = true;
+  }
+  void undo() override { history_.RestoreCell(store_, column_, row_, before_); }
+
+ private:
+  EditHistory& history_;
+  CellStore& store_;
+  int column_;
+  int row_;
+  std::string before_;
+  std::string after_;
+  int session_;
+  bool done_ = false;
+};
+
+// The window from one snapshot to the next. Consecutive spin steps merge.
+class SnapshotCommand final : public QUndoCommand {
+ public:
+  SnapshotCommand(EditHistory& history, WindowSnapshot before, WindowSnapshot after,
+                  bool withSettings, bool countStep)
+      : history_(history),
+        before_(std::move(before)),
+        after_(std::move(after)),
+        withSettings_(withSettings),
+        countStep_(countStep) {}
+
+  int id() const override { return countStep_ ? kCountStepId : -1; }
+  bool mergeWith(const QUndoCommand* other) override {
+    after_ = static_cast<const SnapshotCommand*>(other)->after_;
+    setObsolete(after_.SameContent(before_));
+    return true;
+  }
+  void redo() override {
+    if (done_) history_.Restore(after_, withSettings_);
+    done_ = true;
+  }
+  void undo() override { history_.Restore(before_, withSettings_); }
+
+ private:
+  EditHistory& history_;
+  WindowSnapshot before_;
+  WindowSnapshot after_;
+  bool withSettings_;
+  bool countStep_;
+  bool done_ = false;
+};
+
+}  // namespace
+
+EditHistory::EditHistory(TForm1& form)
+    : QObject(&form), form_(form), stack_(new QUndoStack(this)), committed_(CaptureWindow(form)) {
+  for (StringGrid* grid : {form_.NBGrid, form_.ZFGrid}) {
+    grid->Model().SetEditListener(this);
+    connect(&grid->Model(), &GridModel::currentMoved, this, [this] { ++typingSession_; });
+  }
+  qApp->installEventFilter(this);
+  // The user's own edits of the report are kept, but are no step: the
+  // report is the command's output, and the steps are about the input.
+  connect(form_.Sol->document(), &QTextDocument::contentsChanged, this, [this] {
+    if (restoring_) return;
+    if (form_.Sol->UserEditing()) {
+      committed_.memo = form_.Sol->Lines();
+    } else {
+      ScheduleCheckpoint();
+    }
+  });
+}
+
+bool EditHistory::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Drop:
+      if (checkpointPending_) Checkpoint();
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+EditHistory::~EditHistory() {
+  qApp->removeEventFilter(this);
+  for (StringGrid* grid : {form_.NBGrid, form_.ZFGrid}) grid->Model().SetEditListener(nullptr);
+}
+
+void EditHistory::ScheduleCheckpoint() {
+  if (restoring_ || checkpointPending_) return;
+  checkpointPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (checkpointPending_) Checkpoint();
+  });
+}
+
+void EditHistory::Checkpoint() {
+  checkpointPending_ = false;
+  if (restoring_) return;
+  WindowSnapshot now = CaptureWindow(form_);
+  if (now.SameContent(committed_)) {
+    committed_ = std::move(now);
+    return;
+  }
+  NoteFaults(committed_, now);
+  const bool countStep = now.n != committed_.n || now.m != committed_.m;
+  ++typingSession_;
+  WindowSnapshot before = std::move(committed_);
+  committed_ = now;
+  stack_->push(new SnapshotCommand(*this, std::move(before), std::move(now), false, countStep));
+}
+
+void EditHistory::Record(const std::function<void()>& change, bool withSettings) {
+  Checkpoint();
+  WindowSnapshot before = committed_;
+  change();
+  checkpointPending_ = false;
+  WindowSnapshot after = CaptureWindow(form_);
+  const bool settingsChanged = before.maximum != after.maximum || before.details != after.details ||
+                               before.digits != after.digits;
+  committed_ = after;
+  ++typingSession_;
+  if (after.SameContent(before) && !(withSettings && settingsChanged)) return;
+  stack_->push(
+      new SnapshotCommand(*this, std::move(before), std::move(after), withSettings, false));
+}
+
+bool EditHistory::Modified() {
+  if (checkpointPending_) Checkpoint();
+  return !stack_->isClean();
+}
+
+void EditHistory::MarkSaved() {
+  if (checkpointPending_) Checkpoint();
+  stack_->setClean();
+}
+
+void EditHistory::Restore(const WindowSnapshot& target, bool withSettings) {
+  restoring_ = true;
+  const WindowSnapshot before = CaptureWindow(form_);
+  ApplyToWindow(form_, target, withSettings);
+  restoring_ = false;
+  checkpointPending_ = false;
+  committed_ = CaptureWindow(form_);
+  NoteFaults(before, committed_);
+  ++typingSession_;
+}
+
+void EditHistory::RestoreCell(CellStore& store, int column, int row, const std::string& text) {
+  restoring_ = true;
+  store.SetText(column, row, text);
+  restoring_ = false;
+  committed_ = CaptureWindow(form_);
+  ++typingSession_;
+}
+
+void EditHistory::BeforeUserEdit() {
+  if (checkpointPending_) Checkpoint();
+}
+
+void EditHistory::UserEdited(GridModel& grid, int column, int row, const std::string& before) {
+  if (restoring_) return;
+  std::string after(grid.Store().Text(column, row));
+  committed_ = CaptureWindow(form_);
+  stack_->push(new TypingCommand(*this, grid.Store(), column, row, before, std::move(after),
+                                 typingSession_));
+}
+
+void EditHistory::ProgramChanged() { ScheduleCheckpoint(); }
+
+void EditHistory::NoteFaults(const WindowSnapshot& before, const WindowSnapshot& after) {
+  const auto note = [&](bool objective, const std::vector<SnapshotCell>& cells) {
+    for (const SnapshotCell& cell : cells) {
+      if (cell.text != kFaultMark) continue;
+      const std::string typed = before.Text(objective, cell.column, cell.row);
+      if (typed == kFaultMark) continue;
+      const CellKind kind =
+          !objective && cell.column == after.n + 1 ? CellKind::kRelation : CellKind::kNumber;
+      GridModel& model = (objective ? form_.ZFGrid : form_.NBGrid)->Model();
+      model.SetFaultNote(cell.column, cell.row,
+                         QString::fromUtf8(FaultReason(typed, kind).c_str()));
+    }
+  };
+  note(false, after.nb);
+  note(true, after.zf);
+}
+
+}  // namespace pivora

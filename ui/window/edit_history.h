@@ -1,0 +1,71 @@
+// The window's undo history: every change of the grids' texts, of the two
+// counts and of the report, as steps of a QUndoStack. The user's typing is
+// one step per cell edited; any change a program makes (a handler run, a
+// paste, an open) is one step from the state after the previous step to the
+// state when the event loop next comes round, found by comparing snapshots.
+// So the clearing commands, the solve command's defaults and fault mark and
+// the spin steps become undoable without the handlers knowing of it.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "ui/window/grid_model.h"
+#include "ui/window/window_snapshot.h"
+
+class QUndoStack;
+
+namespace pivora {
+
+class TForm1;
+
+class EditHistory final : public QObject, private GridEditListener {
+  Q_OBJECT
+
+ public:
+  explicit EditHistory(TForm1& form);
+  ~EditHistory() override;
+
+  QUndoStack& Stack() { return *stack_; }
+
+  // Records what changed since the last step, if anything, as one step now.
+  void Checkpoint();
+  // Runs `change` as one step of its own (a paste, an open); with
+  // `withSettings` its undo also puts back Max/Min, Details and Digits.
+  void Record(const std::function<void()>& change, bool withSettings);
+
+  // Unsaved changes: the history has moved since the last MarkSaved.
+  bool Modified();
+  void MarkSaved();
+
+  // Used by the steps: put the window into `target` (or one cell's text),
+  // keeping the history's own picture of the window up to date.
+  void Restore(const WindowSnapshot& target, bool withSettings);
+  void RestoreCell(CellStore& store, int column, int row, const std::string& text);
+
+ protected:
+  // A step ends before the user's next key or click reaches the window, so
+  // two gestures never fall into one step, however fast they come.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BeforeUserEdit() override;
+  void UserEdited(GridModel& grid, int column, int row, const std::string& before) override;
+  void ProgramChanged() override;
+
+  void ScheduleCheckpoint();
+  // Gives every cell that now holds the fault mark, and did not before, a
+  // tooltip with what was typed and why it is faulty.
+  void NoteFaults(const WindowSnapshot& before, const WindowSnapshot& after);
+
+  TForm1& form_;
+  QUndoStack* stack_;
+  WindowSnapshot committed_;  // the window as the last step left it
+  bool checkpointPending_ = false;
+  bool restoring_ = false;
+  // Changes with every move of a current cell and every other step, so
+  // typing merges into one step only while it stays in one cell.
+  int typingSession_ = 0;
+};
+
+}  // namespace pivora
