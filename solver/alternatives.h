@@ -2,6 +2,7 @@
 // vertices through non-basic variables whose objective-row entry is exactly 0.
 #pragma once
 
+#include "solver/ratio_test.h"
 #include "solver/simplex_run.h"
 
 namespace pivora {

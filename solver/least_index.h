@@ -3,29 +3,15 @@
 // end after finitely many exchanges in exact arithmetic (Bland, 1977).
 #pragma once
 
+#include "solver/ratio_test.h"
 #include "solver/simplex_run.h"
 
 namespace pivora {
 
-// Optimisation: the entering column is the free one with a positive
-// objective-row entry whose variable comes first; 0 if none (optimal).
-template <class Arith>
-int ChooseLeastIndexColumn(SimplexRun<Arith>& run) {
-  int s = 0;
-  int bestOrder = 0;
-  for (int j = 1; j <= run.n; ++j) {
-    if (!run.ColumnFree(j) || !(run.w(run.m + 1, j) > 0)) continue;
-    const int order = run.OrderOf(run.ColumnLabel(j));
-    if (s == 0 || order < bestOrder) {
-      s = j;
-      bestOrder = order;
-    }
-  }
-  return s;
-}
-
-// Feasibility in row r (negative constant): the free column with a positive
-// entry in row r whose variable comes first; 0 if none (infeasible).
+// The free column with a positive entry in row r whose variable comes
+// first; 0 if none. In the objective row m+1 that is Bland's entering column
+// (0: optimal); in a row with a negative constant, the feasibility rule's
+// (0: infeasible).
 template <class Arith>
 int ChooseLeastIndexColumnIn(SimplexRun<Arith>& run, int r) {
   int s = 0;
@@ -41,39 +27,16 @@ int ChooseLeastIndexColumnIn(SimplexRun<Arith>& run, int r) {
   return s;
 }
 
-// The leaving row for column s among `candidate` rows with a negative entry
-// in column s: the smallest |W(i, n+1) / W(i, s)|, ties to the basic variable
-// that comes first. 0 if no candidate row limits the column.
-template <class Arith, class Candidate>
-int ChooseLeastIndexRow(SimplexRun<Arith>& run, int s, Candidate candidate) {
-  using Value = typename Arith::Value;
-  Value best = Arith::InitialRatio();
-  bool haveBest = false;
-  int r = 0;
-  int bestOrder = 0;
-  for (int i = 1; i <= run.m; ++i) {
-    if (!(run.w(i, s) < 0) || !candidate(i)) continue;
-    const Value ratio = Arith::Abs(run.w(i, run.n + 1) / run.w(i, s));
-    const int order = run.OrderOf(run.RowLabel(i));
-    const bool better = Arith::RatioBeats(ratio, best, haveBest) ||
-                        (haveBest && ratio == best && order < bestOrder);
-    if (better) {
-      best = ratio;
-      haveBest = true;
-      r = i;
-      bestOrder = order;
-    }
-  }
-  ExposeToFlagTest(best);
-  ExposeToFlagTest(r);
-  Arith::CheckFlags();
-  return Arith::RatioLimits(best, haveBest) ? r : 0;
+// Optimisation: Bland's entering column.
+template <class Arith>
+int ChooseLeastIndexColumn(SimplexRun<Arith>& run) {
+  return ChooseLeastIndexColumnIn(run, run.m + 1);
 }
 
 // Optimisation: Bland's leaving row for column s.
 template <class Arith>
 int ChooseLeastIndexRatioRow(SimplexRun<Arith>& run, int s) {
-  return ChooseLeastIndexRow(run, s, [](int) { return true; });
+  return ChooseRatioRowAmong<RatioTies::kLeastIndex>(run, s, [](int) { return true; });
 }
 
 // Feasibility: raises the value of the negative row r along column s (its
@@ -86,8 +49,8 @@ int ChooseLeastIndexRatioRow(SimplexRun<Arith>& run, int s) {
 template <class Arith>
 int ChooseFeasibilityRow(SimplexRun<Arith>& run, int r, int s) {
   const int n = run.n;
-  const int limiting =
-      ChooseLeastIndexRow(run, s, [&](int i) { return i != r && !(run.w(i, n + 1) < 0); });
+  const int limiting = ChooseRatioRowAmong<RatioTies::kLeastIndex>(
+      run, s, [&](int i) { return i != r && !(run.w(i, n + 1) < 0); });
   if (limiting == 0) return r;
   using Value = typename Arith::Value;
   // Row r's own limit: the step that brings its constant to 0.

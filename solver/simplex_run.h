@@ -1,5 +1,5 @@
 // The state of one run of the exchange method and the steps its phases share:
-// setup, the exchange with its flag test, and the ratio test.
+// setup and the exchange with its flag test.
 #pragma once
 
 #include <type_traits>
@@ -82,30 +82,6 @@ void SetUp(SimplexRun<Arith>& run, const Tableau& t) {
   for (int j = 1; j <= n; ++j) run.ColumnLabel(j) = Arith::FromInt(j);
   ExposeToFlagTest(run.w);
   Arith::CheckFlags();
-}
-
-// The ratio test on column s: among the rows with a negative entry there, the
-// one with the smallest |W(i, n+1) / W(i, s)| (quotient first), the first row
-// on ties. 0 if no row limits the column.
-template <class Arith>
-int ChooseRatioRow(SimplexRun<Arith>& run, int s) {
-  using Value = typename Arith::Value;
-  Value best = Arith::InitialRatio();
-  bool haveBest = false;
-  int r = 0;
-  for (int i = 1; i <= run.m; ++i) {
-    if (!(run.w(i, s) < 0)) continue;
-    const Value ratio = Arith::Abs(run.w(i, run.n + 1) / run.w(i, s));
-    if (Arith::RatioBeats(ratio, best, haveBest)) {
-      best = ratio;
-      haveBest = true;
-      r = i;
-    }
-  }
-  ExposeToFlagTest(best);
-  ExposeToFlagTest(r);
-  Arith::CheckFlags();
-  return Arith::RatioLimits(best, haveBest) ? r : 0;
 }
 
 }  // namespace pivora
