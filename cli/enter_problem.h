@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cli/problem_file.h"
+#include "files/problem_file.h"
 #include "ui/handlers.h"
 #include "ui/plain_window.h"
 

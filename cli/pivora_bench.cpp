@@ -9,7 +9,7 @@
 #include "cli/command_line.h"
 #include "cli/enter_problem.h"
 #include "cli/input.h"
-#include "cli/problem_file.h"
+#include "files/problem_file.h"
 #include "cli/text_encoding.h"
 #include "solve/number_format.h"
 #include "solve/read_problem.h"

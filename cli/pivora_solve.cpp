@@ -1,5 +1,6 @@
 // pivora-solve: the solve command on a problem file, without the window.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,8 +8,8 @@
 #include "cli/command_line.h"
 #include "cli/enter_problem.h"
 #include "cli/input.h"
-#include "cli/problem_file.h"
 #include "cli/text_encoding.h"
+#include "files/problem_file.h"
 #include "solver/fp_error.h"
 #include "ui/handlers.h"
 #include "ui/plain_window.h"
@@ -35,7 +36,10 @@ constexpr const char* kUsage =
     "first line is max or min, the second the objective row (n cells, 1..50),\n"
     "then one line per constraint (1..50): n coefficients, the relation\n"
     "(<, <=, >, >=, =, ==) and the right-hand side. Cells are separated by\n"
-    "blanks or tabs. Example:\n"
+    "blanks or tabs; a cell in double quotes may hold blanks (\"\" is an\n"
+    "empty cell, and \"\" inside stands for one quote). The max/min line may\n"
+    "go on with digits=N and details=on|off, which the options override.\n"
+    "Example:\n"
     "\n"
     "  max\n"
     "  3 2\n"
@@ -46,9 +50,10 @@ constexpr const char* kUsage =
     "unbounded), 1 a faulty cell (EINGABEFEHLER!), 2 a usage or file-format\n"
     "error, 3 a floating-point error in the solver.\n";
 
+// Unset options take the problem file's settings, then the window's defaults.
 struct Options {
-  int digits = 10;
-  bool details = true;
+  std::optional<int> digits;
+  std::optional<bool> details;
   bool latin1 = false;
   std::string path = "-";
 };
@@ -65,8 +70,11 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
       return false;
     }
     if (line.Value("--digits", value)) {
-      if (!ParseInteger(value, options.digits))
+      if (int digits = 0; ParseInteger(value, digits)) {
+        options.digits = digits;
+      } else {
         line.Fail("--digits needs an integer, not " + QuotedForMessage(value));
+      }
     } else if (line.Flag("--no-details")) {
       options.details = false;
     } else if (line.Flag("--latin1")) {
@@ -99,8 +107,9 @@ ExitCode Run(const std::vector<std::string>& args) {
   }
 
   PlainWindow window;
-  window.SetDigits(options.digits);
-  window.SetDetailsChecked(options.details);
+  window.SetDigits(options.digits.value_or(file.problem.digits.value_or(window.DigitsValue())));
+  window.SetDetailsChecked(
+      options.details.value_or(file.problem.details.value_or(window.DetailsChecked())));
   EnterProblem(window, file.problem);
 
   SolveClickOutcome outcome;

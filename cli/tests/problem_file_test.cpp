@@ -1,4 +1,4 @@
-#include "cli/problem_file.h"
+#include "files/problem_file.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +133,38 @@ TEST(Input, IntegersForOptions) {
   for (const char* text : {"", "-", "1.5", "3x", " 3", "0x10"}) {
     EXPECT_FALSE(ParseInteger(text, value)) << text;
   }
+}
+
+}  // namespace
+}  // namespace pivora
+
+namespace pivora {
+namespace {
+
+TEST(ProblemFile, QuotedCellsAndSettingsComeBackAsWritten) {
+  ProblemFile problem;
+  problem.maximum = false;
+  problem.n = 1;
+  problem.m = 2;
+  problem.digits = 4;
+  problem.details = false;
+  problem.objective = {""};
+  problem.constraints = {{"#1", "a\"b", "1 0"}, {"\"x\"", "\t", "9"}};
+  const ProblemFileOutcome read = ReadProblemFile(WriteProblemFile(problem));
+  ASSERT_EQ(read.kind, ProblemFileOutcome::Kind::kRead) << read.message;
+  EXPECT_FALSE(read.problem.maximum);
+  EXPECT_EQ(read.problem.objective, problem.objective);
+  EXPECT_EQ(read.problem.constraints, problem.constraints);
+  EXPECT_EQ(read.problem.digits, 4);
+  EXPECT_EQ(read.problem.details, false);
+
+  const ProblemFileOutcome unclosed = ReadProblemFile("max\n1\n\"1 <= 2\n");
+  EXPECT_EQ(unclosed.kind, ProblemFileOutcome::Kind::kMalformed);
+  EXPECT_EQ(unclosed.line, 3);
+  const ProblemFileOutcome glued = ReadProblemFile("max\n\"1\"2\n1 <= 2\n");
+  EXPECT_EQ(glued.line, 2);
+  const ProblemFileOutcome setting = ReadProblemFile("max digits=x\n1\n1 <= 2\n");
+  EXPECT_EQ(setting.line, 1);
 }
 
 }  // namespace

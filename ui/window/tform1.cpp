@@ -1,6 +1,7 @@
 #include "ui/window/tform1.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QWindow>
 #include <iterator>
 
+#include "ui/window/file_actions.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
@@ -164,6 +166,14 @@ bool TForm1::event(QEvent* event) {
     return handled;
   }
   return QWidget::event(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (commands_ && !commands_->Files().MayDiscard()) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

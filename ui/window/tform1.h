@@ -90,6 +90,8 @@ class TForm1 final : public QWidget, public WindowOperations {
 
  protected:
   bool event(QEvent* event) override;
+  // Asks about unsaved changes first; a window nobody changed closes at once.
+  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
 

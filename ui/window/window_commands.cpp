@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 #include <QUndoStack>
 
 #include "ui/window/edit_history.h"
+#include "ui/window/file_actions.h"
+#include "ui/window/grid_clipboard.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/string_grid.h"
@@ -28,7 +31,17 @@ bool IsClipboardKey(const QKeyEvent* event) {
 }
 
 WindowCommands::WindowCommands(TForm1& form)
-    : QObject(&form), form_(form), history_(new EditHistory(form)) {
+    : QObject(&form),
+      form_(form),
+      history_(new EditHistory(form)),
+      files_(new FileActions(form, *history_)) {
+  connect(AddAction({QKeySequence::Open}), &QAction::triggered, files_, &FileActions::Open);
+  connect(AddAction({QKeySequence::Save}), &QAction::triggered, files_, &FileActions::Save);
+  connect(AddAction({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}), &QAction::triggered, files_,
+          &FileActions::SaveAs);
+  connect(AddAction({QKeySequence::Paste}), &QAction::triggered, this, &WindowCommands::Paste);
+  connect(AddAction({QKeySequence::Copy}), &QAction::triggered, this, &WindowCommands::Copy);
+
   connect(AddAction({QKeySequence::Undo}), &QAction::triggered, this, [this] {
     history_->Checkpoint();
     history_->Stack().undo();
@@ -73,6 +86,23 @@ QWidget* WindowCommands::WidgetOfFocus() const {
     if (w->parentWidget() == &form_ || w->parentWidget() == form_.Opt) return w;
   }
   return nullptr;
+}
+
+StringGrid* WindowCommands::GridOfFocus() const {
+  QWidget* focus = WidgetOfFocus();
+  if (focus == form_.NBGrid) return form_.NBGrid;
+  if (focus == form_.ZFGrid) return form_.ZFGrid;
+  return nullptr;
+}
+
+void WindowCommands::Paste() {
+  if (StringGrid* grid = GridOfFocus()) {
+    PasteBlock(form_, *history_, grid, ParseTextBlock(QApplication::clipboard()->text()));
+  }
+}
+
+void WindowCommands::Copy() {
+  if (StringGrid* grid = GridOfFocus()) QApplication::clipboard()->setText(CopyCurrentCell(grid));
 }
 
 void WindowCommands::FocusNextWidget(bool forward) {

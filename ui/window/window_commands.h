@@ -13,6 +13,8 @@ class QWidget;
 namespace pivora {
 
 class EditHistory;
+class FileActions;
+class StringGrid;
 class TForm1;
 
 class WindowCommands final : public QObject {
@@ -22,6 +24,11 @@ class WindowCommands final : public QObject {
   explicit WindowCommands(TForm1& form);
 
   EditHistory& History() { return *history_; }
+  FileActions& Files() { return *files_; }
+
+  // Strg+V and Strg+C on the grid that has the focus.
+  void Paste();
+  void Copy();
 
   // Moves the focus to the next (previous) widget in the window's tab order,
   // out of a grid too.
@@ -32,9 +39,11 @@ class WindowCommands final : public QObject {
   // memo has the focus.
   QAction* AddAction(const QList<QKeySequence>& keys);
   QWidget* WidgetOfFocus() const;
+  StringGrid* GridOfFocus() const;
 
   TForm1& form_;
   EditHistory* history_;
+  FileActions* files_;
 };
 
 // The keys the window's commands take even from a text editor, which then

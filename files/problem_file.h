@@ -1,9 +1,11 @@
-// The problem file of the command-line front ends: a max/min line, the
-// objective row and one line per constraint, cells separated by blanks or
-// tabs. Only the file's shape is checked here; the cell texts go into the
-// grids unconverted, and the solve command reads them as it reads typed ones.
+// The problem file of the window and the command-line programs: a max/min
+// line, the objective row and one line per constraint, cells separated by
+// blanks or tabs. Only the file's shape is checked here; the cell texts go
+// into the grids unconverted, and the solve command reads them as it reads
+// typed ones.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,9 @@ struct ProblemFile {
   std::vector<std::vector<std::string>> constraints;  // m rows of n + 2 cells
   int objectiveLine = 0;                              // line numbers, from 1
   std::vector<int> constraintLines;
+  // The report settings, when the max/min line gives them.
+  std::optional<int> digits;
+  std::optional<bool> details;
 };
 
 struct ProblemFileOutcome {
@@ -28,9 +33,14 @@ struct ProblemFileOutcome {
   Kind kind = Kind::kRead;
   ProblemFile problem;
   int line = 0;
-  std::string message;
+  std::string message;        // for the programs' standard error
+  std::string germanMessage;  // the same for the window, UTF-8
 };
 
+// The max/min line may go on with "digits=N" (an integer) and "details=on"
+// or "details=off". A cell that starts with '"' is quoted: it runs to the
+// closing '"', blanks and tabs included, and "" inside stands for one '"';
+// so "" is an empty cell and "1 000" a text with a blank.
 // Blank lines and lines whose first non-blank character is '#' are skipped.
 // Lines end with LF, CR LF or a CR alone; a UTF-8 byte order mark at the
 // very start is skipped. Every byte other than blank, tab, CR and LF belongs
@@ -40,5 +50,11 @@ struct ProblemFileOutcome {
 // has. A row whose cell count is off because of a '#' after its cells or a
 // no-break space is blamed on the line that holds them, with that reason.
 ProblemFileOutcome ReadProblemFile(std::string_view content);
+
+// The file text of `problem` (its cells, Max/Min and the settings it has),
+// which ReadProblemFile reads back cell for cell, byte for byte: cells that
+// are empty, hold a blank or a tab, start with '"', or start a line with
+// '#' are quoted. Lines end with LF. A cell text cannot hold a line break.
+std::string WriteProblemFile(const ProblemFile& problem);
 
 }  // namespace pivora

@@ -1,0 +1,187 @@
+#include "ui/window/file_actions.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "ui/window/edit_history.h"
+#include "ui/window/spin_edit.h"
+#include "ui/window/tform1.h"
+#include "ui/window/window_snapshot.h"
+
+namespace pivora {
+namespace {
+
+const QString kTitle = QStringLiteral("Pivora");
+
+QString FileFilter() { return QStringLiteral("Probleme (*.txt);;Alle Dateien (*)"); }
+
+std::string Bytes(std::string_view text) { return std::string(text); }
+
+// The snapshot that puts `problem` into the window: its cells, every other
+// cell empty, no report, and the settings the file gives.
+WindowSnapshot SnapshotOf(const ProblemFile& problem, const WindowSnapshot& current) {
+  WindowSnapshot snapshot;
+  snapshot.n = problem.n;
+  snapshot.m = problem.m;
+  for (int r = 1; r <= problem.m; ++r) {
+    const std::vector<std::string>& row = problem.constraints[static_cast<std::size_t>(r - 1)];
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      if (!row[c].empty()) snapshot.nb.push_back({static_cast<int>(c) + 1, r, row[c]});
+    }
+  }
+  for (std::size_t c = 0; c < problem.objective.size(); ++c) {
+    if (!problem.objective[c].empty()) {
+      snapshot.zf.push_back({static_cast<int>(c) + 1, 1, problem.objective[c]});
+    }
+  }
+  snapshot.maximum = problem.maximum;
+  snapshot.details = problem.details.value_or(current.details);
+  snapshot.digits = std::clamp(problem.digits.value_or(current.digits), 3, 15);
+  return snapshot;
+}
+
+}  // namespace
+
+FileActions::FileActions(TForm1& form, EditHistory& history)
+    : QObject(&form), form_(form), history_(history) {
+  form_.setAcceptDrops(true);
+  qApp->installEventFilter(this);
+}
+
+FileActions::~FileActions() { qApp->removeEventFilter(this); }
+
+void FileActions::ShowError(const QString& text) {
+  QMessageBox::warning(&form_, kTitle, text, QMessageBox::Ok);
+  // Active again even where no window manager hands the activation back.
+  form_.activateWindow();
+}
+
+void FileActions::Open() {
+  if (!MayDiscard()) return;
+  const QString path = QFileDialog::getOpenFileName(&form_, QStringLiteral("Problem \u00f6ffnen"),
+                                                    QFileInfo(path_).path(), FileFilter());
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+bool FileActions::Save() {
+  if (path_.isEmpty()) return SaveAs();
+  return SaveFile(path_);
+}
+
+bool FileActions::SaveAs() {
+  QFileDialog dialog(&form_, QStringLiteral("Problem speichern"), path_, FileFilter());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("txt"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  return SaveFile(dialog.selectedFiles().constFirst());
+}
+
+bool FileActions::OpenFile(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden: %2")
+                  .arg(name, file.errorString()));
+    return false;
+  }
+  const QByteArray content = file.readAll();
+  const ProblemFileOutcome read = ReadProblemFile(
+      std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+  if (read.kind == ProblemFileOutcome::Kind::kMalformed) {
+    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab ist kein Problem, das Pivora lesen kann.\n"
+                             "Zeile %2: %3")
+                  .arg(name)
+                  .arg(read.line)
+                  .arg(QString::fromUtf8(read.germanMessage.c_str())));
+    return false;
+  }
+  history_.Record(
+      [&] { ApplyToWindow(form_, SnapshotOf(read.problem, CaptureWindow(form_)), true); }, true);
+  path_ = path;
+  history_.MarkSaved();
+  return true;
+}
+
+bool FileActions::SaveFile(const QString& path) {
+  const std::string text = WriteProblemFile(WindowProblem());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(text.data(), static_cast<qint64>(text.size())) !=
+          static_cast<qint64>(text.size()) ||
+      !file.commit()) {
+    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht gespeichert werden: %2")
+                  .arg(QFileInfo(path).fileName(), file.errorString()));
+    return false;
+  }
+  path_ = path;
+  history_.MarkSaved();
+  return true;
+}
+
+bool FileActions::MayDiscard() {
+  if (!history_.Modified()) return true;
+  QMessageBox box(QMessageBox::Question, kTitle, QStringLiteral("\u00c4nderungen speichern?"),
+                  QMessageBox::NoButton, &form_);
+  QPushButton* save = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  form_.activateWindow();
+  if (box.clickedButton() == save) return Save();
+  return box.clickedButton() == discard;
+}
+
+ProblemFile FileActions::WindowProblem() const {
+  ProblemFile problem;
+  problem.n = form_.NVars->value();
+  problem.m = form_.NCons->value();
+  problem.maximum = form_.Maximum->isChecked();
+  problem.details = form_.Details->isChecked();
+  problem.digits = form_.Digits->value();
+  for (int c = 1; c <= problem.n; ++c) problem.objective.push_back(Bytes(form_.ZF().Text(c, 1)));
+  for (int r = 1; r <= problem.m; ++r) {
+    std::vector<std::string> row;
+    for (int c = 1; c <= problem.n + 2; ++c) row.push_back(Bytes(form_.NB().Text(c, r)));
+    problem.constraints.push_back(std::move(row));
+  }
+  return problem;
+}
+
+bool FileActions::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+    return QObject::eventFilter(watched, event);
+  }
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != &form_) return QObject::eventFilter(watched, event);
+  auto* drop = static_cast<QDropEvent*>(event);
+  const QList<QUrl> urls = drop->mimeData()->urls();
+  if (urls.size() != 1 || !urls.first().isLocalFile()) return QObject::eventFilter(watched, event);
+  drop->setDropAction(Qt::CopyAction);
+  drop->accept();
+  if (type == QEvent::Drop) {
+    const QString path = urls.first().toLocalFile();
+    // After the drag has ended: the question and the messages are dialogs.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path] {
+          if (MayDiscard()) OpenFile(path);
+        },
+        Qt::QueuedConnection);
+  }
+  return true;
+}
+
+}  // namespace pivora

@@ -1,0 +1,164 @@
+// Problems in and out of the window: saving and opening, a malformed file,
+// the question about unsaved changes, and paste and copy.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include "ui/window/edit_history.h"
+#include "ui/window/file_actions.h"
+#include "ui/window/report_memo.h"
+#include "ui/window/window_commands.h"
+#include "window_test_support.h"
+
+using namespace pivora;
+using namespace pivora::testing;
+
+class FileTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void savingAndOpeningGiveBackEveryCellAsTyped();
+  void aMalformedFileNamesItsLineAndChangesNothing();
+  void closingAsksAboutUnsavedChanges();
+  void pasteGrowsTheCountsOrIsRefused();
+};
+
+static FileActions& Files(TForm1& form) { return form.Commands().Files(); }
+
+// Clicks the button with `text` on the next message box and notes its text.
+static void AnswerNextBox(const QString& text, QString* shown) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, text, shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    poll->stop();
+    poll->deleteLater();
+    *shown = box->text();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == text) QTest::mouseClick(button, Qt::LeftButton);
+    }
+  });
+  poll->start();
+}
+
+void FileTest::savingAndOpeningGiveBackEveryCellAsTyped() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("p.txt"));
+  const auto form = StartedWindow();
+  SpinTo(form->NVars, 3);
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral(" 1 000"));
+  TypeIntoCell(form->NBGrid, 2, 1, QStringLiteral("\"2\""));
+  TypeIntoCell(form->NBGrid, 4, 1, QStringLiteral("=>"));
+  TypeIntoCell(form->NBGrid, 1, 2, QStringLiteral("#7"));
+  TypeIntoCell(form->NBGrid, 5, 2, QStringLiteral("0,5"));
+  TypeIntoCell(form->ZFGrid, 2, 1, QStringLiteral("3"));
+  QTest::mouseClick(form->Solve, Qt::LeftButton);  // marks (1, 1), defaults row 1
+  QTest::mouseClick(form->Minimum, Qt::LeftButton);
+  QTest::mouseClick(form->Details, Qt::LeftButton);
+  form->Digits->setValue(6);
+  QVERIFY(Files(*form).SaveFile(path));
+  const ProblemFile saved = Files(*form).WindowProblem();
+
+  const auto other = StartedWindow();
+  QVERIFY(Files(*other).OpenFile(path));
+  const ProblemFile opened = Files(*other).WindowProblem();
+  QCOMPARE(opened.constraints, saved.constraints);
+  QCOMPARE(opened.objective, saved.objective);
+  QCOMPARE(Text(other->NB(), 1, 1), "  FEHLER!");
+  QCOMPARE(Text(other->NB(), 2, 1), "\"2\"");
+  QCOMPARE(Text(other->NB(), 1, 2), "#7");
+  QCOMPARE(Text(other->NB(), 3, 2), "");
+  QCOMPARE(other->NVars->value(), 3);
+  QVERIFY(other->Minimum->isChecked());
+  QVERIFY(!other->Details->isChecked());
+  QCOMPARE(other->Digits->value(), 6);
+  // Opening is one step, and leaves nothing unsaved.
+  QVERIFY(!other->Commands().History().Modified());
+  other->Commands().History().Stack().undo();
+  QCOMPARE(other->NVars->value(), 2);
+  QCOMPARE(Text(other->NB(), 1, 1), "");
+  QVERIFY(other->Maximum->isChecked());
+}
+
+void FileTest::aMalformedFileNamesItsLineAndChangesNothing() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bad.txt"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("max\n1 2\n1 1 <= 4\n1 \"3 <= 6\n");
+  file.close();
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("5"));
+  QString shown;
+  AnswerNextBox(QStringLiteral("OK"), &shown);
+  QVERIFY(!Files(*form).OpenFile(path));
+  QVERIFY2(shown.contains(QStringLiteral("Zeile 4: einer Zelle in Anf\u00fchrungszeichen")),
+           qPrintable(shown));
+  QCOMPARE(Text(form->NB(), 1, 1), "5");
+  QCOMPARE(form->NVars->value(), 2);
+}
+
+void FileTest::closingAsksAboutUnsavedChanges() {
+  const auto untouched = StartedWindow();
+  QVERIFY(untouched->close());  // no question
+
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("5"));
+  QString shown;
+  AnswerNextBox(QStringLiteral("Abbrechen"), &shown);
+  QVERIFY(!form->close());
+  QCOMPARE(shown, QStringLiteral("\u00c4nderungen speichern?"));
+  QVERIFY(form->isVisible());
+  AnswerNextBox(QStringLiteral("Verwerfen"), &shown);
+  QVERIFY(form->close());
+
+  // After a save the window closes at once again; an undo makes it unsaved.
+  QTemporaryDir dir;
+  const auto saved = StartedWindow();
+  TypeIntoCell(saved->NBGrid, 1, 1, QStringLiteral("5"));
+  QVERIFY(Files(*saved).SaveFile(dir.filePath(QStringLiteral("s.txt"))));
+  QVERIFY(!saved->Commands().History().Modified());
+  QTest::keyClick(saved->NBGrid->Editor(), Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(saved->Commands().History().Modified());
+}
+
+void FileTest::pasteGrowsTheCountsOrIsRefused() {
+  const auto form = StartedWindow();
+  ClickCell(form->NBGrid, 2, 2);
+  QApplication::clipboard()->setText(QStringLiteral("1\t2\t3\t>=\t4\r\n0,5\t\t\t=\t1\r\n"));
+  QTest::keyClick(form->NBGrid->Editor(), Qt::Key_V, Qt::ControlModifier);
+  // Columns 2..6 need n = 4; rows 2..3 need m = 3.
+  QCOMPARE(form->NVars->value(), 4);
+  QCOMPARE(form->NCons->value(), 3);
+  QCOMPARE(Text(form->NB(), 5, 2), ">=");
+  QCOMPARE(Text(form->NB(), 2, 3), "0,5");
+  QCOMPARE(Text(form->NB(), 6, 3), "1");
+  QTest::keyClick(form->NBGrid->Editor(), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(form->NVars->value(), 2);
+  QCOMPARE(form->NCons->value(), 2);
+  QCOMPARE(Text(form->NB(), 2, 2), "");
+
+  // 51 rows from row 1 do not fit: refused, nothing changes.
+  ClickCell(form->NBGrid, 1, 1);
+  QApplication::clipboard()->setText(QStringLiteral("1\n").repeated(51));
+  QString shown;
+  AnswerNextBox(QStringLiteral("OK"), &shown);
+  QTest::keyClick(form->NBGrid->Editor(), Qt::Key_V, Qt::ControlModifier);
+  QVERIFY2(shown.contains(QStringLiteral("51 \u00d7 1")), qPrintable(shown));
+  QCOMPARE(form->NCons->value(), 2);
+  QCOMPARE(Text(form->NB(), 1, 1), "");
+  QVERIFY(QTest::qWaitForWindowActive(form.get()));
+
+  // Copy takes the current cell as typed.
+  TypeIntoCell(form->ZFGrid, 2, 1, QStringLiteral("1,5"));
+  QTest::keyClick(form->ZFGrid->Editor(), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1,5"));
+}
+
+PIVORA_WINDOW_TEST_MAIN(FileTest)
+#include "file_test.moc"
