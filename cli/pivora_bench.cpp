@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "cli/text_encoding.h"
 #include "solve/number_format.h"
 #include "solve/read_problem.h"
+#include "solve/report_agreement.h"
 #include "solver/checked_solve.h"
 #include "solver/fp_error.h"
 #include "solver/simplex.h"
@@ -114,9 +116,19 @@ ExitCode Measure(const std::string& path, int repeat) {
     return ExitCode::kFloatingPoint;
   }
 
+  // The checked solve the command runs, judged on the problem as typed.
+  auto exact = std::make_unique<ExactTableau>();
+  ReadProblem(window.NB(), window.ZF(), n, m, maximum, SolveNumberFormat(), tableau, *exact);
   SolutionTable checkedSolutions;
   SolveStatus checkedStatus = 0;
-  const CheckedSolve checked = SolveChecked(tableau, m, n, checkedSolutions, checkedStatus);
+  CheckedSolve checked;
+  try {
+    checked = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, ReportSettings{}),
+                           checkedSolutions, checkedStatus);
+  } catch (const FloatingPointError& error) {
+    PrintError(kProgram, name + ": " + error.what());
+    return ExitCode::kFloatingPoint;
+  }
   std::printf("%s status=%d pivots=%ld read_us=%.3f solve_us=%.3f%s\n", name.c_str(), status,
               record.exchanges, Median(readTimes), Median(solveTimes),
               checked.exact ? " exact" : "");

@@ -118,10 +118,12 @@ class IntegerMatrix {
 // for every other row, an exact division (Bareiss, 1968). Afterwards the left
 // block is determinant * identity and the right block determinant * (left
 // block)^-1 * right block, all integers. False if the left block is singular.
-bool EliminateFractionFree(IntegerMatrix& a, int k, mpz_class& determinant) {
+bool EliminateFractionFree(IntegerMatrix& a, int k, mpz_class& determinant,
+                           ExchangeObserver* observer) {
   mpz_class previous = 1;
   mpz_class product;
   for (int p = 0; p < k; ++p) {
+    ThrowIfCancelled(observer);
     int r = p;
     while (r < k && a(r, p) == 0) ++r;
     if (r == k) return false;
@@ -147,7 +149,7 @@ bool EliminateFractionFree(IntegerMatrix& a, int k, mpz_class& determinant) {
 }  // namespace
 
 bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                       BasicWorkTableau<FractionFree>& w) {
+                       BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer) {
   BasisPlaces places;
   if (!ReadPlaces(problem, m, n, basis, places)) return false;
   const IntegerRows rows(problem, m, n);
@@ -176,7 +178,7 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
     }
   }
   mpz_class determinant;
-  if (!EliminateFractionFree(a, k, determinant)) return false;
+  if (!EliminateFractionFree(a, k, determinant, observer)) return false;
 
   // One common denominator: determinant * lcm of the scales of the rows
   // computed by substitution (basic slacks and the objective).

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "solver/exact_problem.h"
+#include "solver/exchange_observer.h"
 #include "solver/fraction_free.h"
 #include "solver/tables.h"
 
@@ -45,7 +46,9 @@ BasisLabels LabelsOf(const BasicWorkTableau<V>& w, int m, int n,
 // integer sums for the others, with no greatest common divisor taken.
 // False, with `w` unspecified, where the labels name no basis (a variable
 // missing or twice, a zero label on an inequality) or its matrix is singular.
+// Asks `observer` (may be null) before every elimination step whether to
+// stop, and throws SolveCancelled then.
 bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                       BasicWorkTableau<FractionFree>& w);
+                       BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

@@ -3,22 +3,13 @@
 #include <cmath>
 #include <memory>
 
+#include "solver/basis_tableau.h"
 #include "solver/exact_solve.h"
 #include "solver/simplex.h"
 
 namespace pivora {
 
 namespace {
-
-// The exact re-solve needs every value of the problem as a rational.
-bool AllFinite(const Tableau& t, int m, int n) {
-  for (int i = 1; i <= m + 1; ++i) {
-    for (int j = 1; j <= n + 2; ++j) {
-      if (!std::isfinite(t(i, j))) return false;
-    }
-  }
-  return true;
-}
 
 void CopyRows(const SolutionTable& from, SolutionTable& to, int lastRow) {
   for (int i = 0; i <= lastRow; ++i) {
@@ -28,25 +19,61 @@ void CopyRows(const SolutionTable& from, SolutionTable& to, int lastRow) {
 
 }  // namespace
 
-CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                          SolveStatus& status, ExchangeObserver* observer) {
+bool SameValues(SolveStatus statusA, const SolutionTable& a, SolveStatus statusB,
+                const SolutionTable& b, int m, int n) {
+  if (statusA != statusB) return false;
+  for (int k = 1; k <= statusA; ++k) {
+    for (int i = 0; i <= n + m; ++i) {
+      if (a(i, k) != b(i, k)) return false;
+    }
+  }
+  return true;
+}
+
+CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
+                          const ResultsAgree& agree, SolutionTable& solutions, SolveStatus& status,
+                          ExchangeObserver* observer) {
   auto record = std::make_unique<SimplexRecord>();
-  // The rows a solve can write, kept to put back before an exact re-solve.
+  // The rows a solve can write, kept to put back before the exact result.
   auto before = std::make_unique_for_overwrite<SolutionTable>();
   CopyRows(solutions, *before, n + m);
   RunSimplex(tableau, m, n, solutions, status, *record, observer);
   CheckedSolve result;
   result.cycled = record->cycled || record->stalled;
   result.exchanges = record->exchanges;
-  result.certification = Certify(tableau, m, n, status, solutions, *record);
-  if ((result.certification == Certification::kCertified && !result.cycled) ||
-      !AllFinite(tableau, m, n)) {
-    return result;
-  }
-  CopyRows(*before, solutions, n + m);
-  SolveExactly(tableau, m, n, solutions, status, observer);
+
+  const BasisLabels basis = LabelsOf(record->work, m, n, record->zeroColumnEquation,
+                                     [](Extended label) { return static_cast<int>(label); });
+  auto exact = std::make_unique<SolutionTable>();
+  CopyRows(*before, *exact, n + m);
+  SolveStatus exactStatus = kNoFeasibleSolution;
+  const ExactSolve judge = ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer);
+  result.exactExchanges = judge.exchanges;
+  result.exactFromStart = judge.fromStart;
+  if (agree(status, solutions, exactStatus, *exact)) return result;
+
+  CopyRows(*exact, solutions, n + m);
+  status = exactStatus;
   result.exact = true;
   return result;
+}
+
+CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
+                          SolveStatus& status, ExchangeObserver* observer) {
+  for (int i = 1; i <= m + 1; ++i) {
+    for (int j = 1; j <= n + 2; ++j) {
+      // RunSimplex refuses such a problem before any arithmetic.
+      if (!std::isfinite(tableau(i, j))) {
+        RunSimplex(tableau, m, n, solutions, status);
+        return {};
+      }
+    }
+  }
+  auto problem = std::make_unique<ExactTableau>();
+  ExactFromExtended(tableau, m, n, *problem);
+  const auto same = [m, n](SolveStatus sa, const SolutionTable& a, SolveStatus sb,
+                           const SolutionTable& b) { return SameValues(sa, a, sb, b, m, n); };
+  return SolveChecked(tableau, *problem, m, n, same, solutions, status, observer);
 }
 
 }  // namespace pivora

@@ -1,30 +1,58 @@
-// The solve the command runs: the extended-precision exchange method, its result
-// checked against the problem, and an exact re-solve where the check fails.
+// The solve the command runs: the exchange method in extended arithmetic,
+// then an exact judge of its result on the problem as typed, and the exact
+// result wherever the two would print differently.
 #pragma once
 
-#include "solver/certify.h"
+#include <functional>
+
+#include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
 #include "solver/tables.h"
 
 namespace pivora {
 
+// Whether the extended result (first status and table) prints exactly as the
+// exact result rounded to extended values (second) would: the same status
+// and, at an optimum, the same text for every number the report shows. The
+// solve command passes its report's comparison in; the solver knows no text.
+using ResultsAgree =
+    std::function<bool(SolveStatus, const SolutionTable&, SolveStatus, const SolutionTable&)>;
+
 struct CheckedSolve {
-  bool exact = false;   // the result comes from the exact rational re-solve
-  bool cycled = false;  // the extended run returned to an earlier basis
-  long exchanges = 0;   // exchange steps of the extended run
-  // The check of the extended run's result; where it failed or the run
-  // cycled, the reported result is the exact re-solve's.
-  Certification certification = Certification::kCertified;
+  bool exact = false;           // the reported result is the exact one
+  bool cycled = false;          // the extended run returned to an earlier basis
+  long exchanges = 0;           // exchange steps of the extended run
+  long exactExchanges = 0;      // exchange steps of the judge's exact run
+  bool exactFromStart = false;  // the extended run's last basis was singular
+                                // on the typed data: the exact run started over
 };
 
-// Same contract as RunSimplex; throws FloatingPointError as RunSimplex does.
-// Where the extended result is certified and the run did not cycle, the
-// result is exactly RunSimplex's, bit for bit. Otherwise the problem is
-// solved again in exact rationals (SolveExactly) and that result stands,
-// with what the extended run wrote into the SolutionTable put back first.
-// Both runs show every exchange step to `observer` (may be null), which can
-// stop the solve: throws SolveCancelled then.
+// Runs RunSimplex on `tableau`, then the exact run on `problem` (the same
+// problem as typed) from the basis where the extended run's phases ended:
+// there the exact work tableau is built in one fraction-free elimination,
+// and the same phases and search go on exactly. Where the extended result is
+// right, that is no exchange in the phases and one exchange per further
+// optimal vertex; a status of no feasible solution or unbounded is proved by
+// the exact row or column at which the exact phases stop. Where `agree` says
+// the two results print alike, the result is RunSimplex's bit for bit;
+// otherwise the exact one stands, with what RunSimplex wrote into the
+// SolutionTable put back first. Throws FloatingPointError where RunSimplex
+// does, and "Floating point overflow." where the exact result lies beyond
+// the extended range. Both runs show every exchange step to `observer` (may
+// be null), which can stop the solve: throws SolveCancelled then.
+CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
+                          const ResultsAgree& agree, SolutionTable& solutions, SolveStatus& status,
+                          ExchangeObserver* observer = nullptr);
+
+// For a problem given only as extended values: the problem is the tableau's
+// binary fractions, and results agree where status and every stored value
+// are equal.
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                           SolveStatus& status, ExchangeObserver* observer = nullptr);
+
+// Same status and, at an optimum, equal values in rows 0..n+m of every stored
+// solution.
+bool SameValues(SolveStatus statusA, const SolutionTable& a, SolveStatus statusB,
+                const SolutionTable& b, int m, int n);
 
 }  // namespace pivora

@@ -9,20 +9,56 @@
 
 namespace pivora {
 
-ExactSolve SolveExactly(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                        SolveStatus& status, ExchangeObserver* observer) {
-  // Rationals allocate; the tables live on the heap for the one call.
-  auto exact = std::make_unique<BasicSolutionTable<FractionFree>>();
-  auto record = std::make_unique<BasicSimplexRecord<FractionFreeArithmetic>>();
-  SolveStatus exactStatus = 0;
-  RunSimplexWith<FractionFreeArithmetic>(tableau, m, n, *exact, exactStatus, *record, observer);
+namespace {
+
+// Rationals allocate; the tables live on the heap for the one call.
+struct ExactTables {
+  BasicWorkTableau<FractionFree> w;
+  BasicSolutionTable<FractionFree> solutions;
+  BasicSimplexRecord<FractionFreeArithmetic> record;
+};
+
+}  // namespace
+
+BasisLabels StartingBasis(const ExactTableau& problem, int m, int n) {
+  BasisLabels basis;
+  for (int i = 1; i <= m; ++i)
+    basis.row[static_cast<std::size_t>(i)] = problem(i, n + 2) == 0 ? 0 : -i;
+  for (int j = 1; j <= n; ++j) basis.column[static_cast<std::size_t>(j)] = j;
+  return basis;
+}
+
+ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                           SolutionTable& solutions, SolveStatus& status,
+                           ExchangeObserver* observer) {
+  auto tables = std::make_unique<ExactTables>();
+  ExactSolve result;
+  if (!BuildBasisTableau(problem, m, n, basis, tables->w, observer)) {
+    result.fromStart = true;
+    BuildBasisTableau(problem, m, n, StartingBasis(problem, m, n), tables->w);
+  }
+  ResetRecord(tables->record);
+  // Zero columns keep the equation they belong to.
+  for (int j = 1; j <= n; ++j) {
+    if (basis.column[static_cast<std::size_t>(j)] == 0 && !result.fromStart) {
+      tables->record.zeroColumnEquation[static_cast<std::size_t>(j)] =
+          basis.zeroColumnEquation[static_cast<std::size_t>(j)];
+    }
+  }
+  SolveStatus exactStatus = kNoFeasibleSolution;
+  const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
+  SimplexRun<FractionFreeArithmetic> run{
+      tables->w, m, n, sigma, tables->solutions, exactStatus, tables->record, observer};
+  RunPhases(run);
+  result.exchanges = tables->record.exchanges;
+  result.cycled = tables->record.cycled;
 
   // Rounded before anything is written, so an overflow leaves the caller's
   // table as it was.
   auto rounded = std::make_unique<SolutionTable>();
   for (int k = 1; k <= exactStatus; ++k) {
     for (int i = 0; i <= n + m; ++i) {
-      const Extended value = NearestExtended((*exact)(i, k).ToRational());
+      const Extended value = NearestExtended(tables->solutions(i, k).ToRational());
       if (std::isinf(value)) throw FloatingPointError("Floating point overflow.");
       (*rounded)(i, k) = value;
     }
@@ -31,7 +67,25 @@ ExactSolve SolveExactly(const Tableau& tableau, int m, int n, SolutionTable& sol
     for (int i = 0; i <= n + m; ++i) solutions(i, k) = (*rounded)(i, k);
   }
   status = exactStatus;
-  return ExactSolve{record->exchanges, record->cycled};
+  return result;
+}
+
+ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,
+                        SolveStatus& status, ExchangeObserver* observer) {
+  ExactSolve result =
+      ContinueExactly(problem, m, n, StartingBasis(problem, m, n), solutions, status, observer);
+  result.fromStart = true;
+  return result;
+}
+
+ExactSolve SolveExactly(const Tableau& tableau, int m, int n, SolutionTable& solutions,
+                        SolveStatus& status, ExchangeObserver* observer) {
+  for (int i = 1; i <= m + 1; ++i) {
+    for (int j = 1; j <= n + 2; ++j) RequireFinite(tableau(i, j));
+  }
+  auto problem = std::make_unique<ExactTableau>();
+  ExactFromExtended(tableau, m, n, *problem);
+  return SolveExactly(*problem, m, n, solutions, status, observer);
 }
 
 }  // namespace pivora

@@ -1,28 +1,48 @@
-// The exact re-solve: the exchange method with the same choice rules, run on
-// exact rationals. Every extended value is a binary fraction, so the rational
-// problem is exactly the one in the tableau.
+// The exact exchange method: the same choice rules on the problem as typed,
+// in exact rationals, either from the start or from a given basis.
 #pragma once
 
+#include "solver/basis_tableau.h"
+#include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
 #include "solver/tables.h"
 
 namespace pivora {
 
 struct ExactSolve {
-  long exchanges = 0;   // exchange steps of the exact run, the search included
-  bool cycled = false;  // a phase came back to an earlier basis and was
-                        // finished by the least-index rule
+  long exchanges = 0;      // exchange steps of the exact run, the search included
+  bool cycled = false;     // a phase came back to an earlier basis and was
+                           // finished by the least-index rule
+  bool fromStart = false;  // the given basis was no basis or singular, so the
+                           // run started from the problem's own tableau
 };
 
-// Same contract as RunSimplex, for a tableau of finite values: the phases
-// decide by exact zero tests and exact comparisons, nothing is snapped, a
-// ratio of any size limits its column, and the alternative-optima search
-// drops a vertex only when it equals solution 1 exactly. The stored values
-// are the exact ones rounded to the nearest extended value. Throws
+// Same contract as RunSimplex, on the exact problem: the phases decide by
+// exact zero tests and exact comparisons, nothing is snapped, a ratio of any
+// size limits its column, and the alternative-optima search drops a vertex
+// only when it equals solution 1 exactly. The run starts at `basis` (built by
+// BuildBasisTableau) and goes on with the same phases and the same search,
+// where the basis is singular from the problem's own tableau. The stored
+// values are the exact ones rounded to the nearest extended value. Throws
 // FloatingPointError("Floating point overflow.") when a stored value lies
-// beyond the extended range. Every exchange step is shown to `observer` (may
-// be null), which can stop the run: throws SolveCancelled then.
+// beyond the extended range; then `solutions` and `status` are as they were.
+// Every exchange step is shown to `observer` (may be null), which can stop
+// the run, also between the rounds of the elimination: throws SolveCancelled.
+ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                           SolutionTable& solutions, SolveStatus& status,
+                           ExchangeObserver* observer = nullptr);
+
+// The same from the problem's own tableau.
+ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,
+                        SolveStatus& status, ExchangeObserver* observer = nullptr);
+
+// The same for a problem given only as a tableau of finite extended values,
+// taken exactly as the binary fractions they are.
 ExactSolve SolveExactly(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                         SolveStatus& status, ExchangeObserver* observer = nullptr);
+
+// The labels of the work tableau the exchange method starts from: row i
+// labelled -i, or 0 for an equation; column j labelled j.
+BasisLabels StartingBasis(const ExactTableau& problem, int m, int n);
 
 }  // namespace pivora

@@ -1,6 +1,9 @@
+#include <memory>
+
 #include "solve/number_format.h"
 #include "solve/read_problem.h"
 #include "solve/report.h"
+#include "solve/report_agreement.h"
 #include "solver/checked_solve.h"
 #include "ui/handlers.h"
 
@@ -14,8 +17,10 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/) {
   window.SolClear();
 
   SolveClickOutcome outcome;
+  // The problem as typed, exactly, for the judge of the extended result.
+  auto exact = std::make_unique<ExactTableau>();
   const ReadOutcome read =
-      ReadProblem(window.NB(), window.ZF(), n, m, window.MaximumChecked(), format, tableau);
+      ReadProblem(window.NB(), window.ZF(), n, m, window.MaximumChecked(), format, tableau, *exact);
   if (read.kind == ReadOutcome::Kind::kFaulty) {
     const bool objective = read.fault.grid == ProblemGrid::kObjective;
     CellStore& grid = objective ? window.ZF() : window.NB();
@@ -31,15 +36,15 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/) {
 
   // A FloatingPointError leaves from here: nothing is written to the memo and
   // the focus stays where it is.
-  SolutionTable solutions;
-  SolveStatus status = 0;
-  const CheckedSolve solved = SolveChecked(tableau, m, n, solutions, status);
-  outcome.exact = solved.exact;
-
   ReportSettings settings;
   settings.details = window.DetailsChecked();
   settings.precision = window.DigitsValue();
   settings.format = format;
+  SolutionTable solutions;
+  SolveStatus status = 0;
+  const CheckedSolve solved =
+      SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions, status);
+  outcome.exact = solved.exact;
   const Report report = WriteReport(tableau, m, n, solutions, status, settings);
   for (const std::string& line : report.lines) window.SolAppendLine(line);
   if (report.dropFirstLine) window.SolDeleteFirstLine();

@@ -3,9 +3,11 @@
 // output the standard fixes) and distributions written here are used.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <random>
 
+#include "solver/exact_problem.h"
 #include "solver/tables.h"
 
 namespace pivora::testing {
@@ -86,6 +88,28 @@ inline RandomProblem MakeDenseFeasibleProblem(std::uint64_t seed, int size) {
     p.tableau(size + 1, j) = static_cast<Extended>(UniformInt(rng, 1, 99));
   p.tableau(size + 1, size + 2) = kMaximise;
   return p;
+}
+
+// The problem as a user would have typed it: every entry of a random problem
+// is the extended value nearest to k * 10^e (k 1..999, e -3..1) or a small
+// integer, and that decimal is found again from it.
+inline void TypedDecimals(const RandomProblem& p, ExactTableau& exact) {
+  exact.Fill(Rational(0));
+  for (int i = 1; i <= p.m + 1; ++i) {
+    for (int j = 1; j <= p.n + 2; ++j) {
+      const Extended v = p.tableau(i, j);
+      Rational& q = exact(i, j);
+      q = ExactRational(v);
+      for (int e = -3; e <= 1; ++e) {
+        const Extended k = std::nearbyint(std::fabs(v) / ScaledDecimal(1, e));
+        if (k < 1 || k > 999 || ScaledDecimal(static_cast<int>(k), e) != std::fabs(v)) continue;
+        q = Rational(static_cast<long>(k));
+        for (int t = 0; t < (e < 0 ? -e : e); ++t) q = e < 0 ? Rational(q / 10) : Rational(q * 10);
+        if (v < 0) q = -q;
+        break;
+      }
+    }
+  }
 }
 
 }  // namespace pivora::testing
