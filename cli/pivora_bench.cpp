@@ -10,8 +10,9 @@
 #include "cli/command_line.h"
 #include "cli/enter_problem.h"
 #include "cli/input.h"
-#include "files/problem_file.h"
+#include "cli/load_problem.h"
 #include "cli/text_encoding.h"
+#include "files/problem_file.h"
 #include "solve/number_format.h"
 #include "solve/read_problem.h"
 #include "solve/report_agreement.h"
@@ -31,7 +32,8 @@ constexpr int kMaxRepeat = 100'000'000;
 constexpr const char* kUsage =
     "Usage: pivora-bench [--repeat N] FILE...\n"
     "\n"
-    "For each problem file (the format of pivora-solve), reads the file once,\n"
+    "For each problem file (the format of pivora-solve, or an LP or MPS\n"
+    "model), reads the file once,\n"
     "then N times (default 1000) reads the grid cells into a tableau, as the\n"
     "solve command does, and runs the simplex method on it, and prints\n"
     "\n"
@@ -63,18 +65,11 @@ double Microseconds(Clock::duration d) {
 // Measures one file; returns the exit code it contributes.
 ExitCode Measure(const std::string& path, int repeat) {
   const std::string name = InputName(path);
-  const InputOutcome input = ReadInput(path);
-  if (input.kind == InputOutcome::Kind::kFailed) {
-    PrintError(kProgram, name + ": " + input.message);
-    return ExitCode::kUsageOrFormat;
-  }
-  const ProblemFileOutcome file = ReadProblemFile(input.content);
-  if (file.kind == ProblemFileOutcome::Kind::kMalformed) {
-    PrintError(kProgram, name + ":" + std::to_string(file.line) + ": " + file.message);
-    return ExitCode::kUsageOrFormat;
-  }
+  const std::optional<LoadedProblem> loaded = LoadProblem(kProgram, path);
+  if (!loaded) return ExitCode::kUsageOrFormat;
+  const ProblemFile& problem = loaded->problem;
   PlainWindow window;
-  EnterProblem(window, file.problem);
+  EnterProblem(window, problem);
   const int n = window.NVarsValue();
   const int m = window.NConsValue();
   const bool maximum = window.MaximumChecked();
@@ -97,11 +92,11 @@ ExitCode Measure(const std::string& path, int repeat) {
       if (read.kind == ReadOutcome::Kind::kFaulty) {
         const bool objective = read.fault.grid == ProblemGrid::kObjective;
         const CellStore& grid = objective ? window.ZF() : window.NB();
-        PrintError(
-            kProgram,
-            name + ":" + std::to_string(LineOfCell(file.problem, objective, read.fault.row)) +
-                ": input error in " + DescribeCell(objective, read.fault.column, read.fault.row) +
-                ": " + QuotedForMessage(grid.Text(read.fault.column, read.fault.row)));
+        PrintError(kProgram, name + ":" +
+                                 std::to_string(LineOfCell(problem, objective, read.fault.row)) +
+                                 ": input error in " +
+                                 DescribeCell(objective, read.fault.column, read.fault.row) + ": " +
+                                 QuotedForMessage(grid.Text(read.fault.column, read.fault.row)));
         return ExitCode::kInputError;
       }
       solutions.Fill(0.0L);

@@ -8,6 +8,7 @@
 #include "cli/command_line.h"
 #include "cli/enter_problem.h"
 #include "cli/input.h"
+#include "cli/load_problem.h"
 #include "cli/text_encoding.h"
 #include "files/problem_file.h"
 #include "solver/fp_error.h"
@@ -45,6 +46,12 @@ constexpr const char* kUsage =
     "  3 2\n"
     "  1 1 <= 4\n"
     "  1 3 <= 6\n"
+    "\n"
+    "FILE may also be an LP model (ending .lp) or an MPS model (.mps, free\n"
+    "or fixed), read with GLPK: bounds become constraint rows, free and\n"
+    "negative-bounded variables are split or shifted so that all are\n"
+    "non-negative, and a legend after the report says which x[j] and y[i]\n"
+    "stand for which column, row or bound of the model.\n"
     "\n"
     "Exit status: 0 a report was written (optimum, no feasible solution or\n"
     "unbounded), 1 a faulty cell (EINGABEFEHLER!), 2 a usage or file-format\n"
@@ -95,22 +102,15 @@ ExitCode Run(const std::vector<std::string>& args) {
   if (ExitCode exit = ExitCode::kSuccess; !ParseOptions(args, options, exit)) return exit;
 
   const std::string name = InputName(options.path);
-  const InputOutcome input = ReadInput(options.path);
-  if (input.kind == InputOutcome::Kind::kFailed) {
-    PrintError(kProgram, name + ": " + input.message);
-    return ExitCode::kUsageOrFormat;
-  }
-  const ProblemFileOutcome file = ReadProblemFile(input.content);
-  if (file.kind == ProblemFileOutcome::Kind::kMalformed) {
-    PrintError(kProgram, name + ":" + std::to_string(file.line) + ": " + file.message);
-    return ExitCode::kUsageOrFormat;
-  }
+  const std::optional<LoadedProblem> loaded = LoadProblem(kProgram, options.path);
+  if (!loaded) return ExitCode::kUsageOrFormat;
+  const ProblemFile& problem = loaded->problem;
 
   PlainWindow window;
-  window.SetDigits(options.digits.value_or(file.problem.digits.value_or(window.DigitsValue())));
+  window.SetDigits(options.digits.value_or(problem.digits.value_or(window.DigitsValue())));
   window.SetDetailsChecked(
-      options.details.value_or(file.problem.details.value_or(window.DetailsChecked())));
-  EnterProblem(window, file.problem);
+      options.details.value_or(problem.details.value_or(window.DetailsChecked())));
+  EnterProblem(window, problem);
 
   SolveClickOutcome outcome;
   try {
@@ -120,13 +120,18 @@ ExitCode Run(const std::vector<std::string>& args) {
     return ExitCode::kFloatingPoint;
   }
 
-  for (const std::string& line : window.SolLines()) {
+  std::vector<std::string> lines = window.SolLines();
+  if (loaded->legend) {
+    lines.emplace_back();
+    for (std::string& line : loaded->legend->Lines()) lines.push_back(std::move(line));
+  }
+  for (const std::string& line : lines) {
     const std::string shown = options.latin1 ? line : Latin1ToUtf8(line);
     std::fwrite(shown.data(), 1, shown.size(), stdout);
     std::fputc('\n', stdout);
   }
   if (outcome.kind == SolveClickOutcome::Kind::kInputError) {
-    const int line = LineOfCell(file.problem, outcome.inObjectiveGrid, outcome.row);
+    const int line = LineOfCell(problem, outcome.inObjectiveGrid, outcome.row);
     PrintError(kProgram, name + ":" + std::to_string(line) + ": input error in " +
                              DescribeCell(outcome.inObjectiveGrid, outcome.column, outcome.row) +
                              ": " + QuotedForMessage(outcome.faultyText));

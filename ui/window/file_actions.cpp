@@ -14,7 +14,9 @@
 #include <algorithm>
 
 #include "ui/window/edit_history.h"
+#include "ui/window/grid_model.h"
 #include "ui/window/spin_edit.h"
+#include "ui/window/string_grid.h"
 #include "ui/window/tform1.h"
 #include "ui/window/window_snapshot.h"
 
@@ -23,7 +25,23 @@ namespace {
 
 const QString kTitle = QStringLiteral("Pivora");
 
-QString FileFilter() { return QStringLiteral("Probleme (*.txt);;Alle Dateien (*)"); }
+QString OpenFilter() {
+  return QStringLiteral(
+      "Probleme und Modelle (*.txt *.lp *.mps);;Probleme (*.txt);;LP-Modelle (*.lp);;"
+      "MPS-Modelle (*.mps);;Alle Dateien (*)");
+}
+
+QString SaveFilter() { return QStringLiteral("Probleme (*.txt);;Alle Dateien (*)"); }
+
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList Latin1List(const std::vector<std::string>& texts) {
+  QStringList list;
+  for (const std::string& text : texts) list.append(Latin1(text));
+  return list;
+}
 
 std::string Bytes(std::string_view text) { return std::string(text); }
 
@@ -69,7 +87,7 @@ void FileActions::ShowError(const QString& text) {
 void FileActions::Open() {
   if (!MayDiscard()) return;
   const QString path = QFileDialog::getOpenFileName(&form_, QStringLiteral("Problem \u00f6ffnen"),
-                                                    QFileInfo(path_).path(), FileFilter());
+                                                    QFileInfo(path_).path(), OpenFilter());
   if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -79,7 +97,7 @@ bool FileActions::Save() {
 }
 
 bool FileActions::SaveAs() {
-  QFileDialog dialog(&form_, QStringLiteral("Problem speichern"), path_, FileFilter());
+  QFileDialog dialog(&form_, QStringLiteral("Problem speichern"), path_, SaveFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
@@ -88,28 +106,61 @@ bool FileActions::SaveAs() {
 
 bool FileActions::OpenFile(const QString& path) {
   const QString name = QFileInfo(path).fileName();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden: %2")
-                  .arg(name, file.errorString()));
-    return false;
+  const QByteArray localPath = QFile::encodeName(path);
+  std::optional<ModelLegend> legend;
+  ProblemFile problem;
+  if (const std::optional<ModelFormat> format = ModelFormatOfPath(localPath.toStdString())) {
+    ModelFileOutcome model = ReadModelFile(localPath.toStdString(), *format);
+    if (model.kind != ModelFileOutcome::Kind::kRead) {
+      ShowError(QStringLiteral("Das Modell \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden.\n%2")
+                    .arg(name, QString::fromUtf8(model.message.c_str())));
+      return false;
+    }
+    problem = std::move(model.problem);
+    legend = std::move(model.legend);
+  } else {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden: %2")
+                    .arg(name, file.errorString()));
+      return false;
+    }
+    const QByteArray content = file.readAll();
+    ProblemFileOutcome read = ReadProblemFile(
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    if (read.kind == ProblemFileOutcome::Kind::kMalformed) {
+      ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab ist kein Problem, das Pivora lesen kann.\n"
+                               "Zeile %2: %3")
+                    .arg(name)
+                    .arg(read.line)
+                    .arg(QString::fromUtf8(read.germanMessage.c_str())));
+      return false;
+    }
+    problem = std::move(read.problem);
   }
-  const QByteArray content = file.readAll();
-  const ProblemFileOutcome read = ReadProblemFile(
-      std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
-  if (read.kind == ProblemFileOutcome::Kind::kMalformed) {
-    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab ist kein Problem, das Pivora lesen kann.\n"
-                             "Zeile %2: %3")
-                  .arg(name)
-                  .arg(read.line)
-                  .arg(QString::fromUtf8(read.germanMessage.c_str())));
-    return false;
-  }
-  history_.Record(
-      [&] { ApplyToWindow(form_, SnapshotOf(read.problem, CaptureWindow(form_)), true); }, true);
-  path_ = path;
+  history_.Record([&] { ApplyToWindow(form_, SnapshotOf(problem, CaptureWindow(form_)), true); },
+                  true);
+  ShowLegend(legend);
+  // A model is never overwritten with a problem file: Strg+S asks for a name.
+  path_ = legend ? QString() : path;
   history_.MarkSaved();
   return true;
+}
+
+void FileActions::ShowLegend(const std::optional<ModelLegend>& legend) {
+  GridModel& nb = form_.NBGrid->Model();
+  GridModel& zf = form_.ZFGrid->Model();
+  if (!legend) {
+    nb.SetHeadingTips({}, {});
+    zf.SetHeadingTips({}, {});
+    return;
+  }
+  const QStringList variables = Latin1List(legend->variables);
+  nb.SetHeadingTips(variables, Latin1List(legend->rows));
+  QStringList notes;
+  for (const std::string& note : legend->notes)
+    notes.append(QStringLiteral("Hinweis: ") + Latin1(note));
+  zf.SetHeadingTips(variables, {notes.join(u'\n')});
 }
 
 bool FileActions::SaveFile(const QString& path) {

@@ -6,7 +6,9 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
+#include "files/model_file.h"
 #include "files/problem_file.h"
 
 namespace pivora {
@@ -27,7 +29,9 @@ class FileActions final : public QObject {
   bool Save();
   bool SaveAs();
 
-  // Puts the problem in `path` into the window as one undoable step. A file
+  // Puts the problem in `path` into the window as one undoable step; an LP
+  // or MPS model (by the name's ending) with its legend as tooltips of the
+  // grids' headings, its notes on the objective row's heading. A file
   // that cannot be read or is malformed shows a German message naming the
   // line and the reason, and leaves the window as it was; false then.
   bool OpenFile(const QString& path);
@@ -50,6 +54,7 @@ class FileActions final : public QObject {
 
  private:
   void ShowError(const QString& text);
+  void ShowLegend(const std::optional<ModelLegend>& legend);
 
   TForm1& form_;
   EditHistory& history_;

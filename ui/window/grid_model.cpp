@@ -73,6 +73,9 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role == Qt::ToolTipRole) {
+    return (orientation == Qt::Horizontal ? columnTips_ : rowTips_).value(section);
+  }
   if (role != Qt::DisplayRole || section < 0) return {};
   const int count = orientation == Qt::Horizontal ? columns_ : rows_;
   if (section >= count) return {};
@@ -94,6 +97,11 @@ void GridModel::SetFaultNote(int column, int row, const QString& note) {
     const QModelIndex cell = IndexOfCell(column, row);
     emit dataChanged(cell, cell, {Qt::ToolTipRole});
   }
+}
+
+void GridModel::SetHeadingTips(const QStringList& columns, const QStringList& rows) {
+  columnTips_ = columns;
+  rowTips_ = rows;
 }
 
 void GridModel::CellChanged(int column, int row) {

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <string>
 
 #include "ui/cell_store.h"
@@ -52,6 +53,10 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   // it is faulty. It goes as soon as the cell's text changes.
   void SetFaultNote(int column, int row, const QString& note);
 
+  // Tooltips of the heading cells: what the columns and rows stand for in
+  // an opened model. Empty lists take them away.
+  void SetHeadingTips(const QStringList& columns, const QStringList& rows);
+
   // True while the views are told of a change of the column or row count;
   // the current cell they pick meanwhile is not the store's.
   bool ChangingCounts() const { return changingCounts_; }
@@ -84,7 +89,9 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   CellStore& store_;
   GridEditListener* listener_ = nullptr;
   bool userEditing_ = false;
-  QHash<int, QString> faultNotes_;  // by row * CellStore::kColumns + column
+  QHash<int, QString> faultNotes_;
+  QStringList columnTips_;  // by data column, from column 1
+  QStringList rowTips_;     // by data row, from row 1  // by row * CellStore::kColumns + column
   // The counts of data columns and rows the views were last told about.
   int columns_;
   int rows_;

@@ -25,6 +25,7 @@ class FileTest : public QObject {
   void aMalformedFileNamesItsLineAndChangesNothing();
   void closingAsksAboutUnsavedChanges();
   void pasteGrowsTheCountsOrIsRefused();
+  void modelsOpenWithTheirLegendOrAreRefused();
 };
 
 static FileActions& Files(TForm1& form) { return form.Commands().Files(); }
@@ -158,6 +159,31 @@ void FileTest::pasteGrowsTheCountsOrIsRefused() {
   TypeIntoCell(form->ZFGrid, 2, 1, QStringLiteral("1,5"));
   QTest::keyClick(form->ZFGrid->Editor(), Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1,5"));
+}
+
+void FileTest::modelsOpenWithTheirLegendOrAreRefused() {
+  const QString models = qEnvironmentVariable("PIVORA_SOURCE_DIR") +
+                         QStringLiteral("/solver/tests/data/lp-instances/models/");
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("5"));
+  QString shown;
+  AnswerNextBox(QStringLiteral("OK"), &shown);
+  QVERIFY(!Files(*form).OpenFile(models + QStringLiteral("e226.mps")));
+  QVERIFY2(shown.contains(QStringLiteral("223 Zeilen \u00d7 282 Spalten")), qPrintable(shown));
+  QCOMPARE(Text(form->NB(), 1, 1), "5");
+
+  QVERIFY(Files(*form).OpenFile(models + QStringLiteral("exmip1.lp")));
+  QCOMPARE(form->NVars->value(), 10);
+  QCOMPARE(form->NCons->value(), 14);
+  QCOMPARE(form->NBGrid->Model().headerData(9, Qt::Horizontal, Qt::ToolTipRole).toString(),
+           QStringLiteral("x10 = RgROW05 + 12"));
+  QVERIFY(form->ZFGrid->Model()
+              .headerData(0, Qt::Vertical, Qt::ToolTipRole)
+              .toString()
+              .contains(QStringLiteral("LP-Relaxation")));
+  QVERIFY(Files(*form).Path().isEmpty());  // Strg+S never writes over the model
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmin = 3.236842105"));
 }
 
 PIVORA_WINDOW_TEST_MAIN(FileTest)
