@@ -40,17 +40,14 @@ bool CellEditor::event(QEvent* event) {
 void CellEditor::focusInEvent(QFocusEvent* event) {
   ShowHighlighted(false);
   QLineEdit::focusInEvent(event);
-  if (event->reason() == Qt::MouseFocusReason) {
-    selectOnPress_ = true;
-  } else {
-    selectAll();
-  }
+  selectAll();
 }
 
+// A press places the caret first; the whole text is selected after it, so
+// typing replaces it, and a drag from there still selects a part.
 void CellEditor::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
-  if (selectOnPress_) selectAll();
-  selectOnPress_ = false;
+  if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier)) selectAll();
 }
 
 void CellEditor::focusOutEvent(QFocusEvent* event) {

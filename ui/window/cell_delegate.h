@@ -19,15 +19,13 @@ class CellEditor final : public QLineEdit {
  protected:
   // Undo, redo, copy and paste are the window's: the editor lets them pass.
   bool event(QEvent* event) override;
-  // Coming into the cell selects its whole text, by a click too.
+  // Coming into the cell, or a click into it, selects its whole text.
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void ShowHighlighted(bool highlighted);
-
-  bool selectOnPress_ = false;
 };
 
 class CellDelegate final : public QStyledItemDelegate {

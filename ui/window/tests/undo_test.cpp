@@ -46,6 +46,9 @@ void UndoTest::typingIsOneStepPerCell() {
   auto* line = qobject_cast<QLineEdit*>(form->NBGrid->Editor());
   QCOMPARE(line->text(), QStringLiteral("12"));
   QCOMPARE(line->selectedText(), QStringLiteral("12"));
+  QTest::keyClick(line, Qt::Key_End);
+  ClickCell(form->NBGrid, 1, 1);  // the current cell too
+  QCOMPARE(line->selectedText(), QStringLiteral("12"));
 }
 
 void UndoTest::clearingIsUndoneWithHiddenCellsAndTheReport() {
@@ -128,9 +131,12 @@ void UndoTest::ctrlTabLeavesTheGridAndF9Solves() {
   QVERIFY(form->ZFGrid->isAncestorOf(QApplication::focusWidget()));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
   QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmax = 12"));
-  form->Sol->clear();
-  QTest::keyClick(form->Digits, Qt::Key_Return, Qt::ControlModifier);
-  QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmax = 12"));
+  for (QWidget* focus : {static_cast<QWidget*>(form->Digits), static_cast<QWidget*>(form->Sol),
+                         form->NBGrid->Editor()}) {
+    form->Sol->clear();
+    QTest::keyClick(focus, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmax = 12"));
+  }
 }
 
 PIVORA_WINDOW_TEST_MAIN(UndoTest)
