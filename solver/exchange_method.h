@@ -40,6 +40,7 @@ void RunPhases(SimplexRun<Arith>& run) {
   StoreSolution(run, 1);
   record.work = run.w;
   run.phase = ExchangePhase::kAlternatives;
+  run.leastIndex = false;
   SearchAlternatives(run);
 }
 
@@ -57,8 +58,9 @@ void ResetRecord(BasicSimplexRecord<Arith>& record) {
 // with Arith's numbers. Same contract as RunSimplex; `record` receives what the
 // run saw. Throws FloatingPointError where Arith::CheckFlags does, and
 // SolveCancelled when `observer` (may be null) asks to stop.
-template <class Arith>
-void RunSimplexWith(const Tableau& tableau, int m, int n,
+// `tableau` is the Tableau or the problem as typed (see SetUp).
+template <class Arith, class Problem = Tableau>
+void RunSimplexWith(const Problem& tableau, int m, int n,
                     BasicSolutionTable<typename Arith::Value>& solutions, SolveStatus& status,
                     BasicSimplexRecord<Arith>& record, ExchangeObserver* observer = nullptr) {
   assert(m >= 1 && m <= kMaxConstraints && n >= 1 && n <= kMaxVariables);

@@ -25,6 +25,9 @@ struct ExchangeStep {
   // The extended work tableau after the step (rows 1..m+2, columns 1..n+2
   // hold the run's values, the rest is not to be read); null in an exact run.
   const WorkTableau* work = nullptr;
+  // The phase's own rule came back to an earlier basis, and the least-index
+  // rule chose this step.
+  bool leastIndex = false;
 };
 
 // Called on the thread that runs the solve. Both calls must be cheap: they

@@ -49,6 +49,7 @@ template <class Arith>
 bool RunFeasibilityPhase(SimplexRun<Arith>& run) {
   CycleGuard<typename Arith::Value> guard(run.w, run.m, run.n);
   bool leastIndex = false;
+  run.leastIndex = false;
   for (;;) {
     int r = 0;
     for (int i = 1; i <= run.m && r == 0; ++i) {
@@ -75,6 +76,7 @@ bool RunFeasibilityPhase(SimplexRun<Arith>& run) {
       return false;
     }
     leastIndex = true;
+    run.leastIndex = true;
     run.record.cycled = true;
     guard.Restart();
   }
@@ -91,6 +93,7 @@ bool RunOptimisationPhase(SimplexRun<Arith>& run) {
   using Value = typename Arith::Value;
   CycleGuard<Value> guard(run.w, run.m, run.n);
   bool leastIndex = false;
+  run.leastIndex = false;
   const int objective = run.m + 1;
   for (;;) {
     int s = 0;
@@ -118,6 +121,7 @@ bool RunOptimisationPhase(SimplexRun<Arith>& run) {
       return true;
     }
     leastIndex = true;
+    run.leastIndex = true;
     run.record.cycled = true;
     guard.Restart();
   }

@@ -25,6 +25,7 @@ struct SimplexRun {
   BasicSimplexRecord<Arith>& record;
   ExchangeObserver* observer = nullptr;  // may be null
   ExchangePhase phase = ExchangePhase::kEquality;
+  bool leastIndex = false;  // the phase has gone over to its least-index rule
 
   Value& RowLabel(int i) { return w(i, n + 2); }
   Value& ColumnLabel(int j) { return w(m + 2, j); }
@@ -48,7 +49,7 @@ struct SimplexRun {
 
  private:
   void Notify(int r, int s) {
-    ExchangeStep step{phase, record.exchanges, r, s, m, n, nullptr};
+    ExchangeStep step{phase, record.exchanges, r, s, m, n, nullptr, leastIndex};
     if constexpr (std::is_same_v<Value, Extended>) step.work = &w;
     observer->Exchanged(step);
   }
@@ -59,14 +60,26 @@ struct SimplexRun {
 // -1; the constant of a constraint row by the opposite sign. Row i is labelled
 // -i (0 for an equation), column j is labelled j. An infinite or NaN entry in
 // the problem ends the solve before any arithmetic, as the overflow or the
-// invalid operation it stands for.
-template <class Arith>
-void SetUp(SimplexRun<Arith>& run, const Tableau& t) {
+// invalid operation it stands for. `t` is the Tableau, or a table of exact
+// numbers in its layout (the problem as typed) that Arith's values are built
+// from.
+template <class Arith, class Problem>
+void SetUp(SimplexRun<Arith>& run, const Problem& t) {
   using Value = typename Arith::Value;
+  constexpr bool kExtendedProblem = std::is_same_v<std::decay_t<decltype(t(1, 1))>, Extended>;
+  const auto entry = [&t](int i, int j) {
+    if constexpr (kExtendedProblem) {
+      return Arith::FromExtended(t(i, j));
+    } else {
+      return Value(t(i, j));
+    }
+  };
   const int m = run.m;
   const int n = run.n;
-  for (int i = 1; i <= m + 1; ++i) {
-    for (int j = 1; j <= n + 2; ++j) RequireFinite(t(i, j));
+  if constexpr (kExtendedProblem) {
+    for (int i = 1; i <= m + 1; ++i) {
+      for (int j = 1; j <= n + 2; ++j) RequireFinite(t(i, j));
+    }
   }
   run.w.Fill(Arith::FromInt(0));
   run.sigma = t(m + 1, n + 2) > 0 ? 1 : -1;
@@ -75,7 +88,7 @@ void SetUp(SimplexRun<Arith>& run, const Tableau& t) {
     const Value minusG = -g;
     for (int j = 1; j <= n + 1; ++j) {
       const Value& sign = (i <= m && j == n + 1) ? minusG : g;
-      run.w(i, j) = sign * Arith::FromExtended(t(i, j));
+      run.w(i, j) = sign * entry(i, j);
     }
   }
   for (int i = 1; i <= m; ++i) run.RowLabel(i) = Arith::FromInt(t(i, n + 2) == 0 ? 0 : -i);

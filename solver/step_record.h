@@ -1,0 +1,84 @@
+// The exchange steps of one run as the steps view shows them: every tableau
+// before its exchange, with the pivot and the rule that chose it, and the
+// tableau the run ended with, all as exact rationals.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "solver/exchange_observer.h"
+#include "solver/fraction_free.h"
+#include "solver/rational_arithmetic.h"
+
+namespace pivora {
+
+// Rows 1..m+1 and columns 1..n+1 of a work tableau, and its labels.
+struct TableauSnapshot {
+  int m = 0;
+  int n = 0;
+  std::vector<Rational> entries;  // row-major, (m + 1) x (n + 1)
+  std::vector<int> rowLabels;     // rows 1..m
+  std::vector<int> columnLabels;  // columns 1..n
+
+  const Rational& At(int i, int j) const {
+    return entries[static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(n + 1) +
+                   static_cast<std::size_t>(j - 1)];
+  }
+  int RowLabel(int i) const { return rowLabels[static_cast<std::size_t>(i - 1)]; }
+  int ColumnLabel(int j) const { return columnLabels[static_cast<std::size_t>(j - 1)]; }
+};
+
+// An exchange as the observer saw it: its stage, rule and pivot.
+struct ExchangePick {
+  ExchangePhase phase = ExchangePhase::kEquality;
+  bool leastIndex = false;
+  int row = 0;     // pivot row r
+  int column = 0;  // pivot column s
+};
+
+struct ShownStep {
+  ExchangePick pick;
+  TableauSnapshot before;  // the tableau the rule chose the pivot on
+};
+
+// A run that goes on longer than this shows its first steps only.
+inline constexpr std::size_t kMaxShownSteps = 1000;
+
+struct StepRecord {
+  std::vector<ShownStep> steps;
+  long exchanges = 0;    // all exchanges of the run
+  TableauSnapshot last;  // the tableau the run ended with
+};
+
+// Collects the picks of a run through the shared exchange hook.
+class PickCollector final : public ExchangeObserver {
+ public:
+  void Exchanged(const ExchangeStep& step) override {
+    picks.push_back(ExchangePick{step.phase, step.leastIndex, step.r, step.s});
+  }
+  std::vector<ExchangePick> picks;
+};
+
+inline Rational RationalOf(Extended x) { return ExactRational(x); }
+inline Rational RationalOf(const Rational& q) { return q; }
+inline Rational RationalOf(const FractionFree& v) { return v.ToRational(); }
+
+template <class Value>
+TableauSnapshot SnapshotOf(const BasicWorkTableau<Value>& w, int m, int n) {
+  TableauSnapshot s;
+  s.m = m;
+  s.n = n;
+  s.entries.reserve(static_cast<std::size_t>((m + 1) * (n + 1)));
+  for (int i = 1; i <= m + 1; ++i) {
+    for (int j = 1; j <= n + 1; ++j) s.entries.push_back(RationalOf(w(i, j)));
+  }
+  for (int i = 1; i <= m; ++i) {
+    s.rowLabels.push_back(static_cast<int>(RationalOf(w(i, n + 2)).get_num().get_si()));
+  }
+  for (int j = 1; j <= n; ++j) {
+    s.columnLabels.push_back(static_cast<int>(RationalOf(w(m + 2, j)).get_num().get_si()));
+  }
+  return s;
+}
+
+}  // namespace pivora
