@@ -21,7 +21,8 @@ namespace {
 constexpr std::string_view kProgram = "pivora-solve";
 
 constexpr const char* kUsage =
-    "Usage: pivora-solve [--digits N] [--no-details] [--latin1] [FILE | -]\n"
+    "Usage: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
+    "                    [--ranges] [--latin1] [FILE | -]\n"
     "\n"
     "Solves the linear programme in FILE (standard input when FILE is - or\n"
     "absent) exactly as the window's solve button does, and prints the report\n"
@@ -30,6 +31,12 @@ constexpr const char* kUsage =
     "  --digits N    significant digits of the values, 3..15 (default 10;\n"
     "                values outside are clamped)\n"
     "  --no-details  leave out the slack lines and the magnitudes in brackets\n"
+    "  --steps       print every exchange step before the report: each tableau\n"
+    "                with the pivot marked and the rule that chose it\n"
+    "  --fractions   print every number as an exact reduced fraction\n"
+    "  --ranges      print the shadow prices, reduced costs and the ranges of\n"
+    "                the right-hand sides and objective coefficients within\n"
+    "                which the first optimal basis stays optimal\n"
     "  --latin1      print the report in Latin-1 instead of UTF-8\n"
     "  --help        print this help\n"
     "\n"
@@ -62,6 +69,7 @@ struct Options {
   std::optional<int> digits;
   std::optional<bool> details;
   bool latin1 = false;
+  ReportViews views;
   std::string path = "-";
 };
 
@@ -84,6 +92,12 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
       }
     } else if (line.Flag("--no-details")) {
       options.details = false;
+    } else if (line.Flag("--steps")) {
+      options.views.steps = true;
+    } else if (line.Flag("--fractions")) {
+      options.views.fractions = true;
+    } else if (line.Flag("--ranges")) {
+      options.views.ranges = true;
     } else if (line.Flag("--latin1")) {
       options.latin1 = true;
     } else if (line.Operand(value)) {
@@ -110,6 +124,7 @@ ExitCode Run(const std::vector<std::string>& args) {
   window.SetDigits(options.digits.value_or(problem.digits.value_or(window.DigitsValue())));
   window.SetDetailsChecked(
       options.details.value_or(problem.details.value_or(window.DetailsChecked())));
+  window.SetViews(options.views);
   EnterProblem(window, problem);
 
   SolveClickOutcome outcome;

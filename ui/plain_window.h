@@ -33,6 +33,7 @@ class PlainWindow final : public WindowOperations {
   int DigitsValue() const override { return digits_; }
   bool MaximumChecked() const override { return maximum_; }
   bool DetailsChecked() const override { return details_; }
+  ReportViews Views() const override { return views_; }
   CellStore& NB() override { return nb_; }
   CellStore& ZF() override { return zf_; }
   void SolClear() override { solLines_.clear(); }
@@ -51,6 +52,7 @@ class PlainWindow final : public WindowOperations {
   void SetDigits(int digits);
   void SetMaximumChecked(bool maximum) { maximum_ = maximum; }
   void SetDetailsChecked(bool details) { details_ = details; }
+  void SetViews(const ReportViews& views) { views_ = views; }
   // The user moves the keyboard focus to another widget.
   void MoveFocusAway() { solHasFocus_ = false; }
 
@@ -66,6 +68,7 @@ class PlainWindow final : public WindowOperations {
   int digits_ = 10;
   bool maximum_ = true;
   bool details_ = true;
+  ReportViews views_;
   CellStore nb_{5, 3};
   CellStore zf_{3, 2};
   std::vector<std::string> solLines_;

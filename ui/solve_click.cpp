@@ -4,6 +4,7 @@
 #include "solve/read_problem.h"
 #include "solve/report.h"
 #include "solve/report_agreement.h"
+#include "solve/views_report.h"
 #include "solver/checked_solve.h"
 #include "ui/handlers.h"
 
@@ -45,9 +46,14 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/) {
   const CheckedSolve solved =
       SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions, status);
   outcome.exact = solved.exact;
-  const Report report = WriteReport(tableau, m, n, solutions, status, settings);
-  for (const std::string& line : report.lines) window.SolAppendLine(line);
-  if (report.dropFirstLine) window.SolDeleteFirstLine();
+  if (const ReportViews views = window.Views(); views.Any()) {
+    const SolvedProblem problem{tableau, m, n, solutions, status, outcome.exact, exact.get()};
+    for (const std::string& line : WriteViews(problem, views, settings)) window.SolAppendLine(line);
+  } else {
+    const Report report = WriteReport(tableau, m, n, solutions, status, settings);
+    for (const std::string& line : report.lines) window.SolAppendLine(line);
+    if (report.dropFirstLine) window.SolDeleteFirstLine();
+  }
   window.SolTakeFocus();
   return outcome;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "solve/report_views.h"
 #include "ui/cell_store.h"
 
 namespace pivora {
@@ -25,6 +26,9 @@ class WindowOperations {
 
   virtual bool MaximumChecked() const = 0;
   virtual bool DetailsChecked() const = 0;
+
+  // The extra views the memo's context menu has checked: none by default.
+  virtual ReportViews Views() const { return {}; }
 
   // The grid cell stores of the constraint grid and the objective grid.
   virtual CellStore& NB() = 0;

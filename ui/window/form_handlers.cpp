@@ -113,7 +113,10 @@ void TForm1::SolDblClick(Sender sender) {
 
 // An exact re-solve of a large problem can take up to a second: the wait
 // cursor shows until the report is written, and is gone before any error box.
+// The extra views' aligned tables need a fixed-pitch font; the plain report
+// keeps the window's.
 void TForm1::SolveClick(Sender sender) {
+  Sol->UseFixedPitch(Views().Any());
   std::optional<QString> error;
   {
     const WaitCursor wait;
@@ -129,6 +132,7 @@ int TForm1::NConsMaximum() const { return NCons->maximum(); }
 int TForm1::DigitsValue() const { return Digits->TextValue(); }
 bool TForm1::MaximumChecked() const { return Maximum->isChecked(); }
 bool TForm1::DetailsChecked() const { return Details->isChecked(); }
+ReportViews TForm1::Views() const { return Sol->Views(); }
 
 void TForm1::SolClear() { Sol->Clear(); }
 void TForm1::SolAppendLine(std::string_view line) { Sol->AppendLine(line); }

@@ -1,6 +1,10 @@
 #include "ui/window/report_memo.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -16,6 +20,15 @@ ReportMemo::ReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setUndoRedoEnabled(false);
   viewport()->installEventFilter(this);
+  const auto entry = [this](const QString& text, const char* name) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    return action;
+  };
+  stepsEntry_ = entry(QStringLiteral("Rechenschritte anzeigen"), "stepsEntry");
+  fractionsEntry_ = entry(QStringLiteral("Als Br\u00fcche anzeigen"), "fractionsEntry");
+  rangesEntry_ = entry(QStringLiteral("Sensitivit\u00e4t anzeigen"), "rangesEntry");
   // Any edit of the user's makes the text say for itself what lines it has.
   connect(document(), &QTextDocument::contentsChanged, this, [this] {
     if (!IsEmptyText()) oneEmptyLine_ = false;
@@ -106,6 +119,46 @@ void ReportMemo::inputMethodEvent(QInputMethodEvent* event) {
 void ReportMemo::insertFromMimeData(const QMimeData* source) {
   const FlagScope user(userEditing_);
   QPlainTextEdit::insertFromMimeData(source);
+}
+
+ReportViews ReportMemo::Views() const {
+  return ReportViews{stepsEntry_->isChecked(), fractionsEntry_->isChecked(),
+                     rangesEntry_->isChecked()};
+}
+
+void ReportMemo::SetViews(const ReportViews& views) {
+  stepsEntry_->setChecked(views.steps);
+  fractionsEntry_->setChecked(views.fractions);
+  rangesEntry_->setChecked(views.ranges);
+}
+
+void ReportMemo::AddViewEntries(QMenu& menu) const {
+  menu.addSeparator();
+  menu.addAction(stepsEntry_);
+  menu.addAction(fractionsEntry_);
+  menu.addAction(rangesEntry_);
+}
+
+void ReportMemo::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu(event->pos());
+  AddViewEntries(*menu);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void ReportMemo::UseFixedPitch(bool fixed) {
+  if (fixed == fixedPitch_) return;
+  if (fixed) {
+    plainFont_ = font();
+    QFont pitch = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    pitch.setStyleHint(QFont::Monospace);
+    pitch.setFixedPitch(true);
+    if (plainFont_.pixelSize() > 0) pitch.setPixelSize(plainFont_.pixelSize());
+    setFont(pitch);
+  } else {
+    setFont(plainFont_);
+  }
+  fixedPitch_ = fixed;
 }
 
 bool ReportMemo::eventFilter(QObject* watched, QEvent* event) {

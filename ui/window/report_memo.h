@@ -3,8 +3,14 @@
 // click anywhere on it is one signal.
 #pragma once
 
+#include <QFont>
 #include <QPlainTextEdit>
 #include <string_view>
+
+#include "solve/report_views.h"
+
+class QAction;
+class QMenu;
 
 namespace pivora {
 
@@ -30,6 +36,19 @@ class ReportMemo final : public QPlainTextEdit {
   // Leaves the caret and the view at the start of the text.
   void DeleteFirstLine();
 
+  // The views checked in the context menu ("Rechenschritte anzeigen", "Als
+  // Brüche anzeigen", "Sensitivität anzeigen"). They stay checked for the
+  // session and take effect at the next solve.
+  ReportViews Views() const;
+  void SetViews(const ReportViews& views);
+  // The checkable view entries, for a context menu built elsewhere too.
+  void AddViewEntries(QMenu& menu) const;
+
+  // A fixed-pitch font of the same pixel size for the aligned tables of the
+  // views; the font the window gave the memo otherwise.
+  void UseFixedPitch(bool fixed);
+  bool FixedPitch() const { return fixedPitch_; }
+
  signals:
   void memoDoubleClicked();
 
@@ -40,6 +59,7 @@ class ReportMemo final : public QPlainTextEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   bool IsEmptyText() const;
@@ -47,6 +67,12 @@ class ReportMemo final : public QPlainTextEdit {
   // An empty text that holds one empty line.
   bool oneEmptyLine_ = false;
   bool userEditing_ = false;
+
+  QAction* stepsEntry_ = nullptr;
+  QAction* fractionsEntry_ = nullptr;
+  QAction* rangesEntry_ = nullptr;
+  bool fixedPitch_ = false;
+  QFont plainFont_;  // the window's font while the fixed pitch is in use
 };
 
 }  // namespace pivora

@@ -46,6 +46,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   int DigitsValue() const override;
   bool MaximumChecked() const override;
   bool DetailsChecked() const override;
+  ReportViews Views() const override;
   CellStore& NB() override { return nbStore_; }
   CellStore& ZF() override { return zfStore_; }
   void SolClear() override;

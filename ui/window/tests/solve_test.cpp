@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
@@ -20,6 +21,7 @@ class SolveTest : public QObject {
   void workedExampleTypedAndSolved();
   void faultyCellIsMarkedWithoutADialog();
   void overflowShowsTheErrorBoxAndTheWindowCarriesOn();
+  void checkedViewsShowInAFixedPitchUntilUnchecked();
 };
 
 void SolveTest::workedExampleTypedAndSolved() {
@@ -95,6 +97,39 @@ void SolveTest::overflowShowsTheErrorBoxAndTheWindowCarriesOn() {
   if (QTest::currentTestFailed()) return;
   QTest::mouseClick(form->Solve, Qt::LeftButton);
   QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmax = 5"));
+}
+
+void SolveTest::checkedViewsShowInAFixedPitchUntilUnchecked() {
+  const auto form = StartedWindow();
+  TypeWorkedExample(*form);
+  QMenu menu;
+  form->Sol->AddViewEntries(menu);
+  QStringList entries;
+  for (QAction* action : menu.actions()) {
+    if (!action->isSeparator() && action->isCheckable()) entries << action->text();
+  }
+  QCOMPARE(entries, QStringList({QStringLiteral("Rechenschritte anzeigen"),
+                                 QStringLiteral("Als Br\u00fcche anzeigen"),
+                                 QStringLiteral("Sensitivit\u00e4t anzeigen")}));
+  const QString plainFamily = form->Sol->font().family();
+
+  form->Sol->findChild<QAction*>(QStringLiteral("fractionsEntry"))->trigger();
+  form->Sol->findChild<QAction*>(QStringLiteral("rangesEntry"))->trigger();
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  const QStringList lines = form->Sol->Lines();
+  QCOMPARE(lines.value(0),
+           QStringLiteral("Br\u00fcche: exakte Werte der eingegebenen Dezimalzahlen."));
+  QVERIFY(lines.contains(QStringLiteral("Optimum: Zmax = 12")));
+  QVERIFY(lines.contains(QStringLiteral("Sensitivit\u00e4t der 1. L\u00f6sung:")));
+  QVERIFY(form->Sol->FixedPitch());
+  QCOMPARE(form->Sol->font().pixelSize(), 12);
+
+  // Unchecked again: the plain report in the window's font.
+  form->Sol->SetViews({});
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QCOMPARE(form->Sol->Lines().value(0), QStringLiteral("L\u00d6SUNG:"));
+  QVERIFY(!form->Sol->FixedPitch());
+  QCOMPARE(form->Sol->font().family(), plainFamily);
 }
 
 PIVORA_WINDOW_TEST_MAIN(SolveTest)

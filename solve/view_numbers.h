@@ -1,0 +1,33 @@
+// Number text of the extra views (exchange steps, fractions, sensitivity):
+// a reduced fraction, or the report's general format at Digits.
+#pragma once
+
+#include <string>
+
+#include "solve/number_format.h"
+#include "solver/rational_arithmetic.h"
+
+namespace pivora {
+
+// "7/5", "-3", "0": numerator and denominator in lowest terms, an integer
+// without a denominator.
+std::string FractionText(const Rational& q);
+
+struct ViewNumbers {
+  bool fractions = false;
+  int precision = 10;  // Digits
+  NumberFormat format;
+
+  // The exact value as a fraction, or the extended value nearest to it in the
+  // report's format.
+  std::string Text(const Rational& q) const;
+};
+
+// "x3", "Schritt 12": a word and a whole number written together.
+std::string Numbered(const char* word, long k);
+
+// Texts for the two infinite ends of a range.
+inline constexpr const char* kMinusInfinityText = "-unendlich";
+inline constexpr const char* kPlusInfinityText = "+unendlich";
+
+}  // namespace pivora

@@ -1,0 +1,73 @@
+#include "solve/views_report.h"
+
+#include "solve/sensitivity_report.h"
+#include "solve/steps_report.h"
+#include "solver/explained_run.h"
+#include "solver/sensitivity.h"
+
+namespace pivora {
+
+namespace {
+
+void Append(std::vector<std::string>& lines, std::vector<std::string> more) {
+  for (std::string& line : more) lines.push_back(std::move(line));
+}
+
+// The report's lines without the leading line that the command deletes.
+std::vector<std::string> ReportLines(Report report) {
+  if (report.dropFirstLine && !report.lines.empty()) report.lines.erase(report.lines.begin());
+  return std::move(report.lines);
+}
+
+std::vector<std::string> FractionReport(const SolvedProblem& p, const ExplainedRun& run,
+                                        bool details) {
+  const EntryTexts entry = [&run](int row, int k) {
+    const Rational& q =
+        run.solutions[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(row)];
+    if (row == 0 || q >= 0) return EntryText{FractionText(q), {}};
+    return EntryText{"0", FractionText(abs(q))};
+  };
+  return ReportLines(WriteReportWith(p.tableau, p.m, p.n, run.status, details, entry));
+}
+
+}  // namespace
+
+std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& views,
+                                    const ReportSettings& settings) {
+  const ViewNumbers numbers{views.fractions, settings.precision, settings.format};
+  // The exact runs go from the start by the method's own rules: on the
+  // problem as typed where it is known, else on the extended values.
+  const bool exactRun = views.fractions || p.exact;
+  ExplainedRun run;
+  if (exactRun && p.typed != nullptr) {
+    run = ExplainRun(*p.typed, p.m, p.n, views.steps);
+  } else {
+    run = ExplainRun(p.tableau, p.m, p.n, exactRun ? RunNumbers::kExact : RunNumbers::kExtended,
+                     views.steps);
+  }
+  const bool typed = p.typed != nullptr;
+
+  std::vector<std::string> lines;
+  if (views.fractions) lines.emplace_back(typed ? kTypedFractionsLine : kBinaryFractionsLine);
+  if (views.steps) {
+    const bool maximise = p.tableau(p.m + 1, p.n + 2) > 0;
+    Append(lines, StepsLines(run.steps, maximise, numbers));
+    lines.emplace_back();
+  }
+  if (views.fractions) {
+    Append(lines, FractionReport(p, run, settings.details));
+  } else {
+    Append(lines, ReportLines(WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings)));
+  }
+  if (views.ranges) {
+    Sensitivity sensitivity;
+    if (run.status >= 1) {
+      sensitivity = AnalyseSensitivity(typed ? TypedProblem(*p.typed) : ExtendedProblem(p.tableau),
+                                       p.m, p.n, run.optimalBasis);
+    }
+    Append(lines, SensitivityLines(sensitivity, numbers));
+  }
+  return lines;
+}
+
+}  // namespace pivora

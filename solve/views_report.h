@@ -1,0 +1,45 @@
+// The memo's lines when extra views are chosen: the exchange steps, then the
+// report, then the sensitivity, with every number as a reduced fraction on
+// request. Without any view the plain report stands alone (WriteReport).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "solve/report.h"
+#include "solve/report_views.h"
+#include "solver/exact_problem.h"
+
+namespace pivora {
+
+inline constexpr const char* kTypedFractionsLine =
+    "Br\xFC"
+    "che: exakte Werte der eingegebenen Dezimalzahlen.";
+inline constexpr const char* kBinaryFractionsLine =
+    "Br\xFC"
+    "che: exakte Werte der 80-Bit-Zahlen, zu denen die Eingaben gerundet wurden.";
+
+struct SolvedProblem {
+  const Tableau& tableau;
+  int m = 0;
+  int n = 0;
+  const SolutionTable& solutions;  // what the solve command reports
+  SolveStatus status = kNoFeasibleSolution;
+  bool exact = false;  // that result came from the exact re-solve
+  // The exact values of the typed cell texts (every text the solve accepts
+  // is a finite decimal); null where the problem exists only as extended
+  // values.
+  const ExactTableau* typed = nullptr;
+};
+
+// The lines to write into the emptied memo, none to delete afterwards. The
+// steps come from a repeat of the extended run where its result stands, and
+// from the exact run of the same rules from the start where the exact result
+// stands or fractions are asked for: on the problem as typed where it is
+// known, else on the extended values. The sensitivity is that run's first
+// optimal basis on the problem as typed (else the extended values). Throws
+// FloatingPointError only where the solve itself did.
+std::vector<std::string> WriteViews(const SolvedProblem& problem, const ReportViews& views,
+                                    const ReportSettings& settings);
+
+}  // namespace pivora

@@ -1,0 +1,91 @@
+// The extra views through the solve command: the steps of the worked example
+// as a student writes them, and fractions of the decimals as typed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ui/handlers.h"
+#include "ui/plain_window.h"
+
+namespace pivora {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void FillRow(CellStore& grid, int row, const Lines& texts) {
+  for (std::size_t k = 0; k < texts.size(); ++k)
+    grid.SetText(static_cast<int>(k) + 1, row, texts[k]);
+}
+
+bool Contains(const Lines& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// One exchange: pivot -1 in row 1, column 1, worked by hand; then the
+// report, whose lines are the plain report's.
+TEST(Views, StepsOfTheWorkedExampleThenThePlainReport) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  FillRow(window.NB(), 1, {"1", "1", "<=", "4"});
+  FillRow(window.NB(), 2, {"1", "3", "<=", "6"});
+  FillRow(window.ZF(), 1, {"3", "2"});
+  SolveClick(window, &window);
+  const Lines plain = window.SolLines();
+
+  window.SetViews(ReportViews{true, false, false});
+  SolveClick(window, &window);
+  Lines expected{
+      "Rechenschritte: 1 Austausch",
+      "",
+      "Schritt 1 (Optimierung): x1 kommt in die Basis, y1 verl\xE4sst sie; Pivotelement -1 in "
+      "Zeile 1, Spalte 1.",
+      "Grund: gr\xF6\xDF"
+      "ter positiver Eintrag der Zielzeile, kleinster Quotient.",
+      "     x1*   x2    1",
+      "y1*  [-1]   -1    4",
+      "y2    -1    -3    6",
+      "Z      3     2    0",
+      "",
+      "Endtableau:",
+      "    y1    x2     1",
+      "x1   -1    -1     4",
+      "y2    1    -2     2",
+      "Z    -3    -1    12",
+      ""};
+  expected.insert(expected.end(), plain.begin(), plain.end());
+  EXPECT_EQ(window.SolLines(), expected);
+  EXPECT_TRUE(window.SolHasFocus());
+}
+
+// 0.1 and 0.2 are no binary fractions: the typed decimals give 3/50 exactly,
+// and the line above the report says which values the fractions are of.
+TEST(Views, FractionsOfTheTypedDecimalsWithRanges) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  SpinNConsTo(window, 1);
+  FillRow(window.NB(), 1, {"1", "1", "<=", "0.3"});
+  FillRow(window.ZF(), 1, {"0.1", "0.2"});
+  window.SetViews(ReportViews{false, true, true});
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0],
+            "Br\xFC"
+            "che: exakte Werte der eingegebenen Dezimalzahlen.");
+  EXPECT_TRUE(Contains(lines, "Optimum: Zmax = 3/50"));
+  EXPECT_TRUE(Contains(lines,
+                       "ZF:   x1 = 0 [\xB1"
+                       "1/10]   x2 = 3/10"));
+  // x1's coefficient may rise to 1/5 before x1 pays; y1's price is 1/5.
+  EXPECT_TRUE(Contains(lines,
+                       "x1        Nichtbasis     0              -1/10             1/10  "
+                       "-unendlich          1/5"));
+  EXPECT_TRUE(Contains(lines,
+                       "y1              Nichtbasis            1/5          3/10           "
+                       "0   +unendlich"));
+}
+
+}  // namespace
+}  // namespace pivora
