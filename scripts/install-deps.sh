@@ -24,8 +24,6 @@ TEST_PACKAGES=(
   clang libclang-rt-14-dev
   # an independent LP oracle for the tests
   glpk-utils
-  # the readers of LP and MPS models
-  libglpk-dev
   # a comma locale for the locale-independence test
   locales
   # screenshots of the real window

@@ -135,6 +135,23 @@ TEST(PivoraSolve, RealProblemFromTheCollection) {
   EXPECT_NE(r.out.find("\nOptimum: Zmin = -464.7531429\n"), std::string::npos) << r.out;
 }
 
+// An MPS model gives the same report as the same problem typed into a problem
+// file, with the legend after it; a model too large for the grids is a
+// format error that gives its size.
+TEST(PivoraSolve, ModelsPrintTheirLegendAfterTheReport) {
+  const std::string models = std::string(PIVORA_LP_INSTANCES_DIR) + "/models/";
+  const Result typed = Solve(Example("afiro.txt"));
+  const Result model = Solve(Quoted(models + "afiro.mps"));
+  EXPECT_EQ(model.exitCode, 0) << model.err;
+  ASSERT_EQ(model.out.substr(0, typed.out.size()), typed.out);
+  EXPECT_EQ(model.out.substr(typed.out.size(), 19), "\nLegende:\nx1 = X01\n");
+
+  const Result large = Solve(Quoted(models + "e226.mps"));
+  EXPECT_EQ(large.exitCode, 2);
+  EXPECT_NE(large.err.find("223 Zeilen"), std::string::npos) << large.err;
+  EXPECT_EQ(large.out, "");
+}
+
 // Every instance of the collection with its published outcome: the status
 // line first, then the optimum to 12 significant digits.
 TEST(PivoraSolve, EveryCollectionInstanceGivesItsPublishedOutcome) {
