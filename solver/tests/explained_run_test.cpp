@@ -111,5 +111,21 @@ TEST(ExplainedRun, ExactRunGivesTheFractionalOptimum) {
   EXPECT_EQ(run.solutions[0][2], Rational(3, 5));
 }
 
+// x1 + x2 = 2 and 2x1 + 2x2 = 4: the first equation's exchange leaves the
+// second with no free entry and constant 0, so the equality phase relabels it
+// y2 without an exchange; the tableaus rebuilt for the view carry that label
+// from then on.
+TEST(ExplainedRun, RedundantEquationIsRelabelledBetweenExchanges) {
+  const auto problem = ParseProblem("max\n1 1\n1 1 = 2\n2 2 = 4\n1 0 <= 1\n");
+  ASSERT_TRUE(problem);
+  const ExplainedRun run = ExplainRun(problem->tableau, 3, 2, RunNumbers::kExact, true);
+  ASSERT_EQ(run.status, 2);
+  ASSERT_EQ(run.steps.steps.size(), 3u);
+  EXPECT_EQ(run.steps.steps[0].before.rowLabels, (std::vector<int>{0, 0, -3}));
+  EXPECT_EQ(run.steps.steps[1].pick.phase, ExchangePhase::kFeasibility);
+  EXPECT_EQ(run.steps.steps[1].before.rowLabels, (std::vector<int>{1, -2, -3}));
+  EXPECT_EQ(run.steps.last.rowLabels, (std::vector<int>{-3, -2, 2}));
+}
+
 }  // namespace
 }  // namespace pivora::testing
