@@ -1,5 +1,7 @@
 #include "solve/views_report.h"
 
+#include <memory>
+
 #include "solve/sensitivity_report.h"
 #include "solve/steps_report.h"
 #include "solver/explained_run.h"
@@ -62,8 +64,12 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
   if (views.ranges) {
     Sensitivity sensitivity;
     if (run.status >= 1) {
-      sensitivity = AnalyseSensitivity(typed ? TypedProblem(*p.typed) : ExtendedProblem(p.tableau),
-                                       p.m, p.n, run.optimalBasis);
+      std::unique_ptr<ExactTableau> binary;
+      if (!typed) {
+        binary = std::make_unique<ExactTableau>();
+        ExactFromExtended(p.tableau, p.m, p.n, *binary);
+      }
+      sensitivity = AnalyseSensitivity(typed ? *p.typed : *binary, p.m, p.n, run.optimalBasis);
     }
     Append(lines, SensitivityLines(sensitivity, numbers));
   }

@@ -69,9 +69,8 @@ ExplainedRun Explain(const Problem& problem, int m, int n, bool withSteps) {
     result.solutions.push_back(std::move(column));
   }
   if (result.status >= 1) {
-    for (int i = 1; i <= m; ++i) {
-      result.optimalBasis.push_back(Arith::ToLabel(record->work(i, n + 2)));
-    }
+    result.optimalBasis = LabelsOf(record->work, m, n, record->zeroColumnEquation,
+                                   [](const Value& v) { return Arith::ToLabel(v); });
   }
   if (withSteps) {
     result.steps = Replay<Arith>(problem, m, n, picks.picks, record->work, result.status);

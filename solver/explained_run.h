@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/rational_arithmetic.h"
 #include "solver/step_record.h"
@@ -22,8 +23,8 @@ struct ExplainedRun {
   SolveStatus status = kNoFeasibleSolution;
   // solutions[k - 1][row]: solution k, rows 0..n+m as in the SolutionTable.
   std::vector<std::vector<Rational>> solutions;
-  std::vector<int> optimalBasis;  // row labels at the first optimum; empty without one
-  StepRecord steps;               // empty unless asked for
+  BasisLabels optimalBasis;  // the basis of the first optimum, for status >= 1
+  StepRecord steps;          // empty unless asked for
 };
 
 // Throws FloatingPointError as RunSimplex does (only for kExtended).

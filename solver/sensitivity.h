@@ -1,22 +1,18 @@
 // Sensitivity of an optimal basis: the signed shadow price of every
 // constraint, the signed reduced cost of every variable, and the ranges of
 // each right-hand side and each objective coefficient within which the basis
-// stays optimal. Computed in exact rationals from the basis alone, so the
-// answer is the same whichever run reached that basis.
+// stays optimal. Read off the exact work tableau of the basis, so the answer
+// is the same whichever run reached that basis.
 #pragma once
 
-#include <functional>
 #include <vector>
 
+#include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/rational_arithmetic.h"
 #include "solver/tables.h"
 
 namespace pivora {
-
-// An entry of the problem in the Tableau's layout (rows 1..m+1, columns
-// 1..n+2), exactly.
-using ProblemEntry = std::function<Rational(int row, int column)>;
 
 // One end of a range; an infinite end is -infinity for a lower end and
 // +infinity for an upper one.
@@ -51,18 +47,12 @@ struct Sensitivity {
   std::vector<VariableSensitivity> variables;      // x[j] at j - 1
 };
 
-// `rowLabels` are the m row labels of an optimal work tableau (+j for x[j],
-// -i for y[i]; none 0). The slack y[i] of constraint i is b(i) minus the
-// left-hand side for a less-or-equal row or an equation, the left-hand side
-// minus b(i) for a greater-or-equal row; the slack of an equation is fixed
-// at 0, so a non-basic one limits no range and a basic one (a redundant
-// equation) must stay 0.
-Sensitivity AnalyseSensitivity(const ProblemEntry& problem, int m, int n,
-                               const std::vector<int>& rowLabels);
-
-// The problem entries of an extended Tableau as the binary fractions they are.
-ProblemEntry ExtendedProblem(const Tableau& tableau);
-// The entries of the problem as typed.
-ProblemEntry TypedProblem(const ExactTableau& problem);
+// `basis` names an optimal basis of `problem` (m constraints, n variables).
+// The slack y[i] of constraint i is b(i) minus the left-hand side for a
+// less-or-equal row or an equation, the left-hand side minus b(i) for a
+// greater-or-equal row; the slack of an equation is fixed at 0, so a
+// non-basic one limits no range and a basic one (a redundant equation) must
+// stay 0.
+Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const BasisLabels& basis);
 
 }  // namespace pivora

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "solver/explained_run.h"
@@ -104,8 +105,9 @@ void ExpectAsGlpsol(const ProblemFile& problem) {
   const int n = problem.n;
   const ExplainedRun run = ExplainRun(problem.tableau, m, n, RunNumbers::kExact, false);
   ASSERT_GE(run.status, 1);
-  const Sensitivity s =
-      AnalyseSensitivity(ExtendedProblem(problem.tableau), m, n, run.optimalBasis);
+  auto exact = std::make_unique<ExactTableau>();
+  ExactFromExtended(problem.tableau, m, n, *exact);
+  const Sensitivity s = AnalyseSensitivity(*exact, m, n, run.optimalBasis);
   ASSERT_TRUE(s.available);
   const auto glpsol = GlpsolRanges(problem.tableau, m, n);
   ASSERT_EQ(glpsol.size(), static_cast<std::size_t>(m + n));
