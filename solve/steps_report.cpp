@@ -99,11 +99,12 @@ std::string LabelName(int label) {
   return "0";
 }
 
-std::vector<std::string> StepsLines(const StepRecord& record, bool maximise,
+std::vector<std::string> StepsLines(const StepRecord& record, bool maximise, bool exact,
                                     const ViewNumbers& numbers) {
   std::vector<std::string> lines;
-  lines.push_back(Numbered("Rechenschritte: ", record.exchanges) + " Austausch" +
-                  (record.exchanges == 1 ? "" : "e"));
+  lines.push_back(Numbered(exact ? "Rechenschritte der exakten Rechnung: " : "Rechenschritte: ",
+                           record.exchanges) +
+                  " Austausch" + (record.exchanges == 1 ? "" : "e"));
   int k = 0;
   for (const ShownStep& step : record.steps) {
     const TableauSnapshot& t = step.before;

@@ -11,8 +11,9 @@
 namespace pivora {
 
 // The lines of the view. `maximise` names the objective row Z (maximising)
-// or -Z (minimising: the method maximises -z).
-std::vector<std::string> StepsLines(const StepRecord& record, bool maximise,
+// or -Z (minimising: the method maximises -z); `exact` says the run computed
+// in exact rationals, which the first line then says.
+std::vector<std::string> StepsLines(const StepRecord& record, bool maximise, bool exact,
                                     const ViewNumbers& numbers);
 
 // The name of a variable label: "x3" for 3, "y2" for -2, "0" for the zero

@@ -53,7 +53,7 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
   if (views.fractions) lines.emplace_back(typed ? kTypedFractionsLine : kBinaryFractionsLine);
   if (views.steps) {
     const bool maximise = p.tableau(p.m + 1, p.n + 2) > 0;
-    Append(lines, StepsLines(run.steps, maximise, numbers));
+    Append(lines, StepsLines(run.steps, maximise, exactRun, numbers));
     lines.emplace_back();
   }
   if (views.fractions) {
