@@ -61,14 +61,19 @@ void BM_BaselineMultiplyAdd51x51(benchmark::State& state) {
 }
 BENCHMARK(BM_BaselineMultiplyAdd51x51);
 
-// Solves a fixed seeded set of dense feasible size x size problems in turn;
-// "exchanges" is the mean number of Pivot calls per solve.
-void BM_RunSimplexDense(benchmark::State& state) {
-  const int size = static_cast<int>(state.range(0));
+std::vector<testing::RandomProblem> DenseProblems(int size) {
   std::vector<testing::RandomProblem> problems;
   for (std::uint64_t seed = 1; seed <= 8; ++seed) {
     problems.push_back(testing::MakeDenseFeasibleProblem(seed, size));
   }
+  return problems;
+}
+
+// Solves a fixed seeded set of dense feasible size x size problems in turn;
+// "exchanges" is the mean number of Pivot calls per solve.
+void BM_RunSimplexDense(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  const std::vector<testing::RandomProblem> problems = DenseProblems(size);
   SolutionTable solutions;
   SimplexRecord record;
   long exchanges = 0;
@@ -84,6 +89,44 @@ void BM_RunSimplexDense(benchmark::State& state) {
   state.counters["exchanges"] = static_cast<double>(exchanges) / static_cast<double>(solves);
 }
 BENCHMARK(BM_RunSimplexDense)->Arg(10)->Arg(20)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+// The floor for BM_RunSimplexDense: per problem, as many bare passes of
+// w(i, j) := f(i) * g(j) + w(i, j) over the used (size + 1) x (size + 1)
+// entries as its solve makes exchanges, and nothing else. A solve within
+// 1.3 times this costs little beyond its arithmetic.
+void BM_BareExchangesDense(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  const std::vector<testing::RandomProblem> problems = DenseProblems(size);
+  std::vector<long> exchanges;
+  for (const auto& p : problems) {
+    SolutionTable solutions;
+    SolveStatus status = 0;
+    SimplexRecord record;
+    RunSimplex(p.tableau, p.m, p.n, solutions, status, record);
+    exchanges.push_back(record.exchanges);
+  }
+  WorkTableau w = FullWorkTableau();
+  std::array<Extended, 52> f{};
+  std::array<Extended, 52> g{};
+  for (int k = 0; k < 52; ++k) {
+    f[static_cast<std::size_t>(k)] = (k % 2 == 0 ? 1e-3L : -1e-3L);
+    g[static_cast<std::size_t>(k)] = 1.0L / (k + 1);
+  }
+  long solves = 0;
+  for (auto _ : state) {
+    for (long e = exchanges[static_cast<std::size_t>(solves % 8)]; e > 0; --e) {
+      for (int i = 1; i <= size + 1; ++i) {
+        Extended* row = &w(i, 1);
+        const Extended fi = f[static_cast<std::size_t>(i)];
+        for (int j = 0; j <= size; ++j) row[j] = fi * g[static_cast<std::size_t>(j)] + row[j];
+      }
+      benchmark::ClobberMemory();
+      f[0] = -f[0];
+    }
+    ++solves;
+  }
+}
+BENCHMARK(BM_BareExchangesDense)->Arg(10)->Arg(20)->Arg(50)->Unit(benchmark::kMicrosecond);
 
 // A real sparse problem (27 constraints, 32 variables), found beside this
 // file's source: the exchange step leaves out zero rows and columns.

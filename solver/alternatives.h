@@ -16,7 +16,7 @@ void StoreSolution(SimplexRun<Arith>& run, int k) {
   const int m = run.m;
   const int n = run.n;
   const auto rowOf = [n](int label) { return label > 0 ? label : n - label; };
-  for (int i = 0; i <= n + m; ++i) run.solutions(i, k) = Arith::FromInt(0);
+  for (int i = 0; i <= n + m; ++i) StoreZero(run.solutions(i, k));
   for (int i = 1; i <= m; ++i) {
     run.solutions(rowOf(Arith::ToLabel(run.RowLabel(i))), k) = run.w(i, n + 1);
   }

@@ -9,7 +9,7 @@
 //                                 floating-point state (empty for exact values)
 //   static Value FromExtended(Extended x);  exact conversion of a problem entry
 //   static Value FromInt(int k);
-//   static int ToLabel(const Value& v);     truncation toward zero
+//   static int ToLabel(const Value& v);     a label (a whole number) as an int
 //   static Value Abs(const Value& v);
 //   static Value Snap(const Value& old, const Value& fresh);
 //       the exchange step's zero-snapping of an entry whose value was `old`
@@ -50,7 +50,9 @@ struct ExtendedArithmetic {
 
   static Value FromExtended(Extended x) { return x; }
   static Value FromInt(int k) { return static_cast<Extended>(k); }
-  static int ToLabel(const Value& v) { return static_cast<int>(v); }
+  // Labels are whole numbers of a few digits, exact in double; converting
+  // through double spares the x87 unit two switches of its rounding mode.
+  static int ToLabel(const Value& v) { return static_cast<int>(static_cast<double>(v)); }
   static Value Abs(const Value& v) { return std::fabs(v); }
 
   // The product comes first and the comparison is strict: an entry that was

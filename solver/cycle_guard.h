@@ -59,8 +59,8 @@ class CycleGuard {
   int n_;
   long power_ = 1;
   long steps_ = 0;
-  std::array<V, kMaxConstraints> rows_{};
-  std::array<V, kMaxVariables> columns_{};
+  std::array<V, kMaxConstraints> rows_;   // 0..m-1 in use
+  std::array<V, kMaxVariables> columns_;  // 0..n-1 in use
 };
 
 }  // namespace pivora

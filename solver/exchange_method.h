@@ -12,33 +12,38 @@
 
 namespace pivora {
 
+// The work tableau's used region into the record.
+template <class Arith>
+void KeepWork(SimplexRun<Arith>& run) {
+  run.record.work.CopyRegion(run.w, run.m + 2, run.n + 2);
+}
+
 // Runs the phases and the search from the work tableau `run.w` holds, whatever
 // basis that is: the equality phase exchanges the rows still labelled 0, the
 // feasibility phase removes the negative constants, and so on. Sets the
 // status; record.work receives the tableau where the phases ended.
 template <class Arith>
 void RunPhases(SimplexRun<Arith>& run) {
-  BasicSimplexRecord<Arith>& record = run.record;
   run.status = kNoFeasibleSolution;
   run.phase = ExchangePhase::kEquality;
   if (!RunEqualityPhase(run)) {
-    record.work = run.w;
+    KeepWork(run);
     return;
   }
   run.phase = ExchangePhase::kFeasibility;
   if (!RunFeasibilityPhase(run)) {
-    record.work = run.w;
+    KeepWork(run);
     return;
   }
   run.status = kUnbounded;
   run.phase = ExchangePhase::kOptimisation;
   if (!RunOptimisationPhase(run)) {
-    record.work = run.w;
+    KeepWork(run);
     return;
   }
   run.status = 1;
   StoreSolution(run, 1);
-  record.work = run.w;
+  KeepWork(run);
   run.phase = ExchangePhase::kAlternatives;
   run.leastIndex = false;
   SearchAlternatives(run);
@@ -67,7 +72,7 @@ void RunSimplexWith(const Problem& tableau, int m, int n,
   [[maybe_unused]] const typename Arith::FlagScope flags;
   ResetRecord(record);
 
-  BasicWorkTableau<typename Arith::Value> w;
+  BasicWorkTableau<typename Arith::Value> w(kUninitialised);
   SimplexRun<Arith> run{w, m, n, 1, solutions, status, record, observer};
   SetUp(run, tableau);
   RunPhases(run);

@@ -22,9 +22,9 @@ void CheckFloatingPointFlags() {
   throw FloatingPointError("Invalid floating point operation.");
 }
 
-void RequireFinite(Extended x) {
-  if (std::isnan(x)) throw FloatingPointError("Invalid floating point operation.");
+void ThrowNotFinite(Extended x) {
   if (std::isinf(x)) throw FloatingPointError("Floating point overflow.");
+  throw FloatingPointError("Invalid floating point operation.");
 }
 
 }  // namespace pivora

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cfenv>
+#include <cstdint>
+#include <cstring>
 
 #include "solver/extended.h"
 
@@ -36,8 +38,19 @@ inline void ExposeToFlagTest(const T& value) {
 // infinity of an overflow, and the overflow is the cause the user can act on.
 void CheckFloatingPointFlags();
 
-// Throws FloatingPointError unless `x` is finite: "Floating point overflow."
-// for an infinity, "Invalid floating point operation." for a NaN.
-void RequireFinite(Extended x);
+// Throws FloatingPointError for an infinity ("Floating point overflow.") or
+// a NaN ("Invalid floating point operation.").
+[[noreturn]] void ThrowNotFinite(Extended x);
+
+// Throws as ThrowNotFinite unless `x` is finite. Reads only the exponent
+// bits (all ones for an infinity or a NaN): no arithmetic, no flag.
+inline void RequireFinite(const Extended& x) {
+  static_assert(sizeof(Extended) >= 10);
+  std::uint16_t signAndExponent = 0;
+  std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8,
+              sizeof signAndExponent);
+  if ((signAndExponent & 0x7FFFu) == 0x7FFFu) [[unlikely]]
+    ThrowNotFinite(x);
+}
 
 }  // namespace pivora

@@ -11,9 +11,14 @@ namespace pivora {
 
 template <class Arith>
 struct BasicSimplexRecord {
+  // The work tableau is left unset: a run writes the rows and columns of its
+  // problem before anything reads them.
+  BasicSimplexRecord() : work(kUninitialised) {}
+
   // The work tableau when the phases ended: at the first optimum right after
   // StoreSolution(1), before the search; at the infeasible stop; at the
   // unbounded stop. Not written when a floating-point fault ends the run.
+  // Rows 1..m+2 and columns 1..n+2 only: the rest is not to be read.
   BasicWorkTableau<typename Arith::Value> work;
   int stopRow = 0;      // status 0: the row that proved infeasibility, in the
                         // equality or the feasibility phase

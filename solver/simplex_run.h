@@ -62,7 +62,8 @@ struct SimplexRun {
 // the problem ends the solve before any arithmetic, as the overflow or the
 // invalid operation it stands for. `t` is the Tableau, or a table of exact
 // numbers in its layout (the problem as typed) that Arith's values are built
-// from.
+// from. Every entry of rows 1..m+2, columns 1..n+2 is written once (the three
+// corners that hold no value get 0), and nothing outside them.
 template <class Arith, class Problem>
 void SetUp(SimplexRun<Arith>& run, const Problem& t) {
   using Value = typename Arith::Value;
@@ -81,7 +82,6 @@ void SetUp(SimplexRun<Arith>& run, const Problem& t) {
       for (int j = 1; j <= n + 2; ++j) RequireFinite(t(i, j));
     }
   }
-  run.w.Fill(Arith::FromInt(0));
   run.sigma = t(m + 1, n + 2) > 0 ? 1 : -1;
   for (int i = 1; i <= m + 1; ++i) {
     const Value g = Arith::FromInt(t(i, n + 2) > 0 ? 1 : -1);
@@ -93,6 +93,9 @@ void SetUp(SimplexRun<Arith>& run, const Problem& t) {
   }
   for (int i = 1; i <= m; ++i) run.RowLabel(i) = Arith::FromInt(t(i, n + 2) == 0 ? 0 : -i);
   for (int j = 1; j <= n; ++j) run.ColumnLabel(j) = Arith::FromInt(j);
+  StoreZero(run.w(m + 1, n + 2));
+  StoreZero(run.w(m + 2, n + 1));
+  StoreZero(run.w(m + 2, n + 2));
   ExposeToFlagTest(run.w);
   Arith::CheckFlags();
 }
