@@ -5,23 +5,36 @@
 #include <cstring>
 
 #include "solve/format_number.h"
+#include "solve/report_layout.h"
 
 namespace pivora {
 namespace {
 
 constexpr int kExponentDigits = 2;
 
-std::string Index(int k) { return FormatWhole(static_cast<Extended>(k)); }
+// The report's numbers: FormatGeneral at Digits, entries snapped first, so
+// a tiny negative entry shows as 0 with no bracket.
+class ExtendedNumbers {
+ public:
+  ExtendedNumbers(const SolutionTable& solutions, const ReportSettings& settings)
+      : solutions_(solutions), settings_(settings) {}
 
-// "x3 = 0 [±1.5]": the name, the value shown, and with Details the magnitude
-// of a negative entry.
-void AddItem(std::string& line, std::string_view name, int index, const EntryText& entry,
-             bool withMagnitude) {
-  line.append(name).append(Index(index)).append(" = ").append(entry.shown);
-  if (withMagnitude && !entry.magnitude.empty()) {
-    line.append(" [\xB1").append(entry.magnitude).append("]");
+  std::string Objective() const { return Value(solutions_(0, 1)); }
+
+  void Append(std::string& line, int row, int k, bool withMagnitude) const {
+    const Extended v = SnapToZero(solutions_(row, k));
+    line.append(Value(MaxOf(v, 0.0L)));
+    if (withMagnitude && v < 0.0L) line.append(" [\xB1").append(Value(std::fabs(v))).append("]");
   }
-}
+
+ private:
+  std::string Value(Extended v) const {
+    return FormatGeneral(v, settings_.precision, kExponentDigits, settings_.format);
+  }
+
+  const SolutionTable& solutions_;
+  const ReportSettings& settings_;
+};
 
 }  // namespace
 
@@ -41,59 +54,8 @@ Extended SnapToZero(Extended value) { return std::fabs(value) < ZeroThreshold() 
 
 Report WriteReport(const Tableau& tableau, int m, int n, const SolutionTable& solutions,
                    SolveStatus status, const ReportSettings& settings) {
-  const auto value = [&settings](Extended v) {
-    return FormatGeneral(v, settings.precision, kExponentDigits, settings.format);
-  };
-  // Snapping comes first, so a tiny negative entry shows as 0 with no bracket.
-  const EntryTexts entry = [&](int row, int k) {
-    if (row == 0) return EntryText{value(solutions(0, k)), {}};
-    const Extended v = SnapToZero(solutions(row, k));
-    return EntryText{value(MaxOf(v, 0.0L)), v < 0.0L ? value(std::fabs(v)) : std::string()};
-  };
-  return WriteReportWith(tableau, m, n, status, settings.details, entry);
-}
-
-Report WriteReportWith(const Tableau& tableau, int m, int n, SolveStatus status, bool details,
-                       const EntryTexts& entry) {
-  Report report;
-  std::vector<std::string>& lines = report.lines;
-  if (status == kNoFeasibleSolution) {
-    lines.emplace_back(kNoSolutionLine);
-    return report;
-  }
-  if (status == kUnbounded) {
-    lines.emplace_back(kUnboundedLine);
-    return report;
-  }
-
-  const int count = status < kMaxSolutions ? status : kMaxSolutions;
-  lines.emplace_back();
-  lines.push_back(count > 1 ? Index(count) + "  L\xD6SUNGEN:" : "L\xD6SUNG:");
-  lines.emplace_back();
-  const bool maximised = tableau(m + 1, n + 2) == kMaximise;
-  lines.push_back(std::string("Optimum: ") + (maximised ? "Zmax" : "Zmin") + " = " +
-                  entry(0, 1).shown);
-  lines.emplace_back();
-  for (int k = 1; k <= count; ++k) {
-    if (count > 1) lines.push_back(Index(k) + ". L\xF6sung:");
-    std::string variables = "ZF:   ";
-    for (int j = 1; j <= n; ++j) {
-      AddItem(variables, "x", j, entry(j, k), details);
-      if (j < n) variables.append("   ");
-    }
-    lines.push_back(std::move(variables));
-    if (details) {
-      std::string slacks = "NB:  ";
-      for (int i = 1; i <= m; ++i) {
-        AddItem(slacks, "y", i, entry(n + i, k), true);
-        if (i < m) slacks.append("   ");
-      }
-      lines.push_back(std::move(slacks));
-    }
-    if (k < count) lines.emplace_back();
-  }
-  report.dropFirstLine = true;
-  return report;
+  return WriteReportLayout(tableau, m, n, status, settings.details,
+                           ExtendedNumbers(solutions, settings));
 }
 
 }  // namespace pivora

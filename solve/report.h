@@ -2,7 +2,6 @@
 // memo Sol shows. Lines are Latin-1 byte strings.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,19 +41,5 @@ struct Report {
 // Zmax or Zmin); `solutions` and `status` are what the solver returned.
 Report WriteReport(const Tableau& tableau, int m, int n, const SolutionTable& solutions,
                    SolveStatus status, const ReportSettings& settings);
-
-// The texts of one entry of a solution: the value shown (the entry, or 0 for
-// a negative one) and, for a negative entry, its magnitude; empty otherwise.
-// Row 0 is the objective value, shown as it is.
-struct EntryText {
-  std::string shown;
-  std::string magnitude;
-};
-using EntryTexts = std::function<EntryText(int row, int k)>;
-
-// The same layout with the numbers' texts from `entry`, for solutions held in
-// another number type. `details` as in ReportSettings.
-Report WriteReportWith(const Tableau& tableau, int m, int n, SolveStatus status, bool details,
-                       const EntryTexts& entry);
 
 }  // namespace pivora

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "solve/report_layout.h"
 #include "solve/sensitivity_report.h"
 #include "solve/steps_report.h"
 #include "solver/explained_run.h"
@@ -21,15 +22,30 @@ std::vector<std::string> ReportLines(Report report) {
   return std::move(report.lines);
 }
 
+// The report's numbers as reduced fractions of an exact run's solutions.
+class FractionNumbers {
+ public:
+  explicit FractionNumbers(const ExplainedRun& run) : run_(run) {}
+
+  std::string Objective() const { return FractionText(Entry(0, 1)); }
+
+  void Append(std::string& line, int row, int k, bool withMagnitude) const {
+    const Rational& q = Entry(row, k);
+    line.append(q < 0 ? std::string("0") : FractionText(q));
+    if (withMagnitude && q < 0) line.append(" [\xB1").append(FractionText(abs(q))).append("]");
+  }
+
+ private:
+  const Rational& Entry(int row, int k) const {
+    return run_.solutions[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(row)];
+  }
+  const ExplainedRun& run_;
+};
+
 std::vector<std::string> FractionReport(const SolvedProblem& p, const ExplainedRun& run,
                                         bool details) {
-  const EntryTexts entry = [&run](int row, int k) {
-    const Rational& q =
-        run.solutions[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(row)];
-    if (row == 0 || q >= 0) return EntryText{FractionText(q), {}};
-    return EntryText{"0", FractionText(abs(q))};
-  };
-  return ReportLines(WriteReportWith(p.tableau, p.m, p.n, run.status, details, entry));
+  return ReportLines(
+      WriteReportLayout(p.tableau, p.m, p.n, run.status, details, FractionNumbers(run)));
 }
 
 }  // namespace
