@@ -14,6 +14,7 @@ namespace pivora {
 namespace {
 
 enum CommandId { kTypingId = 1, kCountStepId = 2 };
+constexpr int kUndoLimit = 200;
 
 // One cell typed into; later keystrokes in the same cell merge into it.
 class TypingCommand final : public QUndoCommand {
@@ -93,6 +94,9 @@ class SnapshotCommand final : public QUndoCommand {
 
 EditHistory::EditHistory(TForm1& form)
     : QObject(&form), form_(form), stack_(new QUndoStack(this)), committed_(CaptureWindow(form)) {
+  // A step of a full 50 x 50 problem holds two snapshots of some 100 kB
+  // each; the oldest steps go beyond this many.
+  stack_->setUndoLimit(kUndoLimit);
   for (StringGrid* grid : {form_.NBGrid, form_.ZFGrid}) {
     grid->Model().SetEditListener(this);
     connect(&grid->Model(), &GridModel::currentMoved, this, [this] { ++typingSession_; });
