@@ -2,7 +2,9 @@
 // the question about unsaved changes, and paste and copy.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -184,6 +186,18 @@ void FileTest::modelsOpenWithTheirLegendOrAreRefused() {
   QVERIFY(Files(*form).Path().isEmpty());  // Strg+S never writes over the model
   QTest::mouseClick(form->Solve, Qt::LeftButton);
   QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmin = 3.236842105"));
+
+  // A model dropped on the report opens like one chosen in the dialog.
+  QMimeData dragged;
+  dragged.setUrls({QUrl::fromLocalFile(models + QStringLiteral("afiro.mps"))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form->Sol->viewport(), &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  AnswerNextBox(QStringLiteral("Verwerfen"), &shown);  // the solve changed the report
+  QApplication::sendEvent(form->Sol->viewport(), &drop);
+  QTRY_COMPARE(form->NVars->value(), 32);
+  QVERIFY(form->Sol->Lines().isEmpty());
 }
 
 PIVORA_WINDOW_TEST_MAIN(FileTest)
