@@ -172,16 +172,6 @@ void EditHistory::Record(const std::function<void()>& change, bool withSettings)
       new SnapshotCommand(*this, std::move(before), std::move(after), withSettings, false));
 }
 
-bool EditHistory::Modified() {
-  if (checkpointPending_) Checkpoint();
-  return !stack_->isClean();
-}
-
-void EditHistory::MarkSaved() {
-  if (checkpointPending_) Checkpoint();
-  stack_->setClean();
-}
-
 void EditHistory::Restore(const WindowSnapshot& target, bool withSettings) {
   restoring_ = true;
   const WindowSnapshot before = CaptureWindow(form_);

@@ -34,10 +34,6 @@ class EditHistory final : public QObject, private GridEditListener {
   // `withSettings` its undo also puts back Max/Min, Details and Digits.
   void Record(const std::function<void()>& change, bool withSettings);
 
-  // Unsaved changes: the history has moved since the last MarkSaved.
-  bool Modified();
-  void MarkSaved();
-
   // Used by the steps: put the window into `target` (or one cell's text),
   // keeping the history's own picture of the window up to date.
   void Restore(const WindowSnapshot& target, bool withSettings);

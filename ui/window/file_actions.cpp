@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "solve/read_problem.h"
 #include "ui/window/edit_history.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/spin_edit.h"
@@ -45,6 +46,26 @@ QStringList Latin1List(const std::vector<std::string>& texts) {
 
 std::string Bytes(std::string_view text) { return std::string(text); }
 
+// The problem with every empty cell as the solve command reads it.
+ProblemFile WithDefaults(ProblemFile problem) {
+  for (std::string& cell : problem.objective) {
+    if (cell.empty()) cell.push_back('0');
+  }
+  for (std::vector<std::string>& row : problem.constraints) {
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      if (!row[c].empty()) continue;
+      const std::string_view fill = c + 2 == row.size() ? kRelationDefault : kNumberDefault;
+      row[c].append(fill.data(), fill.size());
+    }
+  }
+  return problem;
+}
+
+bool SameProblem(const ProblemFile& a, const ProblemFile& b) {
+  return a.maximum == b.maximum && a.details == b.details && a.digits == b.digits &&
+         a.objective == b.objective && a.constraints == b.constraints;
+}
+
 // The snapshot that puts `problem` into the window: its cells, every other
 // cell empty, no report, and the settings the file gives.
 WindowSnapshot SnapshotOf(const ProblemFile& problem, const WindowSnapshot& current) {
@@ -74,7 +95,12 @@ FileActions::FileActions(TForm1& form, EditHistory& history)
     : QObject(&form), form_(form), history_(history) {
   form_.setAcceptDrops(true);
   qApp->installEventFilter(this);
+  MarkSaved();
 }
+
+void FileActions::MarkSaved() { saved_ = WithDefaults(WindowProblem()); }
+
+bool FileActions::Modified() const { return !SameProblem(WithDefaults(WindowProblem()), saved_); }
 
 FileActions::~FileActions() { qApp->removeEventFilter(this); }
 
@@ -143,7 +169,7 @@ bool FileActions::OpenFile(const QString& path) {
   ShowLegend(legend);
   // A model is never overwritten with a problem file: Strg+S asks for a name.
   path_ = legend ? QString() : path;
-  history_.MarkSaved();
+  MarkSaved();
   return true;
 }
 
@@ -175,12 +201,12 @@ bool FileActions::SaveFile(const QString& path) {
     return false;
   }
   path_ = path;
-  history_.MarkSaved();
+  MarkSaved();
   return true;
 }
 
 bool FileActions::MayDiscard() {
-  if (!history_.Modified()) return true;
+  if (!Modified()) return true;
   QMessageBox box(QMessageBox::Question, kTitle, QStringLiteral("\u00c4nderungen speichern?"),
                   QMessageBox::NoButton, &form_);
   QPushButton* save = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);

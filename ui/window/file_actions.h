@@ -38,6 +38,12 @@ class FileActions final : public QObject {
   // Writes the window's problem to `path`; false after an error message.
   bool SaveFile(const QString& path);
 
+  // The problem differs from the one last saved or opened (at start: the
+  // empty 2 x 2 problem). An empty cell counts as the default the solve
+  // command writes into it, so a solve alone changes nothing; the report is
+  // no part of the problem.
+  bool Modified() const;
+
   // True when the window may close (or its problem be replaced): nothing
   // unsaved, or the user chose to save (and it worked) or to discard.
   bool MayDiscard();
@@ -58,7 +64,10 @@ class FileActions final : public QObject {
 
   TForm1& form_;
   EditHistory& history_;
+  void MarkSaved();
+
   QString path_;  // where Strg+S writes; empty until a save or an open
+  ProblemFile saved_;
 };
 
 }  // namespace pivora
