@@ -144,7 +144,9 @@ std::string FormatGeneral(Extended value, int precision, int exponentDigits,
 }
 
 std::string FormatWhole(Extended value) {
-  return FormatGeneral(value, 15, 0, LocaleNumberFormat());
+  // The whole numbers it is given have no fraction digits, so the separator
+  // never shows; "." keeps the text free of the locale all the same.
+  return FormatGeneral(value, 15, 0, SolveNumberFormat());
 }
 
 Extended MaxOf(Extended a, Extended b) {

@@ -30,8 +30,8 @@ DecimalForm DecimalDigits(Extended value, int precision);
 std::string FormatGeneral(Extended value, int precision, int exponentDigits,
                           const NumberFormat& format);
 
-// Precision 15, no exponent padding, the locale's decimal separator: plain
-// digits for every whole number of at most 15 digits.
+// Precision 15, no exponent padding: plain digits for every whole number of
+// at most 15 digits, under every locale.
 std::string FormatWhole(Extended value);
 
 // b when b >= a, otherwise a: MaxOf(v, 0) is +0 for every v <= 0. The

@@ -2,7 +2,6 @@
 
 #include <cfenv>
 #include <climits>
-#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -11,19 +10,7 @@
 
 namespace pivora {
 
-NumberFormat LocaleNumberFormat() {
-  NumberFormat format;
-  const std::lconv* conv = std::localeconv();
-  if (conv != nullptr && conv->decimal_point != nullptr && conv->decimal_point[0] != '\0')
-    format.decimalSeparator = conv->decimal_point[0];
-  return format;
-}
-
-NumberFormat SolveNumberFormat() {
-  NumberFormat format = LocaleNumberFormat();
-  format.decimalSeparator = '.';
-  return format;
-}
+NumberFormat SolveNumberFormat() { return NumberFormat{'.'}; }
 
 Extended ScaleByPowerOfTen(Extended x, int n) {
   constexpr int kLimit = 5120;

@@ -11,12 +11,10 @@ struct NumberFormat {
   char decimalSeparator = '.';
 };
 
-// The Solve command's settings: the locale's number settings, read afresh on
-// every call, with the decimal separator then set to ".".
+// The Solve command's settings: the decimal separator ".", whatever the
+// locale says, so the number text the tool reads and shows is the same
+// everywhere.
 NumberFormat SolveNumberFormat();
-
-// The locale's own settings, decimal separator included (FormatWhole's).
-NumberFormat LocaleNumberFormat();
 
 // x * 10^n by the three power-of-ten tables, at most three roundings; not
 // always the extended value nearest to x * 10^n. n >= 5120 gives infinity with
