@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "solve/fp_mode.h"
+#include "solver/arithmetic.h"
 
 namespace pivora {
 
@@ -74,11 +75,8 @@ int TakeExponent(NumberText& reader) {
 
 }  // namespace
 
-Extended ErrorSentinel() {
-  // Biased exponent 0x43FE = 16383 + 1023; significand 0xF2168983B9DBB273,
-  // whose leading bit stands for 2^1023, so its last bit for 2^960.
-  return 0xF2168983B9DBB273p960L;
-}
+// The ratio test's sentinel: one constant for "no number" and "no limit".
+Extended ErrorSentinel() { return kRatioSentinel; }
 
 Extended ParseNumber(std::string_view text, const NumberFormat& format, Extended defaultValue) {
   ParsingMode mode;

@@ -1,8 +1,6 @@
 #include "solve/report.h"
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
 #include "solve/format_number.h"
 #include "solve/report_layout.h"
@@ -39,15 +37,9 @@ class ExtendedNumbers {
 }  // namespace
 
 Extended ZeroThreshold() {
-  // Little-endian x87 layout: 64-bit significand, then sign and exponent.
-  const std::uint64_t significand = 0x89705F4136B4A597ULL;
-  const std::uint16_t signAndExponent = 0x3FE0;
-  unsigned char bytes[sizeof(Extended)] = {};
-  std::memcpy(bytes, &significand, sizeof significand);
-  std::memcpy(bytes + sizeof significand, &signAndExponent, sizeof signAndExponent);
-  Extended threshold;
-  std::memcpy(&threshold, bytes, sizeof threshold);
-  return threshold;
+  // Biased exponent 0x3FE0 = 16383 - 31; the significand's leading bit stands
+  // for 2^-31, so its last bit for 2^-94.
+  return 0x89705F4136B4A597p-94L;
 }
 
 Extended SnapToZero(Extended value) { return std::fabs(value) < ZeroThreshold() ? 0.0L : value; }

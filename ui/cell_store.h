@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "solve/grid_cells.h"
+#include "solver/tables.h"
 
 namespace pivora {
 
@@ -25,9 +26,10 @@ class CellStoreObserver {
 
 class CellStore final : public GridCells {
  public:
-  // Columns 0..52 and rows 0..50: the largest indices the handlers use.
-  static constexpr int kColumns = 53;
-  static constexpr int kRows = 51;
+  // Columns 0..n+2 and rows 0..m at the largest n and m: the headings, the
+  // coefficients, the relation and the right-hand side of each row.
+  static constexpr int kColumns = kMaxVariables + 3;
+  static constexpr int kRows = kMaxConstraints + 1;
 
   CellStore(int columnCount, int rowCount);
 

@@ -24,11 +24,11 @@ void PlainWindow::SolDeleteFirstLine() {
 }
 
 bool PlainWindow::StepNVars(int direction) {
-  return Step(nVars_, direction, kCountMinimum, kCountMaximum);
+  return Step(nVars_, direction, kCountMinimum, kMaxVariables);
 }
 
 bool PlainWindow::StepNCons(int direction) {
-  return Step(nCons_, direction, kCountMinimum, kCountMaximum);
+  return Step(nCons_, direction, kCountMinimum, kMaxConstraints);
 }
 
 void PlainWindow::SetDigits(int digits) {

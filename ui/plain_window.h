@@ -16,7 +16,6 @@ namespace pivora {
 class PlainWindow final : public WindowOperations {
  public:
   static constexpr int kCountMinimum = 1;
-  static constexpr int kCountMaximum = 50;
   static constexpr int kDigitsMinimum = 3;
   static constexpr int kDigitsMaximum = 15;
 
@@ -27,9 +26,9 @@ class PlainWindow final : public WindowOperations {
 
   // --- WindowOperations ---
   int NVarsValue() const override { return nVars_; }
-  int NVarsMaximum() const override { return kCountMaximum; }
+  int NVarsMaximum() const override { return kMaxVariables; }
   int NConsValue() const override { return nCons_; }
-  int NConsMaximum() const override { return kCountMaximum; }
+  int NConsMaximum() const override { return kMaxConstraints; }
   int DigitsValue() const override { return digits_; }
   bool MaximumChecked() const override { return maximum_; }
   bool DetailsChecked() const override { return details_; }

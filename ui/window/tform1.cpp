@@ -100,11 +100,11 @@ void TForm1::CreateWidgets() {
   Footer->setAlignment(Qt::AlignCenter);
   Footer->resize(3, 13);
 
-  NVars =
-      MakeSpinEdit(this, "NVars", SpinEdit::Mode::kCounting, {25, 67, 37, 25}, 1, 50, 2, style_);
+  NVars = MakeSpinEdit(this, "NVars", SpinEdit::Mode::kCounting, {25, 67, 37, 25}, 1, kMaxVariables,
+                       2, style_);
   NVars->setFont(spin);
-  NCons =
-      MakeSpinEdit(this, "NCons", SpinEdit::Mode::kCounting, {25, 129, 37, 25}, 1, 50, 2, style_);
+  NCons = MakeSpinEdit(this, "NCons", SpinEdit::Mode::kCounting, {25, 129, 37, 25}, 1,
+                       kMaxConstraints, 2, style_);
   NCons->setFont(spin);
 
   nbModel_ = new GridModel(nbStore_, this);
