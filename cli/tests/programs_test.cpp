@@ -210,6 +210,46 @@ TEST(PivoraSolve, ExactReSolveIsNoted) {
   EXPECT_TRUE(std::regex_match(r.out, marked)) << r.out;
 }
 
+// Problems on which the plain 80-bit run prints a wrong answer for the
+// decimals as typed; every printed number must be the exact one. True
+// answers from glpsol --exact where it can take the problem (its own
+// readers round 1000.0000001, and it cycles on Beale's rows), by hand
+// otherwise.
+TEST(PivoraSolve, TypedDecimalsGetTheirExactAnswer) {
+  const std::string dir = std::string(PIVORA_SOLVER_DATA_DIR) + "/typed/";
+  for (const char* file :
+       {"rows-apart-by-2e-10.txt", "rows-apart-by-1e-7.txt", "difference-of-1e-10.txt"}) {
+    SCOPED_TRACE(file);
+    const Result r = Solve(Quoted(dir + file));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "KEINE L\xC3\x96SUNG!\n");
+  }
+  Result r = Solve(Quoted(dir + "optimum-beyond-range.txt"));
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_NE(r.err.find("Floating point overflow."), std::string::npos) << r.err;
+  EXPECT_EQ(r.out, "");
+
+  r = Solve(Quoted(dir + "decimals-feasible-as-typed.txt"));
+  EXPECT_EQ(r.out,
+            "L\xC3\x96SUNG:\n\nOptimum: Zmin = -0.05\n\n"
+            "ZF:   x1 = 0.3   x2 = 0.6   x3 = 0.04   x4 = 0 [\xC2\xB1"
+            "15]   x5 = 1   x6 = 0 "
+            "[\xC2\xB1"
+            "10.5]\n"
+            "NB:  y1 = 0   y2 = 0   y3 = 0   y4 = 0.03   y5 = 0 [\xC2\xB1"
+            "1.5]   y6 = 0 "
+            "[\xC2\xB1"
+            "0.05]\n");
+
+  // 83/71 = 1.16901408450704...: the tenth digit rounds up.
+  r = Solve(Quoted(dir + "tenth-digit.txt"));
+  EXPECT_NE(r.out.find("\nOptimum: Zmin = 3.098591549\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("   x13 = 0 [\xC2\xB1"
+                       "1.169014085]   "),
+            std::string::npos)
+      << r.out;
+}
+
 TEST(PivoraSolve, InputErrorsNameGridCellAndText) {
   struct Case {
     const char* name;
