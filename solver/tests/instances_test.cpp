@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "solver/checked_solve.h"
 #include "solver/tests/solve_text.h"
 
 namespace pivora::testing {
@@ -53,17 +54,26 @@ TEST(Cycling, FeasibilityRuleCyclesEndWithTheTrueOutcome) {
   }
 }
 
-// The snapping of the exchange step is part of the method: these two problems
-// keep the results it gives, which the checked solve has to catch.
-TEST(SnappingArtefacts, TheMethodsOwnResultsAreReproduced) {
+// Known faults of the plain 80-bit run: its zero-snapping gives a wrong
+// optimum on one problem and an optimum on an infeasible one. The method
+// keeps them; the checked solve reports the true answers.
+TEST(KnownFaultOfThePlainRun, SnappingGivesAWrongOptimumAndAFalseOptimum) {
   const auto wrong = ReadProblemFile(SourcePath("solver/tests/data/snap-wrong-optimum.txt"));
   ASSERT_TRUE(wrong);
   const auto r = SolveProblem(*wrong);
   ASSERT_GE(r->status, 1);
-  EXPECT_NEAR(static_cast<double>(r->S(0, 1)), 3860.91420270011, 1e-10);
+  EXPECT_NEAR(static_cast<double>(r->S(0, 1)), 3860.91420270011, 1e-10) << "the known fault";
+  SolutionTable checked;
+  SolveStatus checkedStatus = 99;
+  SolveChecked(wrong->tableau, wrong->m, wrong->n, checked, checkedStatus);
+  ASSERT_GE(checkedStatus, 1);
+  EXPECT_NEAR(static_cast<double>(checked(0, 1)), 3860.881574, 1e-6) << "the true optimum";
+
   const auto falseOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-false-optimum.txt"));
   ASSERT_TRUE(falseOptimum);
-  EXPECT_GE(SolveProblem(*falseOptimum)->status, 1);
+  EXPECT_GE(SolveProblem(*falseOptimum)->status, 1) << "the known fault";
+  SolveChecked(falseOptimum->tableau, falseOptimum->m, falseOptimum->n, checked, checkedStatus);
+  EXPECT_EQ(checkedStatus, kNoFeasibleSolution) << "the true answer";
 }
 
 }  // namespace
