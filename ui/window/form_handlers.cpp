@@ -49,9 +49,9 @@ class WaitCursor {
 
 }  // namespace
 
-// Exceptions must not cross the event loop: the one error a handler can end
-// with (a floating-point fault in the solver) is caught here and its text
-// returned, after the grids are brought up to date.
+// Exceptions must not cross the event loop: whatever a handler throws (a
+// floating-point fault of the solver is the one expected) is caught here and
+// its text returned, after the grids are brought up to date.
 template <typename Handler>
 std::optional<QString> TForm1::RunHandler(Handler&& handler) {
   const GridBatch batch(*nbModel_, *zfModel_);

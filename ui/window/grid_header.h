@@ -15,10 +15,10 @@ class GridHeader final : public QHeaderView {
   // pixels thick, the grid line included in both.
   GridHeader(Qt::Orientation orientation, int sectionSize, int thickness, QWidget* parent);
 
-  // Draws a heading cell with `text` into `cell` (the grid line included).
   // The colour the toolkit draws a table's grid lines in.
   static QColor GridLineColour(const QWidget* table);
 
+  // Draws a heading cell with `text` into `cell` (the grid line included).
   static void DrawHeadingCell(QPainter* painter, const QRect& cell, const QString& text,
                               const QPalette& colours, const QColor& gridColour);
 

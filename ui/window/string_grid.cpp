@@ -95,8 +95,7 @@ bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
     emit gridDoubleClicked();
     return true;
   }
-  // The editor is always open: Enter and Escape neither close it nor take
-  // the focus from it, and the cell already holds what it shows.
+  // The corner above the row headings draws itself and takes no clicks.
   if (watched == corner_) {
     switch (event->type()) {
       case QEvent::Paint:
