@@ -90,6 +90,30 @@ inline RandomProblem MakeDenseFeasibleProblem(std::uint64_t seed, int size) {
   return p;
 }
 
+// A dense problem of short decimals that is feasible and bounded: size x
+// size, every coefficient k * 10^e (k 1..999, e -2..0), four rows in five
+// "<=" with right-hand side 100..999 and the others ">=" with 0.1..9.9,
+// maximise an objective of the same decimals.
+inline RandomProblem MakeDenseDecimalFeasibleProblem(std::uint64_t seed, int size) {
+  std::mt19937_64 rng(seed);
+  RandomProblem p;
+  p.m = size;
+  p.n = size;
+  const auto decimal = [&rng] {
+    return ScaledDecimal(UniformInt(rng, 1, 999), UniformInt(rng, -2, 0));
+  };
+  for (int i = 1; i <= size; ++i) {
+    for (int j = 1; j <= size; ++j) p.tableau(i, j) = decimal();
+    const bool greater = Chance(rng, 20);
+    p.tableau(i, size + 1) = greater ? ScaledDecimal(UniformInt(rng, 1, 99), -1)
+                                     : static_cast<Extended>(UniformInt(rng, 100, 999));
+    p.tableau(i, size + 2) = greater ? kRelationGreaterEqual : kRelationLessEqual;
+  }
+  for (int j = 1; j <= size; ++j) p.tableau(size + 1, j) = decimal();
+  p.tableau(size + 1, size + 2) = kMaximise;
+  return p;
+}
+
 // The problem as a user would have typed it: every entry of a random problem
 // is the extended value nearest to k * 10^e (k 1..999, e -3..1) or a small
 // integer, and that decimal is found again from it.
