@@ -160,7 +160,11 @@ void GridModel::ReportPending() {
   }
 }
 
+// Heading tooltips name the columns and rows of an opened model as they
+// were laid out; a change of the counts moves them, so they go.
 void GridModel::CountsChanged() {
+  columnTips_.clear();
+  rowTips_.clear();
   if (listener_) listener_->ProgramChanged();
   changingCounts_ = true;
   FollowColumnCount();

@@ -54,7 +54,8 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   void SetFaultNote(int column, int row, const QString& note);
 
   // Tooltips of the heading cells: what the columns and rows stand for in
-  // an opened model. Empty lists take them away.
+  // an opened model, until the counts next change. Empty lists take them
+  // away.
   void SetHeadingTips(const QStringList& columns, const QStringList& rows);
 
   // True while the views are told of a change of the column or row count;
