@@ -67,24 +67,29 @@ void TimeEach(benchmark::State& state, Body body) {
   state.counters["worst_ms"] = ms.back();
 }
 
-// The judge alone: the exact work tableau of the extended run's last basis
-// and the exact phases and search from there.
+// The judge alone, as the checked solve runs it after the extended run: the
+// stop row of an infeasible end, or the exact work tableau of the extended
+// run's last basis and the exact phases and search from there.
 void BM_Judge(benchmark::State& state, Family family) {
   const auto problems = Problems(family, static_cast<int>(state.range(0)));
-  std::vector<BasisLabels> bases;
-  for (const Typed& t : problems) {
-    auto s = std::make_unique<SolutionTable>();
-    auto record = std::make_unique<SimplexRecord>();
+  struct Run {
+    SolutionTable s;
     SolveStatus status = 0;
-    RunSimplex(t.p.tableau, t.p.m, t.p.n, *s, status, *record);
-    bases.push_back(LabelsOf(record->work, t.p.m, t.p.n, record->zeroColumnEquation,
-                             [](Extended v) { return static_cast<int>(v); }));
+    SimplexRecord record;
+  };
+  std::vector<std::unique_ptr<Run>> runs;
+  for (const Typed& t : problems) {
+    runs.push_back(std::make_unique<Run>());
+    RunSimplex(t.p.tableau, t.p.m, t.p.n, runs.back()->s, runs.back()->status, runs.back()->record);
   }
+  const auto before = std::make_unique<SolutionTable>();
   auto s = std::make_unique<SolutionTable>();
   TimeEach(state, [&](std::size_t k) {
-    SolveStatus status = 0;
     const Typed& t = problems[k];
-    ContinueExactly(*t.exact, t.p.m, t.p.n, bases[k], *s, status);
+    *s = runs[k]->s;
+    SolveStatus status = runs[k]->status;
+    JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
+                 SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status);
   });
 }
 BENCHMARK_CAPTURE(BM_Judge, mixed, kMixed)->Arg(25)->Arg(50)->UseManualTime();

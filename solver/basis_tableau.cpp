@@ -244,4 +244,67 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
   return true;
 }
 
+bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                          int r, std::vector<Rational>& row, ExchangeObserver* observer) {
+  BasisPlaces places;
+  if (!ReadPlaces(problem, m, n, basis, places)) return false;
+  const IntegerRows rows(problem, m, n);
+  const int k = static_cast<int>(places.basicX.size());
+  const auto basicX = [&](int q) { return places.basicX[static_cast<std::size_t>(q)]; };
+  const auto tight = [&](int p) { return places.tightConstraint[static_cast<std::size_t>(p)]; };
+
+  // Row r is v * x(B) (+ the row's own terms for a slack): v picks the basic
+  // x of row r, or holds the constraint's scaled coefficients on the basic x.
+  // Then v * x(B) = v * M^-1 * right block = u * right block, M^T u = v.
+  const int label = basis.row[static_cast<std::size_t>(r)];
+  const int e = label > 0 ? 0 : label == 0 ? r : -label;
+  IntegerMatrix a(k, k + 1);
+  for (int p = 0; p < k; ++p) {
+    for (int q = 0; q < k; ++q) a(p, q) = rows.At(tight(q), basicX(p));
+    a(p, k) = e != 0 ? rows.At(e, basicX(p)) : mpz_class(basicX(p) == label ? 1 : 0);
+  }
+  mpz_class determinant;
+  if (!EliminateFractionFree(a, k, determinant, observer)) return false;
+
+  // determinant * entry * (scale(e) g(e) for a slack) for every column.
+  row.assign(static_cast<std::size_t>(n + 1), Rational(0));
+  mpz_class sum;
+  for (int j = 1; j <= n + 1; ++j) {
+    sum = 0;
+    const int column = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
+    if (j == n + 1 || column > 0) {
+      for (int p = 0; p < k; ++p) {
+        const mpz_class& right = j == n + 1 ? rows.At(tight(p), n + 1) : rows.At(tight(p), column);
+        if (j == n + 1) {
+          mpz_addmul(sum.get_mpz_t(), a(p, k).get_mpz_t(), right.get_mpz_t());
+        } else {
+          mpz_submul(sum.get_mpz_t(), a(p, k).get_mpz_t(), right.get_mpz_t());
+        }
+      }
+      if (e != 0) {
+        const mpz_class& own = rows.At(e, j == n + 1 ? n + 1 : column);
+        if (j == n + 1) {
+          mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), own.get_mpz_t());
+        } else {
+          mpz_addmul(sum.get_mpz_t(), determinant.get_mpz_t(), own.get_mpz_t());
+        }
+      }
+    } else {
+      const int t = column < 0 ? -column : basis.zeroColumnEquation[static_cast<std::size_t>(j)];
+      const int p = places.tightIndex[static_cast<std::size_t>(t)];
+      sum = a(p, k) * rows.Scale(t);
+      if (problem(t, n + 2) <= 0) sum = -sum;
+    }
+    mpz_class denominator = determinant;
+    if (e != 0) {
+      denominator *= rows.Scale(e);
+      if (problem(e, n + 2) <= 0) denominator = -denominator;
+    }
+    Rational& entry = row[static_cast<std::size_t>(j - 1)];
+    entry = Rational(sum, denominator);
+    entry.canonicalize();
+  }
+  return true;
+}
+
 }  // namespace pivora

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
@@ -50,5 +51,12 @@ BasisLabels LabelsOf(const BasicWorkTableau<V>& w, int m, int n,
 // stop, and throws SolveCancelled then.
 bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                        BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer = nullptr);
+
+// Row r (1..m) of that work tableau alone, columns 1..n+1 into row[0..n]:
+// the same values, at the cost of one elimination of the tight rows'
+// transposed matrix with a single right-hand side. False where
+// BuildBasisTableau would be.
+bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                          int r, std::vector<Rational>& row, ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "solver/basis_tableau.h"
 #include "solver/exact_solve.h"
@@ -15,6 +16,27 @@ void CopyRows(const SolutionTable& from, SolutionTable& to, int lastRow) {
   for (int i = 0; i <= lastRow; ++i) {
     for (int k = 1; k <= kMaxSolutions; ++k) to(i, k) = from(i, k);
   }
+}
+
+// The extended run ended at row r with no feasible solution. True where row
+// r of the exact tableau at that basis proves it: an equation's zero row with
+// a non-zero constant and 0 in every free column (the equality phase's
+// stop), or a negative constant and no positive entry in a free column (the
+// feasibility phase's). Costs one elimination with one right-hand side.
+bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                             int r, ExchangeObserver* observer) {
+  if (r < 1 || r > m) return false;
+  std::vector<Rational> row;
+  if (!BuildBasisTableauRow(problem, m, n, basis, r, row, observer)) return false;
+  const bool zeroRow = basis.row[static_cast<std::size_t>(r)] == 0;
+  const int constant = sgn(row[static_cast<std::size_t>(n)]);
+  if (zeroRow ? constant == 0 : constant >= 0) return false;
+  for (int j = 1; j <= n; ++j) {
+    if (basis.column[static_cast<std::size_t>(j)] == 0) continue;
+    const int entry = sgn(row[static_cast<std::size_t>(j - 1)]);
+    if (zeroRow ? entry != 0 : entry > 0) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -38,14 +60,26 @@ CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, i
   auto before = std::make_unique_for_overwrite<SolutionTable>();
   CopyRows(solutions, *before, n + m);
   RunSimplex(tableau, m, n, solutions, status, *record, observer);
-  CheckedSolve result;
-  result.cycled = record->cycled || record->stalled;
-  result.exchanges = record->exchanges;
+  return JudgeExactly(problem, m, n, *record, *before, agree, solutions, status, observer);
+}
 
-  const BasisLabels basis = LabelsOf(record->work, m, n, record->zeroColumnEquation,
+CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
+                          const SolutionTable& before, const ResultsAgree& agree,
+                          SolutionTable& solutions, SolveStatus& status,
+                          ExchangeObserver* observer) {
+  CheckedSolve result;
+  result.cycled = record.cycled || record.stalled;
+  result.exchanges = record.exchanges;
+
+  const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
+  if (status == kNoFeasibleSolution &&
+      StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer) &&
+      agree(status, solutions, kNoFeasibleSolution, solutions)) {
+    return result;
+  }
   auto exact = std::make_unique<SolutionTable>();
-  CopyRows(*before, *exact, n + m);
+  CopyRows(before, *exact, n + m);
   SolveStatus exactStatus = kNoFeasibleSolution;
   const ExactSolve judge = ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer);
   result.exactExchanges = judge.exchanges;

@@ -7,6 +7,7 @@
 
 #include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
+#include "solver/simplex_record.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -33,7 +34,9 @@ struct CheckedSolve {
 // and the same phases and search go on exactly. Where the extended result is
 // right, that is no exchange in the phases and one exchange per further
 // optimal vertex; a status of no feasible solution or unbounded is proved by
-// the exact row or column at which the exact phases stop. Where `agree` says
+// the exact row or column at which the exact phases stop. Where the extended
+// run ended with no feasible solution, its stop row alone is built first,
+// and where that row proves the status exactly nothing more is built. Where `agree` says
 // the two results print alike, the result is RunSimplex's bit for bit;
 // otherwise the exact one stands, with what RunSimplex wrote into the
 // SolutionTable put back first. Throws FloatingPointError where RunSimplex
@@ -42,6 +45,15 @@ struct CheckedSolve {
 // be null), which can stop the solve: throws SolveCancelled then.
 CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
                           const ResultsAgree& agree, SolutionTable& solutions, SolveStatus& status,
+                          ExchangeObserver* observer = nullptr);
+
+// The judge alone, for a RunSimplex run on the extended values of `problem`
+// that left `solutions`, `status` and `record`; `before` is the solution
+// table as it was before that run. Does what SolveChecked does after its
+// RunSimplex call.
+CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
+                          const SolutionTable& before, const ResultsAgree& agree,
+                          SolutionTable& solutions, SolveStatus& status,
                           ExchangeObserver* observer = nullptr);
 
 // For a problem given only as extended values: the problem is the tableau's

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "solver/exchange_method.h"
 #include "solver/testing/random_problem.h"
@@ -19,8 +20,8 @@ struct ExactRun {
 };
 
 // The exact run pivots its way to the tableau where the phases end; building
-// the tableau of that basis directly must give every entry the same value,
-// the equations' zero columns included.
+// the tableau of that basis directly, or one of its rows, must give every
+// entry the same value, the equations' zero columns included.
 TEST(BuildBasisTableau, EqualsTheTableauTheExactRunPivotedTo) {
   int built = 0;
   for (std::uint64_t seed = 1; seed <= 300; ++seed) {
@@ -40,6 +41,12 @@ TEST(BuildBasisTableau, EqualsTheTableauTheExactRunPivotedTo) {
         ASSERT_EQ(run->built(i, j).ToRational(), w(i, j).ToRational()) << i << ", " << j;
       }
     }
+    // One row alone gives the same values.
+    const int r = 1 + static_cast<int>(seed % static_cast<std::uint64_t>(p.m));
+    std::vector<Rational> row;
+    ASSERT_TRUE(BuildBasisTableauRow(run->problem, p.m, p.n, labels, r, row));
+    for (int j = 1; j <= p.n + 1; ++j)
+      ASSERT_EQ(row[static_cast<std::size_t>(j - 1)], w(r, j).ToRational()) << r << ", " << j;
   }
   EXPECT_EQ(built, 300);
 }
