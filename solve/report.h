@@ -15,6 +15,7 @@ inline constexpr std::string_view kNoSolutionLine = "KEINE L\xD6SUNG!";
 inline constexpr std::string_view kUnboundedLine = "L\xD6SUNG UNENDLICH!";
 inline constexpr std::string_view kInputErrorLine = "EINGABEFEHLER!";
 inline constexpr std::string_view kFaultMark = "  FEHLER!";
+inline constexpr std::string_view kCancelledLine = "ABGEBROCHEN!";
 
 // 5E-10 as the extended value nearest to it (biased exponent 0x3FE0,
 // significand 0x89705F4136B4A597). Entries strictly below it in magnitude

@@ -6,9 +6,26 @@
 
 namespace pivora {
 
+namespace {
+
+// Bits 8 and 9 of the x87 control word: 0b11 is the 64-bit significand.
+constexpr std::uint16_t kPrecisionControlMask = 0x0300;
+constexpr std::uint16_t kPrecision64 = 0x0300;
+
+void SetExtendedPrecision() {
+  std::uint16_t control = 0;
+  asm volatile("fnstcw %0" : "=m"(control));
+  if ((control & kPrecisionControlMask) == kPrecision64) return;
+  control = static_cast<std::uint16_t>((control & ~kPrecisionControlMask) | kPrecision64);
+  asm volatile("fldcw %0" : : "m"(control));
+}
+
+}  // namespace
+
 FloatingPointScope::FloatingPointScope() {
   std::feholdexcept(&saved_);
   std::fesetround(FE_TONEAREST);
+  SetExtendedPrecision();
 }
 
 FloatingPointScope::~FloatingPointScope() { std::fesetenv(&saved_); }

@@ -12,7 +12,9 @@ namespace pivora {
 
 // Holds the floating-point environment for one solve: saves the caller's,
 // clears every sticky flag (so earlier work cannot leak in), masks all
-// exceptions and rounds to nearest; restores the caller's on destruction.
+// exceptions, rounds to nearest and sets the x87 unit to 64-bit precision;
+// restores the caller's on destruction. The environment belongs to a thread,
+// so a solve on any thread computes the same bits under it.
 class FloatingPointScope {
  public:
   FloatingPointScope();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ui/solve_runner.h"
 #include "ui/window_operations.h"
 
 namespace pivora {
@@ -24,7 +25,8 @@ void SolDblClick(WindowOperations& window, Sender sender);
 
 // What one run of the solve command ended with.
 struct SolveClickOutcome {
-  enum class Kind { kReport, kInputError };
+  // kCancelled: the solve was stopped on request; the memo says so.
+  enum class Kind { kReport, kInputError, kCancelled };
   Kind kind = Kind::kReport;
   // kInputError: the faulty cell and the text it held before the fault mark.
   bool inObjectiveGrid = false;
@@ -37,7 +39,13 @@ struct SolveClickOutcome {
 
 // Reads the grids, solves, writes the report. Throws FloatingPointError when
 // the solver meets an invalid operation, a division by zero or an overflow;
-// the memo then stays empty and the defaults written stay.
+// the memo then stays empty and the defaults written stay. The solver runs
+// on the calling thread.
 SolveClickOutcome SolveClick(WindowOperations& window, Sender sender);
+
+// The same with the solver run by `runner`. When the solve is cancelled
+// through the runner's observer, the grids stay as they are and the memo
+// holds the one line "ABGEBROCHEN!", and it takes the focus.
+SolveClickOutcome SolveClick(WindowOperations& window, Sender sender, SolveRunner& runner);
 
 }  // namespace pivora

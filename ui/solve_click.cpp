@@ -10,7 +10,12 @@
 
 namespace pivora {
 
-SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/) {
+SolveClickOutcome SolveClick(WindowOperations& window, Sender sender) {
+  InPlaceSolve here;
+  return SolveClick(window, sender, here);
+}
+
+SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveRunner& runner) {
   const NumberFormat format = SolveNumberFormat();
   Tableau tableau;
   const int n = window.NVarsValue();
@@ -41,10 +46,22 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/) {
   settings.details = window.DetailsChecked();
   settings.precision = window.DigitsValue();
   settings.format = format;
-  SolutionTable solutions;
+  // Only the rows a solve writes are cleared.
+  SolutionTable solutions(kUninitialised);
+  solutions.ClearRows(n + m);
   SolveStatus status = 0;
-  const CheckedSolve solved =
-      SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions, status);
+  CheckedSolve solved;
+  try {
+    runner.Run([&](ExchangeObserver* observer) {
+      solved = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions,
+                            status, observer);
+    });
+  } catch (const SolveCancelled&) {
+    outcome.kind = SolveClickOutcome::Kind::kCancelled;
+    window.SolAppendLine(kCancelledLine);
+    window.SolTakeFocus();
+    return outcome;
+  }
   outcome.exact = solved.exact;
   if (const ReportViews views = window.Views(); views.Any()) {
     const SolvedProblem problem{tableau, m, n, solutions, status, outcome.exact, exact.get()};

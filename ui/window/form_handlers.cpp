@@ -15,6 +15,7 @@
 #include "ui/window/spin_edit.h"
 #include "ui/window/string_grid.h"
 #include "ui/window/tform1.h"
+#include "ui/window/window_solve.h"
 
 namespace pivora {
 namespace {
@@ -111,8 +112,9 @@ void TForm1::SolDblClick(Sender sender) {
   ShowError(RunHandler([this, sender] { pivora::SolDblClick(*this, sender); }));
 }
 
-// An exact re-solve of a large problem can take up to a second: the wait
-// cursor shows until the report is written, and is gone before any error box.
+// The solver runs on a worker while the window repaints (WindowSolve); the
+// wait cursor shows from before the memo is emptied until the report is
+// written, and is gone before any error box.
 // The extra views' aligned tables need a fixed-pitch font; the plain report
 // keeps the window's.
 void TForm1::SolveClick(Sender sender) {
@@ -120,7 +122,8 @@ void TForm1::SolveClick(Sender sender) {
   std::optional<QString> error;
   {
     const WaitCursor wait;
-    error = RunHandler([this, sender] { pivora::SolveClick(*this, sender); });
+    WindowSolve runner(*this);
+    error = RunHandler([this, sender, &runner] { pivora::SolveClick(*this, sender, runner); });
   }
   ShowError(error);
 }

@@ -1,0 +1,76 @@
+// One solve on a worker thread of its own, watched and cancelled from the
+// thread that started it.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "ui/solve_runner.h"
+
+namespace pivora {
+
+// The exchanges made so far and the request to stop. The worker writes the
+// count and reads the request once per exchange: one relaxed load and one
+// relaxed store, no lock, nothing a 10 x 10 solve would notice.
+class SolveProgress final : public ExchangeObserver {
+ public:
+  bool CancelRequested() override { return cancel_.load(std::memory_order_relaxed); }
+  void Exchanged(const ExchangeStep& /*step*/) override {
+    exchanges_.store(exchanges_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+  }
+
+  // From any thread: the solve stops before its next exchange step.
+  void RequestCancel() { cancel_.store(true, std::memory_order_relaxed); }
+  // Exchange steps of every run of the solve together (the extended run and
+  // an exact re-solve).
+  long Exchanges() const { return exchanges_.load(std::memory_order_relaxed); }
+
+ private:
+  std::atomic<long> exchanges_{0};
+  std::atomic<bool> cancel_{false};
+};
+
+// Starts `job` on a new thread at construction, in the floating-point
+// environment a solve needs (FloatingPointScope: flags cleared, round to
+// nearest, 64-bit precision), whatever the starting thread's is.
+// `onEnded`, if given, is called on the worker right after the job ended.
+// The destructor cancels a job still running and waits for it.
+class SolveThread {
+ public:
+  explicit SolveThread(SolveJob job, std::function<void()> onEnded = {});
+  ~SolveThread();
+  SolveThread(const SolveThread&) = delete;
+  SolveThread& operator=(const SolveThread&) = delete;
+
+  bool Ended() const { return ended_.load(std::memory_order_acquire); }
+  // Waits up to `timeout` for the end; whether the job has ended.
+  bool WaitFor(std::chrono::milliseconds timeout);
+  long Exchanges() const { return progress_.Exchanges(); }
+  void Cancel() { progress_.RequestCancel(); }
+  // Waits for the end, then throws what the job threw, if anything.
+  void Finish();
+
+ private:
+  void Work(const SolveJob& job, const std::function<void()>& onEnded);
+
+  SolveProgress progress_;
+  std::atomic<bool> ended_{false};
+  std::mutex mutex_;
+  std::condition_variable endedSignal_;
+  std::exception_ptr error_;
+  std::thread worker_;
+};
+
+// Runs the solve on a SolveThread and waits for it without doing anything
+// else: the same results as InPlaceSolve, computed on another thread.
+class WorkerSolve final : public SolveRunner {
+ public:
+  void Run(const SolveJob& job) override;
+};
+
+}  // namespace pivora

@@ -1,0 +1,29 @@
+// The small modal dialog of a long solve: what is happening, the exchange
+// steps so far, and a button that cancels.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace pivora {
+
+class SolveProgressDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Application-modal over `parent`; "Abbrechen", Escape and closing the
+  // dialog all reject it, which the caller takes as the request to cancel.
+  explicit SolveProgressDialog(QWidget* parent);
+
+  void SetExchanges(long exchanges);
+  QPushButton* CancelButton() const { return cancel_; }
+  QString ExchangesText() const;
+
+ private:
+  QLabel* exchanges_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace pivora

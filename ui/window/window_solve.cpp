@@ -1,0 +1,56 @@
+#include "ui/window/window_solve.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "ui/solve_thread.h"
+#include "ui/window/solve_progress_dialog.h"
+
+namespace pivora {
+
+namespace {
+
+// Wakes the waiting loop from the worker: an empty call queued to the
+// application object, which lives on the user-interface thread.
+void WakeUserInterfaceThread() {
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+void WindowSolve::Run(const SolveJob& job) {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+  SolveThread thread(job, WakeUserInterfaceThread);
+  QElapsedTimer clock;
+  clock.start();
+  // The two timers only wake the loop: for the dialog, then for its count.
+  QTimer dialogDue;
+  dialogDue.setSingleShot(true);
+  dialogDue.start(kDialogDelay);
+  QTimer tick;
+  tick.start(kProgressInterval);
+  std::unique_ptr<SolveProgressDialog> dialog;
+  while (!thread.Ended()) {
+    if (!dialog && clock.elapsed() >= kDialogDelay.count()) {
+      dialog = std::make_unique<SolveProgressDialog>(&window_);
+      QObject::connect(dialog.get(), &QDialog::rejected, [&thread] { thread.Cancel(); });
+      dialog->show();
+    }
+    if (dialog) dialog->SetExchanges(thread.Exchanges());
+    QCoreApplication::processEvents(
+        (dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |
+        QEventLoop::WaitForMoreEvents);
+  }
+  if (dialog) {
+    dialog.reset();
+    window_.activateWindow();
+  }
+  thread.Finish();
+}
+
+}  // namespace pivora

@@ -1,0 +1,34 @@
+// The solve command's runner in the window: the solver runs on a worker
+// thread while the window only repaints, so the window stays painted and no
+// other handler runs until the solve has ended; a solve that takes longer
+// than kDialogDelay shows a progress dialog that can cancel it.
+#pragma once
+
+#include <chrono>
+
+#include "ui/solve_runner.h"
+
+class QWidget;
+
+namespace pivora {
+
+class WindowSolve final : public SolveRunner {
+ public:
+  static constexpr std::chrono::milliseconds kDialogDelay{300};
+  // How often the dialog's count of exchange steps is brought up to date.
+  static constexpr std::chrono::milliseconds kProgressInterval{100};
+
+  explicit WindowSolve(QWidget& window) : window_(window) {}
+
+  // Paints what the command has written so far (the emptied memo), then
+  // solves on a SolveThread. Until the dialog shows, user input to the
+  // window is held back (it reaches the window after the solve, as it would
+  // after a solve on this thread); with the dialog up, the dialog alone
+  // takes input. Rethrows what the solve threw.
+  void Run(const SolveJob& job) override;
+
+ private:
+  QWidget& window_;
+};
+
+}  // namespace pivora
