@@ -11,10 +11,29 @@ namespace pivora {
 
 namespace pivot_detail {
 
-// Step 3 for rows `a` and `b` (their entries from column 1 on) at once, so
-// each pivot-row entry is loaded once for two rows. `fa`, `fb` are the rows'
-// pivot-column entries from before the step; `columns` lists the 0-based
-// columns whose new pivot-row entry is non-zero.
+// Step 3 for rows `a`, `b` and `c` (their entries from column 1 on) at once,
+// so each pivot-row entry is loaded once for three rows. `entryA`.. are the
+// rows' pivot-column entries from before the step; `columns` lists the
+// 0-based columns whose new pivot-row entry is non-zero.
+template <class Arith, class V>
+inline void UpdateThreeRows(V* a, V* b, V* c, const V& entryA, const V& entryB, const V& entryC,
+                            const V* pivotRow, const int* columns, int count) {
+  const V fa = entryA;
+  const V fb = entryB;
+  const V fc = entryC;
+  for (int k = 0; k < count; ++k) {
+    const int j = columns[k];
+    const V rj = pivotRow[j];
+    const V oldA = a[j];
+    a[j] = Arith::Snap(oldA, fa * rj + oldA);
+    const V oldB = b[j];
+    b[j] = Arith::Snap(oldB, fb * rj + oldB);
+    const V oldC = c[j];
+    c[j] = Arith::Snap(oldC, fc * rj + oldC);
+  }
+}
+
+// The same for two rows, and for one.
 template <class Arith, class V>
 inline void UpdateTwoRows(V* a, V* b, const V& entryA, const V& entryB, const V* pivotRow,
                           const int* columns, int count) {
@@ -72,20 +91,27 @@ void Pivot(BasicWorkTableau<typename Arith::Value>& w, int m, int n, int r, int 
     if (j != s - 1 && !(pivotRow[j] == 0)) columns[static_cast<std::size_t>(count++)] = j;
   }
 
-  V* pending = nullptr;
+  std::array<V*, kMaxConstraints + 1> rows;
+  int rowCount = 0;
   for (int i = 1; i <= m + 1; ++i) {
-    if (i == r || w(i, s) == 0) continue;
-    V* const row = &w(i, 1);
-    if (pending == nullptr) {
-      pending = row;
-      continue;
-    }
-    pivot_detail::UpdateTwoRows<Arith>(pending, row, pending[s - 1], row[s - 1], pivotRow,
-                                       columns.data(), count);
-    pending = nullptr;
+    if (i != r && !(w(i, s) == 0)) rows[static_cast<std::size_t>(rowCount++)] = &w(i, 1);
   }
-  if (pending != nullptr) {
-    pivot_detail::UpdateRow<Arith>(pending, pending[s - 1], pivotRow, columns.data(), count);
+  const int* const cols = columns.data();
+  int k = 0;
+  for (; k + 3 <= rowCount; k += 3) {
+    V* const a = rows[static_cast<std::size_t>(k)];
+    V* const b = rows[static_cast<std::size_t>(k + 1)];
+    V* const c = rows[static_cast<std::size_t>(k + 2)];
+    pivot_detail::UpdateThreeRows<Arith>(a, b, c, a[s - 1], b[s - 1], c[s - 1], pivotRow, cols,
+                                         count);
+  }
+  if (k + 2 == rowCount) {
+    V* const a = rows[static_cast<std::size_t>(k)];
+    V* const b = rows[static_cast<std::size_t>(k + 1)];
+    pivot_detail::UpdateTwoRows<Arith>(a, b, a[s - 1], b[s - 1], pivotRow, cols, count);
+  } else if (k + 1 == rowCount) {
+    V* const a = rows[static_cast<std::size_t>(k)];
+    pivot_detail::UpdateRow<Arith>(a, a[s - 1], pivotRow, cols, count);
   }
 
   for (int i = 1; i <= m + 1; ++i) w(i, s) = w(i, s) / p;

@@ -2,6 +2,7 @@
 // setup and the exchange with its flag test.
 #pragma once
 
+#include <algorithm>
 #include <type_traits>
 
 #include "solver/exchange_observer.h"
@@ -55,6 +56,9 @@ struct SimplexRun {
   }
 };
 
+// -x for a finite extended value x, by its sign bit: the bits of (-1) * x.
+inline void FlipSign(Extended& x) { reinterpret_cast<unsigned char*>(&x)[9] ^= 0x80; }
+
 // Builds the work tableau from the problem. Rows with a relation code above 0
 // are multiplied by +1, all others (and the objective row when minimising) by
 // -1; the constant of a constraint row by the opposite sign. Row i is labelled
@@ -84,6 +88,17 @@ void SetUp(SimplexRun<Arith>& run, const Problem& t) {
   }
   run.sigma = t(m + 1, n + 2) > 0 ? 1 : -1;
   for (int i = 1; i <= m + 1; ++i) {
+    if constexpr (kExtendedProblem && std::is_same_v<Value, Extended>) {
+      // g * T(i, j) is T(i, j) or -T(i, j), exactly: a copy of the row with
+      // sign bits flipped gives its bits without the x87 unit.
+      const bool negative = !(t(i, n + 2) > 0);
+      std::copy_n(&t(i, 1), n + 1, &run.w(i, 1));
+      if (negative) {
+        for (int j = 1; j <= n; ++j) FlipSign(run.w(i, j));
+      }
+      if ((i <= m) != negative) FlipSign(run.w(i, n + 1));
+      continue;
+    }
     const Value g = Arith::FromInt(t(i, n + 2) > 0 ? 1 : -1);
     const Value minusG = -g;
     for (int j = 1; j <= n + 1; ++j) {
