@@ -105,9 +105,11 @@ EditHistory::EditHistory(TForm1& form)
   // The user's own edits of the report are kept, but are no step: the
   // report is the command's output, and the steps are about the input.
   connect(form_.Sol->document(), &QTextDocument::contentsChanged, this, [this] {
+    memoChanged_ = true;
     if (restoring_) return;
     if (form_.Sol->UserEditing()) {
       committed_.memo = form_.Sol->Lines();
+      memoChanged_ = false;
     } else {
       ScheduleCheckpoint();
     }
@@ -141,10 +143,17 @@ void EditHistory::ScheduleCheckpoint() {
   });
 }
 
+WindowSnapshot EditHistory::Capture() {
+  WindowSnapshot now = CaptureWindow(form_, memoChanged_);
+  if (!memoChanged_) now.memo = committed_.memo;  // shared, not copied
+  memoChanged_ = false;
+  return now;
+}
+
 void EditHistory::Checkpoint() {
   checkpointPending_ = false;
   if (restoring_) return;
-  WindowSnapshot now = CaptureWindow(form_);
+  WindowSnapshot now = Capture();
   if (now.SameContent(committed_)) {
     committed_ = std::move(now);
     return;
@@ -162,7 +171,7 @@ void EditHistory::Record(const std::function<void()>& change, bool withSettings)
   WindowSnapshot before = committed_;
   change();
   checkpointPending_ = false;
-  WindowSnapshot after = CaptureWindow(form_);
+  WindowSnapshot after = Capture();
   const bool settingsChanged = before.maximum != after.maximum || before.details != after.details ||
                                before.digits != after.digits;
   committed_ = after;
@@ -174,11 +183,11 @@ void EditHistory::Record(const std::function<void()>& change, bool withSettings)
 
 void EditHistory::Restore(const WindowSnapshot& target, bool withSettings) {
   restoring_ = true;
-  const WindowSnapshot before = CaptureWindow(form_);
+  const WindowSnapshot before = Capture();
   ApplyToWindow(form_, target, withSettings);
   restoring_ = false;
   checkpointPending_ = false;
-  committed_ = CaptureWindow(form_);
+  committed_ = Capture();
   NoteFaults(before, committed_);
   ++typingSession_;
 }
@@ -187,7 +196,7 @@ void EditHistory::RestoreCell(CellStore& store, int column, int row, const std::
   restoring_ = true;
   store.SetText(column, row, text);
   restoring_ = false;
-  committed_ = CaptureWindow(form_);
+  committed_.SetText(&store == &form_.ZF(), column, row, text);
   ++typingSession_;
 }
 
@@ -198,7 +207,7 @@ void EditHistory::BeforeUserEdit() {
 void EditHistory::UserEdited(GridModel& grid, int column, int row, const std::string& before) {
   if (restoring_) return;
   std::string after(grid.Store().Text(column, row));
-  committed_ = CaptureWindow(form_);
+  committed_.SetText(&grid.Store() == &form_.ZF(), column, row, after);
   stack_->push(new TypingCommand(*this, grid.Store(), column, row, before, std::move(after),
                                  typingSession_));
 }

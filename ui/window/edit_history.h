@@ -50,6 +50,8 @@ class EditHistory final : public QObject, private GridEditListener {
   void ProgramChanged() override;
 
   void ScheduleCheckpoint();
+  // The window now; the report is read again only when it has changed.
+  WindowSnapshot Capture();
   // Gives every cell that now holds the fault mark, and did not before, a
   // tooltip with what was typed and why it is faulty.
   void NoteFaults(const WindowSnapshot& before, const WindowSnapshot& after);
@@ -58,6 +60,7 @@ class EditHistory final : public QObject, private GridEditListener {
   QUndoStack* stack_;
   WindowSnapshot committed_;  // the window as the last step left it
   bool checkpointPending_ = false;
+  bool memoChanged_ = false;  // since committed_.memo was read
   bool restoring_ = false;
   // Changes with every move of a current cell and every other step, so
   // typing merges into one step only while it stays in one cell.

@@ -42,21 +42,42 @@ void StepTo(SpinEdit* spin, int target) {
 
 }  // namespace
 
-std::string WindowSnapshot::Text(bool objective, int column, int row) const {
-  const std::vector<SnapshotCell>& cells = objective ? zf : nb;
-  const auto found = std::find_if(cells.begin(), cells.end(), [column, row](const SnapshotCell& c) {
-    return c.column == column && c.row == row;
-  });
-  return found == cells.end() ? std::string() : found->text;
+// The first cell at or after (column, row) in row-major order.
+template <typename Cells>
+auto CellAt(Cells& cells, int column, int row) {
+  return std::lower_bound(cells.begin(), cells.end(), std::pair(row, column),
+                          [](const SnapshotCell& cell, const std::pair<int, int>& key) {
+                            return std::pair(cell.row, cell.column) < key;
+                          });
 }
 
-WindowSnapshot CaptureWindow(TForm1& form) {
+std::string WindowSnapshot::Text(bool objective, int column, int row) const {
+  const std::vector<SnapshotCell>& cells = objective ? zf : nb;
+  const auto at = CellAt(cells, column, row);
+  const bool found = at != cells.end() && at->column == column && at->row == row;
+  return found ? at->text : std::string();
+}
+
+void WindowSnapshot::SetText(bool objective, int column, int row, const std::string& text) {
+  std::vector<SnapshotCell>& cells = objective ? zf : nb;
+  const auto at = CellAt(cells, column, row);
+  const bool found = at != cells.end() && at->column == column && at->row == row;
+  if (text.empty()) {
+    if (found) cells.erase(at);
+  } else if (found) {
+    at->text = text;
+  } else {
+    cells.insert(at, {column, row, text});
+  }
+}
+
+WindowSnapshot CaptureWindow(TForm1& form, bool withMemo) {
   WindowSnapshot snapshot;
   snapshot.n = form.NVars->value();
   snapshot.m = form.NCons->value();
   CaptureCells(form.NB(), CellStore::kRows - 1, snapshot.nb);
   CaptureCells(form.ZF(), 1, snapshot.zf);
-  snapshot.memo = form.Sol->Lines();
+  if (withMemo) snapshot.memo = form.Sol->Lines();
   snapshot.maximum = form.Maximum->isChecked();
   snapshot.details = form.Details->isChecked();
   snapshot.digits = form.Digits->value();

@@ -34,9 +34,12 @@ struct WindowSnapshot {
   }
   // The text of a data cell, empty when the snapshot holds none.
   std::string Text(bool objective, int column, int row) const;
+  // Sets one cell's text, keeping the cells in order.
+  void SetText(bool objective, int column, int row, const std::string& text);
 };
 
-WindowSnapshot CaptureWindow(TForm1& form);
+// The report lines only `withMemo`; a long report costs a copy of its text.
+WindowSnapshot CaptureWindow(TForm1& form, bool withMemo = true);
 
 // Steps NVars and NCons one value at a time to the snapshot's counts (their
 // handlers run, as for the user's clicks), then writes every data cell of
