@@ -14,6 +14,14 @@ namespace pivora {
 namespace {
 
 enum CommandId { kTypingId = 1, kCountStepId = 2 };
+
+// How soon a step that had to wait for a running command is tried again.
+constexpr int kRetryMilliseconds = 20;
+
+// The window shows the wait cursor while a command runs, and a command that
+// waits for its worker lets the event loop run meanwhile: a step ends only
+// once the command has returned, so its defaults and its report are one.
+bool CommandRunning() { return QApplication::overrideCursor() != nullptr; }
 constexpr int kUndoLimit = 200;
 
 // One cell typed into; later keystrokes in the same cell merge into it.
@@ -122,7 +130,7 @@ bool EditHistory::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Drop:
-      if (checkpointPending_) Checkpoint();
+      if (checkpointPending_ && !CommandRunning()) Checkpoint();
       break;
     default:
       break;
@@ -138,9 +146,16 @@ EditHistory::~EditHistory() {
 void EditHistory::ScheduleCheckpoint() {
   if (restoring_ || checkpointPending_) return;
   checkpointPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    if (checkpointPending_) Checkpoint();
-  });
+  QTimer::singleShot(0, this, [this] { CheckpointWhenIdle(); });
+}
+
+void EditHistory::CheckpointWhenIdle() {
+  if (!checkpointPending_) return;
+  if (CommandRunning()) {
+    QTimer::singleShot(kRetryMilliseconds, this, [this] { CheckpointWhenIdle(); });
+    return;
+  }
+  Checkpoint();
 }
 
 WindowSnapshot EditHistory::Capture() {

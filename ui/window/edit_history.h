@@ -50,6 +50,7 @@ class EditHistory final : public QObject, private GridEditListener {
   void ProgramChanged() override;
 
   void ScheduleCheckpoint();
+  void CheckpointWhenIdle();
   // The window now; the report is read again only when it has changed.
   WindowSnapshot Capture();
   // Gives every cell that now holds the fault mark, and did not before, a

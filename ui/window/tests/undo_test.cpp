@@ -21,6 +21,7 @@ class UndoTest : public QObject {
   void clearingIsUndoneWithHiddenCellsAndTheReport();
   void faultMarkUndoesToTheTypedTextAndExplainsItself();
   void spinStepsUndoWithTheirRotation();
+  void aSolveIsOneStep();
   void ctrlTabLeavesTheGridAndF9Solves();
 };
 
@@ -105,6 +106,22 @@ void UndoTest::faultMarkUndoesToTheTypedTextAndExplainsItself() {
   Redo(form->Sol);
   QCOMPARE(Text(form->NB(), 3, 2), "  FEHLER!");
   QVERIFY(!form->NBGrid->Model().IndexOfCell(3, 2).data(Qt::ToolTipRole).toString().isEmpty());
+}
+
+// The solve lets the event loop run while its worker solves; its defaults
+// and its report still make one step.
+void UndoTest::aSolveIsOneStep() {
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("1"));
+  TypeIntoCell(form->NBGrid, 4, 1, QStringLiteral("4"));
+  TypeIntoCell(form->ZFGrid, 1, 1, QStringLiteral("3"));
+  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QCOMPARE(Text(form->NB(), 3, 2), "<=");
+  QVERIFY(!form->Sol->Lines().isEmpty());
+  Undo(form->Sol);
+  QCOMPARE(Text(form->NB(), 3, 2), "");
+  QVERIFY(form->Sol->Lines().isEmpty());
+  QCOMPARE(Text(form->ZF(), 1, 1), "3");
 }
 
 void UndoTest::spinStepsUndoWithTheirRotation() {
