@@ -1,4 +1,4 @@
-// What one run of the exchange method saw, for the checks that certify its
+// What one run of the exchange method saw, for the exact judge of its
 // result.
 #pragma once
 

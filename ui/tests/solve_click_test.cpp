@@ -117,7 +117,7 @@ TEST_F(WorkedExample, ARightResultAfterACycleIsReportedAsItIs) {
                                       "ZF:   x1 = 0.04   x2 = 0   x3 = 1   x4 = 0"}));
 }
 
-TEST_F(WorkedExample, CertifiedRunIsNotMarkedExact) { EXPECT_FALSE(Solve().exact); }
+TEST_F(WorkedExample, ARightRunIsNotMarkedExact) { EXPECT_FALSE(Solve().exact); }
 
 TEST_F(WorkedExample, InputErrorMarksTheCellAndStopsAtItAgain) {
   SpinNConsTo(window, 3);
