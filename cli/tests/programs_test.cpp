@@ -184,8 +184,8 @@ TEST(PivoraSolve, EveryCollectionInstanceGivesItsPublishedOutcome) {
 }
 
 // A run whose extended result is wrong at the printed digits: the report is
-// the exact run's, and standard error says so in one line. A run that cycles
-// to the right optimum is reported as it is, with no note.
+// the exact run's, and standard error says so in one line. Runs that cycle to
+// the right result are reported as they are, with no note.
 TEST(PivoraSolve, ExactReSolveIsNoted) {
   const std::string note =
       "pivora-solve: note: the extended-precision result was replaced by the exact re-solve\n";
@@ -200,6 +200,17 @@ TEST(PivoraSolve, ExactReSolveIsNoted) {
   EXPECT_EQ(
       r.out,
       "L\xC3\x96SUNG:\n\nOptimum: Zmin = -0.05\n\nZF:   x1 = 0.04   x2 = 0   x3 = 1   x4 = 0\n");
+
+  // Runs whose feasibility phase cycles, ended right by the least-index rule.
+  const std::pair<const char*, const char*> cycling[] = {
+      {"feasibility-cycle-1.txt", "L\xC3\x96SUNG:\n\nOptimum: Zmax = 77632.53084\n"},
+      {"feasibility-cycle-2.txt", "KEINE L\xC3\x96SUNG!\n"},
+      {"feasibility-cycle-3.txt", "L\xC3\x96SUNG UNENDLICH!\n"}};
+  for (const auto& [file, start] : cycling) {
+    r = Solve("--no-details " + Quoted(dir + file));
+    EXPECT_EQ(r.err, "") << file;
+    EXPECT_EQ(r.out.rfind(start, 0), 0u) << file << ": " << r.out;
+  }
 
   r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 3 " + Quoted(dir + "snap-wrong-optimum.txt") +
                                            " " + Quoted(dir + "beale.txt"));
