@@ -29,13 +29,11 @@ struct ReportSettings {
   NumberFormat format;  // the solve command's number settings
 };
 
-// The lines to append to the emptied memo, in order. A full report (status
-// 1..50) starts with an empty line that the command deletes after appending
-// all of them; `dropFirstLine` says so. No feasible solution and an unbounded
-// objective give their single line and nothing to delete.
+// The lines of the emptied memo, in order: for status 1..50 the heading,
+// the optimum and every solution; otherwise the single line of no feasible
+// solution or of an unbounded objective.
 struct Report {
   std::vector<std::string> lines;
-  bool dropFirstLine = false;
 };
 
 // `tableau` is the one the solver read (its Max/Min flag names the optimum

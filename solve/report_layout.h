@@ -47,7 +47,6 @@ Report WriteReportLayout(const Tableau& tableau, int m, int n, SolveStatus statu
   }
 
   const int count = status < kMaxSolutions ? status : kMaxSolutions;
-  lines.emplace_back();
   lines.push_back(count > 1 ? Index(count) + "  L\xD6SUNGEN:" : "L\xD6SUNG:");
   lines.emplace_back();
   const bool maximised = tableau(m + 1, n + 2) == kMaximise;
@@ -72,7 +71,6 @@ Report WriteReportLayout(const Tableau& tableau, int m, int n, SolveStatus statu
     }
     if (k < count) lines.emplace_back();
   }
-  report.dropFirstLine = true;
   return report;
 }
 

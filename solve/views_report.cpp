@@ -16,12 +16,6 @@ void Append(std::vector<std::string>& lines, std::vector<std::string> more) {
   for (std::string& line : more) lines.push_back(std::move(line));
 }
 
-// The report's lines without the leading line that the command deletes.
-std::vector<std::string> ReportLines(Report report) {
-  if (report.dropFirstLine && !report.lines.empty()) report.lines.erase(report.lines.begin());
-  return std::move(report.lines);
-}
-
 // The report's numbers as reduced fractions of an exact run's solutions.
 class FractionNumbers {
  public:
@@ -44,8 +38,7 @@ class FractionNumbers {
 
 std::vector<std::string> FractionReport(const SolvedProblem& p, const ExplainedRun& run,
                                         bool details) {
-  return ReportLines(
-      WriteReportLayout(p.tableau, p.m, p.n, run.status, details, FractionNumbers(run)));
+  return WriteReportLayout(p.tableau, p.m, p.n, run.status, details, FractionNumbers(run)).lines;
 }
 
 }  // namespace
@@ -75,7 +68,7 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
   if (views.fractions) {
     Append(lines, FractionReport(p, run, settings.details));
   } else {
-    Append(lines, ReportLines(WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings)));
+    Append(lines, WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings).lines);
   }
   if (views.ranges) {
     Sensitivity sensitivity;

@@ -19,10 +19,6 @@ bool Step(int& value, int direction, int minimum, int maximum) {
 
 PlainWindow::PlainWindow() = default;
 
-void PlainWindow::SolDeleteFirstLine() {
-  if (!solLines_.empty()) solLines_.erase(solLines_.begin());
-}
-
 bool PlainWindow::StepNVars(int direction) {
   return Step(nVars_, direction, kCountMinimum, kMaxVariables);
 }

@@ -37,7 +37,6 @@ class PlainWindow final : public WindowOperations {
   CellStore& ZF() override { return zf_; }
   void SolClear() override { solLines_.clear(); }
   void SolAppendLine(std::string_view line) override { solLines_.emplace_back(line); }
-  void SolDeleteFirstLine() override;
   void SolTakeFocus() override { solHasFocus_ = true; }
   void SetFooterText(std::string_view text) override { footer_.assign(text); }
 

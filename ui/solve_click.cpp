@@ -69,7 +69,6 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   } else {
     const Report report = WriteReport(tableau, m, n, solutions, status, settings);
     for (const std::string& line : report.lines) window.SolAppendLine(line);
-    if (report.dropFirstLine) window.SolDeleteFirstLine();
   }
   window.SolTakeFocus();
   return outcome;

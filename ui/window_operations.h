@@ -37,7 +37,6 @@ class WindowOperations {
   // The report memo Sol. Lines are Latin-1 byte strings.
   virtual void SolClear() = 0;
   virtual void SolAppendLine(std::string_view line) = 0;
-  virtual void SolDeleteFirstLine() = 0;
   virtual void SolTakeFocus() = 0;
 
   virtual void SetFooterText(std::string_view text) = 0;

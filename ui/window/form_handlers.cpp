@@ -139,7 +139,6 @@ ReportViews TForm1::Views() const { return Sol->Views(); }
 
 void TForm1::SolClear() { Sol->Clear(); }
 void TForm1::SolAppendLine(std::string_view line) { Sol->AppendLine(line); }
-void TForm1::SolDeleteFirstLine() { Sol->DeleteFirstLine(); }
 void TForm1::SolTakeFocus() { Sol->setFocus(Qt::OtherFocusReason); }
 
 void TForm1::SetFooterText(std::string_view text) {

@@ -55,29 +55,18 @@ void ReportMemo::Clear() {
 void ReportMemo::AppendLine(std::string_view line) {
   const QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
   const bool hadLines = LineCount() > 0;
+  // A caret at the very end would move along with the inserted text: it is
+  // put back where it was.
+  QTextCursor caret = textCursor();
+  const int position = caret.position();
   QTextCursor end(document());
   end.movePosition(QTextCursor::End);
   end.insertText(hadLines ? QStringLiteral("\n") + text : text);
   if (!hadLines && text.isEmpty()) oneEmptyLine_ = true;
-}
-
-void ReportMemo::DeleteFirstLine() {
-  if (IsEmptyText()) {
-    oneEmptyLine_ = false;
-    return;
+  if (caret.position() != position) {
+    caret.setPosition(position);
+    setTextCursor(caret);
   }
-  QTextCursor first(document());
-  first.movePosition(QTextCursor::Start);
-  if (document()->blockCount() > 1) {
-    first.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
-  } else {
-    first.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-  }
-  first.removeSelectedText();
-  // The caret goes where the line was, and the view with it: to the top.
-  QTextCursor start(document());
-  start.movePosition(QTextCursor::Start);
-  setTextCursor(start);
 }
 
 namespace {

@@ -33,8 +33,6 @@ class ReportMemo final : public QPlainTextEdit {
   // Adds the Latin-1 `line` as the new last line; the view and the caret
   // stay where they are.
   void AppendLine(std::string_view line);
-  // Leaves the caret and the view at the start of the text.
-  void DeleteFirstLine();
 
   // The views checked in the context menu ("Rechenschritte anzeigen", "Als
   // Brüche anzeigen", "Sensitivität anzeigen"). They stay checked for the

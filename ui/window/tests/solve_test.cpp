@@ -40,6 +40,7 @@ void SolveTest::workedExampleTypedAndSolved() {
                                             QStringLiteral("ZF:   x1 = 4   x2 = 0 [\u00b11]"),
                                             QStringLiteral("NB:  y1 = 0 [\u00b13]   y2 = 2")}));
   QVERIFY(form->Sol->hasFocus());
+  QCOMPARE(form->Sol->textCursor().position(), 0);  // the caret at the top of the report
   QCOMPARE(cursorWhileWriting, Qt::WaitCursor);
   QVERIFY(!QApplication::overrideCursor());
 
@@ -59,6 +60,7 @@ void SolveTest::faultyCellIsMarkedWithoutADialog() {
   ClickCell(form->NBGrid, 2, 2);
   QTest::mouseClick(form->Solve, Qt::LeftButton);
   QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("EINGABEFEHLER!")}));
+  QCOMPARE(form->Sol->textCursor().position(), 0);
   QCOMPARE(Text(form->NB(), 2, 2), "  FEHLER!");
   QCOMPARE(Text(form->NB(), 3, 1), "<=");
   QCOMPARE(Text(form->NB(), 1, 2), "0");
