@@ -8,27 +8,66 @@ namespace pivora {
 
 namespace {
 
-// Bits 8 and 9 of the x87 control word: 0b11 is the 64-bit significand.
-constexpr std::uint16_t kPrecisionControlMask = 0x0300;
-constexpr std::uint16_t kPrecision64 = 0x0300;
+// x87 control word: exception masks (bits 0..5), precision control (8..9,
+// 0b11 the 64-bit significand), rounding control (10..11, 0b00 to nearest).
+constexpr std::uint16_t kX87Masks = 0x003F;
+constexpr std::uint16_t kX87Precision64 = 0x0300;
+constexpr std::uint16_t kX87Rounding = 0x0C00;
+// x87 status word and MXCSR: the sticky exception flags (bits 0..5), and
+// those that CheckFloatingPointFlags tests: invalid, division by zero,
+// overflow.
+constexpr std::uint32_t kFlags = 0x003F;
+constexpr std::uint32_t kTestedFlags = 0x000D;
+// MXCSR: exception masks (bits 7..12), rounding control (13..14).
+constexpr std::uint32_t kSseMasks = 0x1F80;
+constexpr std::uint32_t kSseRounding = 0x6000;
 
-void SetExtendedPrecision() {
-  std::uint16_t control = 0;
-  asm volatile("fnstcw %0" : "=m"(control));
-  if ((control & kPrecisionControlMask) == kPrecision64) return;
-  control = static_cast<std::uint16_t>((control & ~kPrecisionControlMask) | kPrecision64);
-  asm volatile("fldcw %0" : : "m"(control));
-}
+// The x87 environment as fnstenv stores it: control, status and tag words
+// first, each in 32 bits.
+struct X87Environment {
+  std::uint32_t control;
+  std::uint32_t status;
+  std::uint32_t rest[5];
+};
 
 }  // namespace
 
+// The x87 flags can only be set back through a whole stored environment,
+// which is slow; they need not be while they hold only flags that no flag
+// test looks at (inexact, underflow, denormal) and the solve adds none. The
+// SSE flags live in MXCSR and come back with it.
 FloatingPointScope::FloatingPointScope() {
-  std::feholdexcept(&saved_);
-  std::fesetround(FE_TONEAREST);
-  SetExtendedPrecision();
+  asm volatile("fnstcw %0" : "=m"(control_) : : "memory");
+  asm volatile("fnstsw %0" : "=m"(status_) : : "memory");
+  asm volatile("stmxcsr %0" : "=m"(mxcsr_) : : "memory");
+  whole_ = (status_ & kTestedFlags) != 0;
+  if (whole_) {
+    std::fegetenv(&saved_);
+    asm volatile("fnclex" : : : "memory");
+  }
+  const auto control =
+      static_cast<std::uint16_t>(((control_ | kX87Masks) & ~kX87Rounding) | kX87Precision64);
+  const std::uint32_t mxcsr = ((mxcsr_ | kSseMasks) & ~kSseRounding) & ~kFlags;
+  asm volatile("fldcw %0" : : "m"(control) : "memory");
+  asm volatile("ldmxcsr %0" : : "m"(mxcsr) : "memory");
 }
 
-FloatingPointScope::~FloatingPointScope() { std::fesetenv(&saved_); }
+FloatingPointScope::~FloatingPointScope() {
+  if (whole_) {
+    std::fesetenv(&saved_);
+    return;
+  }
+  std::uint16_t status = 0;
+  asm volatile("fnstsw %0" : "=m"(status) : : "memory");
+  if ((status & kFlags) != (status_ & kFlags)) {
+    X87Environment environment;
+    asm volatile("fnstenv %0" : "=m"(environment) : : "memory");
+    environment.status = (environment.status & ~kFlags) | (status_ & kFlags);
+    asm volatile("fldenv %0" : : "m"(environment) : "memory");
+  }
+  asm volatile("fldcw %0" : : "m"(control_) : "memory");
+  asm volatile("ldmxcsr %0" : : "m"(mxcsr_) : "memory");
+}
 
 void CheckFloatingPointFlags() {
   asm volatile("" : : : "memory");

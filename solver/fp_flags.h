@@ -23,6 +23,13 @@ class FloatingPointScope {
   FloatingPointScope& operator=(const FloatingPointScope&) = delete;
 
  private:
+  // Where the caller's x87 unit had no tested flag raised (the usual case),
+  // its control words and flags are restored one by one: cheaper than the
+  // whole environment.
+  std::uint16_t control_ = 0;  // the caller's x87 control word
+  std::uint16_t status_ = 0;   // the caller's x87 status word
+  std::uint32_t mxcsr_ = 0;    // the caller's SSE control and status register
+  bool whole_ = false;         // the caller had tested flags raised: restore saved_
   std::fenv_t saved_;
 };
 

@@ -60,6 +60,15 @@ TEST(FloatingPointFaults, UnderflowAndInexactPassSilently) {
   ASSERT_TRUE(r);
   EXPECT_EQ(r->status, 1);
   EXPECT_GT(r->S(0, 1), 0.0L);
+  // ... and leave the caller's flags as they were.
+  SolutionTable solutions;
+  SolveStatus status = 99;
+  std::feclearexcept(FE_ALL_EXCEPT);
+  RunSimplex(r->problem.tableau, 1, 1, solutions, status);
+  EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
+  std::feraiseexcept(FE_INEXACT);
+  RunSimplex(r->problem.tableau, 1, 1, solutions, status);
+  EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), FE_INEXACT);
 }
 
 TEST(FloatingPointFaults, EarlierFlagsDoNotLeakInAndTheCallersFlagsAreKept) {
