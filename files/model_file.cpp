@@ -284,10 +284,11 @@ ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
         "y" + std::to_string(i + 1) + ": " + legend.rows[static_cast<std::size_t>(i)];
   }
   if (constant != 0) {
+    const std::string shift = (constant > 0 ? " + " : " - ") + NumberText(std::fabs(constant));
     legend.notes.push_back("die Konstante " + NumberText(constant) +
-                           " der Zielfunktion ist weggelassen; das Optimum des Modells ist der "
-                           "berichtete Wert plus " +
-                           NumberText(constant));
+                           " der Zielfunktion ist weggelassen: Optimum des Modells = berichteter "
+                           "Wert" +
+                           shift);
   }
   if (integers > 0) {
     legend.notes.push_back(std::to_string(integers) +
