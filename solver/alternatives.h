@@ -57,6 +57,7 @@ void SearchAlternatives(SimplexRun<Arith>& run) {
     previous = s;
     const int r = ChooseRatioRow(run, s);
     if (r == 0) return;
+    run.record.searchExchanges[static_cast<std::size_t>(run.record.searchExchangeCount++)] = {r, s};
     run.Exchange(r, s);
     ++run.status;
     StoreSolution(run, run.status);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "solver/basis_tableau.h"
+#include "solver/exact_replay.h"
 #include "solver/exact_solve.h"
 #include "solver/simplex.h"
 
@@ -81,6 +82,13 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   auto exact = std::make_unique<SolutionTable>();
   CopyRows(before, *exact, n + m);
   SolveStatus exactStatus = kNoFeasibleSolution;
+  if (status >= 1 &&
+      ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
+                    observer) &&
+      agree(status, solutions, exactStatus, *exact)) {
+    return result;
+  }
+  CopyRows(before, *exact, n + m);
   const ExactSolve judge = ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer);
   result.exactExchanges = judge.exchanges;
   result.exactFromStart = judge.fromStart;

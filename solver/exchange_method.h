@@ -57,6 +57,7 @@ void ResetRecord(BasicSimplexRecord<Arith>& record) {
   record.cycled = false;
   record.stalled = false;
   record.zeroColumnEquation.fill(0);
+  record.searchExchangeCount = 0;
 }
 
 // Solves the problem in `tableau` (m constraints, n variables, 1..50 each)

@@ -29,6 +29,11 @@ struct BasicSimplexRecord {
   // The equation whose zero variable the equality phase moved into column j
   // (a column labelled 0), else 0.
   std::array<int, kMaxVariables + 1> zeroColumnEquation{};
+  // The alternative-optima search's exchanges (row, column) in order: at
+  // most one per stored solution after the first, and one more whose vertex
+  // equalled solution 1 and was dropped.
+  std::array<std::array<int, 2>, kMaxSolutions> searchExchanges{};
+  int searchExchangeCount = 0;
   bool stalled = false;  // the least-index rule too came back to an earlier
                          // basis (through rounding only): the phase ended
                          // where it stood and the result is not proved

@@ -201,8 +201,11 @@ TEST(PivoraSolve, ExactReSolveIsNoted) {
       r.out,
       "L\xC3\x96SUNG:\n\nOptimum: Zmin = -0.05\n\nZF:   x1 = 0.04   x2 = 0   x3 = 1   x4 = 0\n");
 
-  // Runs whose feasibility phase cycles, ended right by the least-index rule.
+  // Runs whose feasibility phase cycles, ended right by the least-index rule,
+  // and fifty alternative optima through a degenerate vertex, where exact
+  // ratio ties would choose other rows: the replay confirms every vertex.
   const std::pair<const char*, const char*> cycling[] = {
+      {"fifty-alternatives.txt", "50  L\xC3\x96SUNGEN:\n\nOptimum: Zmax = 0\n"},
       {"feasibility-cycle-1.txt", "L\xC3\x96SUNG:\n\nOptimum: Zmax = 77632.53084\n"},
       {"feasibility-cycle-2.txt", "KEINE L\xC3\x96SUNG!\n"},
       {"feasibility-cycle-3.txt", "L\xC3\x96SUNG UNENDLICH!\n"}};

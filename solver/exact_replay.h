@@ -1,0 +1,31 @@
+// The exact judge of an optimal extended result: the same vertices, reached
+// by the same exchanges, in exact arithmetic on the problem as typed.
+#pragma once
+
+#include "solver/exact_problem.h"
+#include "solver/exchange_observer.h"
+#include "solver/simplex_record.h"
+#include "solver/tables.h"
+
+namespace pivora {
+
+// For an extended run that ended optimal with `extendedStatus` solutions and
+// `record`: builds the exact work tableau of its first optimal basis and
+// replays the search's recorded exchanges exactly, one exchange per further
+// vertex. True where every step holds exactly: the first basis is feasible
+// (no zero row, no negative constant) and optimal (no positive objective
+// entry in a free column); every exchange enters a free column, not the
+// previous one, whose objective entry is exactly 0, at a negative entry,
+// and leaves every constant non-negative; each kept vertex differs from
+// solution 1 and a dropped one equals it; and the search, continued exactly
+// by its own rule, would store no further vertex. Then `solutions` columns
+// 1..status hold the exact vertices rounded to extended values. False says
+// nothing about the result, only that the replay does not confirm it.
+// Throws FloatingPointError("Floating point overflow.") where a confirmed
+// value lies beyond the extended range, and SolveCancelled where `observer`
+// (may be null) asks to stop.
+bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
+                   SolveStatus extendedStatus, SolutionTable& solutions, SolveStatus& status,
+                   long& exchanges, ExchangeObserver* observer = nullptr);
+
+}  // namespace pivora
