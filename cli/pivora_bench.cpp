@@ -123,9 +123,11 @@ ExitCode Measure(const std::string& path, int repeat) {
     PrintError(kProgram, name + ": " + error.what());
     return ExitCode::kFloatingPoint;
   }
-  std::printf("%s status=%d pivots=%ld read_us=%.3f solve_us=%.3f%s\n", name.c_str(), status,
+  // "cycled": the extended run came back to an earlier basis (its result may
+  // still stand); "exact": the report is the exact run's.
+  std::printf("%s status=%d pivots=%ld read_us=%.3f solve_us=%.3f%s%s\n", name.c_str(), status,
               record.exchanges, Median(readTimes), Median(solveTimes),
-              checked.exact ? " exact" : "");
+              checked.cycled ? " cycled" : "", checked.exact ? " exact" : "");
   return ExitCode::kSuccess;
 }
 
