@@ -31,6 +31,7 @@ void WindowSolve::Run(const SolveJob& job) {
   // The two timers only wake the loop: for the dialog, then for its count.
   QTimer dialogDue;
   dialogDue.setSingleShot(true);
+  dialogDue.setTimerType(Qt::PreciseTimer);  // a coarse one may fire early
   dialogDue.start(kDialogDelay);
   QTimer tick;
   tick.start(kProgressInterval);
