@@ -105,18 +105,18 @@ EditHistory::EditHistory(TForm1& form)
   // A step of a full 50 x 50 problem holds two snapshots of some 100 kB
   // each; the oldest steps go beyond this many.
   stack_->setUndoLimit(kUndoLimit);
-  for (StringGrid* grid : {form_.NBGrid, form_.ZFGrid}) {
+  for (StringGrid* grid : {form_.NBGrid(), form_.ZFGrid()}) {
     grid->Model().SetEditListener(this);
     connect(&grid->Model(), &GridModel::currentMoved, this, [this] { ++typingSession_; });
   }
   qApp->installEventFilter(this);
   // The user's own edits of the report are kept, but are no step: the
   // report is the command's output, and the steps are about the input.
-  connect(form_.Sol->document(), &QTextDocument::contentsChanged, this, [this] {
+  connect(form_.Sol()->document(), &QTextDocument::contentsChanged, this, [this] {
     memoChanged_ = true;
     if (restoring_) return;
-    if (form_.Sol->UserEditing()) {
-      committed_.memo = form_.Sol->Lines();
+    if (form_.Sol()->UserEditing()) {
+      committed_.memo = form_.Sol()->Lines();
       memoChanged_ = false;
     } else {
       ScheduleCheckpoint();
@@ -140,7 +140,7 @@ bool EditHistory::eventFilter(QObject* watched, QEvent* event) {
 
 EditHistory::~EditHistory() {
   qApp->removeEventFilter(this);
-  for (StringGrid* grid : {form_.NBGrid, form_.ZFGrid}) grid->Model().SetEditListener(nullptr);
+  for (StringGrid* grid : {form_.NBGrid(), form_.ZFGrid()}) grid->Model().SetEditListener(nullptr);
 }
 
 void EditHistory::ScheduleCheckpoint() {
@@ -237,7 +237,7 @@ void EditHistory::NoteFaults(const WindowSnapshot& before, const WindowSnapshot&
       if (typed == kFaultMark) continue;
       const CellKind kind =
           !objective && cell.column == after.n + 1 ? CellKind::kRelation : CellKind::kNumber;
-      GridModel& model = (objective ? form_.ZFGrid : form_.NBGrid)->Model();
+      GridModel& model = (objective ? form_.ZFGrid() : form_.NBGrid())->Model();
       model.SetFaultNote(cell.column, cell.row,
                          QString::fromUtf8(FaultReason(typed, kind).c_str()));
     }

@@ -174,8 +174,8 @@ bool FileActions::OpenFile(const QString& path) {
 }
 
 void FileActions::ShowLegend(const std::optional<ModelLegend>& legend) {
-  GridModel& nb = form_.NBGrid->Model();
-  GridModel& zf = form_.ZFGrid->Model();
+  GridModel& nb = form_.NBGrid()->Model();
+  GridModel& zf = form_.ZFGrid()->Model();
   if (!legend) {
     nb.SetHeadingTips({}, {});
     zf.SetHeadingTips({}, {});
@@ -222,11 +222,11 @@ bool FileActions::MayDiscard() {
 
 ProblemFile FileActions::WindowProblem() const {
   ProblemFile problem;
-  problem.n = form_.NVars->value();
-  problem.m = form_.NCons->value();
-  problem.maximum = form_.Maximum->isChecked();
-  problem.details = form_.Details->isChecked();
-  problem.digits = form_.Digits->value();
+  problem.n = form_.NVars()->value();
+  problem.m = form_.NCons()->value();
+  problem.maximum = form_.Maximum()->isChecked();
+  problem.details = form_.Details()->isChecked();
+  problem.digits = form_.Digits()->value();
   for (int c = 1; c <= problem.n; ++c) problem.objective.push_back(Bytes(form_.ZF().Text(c, 1)));
   for (int r = 1; r <= problem.m; ++r) {
     std::vector<std::string> row;

@@ -1,5 +1,5 @@
 // TForm1's side of the events: each runs its handler from ui/handlers.h on
-// the window operations, and the window operations themselves.
+// the window operations (form_operations.cpp).
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -73,12 +73,12 @@ void TForm1::ShowError(const std::optional<QString>& error) {
 }
 
 void TForm1::ConnectHandlers() {
-  connect(NVars, &QSpinBox::valueChanged, this, [this] { NVarsChange(NVars); });
-  connect(NCons, &QSpinBox::valueChanged, this, [this] { NConsChange(NCons); });
-  connect(NBGrid, &StringGrid::gridDoubleClicked, this, [this] { TabDblClick(NBGrid); });
-  connect(ZFGrid, &StringGrid::gridDoubleClicked, this, [this] { TabDblClick(ZFGrid); });
-  connect(Sol, &ReportMemo::memoDoubleClicked, this, [this] { SolDblClick(Sol); });
-  connect(Solve, &QPushButton::clicked, this, [this] { SolveClick(Solve); });
+  connect(NVars_, &QSpinBox::valueChanged, this, [this] { NVarsChange(NVars_); });
+  connect(NCons_, &QSpinBox::valueChanged, this, [this] { NConsChange(NCons_); });
+  connect(NBGrid_, &StringGrid::gridDoubleClicked, this, [this] { TabDblClick(NBGrid_); });
+  connect(ZFGrid_, &StringGrid::gridDoubleClicked, this, [this] { TabDblClick(ZFGrid_); });
+  connect(Sol_, &ReportMemo::memoDoubleClicked, this, [this] { SolDblClick(Sol_); });
+  connect(Solve_, &QPushButton::clicked, this, [this] { SolveClick(Solve_); });
 }
 
 // These four end with cell (1, 1) current in both grids; it is brought into
@@ -104,8 +104,8 @@ void TForm1::TabDblClick(Sender sender) {
 }
 
 void TForm1::ShowCurrentCells() {
-  NBGrid->ShowCurrentCell();
-  ZFGrid->ShowCurrentCell();
+  NBGrid_->ShowCurrentCell();
+  ZFGrid_->ShowCurrentCell();
 }
 
 void TForm1::SolDblClick(Sender sender) {
@@ -118,7 +118,7 @@ void TForm1::SolDblClick(Sender sender) {
 // The extra views' aligned tables need a fixed-pitch font; the plain report
 // keeps the window's.
 void TForm1::SolveClick(Sender sender) {
-  Sol->UseFixedPitch(Views().Any());
+  Sol_->UseFixedPitch(Views().Any());
   std::optional<QString> error;
   {
     const WaitCursor wait;
@@ -126,24 +126,6 @@ void TForm1::SolveClick(Sender sender) {
     error = RunHandler([this, sender, &runner] { pivora::SolveClick(*this, sender, runner); });
   }
   ShowError(error);
-}
-
-int TForm1::NVarsValue() const { return NVars->value(); }
-int TForm1::NVarsMaximum() const { return NVars->maximum(); }
-int TForm1::NConsValue() const { return NCons->value(); }
-int TForm1::NConsMaximum() const { return NCons->maximum(); }
-int TForm1::DigitsValue() const { return Digits->TextValue(); }
-bool TForm1::MaximumChecked() const { return Maximum->isChecked(); }
-bool TForm1::DetailsChecked() const { return Details->isChecked(); }
-ReportViews TForm1::Views() const { return Sol->Views(); }
-
-void TForm1::SolClear() { Sol->Clear(); }
-void TForm1::SolAppendLine(std::string_view line) { Sol->AppendLine(line); }
-void TForm1::SolTakeFocus() { Sol->setFocus(Qt::OtherFocusReason); }
-
-void TForm1::SetFooterText(std::string_view text) {
-  Footer->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-  Footer->adjustSize();
 }
 
 }  // namespace pivora

@@ -30,7 +30,7 @@ TextBlock ParseTextBlock(const QString& text) {
 
 void PasteBlock(TForm1& form, EditHistory& history, StringGrid* grid, const TextBlock& block) {
   if (block.isEmpty()) return;
-  const bool objective = grid == form.ZFGrid;
+  const bool objective = grid == form.ZFGrid();
   CellStore& store = objective ? form.ZF() : form.NB();
   const int column = store.CurrentColumn();
   const int row = store.CurrentRow();
@@ -42,9 +42,9 @@ void PasteBlock(TForm1& form, EditHistory& history, StringGrid* grid, const Text
 
   // The counts the block needs: in NB the relation and the right-hand side
   // follow the last variable, so its columns reach n + 2.
-  const int n = std::max(form.NVars->value(), objective ? lastColumn : lastColumn - 2);
-  const int m = objective ? form.NCons->value() : std::max(form.NCons->value(), lastRow);
-  if (n > form.NVars->maximum() || m > form.NCons->maximum() || (objective && height > 1)) {
+  const int n = std::max(form.NVars()->value(), objective ? lastColumn : lastColumn - 2);
+  const int m = objective ? form.NCons()->value() : std::max(form.NCons()->value(), lastRow);
+  if (n > form.NVars()->maximum() || m > form.NCons()->maximum() || (objective && height > 1)) {
     QMessageBox::warning(
         &form, QStringLiteral("Pivora"),
         QStringLiteral("Der eingef\u00fcgte Block (%1 \u00d7 %2 Zellen) passt ab Zelle (%3, %4) "
@@ -55,15 +55,15 @@ void PasteBlock(TForm1& form, EditHistory& history, StringGrid* grid, const Text
             .arg(row)
             .arg(objective ? QStringLiteral("die Zielfunktion (eine Zeile)")
                            : QStringLiteral("die Bedingungen"))
-            .arg(form.NVars->maximum())
-            .arg(form.NCons->maximum()));
+            .arg(form.NVars()->maximum())
+            .arg(form.NCons()->maximum()));
     form.activateWindow();
     return;
   }
   history.Record(
       [&] {
-        StepTo(form.NVars, n);
-        StepTo(form.NCons, m);
+        StepTo(form.NVars(), n);
+        StepTo(form.NCons(), m);
         GridModel& model = grid->Model();
         model.BeginBatch();
         for (int r = 0; r < height; ++r) {

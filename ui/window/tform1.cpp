@@ -74,14 +74,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   // window is being built.
   ConnectHandlers();
   commands_ = new WindowCommands(*this);
-  NVars->setFocus(Qt::OtherFocusReason);
+  NVars_->setFocus(Qt::OtherFocusReason);
 }
 
 TForm1::~TForm1() {
   delete commands_;
   // The grids and their models go before the stores they observe.
-  delete NBGrid;
-  delete ZFGrid;
+  delete NBGrid_;
+  delete ZFGrid_;
   delete nbModel_;
   delete zfModel_;
 }
@@ -90,71 +90,71 @@ void TForm1::CreateWidgets() {
   const QFont label = PixelFont(QStringLiteral("MS Sans Serif"), 11, true);
   const QFont spin = PixelFont(QStringLiteral("MS Sans Serif"), 11);
 
-  lbl1 = MakeLabel(this, "lbl1", QStringLiteral("Lineare Optimierung (Simplex-Methode)"), {285, 8},
-                   PixelFont(QStringLiteral("Arial"), 21, true, true));
-  lbl1->setAlignment(Qt::AlignCenter);
-  lbl2 = MakeLabel(this, "lbl2", QStringLiteral("Variablen"), {17, 46}, label);
-  lbl3 = MakeLabel(this, "lbl3", QStringLiteral("Bedingungen"), {7, 108}, label);
-  lbl4 = MakeLabel(this, "lbl4", QStringLiteral("Stellen"), {24, 440}, label);
-  Footer = MakeLabel(this, "Footer", QString(), {405, 520}, font());
-  Footer->setAlignment(Qt::AlignCenter);
-  Footer->resize(3, 13);
+  lbl1_ = MakeLabel(this, "lbl1", QStringLiteral("Lineare Optimierung (Simplex-Methode)"), {285, 8},
+                    PixelFont(QStringLiteral("Arial"), 21, true, true));
+  lbl1_->setAlignment(Qt::AlignCenter);
+  lbl2_ = MakeLabel(this, "lbl2", QStringLiteral("Variablen"), {17, 46}, label);
+  lbl3_ = MakeLabel(this, "lbl3", QStringLiteral("Bedingungen"), {7, 108}, label);
+  lbl4_ = MakeLabel(this, "lbl4", QStringLiteral("Stellen"), {24, 440}, label);
+  Footer_ = MakeLabel(this, "Footer", QString(), {405, 520}, font());
+  Footer_->setAlignment(Qt::AlignCenter);
+  Footer_->resize(3, 13);
 
-  NVars = MakeSpinEdit(this, "NVars", SpinEdit::Mode::kCounting, {25, 67, 37, 25}, 1, kMaxVariables,
-                       2, style_);
-  NVars->setFont(spin);
-  NCons = MakeSpinEdit(this, "NCons", SpinEdit::Mode::kCounting, {25, 129, 37, 25}, 1,
-                       kMaxConstraints, 2, style_);
-  NCons->setFont(spin);
+  NVars_ = MakeSpinEdit(this, "NVars", SpinEdit::Mode::kCounting, {25, 67, 37, 25}, 1,
+                        kMaxVariables, 2, style_);
+  NVars_->setFont(spin);
+  NCons_ = MakeSpinEdit(this, "NCons", SpinEdit::Mode::kCounting, {25, 129, 37, 25}, 1,
+                        kMaxConstraints, 2, style_);
+  NCons_->setFont(spin);
 
   nbModel_ = new GridModel(nbStore_, this);
   zfModel_ = new GridModel(zfStore_, this);
-  NBGrid = MakeGrid(this, "NB", *nbModel_, {88, 40, 848, 234}, style_);
-  ZFGrid = MakeGrid(this, "ZF", *zfModel_, {88, 280, 718, 63}, style_);
+  NBGrid_ = MakeGrid(this, "NB", *nbModel_, {88, 40, 848, 234}, style_);
+  ZFGrid_ = MakeGrid(this, "ZF", *zfModel_, {88, 280, 718, 63}, style_);
 
-  Opt = new QGroupBox(QStringLiteral("Optimum"), this);
-  Opt->setObjectName(QStringLiteral("Opt"));
-  Opt->setFont(label);
-  Opt->setGeometry(815, 280, 121, 59);
-  Maximum = new QRadioButton(QStringLiteral("Max"), Opt);
-  Maximum->setObjectName(QStringLiteral("Maximum"));
-  Maximum->setGeometry(8, 24, 45, 17);
-  Maximum->setChecked(true);
-  Minimum = new QRadioButton(QStringLiteral("Min"), Opt);
-  Minimum->setObjectName(QStringLiteral("Minimum"));
-  Minimum->setGeometry(70, 24, 45, 17);
+  Opt_ = new QGroupBox(QStringLiteral("Optimum"), this);
+  Opt_->setObjectName(QStringLiteral("Opt"));
+  Opt_->setFont(label);
+  Opt_->setGeometry(815, 280, 121, 59);
+  Maximum_ = new QRadioButton(QStringLiteral("Max"), Opt_);
+  Maximum_->setObjectName(QStringLiteral("Maximum"));
+  Maximum_->setGeometry(8, 24, 45, 17);
+  Maximum_->setChecked(true);
+  Minimum_ = new QRadioButton(QStringLiteral("Min"), Opt_);
+  Minimum_->setObjectName(QStringLiteral("Minimum"));
+  Minimum_->setGeometry(70, 24, 45, 17);
   // Only the checked one of the two is a stop of the Tab key; a click or
   // the arrow keys still reach the other.
   const auto tabStopOnChecked = [this] {
-    Maximum->setFocusPolicy(Maximum->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    Minimum->setFocusPolicy(Minimum->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    Maximum_->setFocusPolicy(Maximum_->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    Minimum_->setFocusPolicy(Minimum_->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
   };
-  connect(Maximum, &QRadioButton::toggled, this, tabStopOnChecked);
+  connect(Maximum_, &QRadioButton::toggled, this, tabStopOnChecked);
   tabStopOnChecked();
 
-  Solve = new QPushButton(QStringLiteral("L\u00f6sung"), this);
-  Solve->setObjectName(QStringLiteral("Solve"));
-  Solve->setFont(PixelFont(QStringLiteral("Tahoma"), 13, true));
-  Solve->setGeometry(12, 351, 65, 25);
+  Solve_ = new QPushButton(QStringLiteral("L\u00f6sung"), this);
+  Solve_->setObjectName(QStringLiteral("Solve"));
+  Solve_->setFont(PixelFont(QStringLiteral("Tahoma"), 13, true));
+  Solve_->setGeometry(12, 351, 65, 25);
 
-  Sol = new ReportMemo(this);
-  Sol->setObjectName(QStringLiteral("Sol"));
-  Sol->setFont(PixelFont(QStringLiteral("Arial"), 12));
-  Sol->setGeometry(88, 350, 848, 155);
+  Sol_ = new ReportMemo(this);
+  Sol_->setObjectName(QStringLiteral("Sol"));
+  Sol_->setFont(PixelFont(QStringLiteral("Arial"), 12));
+  Sol_->setGeometry(88, 350, 848, 155);
 
-  Details = new QCheckBox(QStringLiteral("Details"), this);
-  Details->setObjectName(QStringLiteral("Details"));
-  Details->setFont(label);
-  Details->setGeometry(12, 395, 65, 25);
-  Details->setChecked(true);
+  Details_ = new QCheckBox(QStringLiteral("Details"), this);
+  Details_->setObjectName(QStringLiteral("Details"));
+  Details_->setFont(label);
+  Details_->setGeometry(12, 395, 65, 25);
+  Details_->setChecked(true);
 
-  Digits =
+  Digits_ =
       MakeSpinEdit(this, "Digits", SpinEdit::Mode::kTyping, {25, 460, 37, 22}, 3, 15, 10, style_);
 }
 
 void TForm1::SetTabOrder() {
-  QWidget* const order[] = {NVars,   NCons, NBGrid, ZFGrid,  Maximum,
-                            Minimum, Solve, Sol,    Details, Digits};
+  QWidget* const order[] = {NVars_,   NCons_, NBGrid_, ZFGrid_,  Maximum_,
+                            Minimum_, Solve_, Sol_,    Details_, Digits_};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 

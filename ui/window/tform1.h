@@ -67,23 +67,23 @@ class TForm1 final : public QWidget, public WindowOperations {
   // Under the wait cursor until the report is written.
   void SolveClick(Sender sender);
 
-  // --- The widgets, by their names ---
-  QLabel* lbl1 = nullptr;
-  QLabel* lbl2 = nullptr;
-  QLabel* lbl3 = nullptr;
-  QLabel* lbl4 = nullptr;
-  QLabel* Footer = nullptr;
-  SpinEdit* NVars = nullptr;
-  SpinEdit* NCons = nullptr;
-  StringGrid* NBGrid = nullptr;
-  StringGrid* ZFGrid = nullptr;
-  QGroupBox* Opt = nullptr;
-  QRadioButton* Maximum = nullptr;
-  QRadioButton* Minimum = nullptr;
-  QPushButton* Solve = nullptr;
-  ReportMemo* Sol = nullptr;
-  QCheckBox* Details = nullptr;
-  SpinEdit* Digits = nullptr;
+  // --- The widgets, by their names: created once with the window, never replaced ---
+  QLabel* lbl1() const { return lbl1_; }
+  QLabel* lbl2() const { return lbl2_; }
+  QLabel* lbl3() const { return lbl3_; }
+  QLabel* lbl4() const { return lbl4_; }
+  QLabel* Footer() const { return Footer_; }
+  SpinEdit* NVars() const { return NVars_; }
+  SpinEdit* NCons() const { return NCons_; }
+  StringGrid* NBGrid() const { return NBGrid_; }
+  StringGrid* ZFGrid() const { return ZFGrid_; }
+  QGroupBox* Opt() const { return Opt_; }
+  QRadioButton* Maximum() const { return Maximum_; }
+  QRadioButton* Minimum() const { return Minimum_; }
+  QPushButton* Solve() const { return Solve_; }
+  ReportMemo* Sol() const { return Sol_; }
+  QCheckBox* Details() const { return Details_; }
+  SpinEdit* Digits() const { return Digits_; }
 
   // Undo, the file and clipboard commands and the extra shortcuts.
   WindowCommands& Commands() { return *commands_; }
@@ -109,6 +109,24 @@ class TForm1 final : public QWidget, public WindowOperations {
   std::optional<QString> RunHandler(Handler&& handler);
   void ShowError(const std::optional<QString>& error);
   void ShowCurrentCells();
+
+  // The widgets.
+  QLabel* lbl1_ = nullptr;
+  QLabel* lbl2_ = nullptr;
+  QLabel* lbl3_ = nullptr;
+  QLabel* lbl4_ = nullptr;
+  QLabel* Footer_ = nullptr;
+  SpinEdit* NVars_ = nullptr;
+  SpinEdit* NCons_ = nullptr;
+  StringGrid* NBGrid_ = nullptr;
+  StringGrid* ZFGrid_ = nullptr;
+  QGroupBox* Opt_ = nullptr;
+  QRadioButton* Maximum_ = nullptr;
+  QRadioButton* Minimum_ = nullptr;
+  QPushButton* Solve_ = nullptr;
+  ReportMemo* Sol_ = nullptr;
+  QCheckBox* Details_ = nullptr;
+  SpinEdit* Digits_ = nullptr;
 
   CellStore nbStore_{5, 3};
   CellStore zfStore_{3, 2};

@@ -69,7 +69,7 @@ WindowCommands::WindowCommands(TForm1& form)
   connect(AddAction({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
                      QKeySequence(Qt::CTRL | Qt::Key_Enter)}),
           &QAction::triggered, this, [this] {
-            if (form_.Solve->isEnabled()) form_.Solve->click();
+            if (form_.Solve()->isEnabled()) form_.Solve()->click();
           });
 }
 
@@ -86,15 +86,15 @@ QAction* WindowCommands::AddAction(const QList<QKeySequence>& keys) {
 QWidget* WindowCommands::WidgetOfFocus() const {
   QWidget* focus = QApplication::focusWidget();
   for (QWidget* w = focus; w && w != &form_; w = w->parentWidget()) {
-    if (w->parentWidget() == &form_ || w->parentWidget() == form_.Opt) return w;
+    if (w->parentWidget() == &form_ || w->parentWidget() == form_.Opt()) return w;
   }
   return nullptr;
 }
 
 StringGrid* WindowCommands::GridOfFocus() const {
   QWidget* focus = WidgetOfFocus();
-  if (focus == form_.NBGrid) return form_.NBGrid;
-  if (focus == form_.ZFGrid) return form_.ZFGrid;
+  if (focus == form_.NBGrid()) return form_.NBGrid();
+  if (focus == form_.ZFGrid()) return form_.ZFGrid();
   return nullptr;
 }
 
@@ -109,12 +109,12 @@ void WindowCommands::Copy() {
 }
 
 void WindowCommands::FocusNextWidget(bool forward) {
-  QRadioButton* option = form_.Maximum->isChecked() ? form_.Maximum : form_.Minimum;
-  QWidget* const order[] = {form_.NVars, form_.NCons, form_.NBGrid,  form_.ZFGrid, option,
-                            form_.Solve, form_.Sol,   form_.Details, form_.Digits};
+  QRadioButton* option = form_.Maximum()->isChecked() ? form_.Maximum() : form_.Minimum();
+  QWidget* const order[] = {form_.NVars(), form_.NCons(), form_.NBGrid(),  form_.ZFGrid(), option,
+                            form_.Solve(), form_.Sol(),   form_.Details(), form_.Digits()};
   constexpr int kCount = static_cast<int>(std::size(order));
   QWidget* current = WidgetOfFocus();
-  if (current == form_.Maximum || current == form_.Minimum) current = option;
+  if (current == form_.Maximum() || current == form_.Minimum()) current = option;
   int at = 0;
   while (at < kCount && order[at] != current) ++at;
   if (at == kCount) at = forward ? kCount - 1 : 0;

@@ -73,40 +73,40 @@ void WindowSnapshot::SetText(bool objective, int column, int row, const std::str
 
 WindowSnapshot CaptureWindow(TForm1& form, bool withMemo) {
   WindowSnapshot snapshot;
-  snapshot.n = form.NVars->value();
-  snapshot.m = form.NCons->value();
+  snapshot.n = form.NVars()->value();
+  snapshot.m = form.NCons()->value();
   CaptureCells(form.NB(), CellStore::kRows - 1, snapshot.nb);
   CaptureCells(form.ZF(), 1, snapshot.zf);
-  if (withMemo) snapshot.memo = form.Sol->Lines();
-  snapshot.maximum = form.Maximum->isChecked();
-  snapshot.details = form.Details->isChecked();
-  snapshot.digits = form.Digits->value();
+  if (withMemo) snapshot.memo = form.Sol()->Lines();
+  snapshot.maximum = form.Maximum()->isChecked();
+  snapshot.details = form.Details()->isChecked();
+  snapshot.digits = form.Digits()->value();
   return snapshot;
 }
 
 void ApplyToWindow(TForm1& form, const WindowSnapshot& snapshot, bool withSettings) {
-  StepTo(form.NVars, snapshot.n);
-  StepTo(form.NCons, snapshot.m);
-  GridModel& nb = form.NBGrid->Model();
-  GridModel& zf = form.ZFGrid->Model();
+  StepTo(form.NVars(), snapshot.n);
+  StepTo(form.NCons(), snapshot.m);
+  GridModel& nb = form.NBGrid()->Model();
+  GridModel& zf = form.ZFGrid()->Model();
   nb.BeginBatch();
   zf.BeginBatch();
   ApplyCells(form.NB(), CellStore::kRows - 1, snapshot.nb);
   ApplyCells(form.ZF(), 1, snapshot.zf);
   nb.EndBatch();
   zf.EndBatch();
-  if (form.Sol->Lines() != snapshot.memo) {
-    form.Sol->Clear();
+  if (form.Sol()->Lines() != snapshot.memo) {
+    form.Sol()->Clear();
     for (const QString& line : snapshot.memo) {
       const QByteArray bytes = line.toLatin1();
-      form.Sol->AppendLine(
+      form.Sol()->AppendLine(
           std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
   }
   if (withSettings) {
-    (snapshot.maximum ? form.Maximum : form.Minimum)->setChecked(true);
-    form.Details->setChecked(snapshot.details);
-    form.Digits->setValue(snapshot.digits);
+    (snapshot.maximum ? form.Maximum() : form.Minimum())->setChecked(true);
+    form.Details()->setChecked(snapshot.details);
+    form.Digits()->setValue(snapshot.digits);
   }
 }
 

@@ -19,7 +19,7 @@ class FirstPaint final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == &form_ && event->type() == QEvent::Paint && !done_ &&
-        !form_.Footer->text().isEmpty()) {
+        !form_.Footer()->text().isEmpty()) {
       done_ = true;
       QTimer::singleShot(0, [] {
         std::puts("painted");

@@ -41,8 +41,8 @@ void WindowBench::init() {
   form_->show();
   form_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(form_));
-  form_->NVars->setValue(50);
-  form_->NCons->setValue(50);
+  form_->NVars()->setValue(50);
+  form_->NCons()->setValue(50);
   FillEveryCell();
   form_->repaint();
 }
@@ -79,7 +79,7 @@ void WindowBench::NVarsChange() {
   int value = 50;
   QBENCHMARK {
     value = value == 50 ? 49 : 50;
-    form_->NVars->setValue(value);
+    form_->NVars()->setValue(value);
     form_->repaint();
   }
 }
@@ -88,7 +88,7 @@ void WindowBench::NConsChange() {
   int value = 50;
   QBENCHMARK {
     value = value == 50 ? 49 : 50;
-    form_->NCons->setValue(value);
+    form_->NCons()->setValue(value);
     form_->repaint();
   }
 }
@@ -102,7 +102,7 @@ void WindowBench::TabDblClick() {
     form_->repaint();
     QElapsedTimer timer;
     timer.start();
-    form_->TabDblClick(form_->NBGrid);
+    form_->TabDblClick(form_->NBGrid());
     form_->repaint();
     rounds.push_back(timer.nsecsElapsed());
     QCOMPARE(form_->NB().Text(50, 50), "");
@@ -114,10 +114,10 @@ void WindowBench::TabDblClick() {
 
 void WindowBench::SolveClick() {
   QBENCHMARK {
-    form_->SolveClick(form_->Solve);
+    form_->SolveClick(form_->Solve());
     form_->repaint();
   }
-  QVERIFY(form_->Sol->LineCount() > 1);
+  QVERIFY(form_->Sol()->LineCount() > 1);
 }
 
 // The program's own start-up in a fresh process, until the activated window
@@ -136,8 +136,7 @@ void WindowBench::StartToFirstPaint() {
     runs.push_back(elapsed);
   }
   std::nth_element(runs.begin(), runs.begin() + runs.size() / 2, runs.end());
-  QTest::setBenchmarkResult(static_cast<qreal>(runs[runs.size() / 2]),
-                            QTest::WalltimeNanoseconds);
+  QTest::setBenchmarkResult(static_cast<qreal>(runs[runs.size() / 2]), QTest::WalltimeNanoseconds);
 }
 
 int main(int argc, char** argv) {

@@ -53,17 +53,17 @@ void FileTest::savingAndOpeningGiveBackEveryCellAsTyped() {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("p.txt"));
   const auto form = StartedWindow();
-  SpinTo(form->NVars, 3);
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral(" 1 000"));
-  TypeIntoCell(form->NBGrid, 2, 1, QStringLiteral("\"2\""));
-  TypeIntoCell(form->NBGrid, 4, 1, QStringLiteral("=>"));
-  TypeIntoCell(form->NBGrid, 1, 2, QStringLiteral("#7"));
-  TypeIntoCell(form->NBGrid, 5, 2, QStringLiteral("0,5"));
-  TypeIntoCell(form->ZFGrid, 2, 1, QStringLiteral("3"));
-  QTest::mouseClick(form->Solve, Qt::LeftButton);  // marks (1, 1), defaults row 1
-  QTest::mouseClick(form->Minimum, Qt::LeftButton);
-  QTest::mouseClick(form->Details, Qt::LeftButton);
-  form->Digits->setValue(6);
+  SpinTo(form->NVars(), 3);
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral(" 1 000"));
+  TypeIntoCell(form->NBGrid(), 2, 1, QStringLiteral("\"2\""));
+  TypeIntoCell(form->NBGrid(), 4, 1, QStringLiteral("=>"));
+  TypeIntoCell(form->NBGrid(), 1, 2, QStringLiteral("#7"));
+  TypeIntoCell(form->NBGrid(), 5, 2, QStringLiteral("0,5"));
+  TypeIntoCell(form->ZFGrid(), 2, 1, QStringLiteral("3"));
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);  // marks (1, 1), defaults row 1
+  QTest::mouseClick(form->Minimum(), Qt::LeftButton);
+  QTest::mouseClick(form->Details(), Qt::LeftButton);
+  form->Digits()->setValue(6);
   QVERIFY(Files(*form).SaveFile(path));
   const ProblemFile saved = Files(*form).WindowProblem();
 
@@ -76,16 +76,16 @@ void FileTest::savingAndOpeningGiveBackEveryCellAsTyped() {
   QCOMPARE(Text(other->NB(), 2, 1), "\"2\"");
   QCOMPARE(Text(other->NB(), 1, 2), "#7");
   QCOMPARE(Text(other->NB(), 3, 2), "");
-  QCOMPARE(other->NVars->value(), 3);
-  QVERIFY(other->Minimum->isChecked());
-  QVERIFY(!other->Details->isChecked());
-  QCOMPARE(other->Digits->value(), 6);
+  QCOMPARE(other->NVars()->value(), 3);
+  QVERIFY(other->Minimum()->isChecked());
+  QVERIFY(!other->Details()->isChecked());
+  QCOMPARE(other->Digits()->value(), 6);
   // Opening is one step, and leaves nothing unsaved.
   QVERIFY(!Files(*other).Modified());
   other->Commands().History().Stack().undo();
-  QCOMPARE(other->NVars->value(), 2);
+  QCOMPARE(other->NVars()->value(), 2);
   QCOMPARE(Text(other->NB(), 1, 1), "");
-  QVERIFY(other->Maximum->isChecked());
+  QVERIFY(other->Maximum()->isChecked());
 }
 
 void FileTest::aMalformedFileNamesItsLineAndChangesNothing() {
@@ -96,23 +96,23 @@ void FileTest::aMalformedFileNamesItsLineAndChangesNothing() {
   file.write("max\n1 2\n1 1 <= 4\n1 \"3 <= 6\n");
   file.close();
   const auto form = StartedWindow();
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("5"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
   QString shown;
   AnswerNextBox(QStringLiteral("OK"), &shown);
   QVERIFY(!Files(*form).OpenFile(path));
   QVERIFY2(shown.contains(QStringLiteral("Zeile 4: einer Zelle in Anf\u00fchrungszeichen")),
            qPrintable(shown));
   QCOMPARE(Text(form->NB(), 1, 1), "5");
-  QCOMPARE(form->NVars->value(), 2);
+  QCOMPARE(form->NVars()->value(), 2);
 }
 
 void FileTest::closingAsksAboutUnsavedChanges() {
   const auto untouched = StartedWindow();
-  QTest::mouseClick(untouched->Solve, Qt::LeftButton);  // defaults only
-  QVERIFY(untouched->close());                          // no question
+  QTest::mouseClick(untouched->Solve(), Qt::LeftButton);  // defaults only
+  QVERIFY(untouched->close());                            // no question
 
   const auto form = StartedWindow();
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("5"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
   QString shown;
   AnswerNextBox(QStringLiteral("Abbrechen"), &shown);
   QVERIFY(!form->close());
@@ -124,43 +124,43 @@ void FileTest::closingAsksAboutUnsavedChanges() {
   // After a save the window closes at once again; an undo makes it unsaved.
   QTemporaryDir dir;
   const auto saved = StartedWindow();
-  TypeIntoCell(saved->NBGrid, 1, 1, QStringLiteral("5"));
+  TypeIntoCell(saved->NBGrid(), 1, 1, QStringLiteral("5"));
   QVERIFY(Files(*saved).SaveFile(dir.filePath(QStringLiteral("s.txt"))));
   QVERIFY(!Files(*saved).Modified());
-  QTest::keyClick(saved->NBGrid->Editor(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(saved->NBGrid()->Editor(), Qt::Key_Z, Qt::ControlModifier);
   QVERIFY(Files(*saved).Modified());
 }
 
 void FileTest::pasteGrowsTheCountsOrIsRefused() {
   const auto form = StartedWindow();
-  ClickCell(form->NBGrid, 2, 2);
+  ClickCell(form->NBGrid(), 2, 2);
   QApplication::clipboard()->setText(QStringLiteral("1\t2\t3\t>=\t4\r\n0,5\t\t\t=\t1\r\n"));
-  QTest::keyClick(form->NBGrid->Editor(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
   // Columns 2..6 need n = 4; rows 2..3 need m = 3.
-  QCOMPARE(form->NVars->value(), 4);
-  QCOMPARE(form->NCons->value(), 3);
+  QCOMPARE(form->NVars()->value(), 4);
+  QCOMPARE(form->NCons()->value(), 3);
   QCOMPARE(Text(form->NB(), 5, 2), ">=");
   QCOMPARE(Text(form->NB(), 2, 3), "0,5");
   QCOMPARE(Text(form->NB(), 6, 3), "1");
-  QTest::keyClick(form->NBGrid->Editor(), Qt::Key_Z, Qt::ControlModifier);
-  QCOMPARE(form->NVars->value(), 2);
-  QCOMPARE(form->NCons->value(), 2);
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(form->NVars()->value(), 2);
+  QCOMPARE(form->NCons()->value(), 2);
   QCOMPARE(Text(form->NB(), 2, 2), "");
 
   // 51 rows from row 1 do not fit: refused, nothing changes.
-  ClickCell(form->NBGrid, 1, 1);
+  ClickCell(form->NBGrid(), 1, 1);
   QApplication::clipboard()->setText(QStringLiteral("1\n").repeated(51));
   QString shown;
   AnswerNextBox(QStringLiteral("OK"), &shown);
-  QTest::keyClick(form->NBGrid->Editor(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
   QVERIFY2(shown.contains(QStringLiteral("51 \u00d7 1")), qPrintable(shown));
-  QCOMPARE(form->NCons->value(), 2);
+  QCOMPARE(form->NCons()->value(), 2);
   QCOMPARE(Text(form->NB(), 1, 1), "");
   QVERIFY(QTest::qWaitForWindowActive(form.get()));
 
   // Copy takes the current cell as typed.
-  TypeIntoCell(form->ZFGrid, 2, 1, QStringLiteral("1,5"));
-  QTest::keyClick(form->ZFGrid->Editor(), Qt::Key_C, Qt::ControlModifier);
+  TypeIntoCell(form->ZFGrid(), 2, 1, QStringLiteral("1,5"));
+  QTest::keyClick(form->ZFGrid()->Editor(), Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1,5"));
 }
 
@@ -168,7 +168,7 @@ void FileTest::modelsOpenWithTheirLegendOrAreRefused() {
   const QString models = qEnvironmentVariable("PIVORA_SOURCE_DIR") +
                          QStringLiteral("/solver/tests/data/lp-instances/models/");
   const auto form = StartedWindow();
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("5"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
   QString shown;
   AnswerNextBox(QStringLiteral("OK"), &shown);
   QVERIFY(!Files(*form).OpenFile(models + QStringLiteral("e226.mps")));
@@ -176,28 +176,29 @@ void FileTest::modelsOpenWithTheirLegendOrAreRefused() {
   QCOMPARE(Text(form->NB(), 1, 1), "5");
 
   QVERIFY(Files(*form).OpenFile(models + QStringLiteral("exmip1.lp")));
-  QCOMPARE(form->NVars->value(), 10);
-  QCOMPARE(form->NCons->value(), 14);
-  QCOMPARE(form->NBGrid->Model().headerData(9, Qt::Horizontal, Qt::ToolTipRole).toString(),
+  QCOMPARE(form->NVars()->value(), 10);
+  QCOMPARE(form->NCons()->value(), 14);
+  QCOMPARE(form->NBGrid()->Model().headerData(9, Qt::Horizontal, Qt::ToolTipRole).toString(),
            QStringLiteral("x10 = RgROW05 + 12"));
-  QVERIFY(form->ZFGrid->Model()
+  QVERIFY(form->ZFGrid()
+              ->Model()
               .headerData(0, Qt::Vertical, Qt::ToolTipRole)
               .toString()
               .contains(QStringLiteral("LP-Relaxation")));
   QVERIFY(Files(*form).Path().isEmpty());  // Strg+S never writes over the model
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
-  QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmin = 3.236842105"));
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QCOMPARE(form->Sol()->Lines().value(2), QStringLiteral("Optimum: Zmin = 3.236842105"));
 
   // A model dropped on the report opens like one chosen in the dialog.
   QMimeData dragged;
   dragged.setUrls({QUrl::fromLocalFile(models + QStringLiteral("afiro.mps"))});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(form->Sol->viewport(), &enter);
+  QApplication::sendEvent(form->Sol()->viewport(), &enter);
   QVERIFY(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(form->Sol->viewport(), &drop);
-  QTRY_COMPARE(form->NVars->value(), 32);
-  QVERIFY(form->Sol->Lines().isEmpty());
+  QApplication::sendEvent(form->Sol()->viewport(), &drop);
+  QTRY_COMPARE(form->NVars()->value(), 32);
+  QVERIFY(form->Sol()->Lines().isEmpty());
 }
 
 PIVORA_WINDOW_TEST_MAIN(FileTest)

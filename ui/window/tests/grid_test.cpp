@@ -32,11 +32,11 @@ class GridTest : public QObject {
 
 void GridTest::editorStoresEveryKeystrokeAndShowsProgramWrites() {
   const auto form = StartedWindow();
-  QAbstractItemModelTester tester(form->NBGrid->model(),
+  QAbstractItemModelTester tester(form->NBGrid()->model(),
                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
-  ClickCell(form->NBGrid, 2, 1);
+  ClickCell(form->NBGrid(), 2, 1);
   QCOMPARE(form->NB().CurrentColumn(), 2);
-  auto* editor = qobject_cast<QLineEdit*>(form->NBGrid->Editor());
+  auto* editor = qobject_cast<QLineEdit*>(form->NBGrid()->Editor());
   QVERIFY(editor && editor->hasFocus());
   QTest::keyClick(editor, Qt::Key_1);
   QCOMPARE(Text(form->NB(), 2, 1), "1");
@@ -62,25 +62,25 @@ void GridTest::editorStoresEveryKeystrokeAndShowsProgramWrites() {
   // Texts are drawn unchanged: leading blanks stay.
   QTest::keyClick(editor, Qt::Key_Home);
   QTest::keyClicks(editor, QStringLiteral("   "));
-  QCOMPARE(form->NBGrid->model()->index(0, 1).data().toString(), QStringLiteral("   0"));
+  QCOMPARE(form->NBGrid()->model()->index(0, 1).data().toString(), QStringLiteral("   0"));
 
   // Any handler makes (1, 1) current; the focus stays in the grid editor.
-  form->NBGrid->Editor()->setFocus();
-  QTest::keyClick(form->NVars, Qt::Key_Up);
+  form->NBGrid()->Editor()->setFocus();
+  QTest::keyClick(form->NVars(), Qt::Key_Up);
   QCOMPARE(form->NB().CurrentColumn(), 1);
   QCOMPARE(form->NB().CurrentRow(), 1);
-  QCOMPARE(form->NBGrid->currentIndex(), form->NBGrid->model()->index(0, 0));
+  QCOMPARE(form->NBGrid()->currentIndex(), form->NBGrid()->model()->index(0, 0));
   QCOMPARE(Text(form->NB(), 2, 1), "   0");
 }
 
 void GridTest::tabAndShiftTabWrapOverTheDataCells() {
   const auto form = StartedWindow();
-  ClickCell(form->NBGrid, 1, 1);
+  ClickCell(form->NBGrid(), 1, 1);
   std::vector<std::pair<int, int>> visited;
   for (int i = 0; i < 9; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited.emplace_back(form->NB().CurrentColumn(), form->NB().CurrentRow());
-    QCOMPARE(QApplication::focusWidget(), form->NBGrid->Editor());
+    QCOMPARE(QApplication::focusWidget(), form->NBGrid()->Editor());
   }
   const std::vector<std::pair<int, int>> readingOrder = {{2, 1}, {3, 1}, {4, 1}, {1, 2}, {2, 2},
                                                          {3, 2}, {4, 2}, {1, 1}, {2, 1}};
@@ -89,14 +89,14 @@ void GridTest::tabAndShiftTabWrapOverTheDataCells() {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
   QCOMPARE(form->NB().CurrentColumn(), 4);
   QCOMPARE(form->NB().CurrentRow(), 2);
-  QCOMPARE(QApplication::focusWidget(), form->NBGrid->Editor());
+  QCOMPARE(QApplication::focusWidget(), form->NBGrid()->Editor());
 
   // One cell is selected at a time, whatever the modifier.
-  const auto [widget, spot] = CellSpot(form->NBGrid, 2, 1);
+  const auto [widget, spot] = CellSpot(form->NBGrid(), 2, 1);
   QTest::mouseClick(widget, Qt::LeftButton, Qt::ShiftModifier, spot);
-  QCOMPARE(form->NBGrid->selectionModel()->selectedIndexes(),
-           QModelIndexList{form->NBGrid->model()->index(0, 1)});
-  ClickCell(form->NBGrid, 4, 2);
+  QCOMPARE(form->NBGrid()->selectionModel()->selectedIndexes(),
+           QModelIndexList{form->NBGrid()->model()->index(0, 1)});
+  ClickCell(form->NBGrid(), 4, 2);
 
   // Typing after a Tab goes into the newly current cell.
   QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("6"));
@@ -105,93 +105,93 @@ void GridTest::tabAndShiftTabWrapOverTheDataCells() {
 
 void GridTest::headingsFollowTheCountsUpToFifty() {
   const auto form = StartedWindow();
-  QAbstractItemModelTester nbTester(form->NBGrid->model(),
+  QAbstractItemModelTester nbTester(form->NBGrid()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-  QAbstractItemModelTester zfTester(form->ZFGrid->model(),
+  QAbstractItemModelTester zfTester(form->ZFGrid()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-  ClickCell(form->NBGrid, 3, 2);
-  SpinTo(form->NVars, 50);
-  SpinTo(form->NCons, 50);
-  QCOMPARE(form->NBGrid->model()->columnCount(), 52);
-  QCOMPARE(form->NBGrid->model()->rowCount(), 50);
-  QCOMPARE(form->ZFGrid->model()->columnCount(), 50);
-  QAbstractItemModel* nb = form->NBGrid->model();
+  ClickCell(form->NBGrid(), 3, 2);
+  SpinTo(form->NVars(), 50);
+  SpinTo(form->NCons(), 50);
+  QCOMPARE(form->NBGrid()->model()->columnCount(), 52);
+  QCOMPARE(form->NBGrid()->model()->rowCount(), 50);
+  QCOMPARE(form->ZFGrid()->model()->columnCount(), 50);
+  QAbstractItemModel* nb = form->NBGrid()->model();
   QCOMPARE(nb->headerData(49, Qt::Horizontal).toString(), QStringLiteral("       x50"));
   QCOMPARE(nb->headerData(50, Qt::Horizontal).toString(), QStringLiteral(" <=   >=    ="));
   QCOMPARE(nb->headerData(51, Qt::Horizontal).toString(), QStringLiteral("        b"));
   QCOMPARE(nb->headerData(49, Qt::Vertical).toString(), QStringLiteral("     NB 50"));
-  QCOMPARE(form->ZFGrid->model()->headerData(49, Qt::Horizontal).toString(),
+  QCOMPARE(form->ZFGrid()->model()->headerData(49, Qt::Horizontal).toString(),
            QStringLiteral("       x50"));
 
   // Scrolled far away, any handler brings (1, 1) back into view.
-  ClickCell(form->NBGrid, 52, 50);
-  QVERIFY(form->NBGrid->horizontalScrollBar()->value() > 0);
-  QVERIFY(form->NBGrid->verticalScrollBar()->value() > 0);
-  ClickSpinButton(form->NCons, false);
-  QCOMPARE(form->NBGrid->horizontalScrollBar()->value(), 0);
-  QCOMPARE(form->NBGrid->verticalScrollBar()->value(), 0);
-  QCOMPARE(form->NBGrid->currentIndex(), nb->index(0, 0));
+  ClickCell(form->NBGrid(), 52, 50);
+  QVERIFY(form->NBGrid()->horizontalScrollBar()->value() > 0);
+  QVERIFY(form->NBGrid()->verticalScrollBar()->value() > 0);
+  ClickSpinButton(form->NCons(), false);
+  QCOMPARE(form->NBGrid()->horizontalScrollBar()->value(), 0);
+  QCOMPARE(form->NBGrid()->verticalScrollBar()->value(), 0);
+  QCOMPARE(form->NBGrid()->currentIndex(), nb->index(0, 0));
   QCOMPARE(nb->headerData(48, Qt::Vertical).toString(), QStringLiteral("     NB 49"));
 
   // The scroll bars alone move the view away from the current (1, 1); the
   // next handler brings it back.
-  form->NBGrid->horizontalScrollBar()->setValue(form->NBGrid->horizontalScrollBar()->maximum());
-  form->NBGrid->verticalScrollBar()->setValue(form->NBGrid->verticalScrollBar()->maximum());
-  ClickSpinButton(form->NVars, false);
-  QCOMPARE(form->NBGrid->horizontalScrollBar()->value(), 0);
-  QCOMPARE(form->NBGrid->verticalScrollBar()->value(), 0);
+  form->NBGrid()->horizontalScrollBar()->setValue(form->NBGrid()->horizontalScrollBar()->maximum());
+  form->NBGrid()->verticalScrollBar()->setValue(form->NBGrid()->verticalScrollBar()->maximum());
+  ClickSpinButton(form->NVars(), false);
+  QCOMPARE(form->NBGrid()->horizontalScrollBar()->value(), 0);
+  QCOMPARE(form->NBGrid()->verticalScrollBar()->value(), 0);
 
   // Dragging a thumb scrolls at once; the heading sections can be neither
   // resized nor moved.
-  QVERIFY(form->NBGrid->horizontalScrollBar()->hasTracking());
-  QVERIFY(form->NBGrid->verticalScrollBar()->hasTracking());
-  QCOMPARE(form->NBGrid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
-  QVERIFY(!form->NBGrid->horizontalHeader()->sectionsMovable());
-  QCOMPARE(form->NBGrid->columnWidth(10), StringGrid::kCellWidth + StringGrid::kGridLine);
-  QCOMPARE(form->NBGrid->rowHeight(10), StringGrid::kCellHeight + StringGrid::kGridLine);
+  QVERIFY(form->NBGrid()->horizontalScrollBar()->hasTracking());
+  QVERIFY(form->NBGrid()->verticalScrollBar()->hasTracking());
+  QCOMPARE(form->NBGrid()->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+  QVERIFY(!form->NBGrid()->horizontalHeader()->sectionsMovable());
+  QCOMPARE(form->NBGrid()->columnWidth(10), StringGrid::kCellWidth + StringGrid::kGridLine);
+  QCOMPARE(form->NBGrid()->rowHeight(10), StringGrid::kCellHeight + StringGrid::kGridLine);
 }
 
 // n = m = 3, every data cell typed, then both counts stepped down and up by
 // clicks: each text returns to the cell it was typed into, hidden rows too.
 void GridTest::countsGoingDownAndUpKeepWhatWasTyped() {
   const auto form = StartedWindow();
-  QAbstractItemModelTester tester(form->NBGrid->model(),
+  QAbstractItemModelTester tester(form->NBGrid()->model(),
                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
-  ClickSpinButton(form->NVars, true);
-  ClickSpinButton(form->NCons, true);
+  ClickSpinButton(form->NVars(), true);
+  ClickSpinButton(form->NCons(), true);
   const auto typed = [](int column, int row) {
     return column == 4 ? QStringLiteral("<=") : QStringLiteral("v%1%2").arg(column).arg(row);
   };
   for (int row = 1; row <= 3; ++row) {
     for (int column = 1; column <= 5; ++column) {
-      TypeIntoCell(form->NBGrid, column, row, typed(column, row));
+      TypeIntoCell(form->NBGrid(), column, row, typed(column, row));
     }
   }
   for (int column = 1; column <= 3; ++column) {
-    TypeIntoCell(form->ZFGrid, column, 1, QStringLiteral("c%1").arg(column));
+    TypeIntoCell(form->ZFGrid(), column, 1, QStringLiteral("c%1").arg(column));
   }
   const CellStore nbTyped = form->NB();
   const CellStore zfTyped = form->ZF();
 
-  ClickSpinButton(form->NCons, false);
-  ClickSpinButton(form->NCons, false);
-  QCOMPARE(form->NBGrid->model()->rowCount(), 1);
-  ClickSpinButton(form->NVars, false);
+  ClickSpinButton(form->NCons(), false);
+  ClickSpinButton(form->NCons(), false);
+  QCOMPARE(form->NBGrid()->model()->rowCount(), 1);
+  ClickSpinButton(form->NVars(), false);
   // a3 waits behind the relation sign and the right-hand side.
   QCOMPARE(Text(form->NB(), 3, 1), "<=");
   QCOMPARE(Text(form->NB(), 4, 1), "v51");
   QCOMPARE(Text(form->NB(), 5, 1), "v31");
   QCOMPARE(Text(form->NB(), 4, 3), "v53");
-  ClickSpinButton(form->NVars, false);
-  QCOMPARE(form->NBGrid->model()->columnCount(), 3);
-  QCOMPARE(form->NBGrid->model()->index(0, 1).data().toString(), QStringLiteral("<="));
-  QCOMPARE(form->NBGrid->model()->index(0, 2).data().toString(), QStringLiteral("v51"));
-  QCOMPARE(form->ZFGrid->model()->columnCount(), 1);
+  ClickSpinButton(form->NVars(), false);
+  QCOMPARE(form->NBGrid()->model()->columnCount(), 3);
+  QCOMPARE(form->NBGrid()->model()->index(0, 1).data().toString(), QStringLiteral("<="));
+  QCOMPARE(form->NBGrid()->model()->index(0, 2).data().toString(), QStringLiteral("v51"));
+  QCOMPARE(form->ZFGrid()->model()->columnCount(), 1);
 
-  ClickSpinButton(form->NVars, true);
-  ClickSpinButton(form->NCons, true);
-  ClickSpinButton(form->NVars, true);
-  ClickSpinButton(form->NCons, true);
+  ClickSpinButton(form->NVars(), true);
+  ClickSpinButton(form->NCons(), true);
+  ClickSpinButton(form->NVars(), true);
+  ClickSpinButton(form->NCons(), true);
   for (int row = 0; row <= CellStore::kRows; ++row) {
     for (int column = 0; column <= CellStore::kColumns; ++column) {
       QCOMPARE(Text(form->NB(), column, row), Text(nbTyped, column, row));
@@ -200,13 +200,13 @@ void GridTest::countsGoingDownAndUpKeepWhatWasTyped() {
   }
   for (int row = 1; row <= 3; ++row) {
     for (int column = 1; column <= 5; ++column) {
-      QCOMPARE(form->NBGrid->model()->index(row - 1, column - 1).data().toString(),
+      QCOMPARE(form->NBGrid()->model()->index(row - 1, column - 1).data().toString(),
                typed(column, row));
     }
   }
 
   // A variable that was never used comes back empty, the rest moves right.
-  ClickSpinButton(form->NVars, true);
+  ClickSpinButton(form->NVars(), true);
   QCOMPARE(Text(form->NB(), 4, 2), "");
   QCOMPARE(Text(form->NB(), 5, 2), "<=");
   QCOMPARE(Text(form->NB(), 6, 2), "v52");
@@ -216,22 +216,22 @@ void GridTest::holdingASpinButtonRunsTheHandlerForEveryValue() {
   const auto form = StartedWindow();
   std::vector<int> seen;
   bool rowsFollowed = true;
-  connect(form->NCons, &QSpinBox::valueChanged, [&](int value) {
+  connect(form->NCons(), &QSpinBox::valueChanged, [&](int value) {
     seen.push_back(value);
     rowsFollowed = rowsFollowed && form->NB().RowCount() == value + 1;
   });
-  const QPoint up = SpinButtonSpot(form->NCons, true);
+  const QPoint up = SpinButtonSpot(form->NCons(), true);
   QElapsedTimer held;
-  QTest::mousePress(form->NCons, Qt::LeftButton, Qt::NoModifier, up);
+  QTest::mousePress(form->NCons(), Qt::LeftButton, Qt::NoModifier, up);
   held.start();
   QTest::qWait(780);
-  QTest::mouseRelease(form->NCons, Qt::LeftButton, Qt::NoModifier, up);
+  QTest::mouseRelease(form->NCons(), Qt::LeftButton, Qt::NoModifier, up);
   const qint64 heldFor = held.elapsed();
   QTest::qWait(250);
   // One step at once, the next after 400 ms, then one every 100 ms: a busy
   // machine may delay a step, but never adds one.
-  QCOMPARE(form->NCons->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatThreshold), 400);
-  QCOMPARE(form->NCons->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatRate), 100);
+  QCOMPARE(form->NCons()->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatThreshold), 400);
+  QCOMPARE(form->NCons()->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatRate), 100);
   QVERIFY2(seen.size() >= 3, qPrintable(QString::number(seen.size())));
   QVERIFY2(static_cast<qint64>(seen.size()) <= 3 + (heldFor - 400) / 100,
            qPrintable(QStringLiteral("%1 steps in %2 ms").arg(seen.size()).arg(heldFor)));
@@ -258,38 +258,38 @@ void GridTest::doubleClicksOnEitherGridClearBothAndTheMemo() {
   QFETCH(int, column);
   QFETCH(int, row);
   const auto form = StartedWindow();
-  ClickSpinButton(form->NVars, true);
+  ClickSpinButton(form->NVars(), true);
   for (int r = 1; r <= 2; ++r) {
-    for (int c = 1; c <= 5; ++c) TypeIntoCell(form->NBGrid, c, r, QStringLiteral("7"));
+    for (int c = 1; c <= 5; ++c) TypeIntoCell(form->NBGrid(), c, r, QStringLiteral("7"));
   }
-  TypeIntoCell(form->ZFGrid, 3, 1, QStringLiteral("8"));
+  TypeIntoCell(form->ZFGrid(), 3, 1, QStringLiteral("8"));
   // Cells hidden by a lower count are emptied as well.
   form->NB().SetText(52, 50, "hidden");
   form->SolAppendLine("report");
-  if (column == 3 && row == 1) ClickCell(form->NBGrid, 3, 1);
-  DoubleClickCell(objectiveGrid ? form->ZFGrid : form->NBGrid, column, row);
+  if (column == 3 && row == 1) ClickCell(form->NBGrid(), 3, 1);
+  DoubleClickCell(objectiveGrid ? form->ZFGrid() : form->NBGrid(), column, row);
 
   for (int r = 1; r <= 50; ++r) {
     for (int c = 1; c <= 52; ++c) QCOMPARE(Text(form->NB(), c, r), "");
   }
   for (int c = 1; c <= 52; ++c) QCOMPARE(Text(form->ZF(), c, 1), "");
-  QCOMPARE(form->Sol->LineCount(), 0);
+  QCOMPARE(form->Sol()->LineCount(), 0);
   QCOMPARE(Text(form->NB(), 4, 0), " <=   >=    =");
-  QCOMPARE(form->NVars->value(), 3);
+  QCOMPARE(form->NVars()->value(), 3);
   QCOMPARE(form->NB().CurrentColumn(), 1);
   QCOMPARE(form->ZF().CurrentColumn(), 1);
-  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid->Editor())->text(), QString());
-  QCOMPARE(form->NBGrid->model()->index(1, 1).data().toString(), QString());
+  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid()->Editor())->text(), QString());
+  QCOMPARE(form->NBGrid()->model()->index(1, 1).data().toString(), QString());
 }
 
 void GridTest::doubleClickOnTheMemoClearsOnlyTheMemo() {
   const auto form = StartedWindow();
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("4"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("4"));
   form->SolAppendLine("L\xd6SUNG:");
   form->SolAppendLine("");
-  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString()}));
-  QTest::mouseDClick(form->Sol->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
-  QCOMPARE(form->Sol->LineCount(), 0);
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString()}));
+  QTest::mouseDClick(form->Sol()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+  QCOMPARE(form->Sol()->LineCount(), 0);
   QCOMPARE(Text(form->NB(), 1, 1), "4");
 }
 
@@ -303,12 +303,12 @@ static void TypeCharacters(QWidget* widget, const QString& text) {
 
 void GridTest::nonLatin1TextMakesAFaultyCellNotACrash() {
   const auto form = StartedWindow();
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("3"));
-  TypeCharacters(form->NBGrid->Editor(), QStringLiteral("\u20ac"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("3"));
+  TypeCharacters(form->NBGrid()->Editor(), QStringLiteral("\u20ac"));
   QCOMPARE(Text(form->NB(), 1, 1), "3?");
-  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid->Editor())->text(), QStringLiteral("3?"));
-  ClickCell(form->NBGrid, 2, 1);
-  TypeCharacters(form->NBGrid->Editor(), QStringLiteral("\u00e4"));
+  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid()->Editor())->text(), QStringLiteral("3?"));
+  ClickCell(form->NBGrid(), 2, 1);
+  TypeCharacters(form->NBGrid()->Editor(), QStringLiteral("\u00e4"));
   QCOMPARE(Text(form->NB(), 2, 1), "\xe4");
 }
 
@@ -316,9 +316,9 @@ void GridTest::nonLatin1TextMakesAFaultyCellNotACrash() {
 // side of 40,000 zeros and a 4 must not silently become 0.
 void GridTest::aLongPastedTextIsKeptWhole() {
   const auto form = StartedWindow();
-  ClickCell(form->NBGrid, 3, 1);
+  ClickCell(form->NBGrid(), 3, 1);
   const QString text = QString(40'000, QLatin1Char('0')) + QLatin1Char('4');
-  qobject_cast<QLineEdit*>(form->NBGrid->Editor())->insert(text);
+  qobject_cast<QLineEdit*>(form->NBGrid()->Editor())->insert(text);
   QCOMPARE(Text(form->NB(), 3, 1), text.toStdString());
 }
 

@@ -21,8 +21,8 @@ class LongSolveTest : public QObject {
 // far past the dialog's delay.
 void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   const auto form = StartedWindow();
-  SpinTo(form->NVars, 20);
-  SpinTo(form->NCons, 20);
+  SpinTo(form->NVars(), 20);
+  SpinTo(form->NCons(), 20);
   const RandomProblem cube = MakeKleeMinty(20);
   for (int i = 1; i <= 20; ++i) {
     for (int j = 1; j <= 20; ++j) {
@@ -46,7 +46,7 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
     if (!dialogSeen) {
       dialogSeen = true;
       if (const QCursor* cursor = QApplication::overrideCursor()) cursorMeanwhile = cursor->shape();
-      QVERIFY(form->Sol->Lines().isEmpty());  // the memo was emptied before the solve
+      QVERIFY(form->Sol()->Lines().isEmpty());  // the memo was emptied before the solve
       return;
     }
     poll.stop();
@@ -54,13 +54,13 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
     QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
   });
   poll.start();
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
 
   QVERIFY(dialogSeen);
   QVERIFY(countShown.startsWith(QStringLiteral("Austauschschritte: ")));
   QVERIFY(countShown != QStringLiteral("Austauschschritte: 0"));
   QCOMPARE(cursorMeanwhile, Qt::WaitCursor);
-  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("ABGEBROCHEN!")}));
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("ABGEBROCHEN!")}));
   QCOMPARE(Text(form->NB(), 1, 1), "1");
   QVERIFY(!QApplication::activeModalWidget());
   QVERIFY(!QApplication::overrideCursor());

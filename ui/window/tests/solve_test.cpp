@@ -29,83 +29,83 @@ void SolveTest::workedExampleTypedAndSolved() {
   TypeWorkedExample(*form);
   // The report is written under the wait cursor.
   Qt::CursorShape cursorWhileWriting = Qt::ArrowCursor;
-  connect(form->Sol->document(), &QTextDocument::contentsChanged, [&] {
+  connect(form->Sol()->document(), &QTextDocument::contentsChanged, [&] {
     if (const QCursor* cursor = QApplication::overrideCursor()) {
       cursorWhileWriting = cursor->shape();
     }
   });
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
-  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString(),
-                                            QStringLiteral("Optimum: Zmax = 12"), QString(),
-                                            QStringLiteral("ZF:   x1 = 4   x2 = 0 [\u00b11]"),
-                                            QStringLiteral("NB:  y1 = 0 [\u00b13]   y2 = 2")}));
-  QVERIFY(form->Sol->hasFocus());
-  QCOMPARE(form->Sol->textCursor().position(), 0);  // the caret at the top of the report
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString(),
+                                              QStringLiteral("Optimum: Zmax = 12"), QString(),
+                                              QStringLiteral("ZF:   x1 = 4   x2 = 0 [\u00b11]"),
+                                              QStringLiteral("NB:  y1 = 0 [\u00b13]   y2 = 2")}));
+  QVERIFY(form->Sol()->hasFocus());
+  QCOMPARE(form->Sol()->textCursor().position(), 0);  // the caret at the top of the report
   QCOMPARE(cursorWhileWriting, Qt::WaitCursor);
   QVERIFY(!QApplication::overrideCursor());
 
   // Minimum and no details: the same cells, another report.
-  QTest::mouseClick(form->Minimum, Qt::LeftButton);
-  QTest::mouseClick(form->Details, Qt::LeftButton);
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
-  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString(),
-                                            QStringLiteral("Optimum: Zmin = 0"), QString(),
-                                            QStringLiteral("ZF:   x1 = 0   x2 = 0")}));
+  QTest::mouseClick(form->Minimum(), Qt::LeftButton);
+  QTest::mouseClick(form->Details(), Qt::LeftButton);
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("L\u00d6SUNG:"), QString(),
+                                              QStringLiteral("Optimum: Zmin = 0"), QString(),
+                                              QStringLiteral("ZF:   x1 = 0   x2 = 0")}));
 }
 
 void SolveTest::faultyCellIsMarkedWithoutADialog() {
   const auto form = StartedWindow();
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("2"));
-  TypeIntoCell(form->NBGrid, 2, 2, QStringLiteral("zwei"));
-  ClickCell(form->NBGrid, 2, 2);
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
-  QCOMPARE(form->Sol->Lines(), QStringList({QStringLiteral("EINGABEFEHLER!")}));
-  QCOMPARE(form->Sol->textCursor().position(), 0);
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("2"));
+  TypeIntoCell(form->NBGrid(), 2, 2, QStringLiteral("zwei"));
+  ClickCell(form->NBGrid(), 2, 2);
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("EINGABEFEHLER!")}));
+  QCOMPARE(form->Sol()->textCursor().position(), 0);
   QCOMPARE(Text(form->NB(), 2, 2), "  FEHLER!");
   QCOMPARE(Text(form->NB(), 3, 1), "<=");
   QCOMPARE(Text(form->NB(), 1, 2), "0");
   QCOMPARE(Text(form->ZF(), 1, 1), "");
   QVERIFY(!QApplication::activeModalWidget());
   // The mark shows in the grid and in the editor of the cell that was current.
-  QCOMPARE(form->NBGrid->model()->index(1, 1).data().toString(), QStringLiteral("  FEHLER!"));
-  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid->Editor())->text(), QStringLiteral("  FEHLER!"));
+  QCOMPARE(form->NBGrid()->model()->index(1, 1).data().toString(), QStringLiteral("  FEHLER!"));
+  QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid()->Editor())->text(), QStringLiteral("  FEHLER!"));
 }
 
 void SolveTest::overflowShowsTheErrorBoxAndTheWindowCarriesOn() {
   const auto form = StartedWindow();
-  ClickSpinButton(form->NVars, false);
-  ClickSpinButton(form->NCons, false);
+  ClickSpinButton(form->NVars(), false);
+  ClickSpinButton(form->NCons(), false);
   // maximise x1 subject to 1e-4000 x1 <= 1e4000: the ratio leaves the range.
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("1e-4000"));
-  TypeIntoCell(form->NBGrid, 3, 1, QStringLiteral("1e4000"));
-  TypeIntoCell(form->ZFGrid, 1, 1, QStringLiteral("1"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("1e-4000"));
+  TypeIntoCell(form->NBGrid(), 3, 1, QStringLiteral("1e4000"));
+  TypeIntoCell(form->ZFGrid(), 1, 1, QStringLiteral("1"));
   form->SolAppendLine("an earlier report");
   if (QTest::currentTestFailed()) return;
   ErrorBoxSeen box;
   AnswerNextErrorBox(&box);
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
   QVERIFY(box.seen);
   QCOMPARE(box.text, QStringLiteral("Floating point overflow."));
   QVERIFY(box.critical);
   QVERIFY(box.onlyOk);
-  QCOMPARE(form->Sol->LineCount(), 0);
+  QCOMPARE(form->Sol()->LineCount(), 0);
   QCOMPARE(Text(form->NB(), 2, 1), "<=");
   QVERIFY(!QApplication::overrideCursor());
 
   // The window stays usable: the next problem solves.
   QVERIFY(QTest::qWaitForWindowActive(form.get()));
-  TypeIntoCell(form->NBGrid, 1, 1, QStringLiteral("1"));
-  TypeIntoCell(form->NBGrid, 3, 1, QStringLiteral("5"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("1"));
+  TypeIntoCell(form->NBGrid(), 3, 1, QStringLiteral("5"));
   if (QTest::currentTestFailed()) return;
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
-  QCOMPARE(form->Sol->Lines().value(2), QStringLiteral("Optimum: Zmax = 5"));
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QCOMPARE(form->Sol()->Lines().value(2), QStringLiteral("Optimum: Zmax = 5"));
 }
 
 void SolveTest::checkedViewsShowInAFixedPitchUntilUnchecked() {
   const auto form = StartedWindow();
   TypeWorkedExample(*form);
   QMenu menu;
-  form->Sol->AddViewEntries(menu);
+  form->Sol()->AddViewEntries(menu);
   QStringList entries;
   for (QAction* action : menu.actions()) {
     if (!action->isSeparator() && action->isCheckable()) entries << action->text();
@@ -113,25 +113,25 @@ void SolveTest::checkedViewsShowInAFixedPitchUntilUnchecked() {
   QCOMPARE(entries, QStringList({QStringLiteral("Rechenschritte anzeigen"),
                                  QStringLiteral("Als Br\u00fcche anzeigen"),
                                  QStringLiteral("Sensitivit\u00e4t anzeigen")}));
-  const QString plainFamily = form->Sol->font().family();
+  const QString plainFamily = form->Sol()->font().family();
 
-  form->Sol->findChild<QAction*>(QStringLiteral("fractionsEntry"))->trigger();
-  form->Sol->findChild<QAction*>(QStringLiteral("rangesEntry"))->trigger();
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
-  const QStringList lines = form->Sol->Lines();
+  form->Sol()->findChild<QAction*>(QStringLiteral("fractionsEntry"))->trigger();
+  form->Sol()->findChild<QAction*>(QStringLiteral("rangesEntry"))->trigger();
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  const QStringList lines = form->Sol()->Lines();
   QCOMPARE(lines.value(0),
            QStringLiteral("Br\u00fcche: exakte Werte der eingegebenen Dezimalzahlen."));
   QVERIFY(lines.contains(QStringLiteral("Optimum: Zmax = 12")));
   QVERIFY(lines.contains(QStringLiteral("Sensitivit\u00e4t der 1. L\u00f6sung:")));
-  QVERIFY(form->Sol->FixedPitch());
-  QCOMPARE(form->Sol->font().pixelSize(), 12);
+  QVERIFY(form->Sol()->FixedPitch());
+  QCOMPARE(form->Sol()->font().pixelSize(), 12);
 
   // Unchecked again: the plain report in the window's font.
-  form->Sol->SetViews({});
-  QTest::mouseClick(form->Solve, Qt::LeftButton);
-  QCOMPARE(form->Sol->Lines().value(0), QStringLiteral("L\u00d6SUNG:"));
-  QVERIFY(!form->Sol->FixedPitch());
-  QCOMPARE(form->Sol->font().family(), plainFamily);
+  form->Sol()->SetViews({});
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QCOMPARE(form->Sol()->Lines().value(0), QStringLiteral("L\u00d6SUNG:"));
+  QVERIFY(!form->Sol()->FixedPitch());
+  QCOMPARE(form->Sol()->font().family(), plainFamily);
 }
 
 PIVORA_WINDOW_TEST_MAIN(SolveTest)

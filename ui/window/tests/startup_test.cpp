@@ -93,51 +93,51 @@ void StartupTest::widgetsHaveTheirPlacesAndFonts() {
 
 void StartupTest::initialStateAfterActivation() {
   const auto form = StartedWindow();
-  QVERIFY(form->NVars->hasFocus());
-  QCOMPARE(form->NVars->value(), 2);
-  QCOMPARE(form->NCons->value(), 2);
-  QCOMPARE(form->Digits->value(), 10);
-  QCOMPARE(form->NVars->minimum(), 1);
-  QCOMPARE(form->NVars->maximum(), 50);
-  QCOMPARE(form->NCons->maximum(), 50);
-  QCOMPARE(form->Digits->minimum(), 3);
-  QCOMPARE(form->Digits->maximum(), 15);
-  QVERIFY(form->Maximum->isChecked());
-  QVERIFY(!form->Minimum->isChecked());
-  QVERIFY(form->Details->isChecked());
-  QCOMPARE(form->Sol->toPlainText(), QString());
-  QCOMPARE(form->Sol->LineCount(), 0);
-  QCOMPARE(form->lbl1->text(), QStringLiteral("Lineare Optimierung (Simplex-Methode)"));
-  QCOMPARE(form->lbl2->text(), QStringLiteral("Variablen"));
-  QCOMPARE(form->lbl3->text(), QStringLiteral("Bedingungen"));
-  QCOMPARE(form->lbl4->text(), QStringLiteral("Stellen"));
-  QCOMPARE(form->Opt->title(), QStringLiteral("Optimum"));
-  QCOMPARE(form->Maximum->text(), QStringLiteral("Max"));
-  QCOMPARE(form->Minimum->text(), QStringLiteral("Min"));
-  QCOMPARE(form->Solve->text(), QStringLiteral("L\u00f6sung"));
-  QCOMPARE(form->Details->text(), QStringLiteral("Details"));
+  QVERIFY(form->NVars()->hasFocus());
+  QCOMPARE(form->NVars()->value(), 2);
+  QCOMPARE(form->NCons()->value(), 2);
+  QCOMPARE(form->Digits()->value(), 10);
+  QCOMPARE(form->NVars()->minimum(), 1);
+  QCOMPARE(form->NVars()->maximum(), 50);
+  QCOMPARE(form->NCons()->maximum(), 50);
+  QCOMPARE(form->Digits()->minimum(), 3);
+  QCOMPARE(form->Digits()->maximum(), 15);
+  QVERIFY(form->Maximum()->isChecked());
+  QVERIFY(!form->Minimum()->isChecked());
+  QVERIFY(form->Details()->isChecked());
+  QCOMPARE(form->Sol()->toPlainText(), QString());
+  QCOMPARE(form->Sol()->LineCount(), 0);
+  QCOMPARE(form->lbl1()->text(), QStringLiteral("Lineare Optimierung (Simplex-Methode)"));
+  QCOMPARE(form->lbl2()->text(), QStringLiteral("Variablen"));
+  QCOMPARE(form->lbl3()->text(), QStringLiteral("Bedingungen"));
+  QCOMPARE(form->lbl4()->text(), QStringLiteral("Stellen"));
+  QCOMPARE(form->Opt()->title(), QStringLiteral("Optimum"));
+  QCOMPARE(form->Maximum()->text(), QStringLiteral("Max"));
+  QCOMPARE(form->Minimum()->text(), QStringLiteral("Min"));
+  QCOMPARE(form->Solve()->text(), QStringLiteral("L\u00f6sung"));
+  QCOMPARE(form->Details()->text(), QStringLiteral("Details"));
 
   // The footer got its text and grew to the right of its fixed left edge.
-  QVERIFY(!form->Footer->text().isEmpty());
-  QCOMPARE(form->Footer->x(), 405);
-  QVERIFY(form->Footer->width() > 3);
+  QVERIFY(!form->Footer()->text().isEmpty());
+  QCOMPARE(form->Footer()->x(), 405);
+  QVERIFY(form->Footer()->width() > 3);
 
   // The grids' counts and headings, and cell (1, 1) current in both.
-  QCOMPARE(form->NBGrid->model()->columnCount(), 4);
-  QCOMPARE(form->NBGrid->model()->rowCount(), 2);
-  QCOMPARE(form->ZFGrid->model()->columnCount(), 2);
-  QCOMPARE(form->ZFGrid->model()->rowCount(), 1);
+  QCOMPARE(form->NBGrid()->model()->columnCount(), 4);
+  QCOMPARE(form->NBGrid()->model()->rowCount(), 2);
+  QCOMPARE(form->ZFGrid()->model()->columnCount(), 2);
+  QCOMPARE(form->ZFGrid()->model()->rowCount(), 1);
   const QStringList nbTop = {"        A", "       x1", "       x2", " <=   >=    =", "        b"};
   for (int c = 0; c < nbTop.size(); ++c) {
     QCOMPARE(QString::fromStdString(Text(form->NB(), c, 0)), nbTop[c]);
   }
-  QCOMPARE(form->NBGrid->model()->headerData(2, Qt::Horizontal).toString(), nbTop[3]);
-  QCOMPARE(form->NBGrid->model()->headerData(1, Qt::Vertical).toString(),
+  QCOMPARE(form->NBGrid()->model()->headerData(2, Qt::Horizontal).toString(), nbTop[3]);
+  QCOMPARE(form->NBGrid()->model()->headerData(1, Qt::Vertical).toString(),
            QStringLiteral("     NB 2"));
-  QCOMPARE(form->ZFGrid->Model().CornerText(), QStringLiteral("        c"));
-  QCOMPARE(form->ZFGrid->model()->headerData(0, Qt::Vertical).toString(),
+  QCOMPARE(form->ZFGrid()->Model().CornerText(), QStringLiteral("        c"));
+  QCOMPARE(form->ZFGrid()->model()->headerData(0, Qt::Vertical).toString(),
            QStringLiteral("       ZF"));
-  for (StringGrid* grid : {form->NBGrid, form->ZFGrid}) {
+  for (StringGrid* grid : {form->NBGrid(), form->ZFGrid()}) {
     QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
     QVERIFY(grid->Editor());
     QVERIFY(!grid->Editor()->hasFocus());
@@ -148,36 +148,36 @@ void StartupTest::tabOrderFollowsTheLayout() {
   const auto form = StartedWindow();
   // Through the widgets that take the focus: Tab wraps inside a grid, so the
   // chain itself is read from NB to ZF.
-  QTest::keyClick(form->NVars, Qt::Key_Tab);
-  QVERIFY(form->NCons->hasFocus());
-  QTest::keyClick(form->NCons, Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), form->NBGrid->Editor());
-  QWidget* afterNb = form->NBGrid->nextInFocusChain();
-  while (afterNb->focusPolicy() == Qt::NoFocus || form->NBGrid->isAncestorOf(afterNb)) {
+  QTest::keyClick(form->NVars(), Qt::Key_Tab);
+  QVERIFY(form->NCons()->hasFocus());
+  QTest::keyClick(form->NCons(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), form->NBGrid()->Editor());
+  QWidget* afterNb = form->NBGrid()->nextInFocusChain();
+  while (afterNb->focusPolicy() == Qt::NoFocus || form->NBGrid()->isAncestorOf(afterNb)) {
     afterNb = afterNb->nextInFocusChain();
   }
-  QCOMPARE(afterNb, form->ZFGrid);
+  QCOMPARE(afterNb, form->ZFGrid());
 
   // Only the checked radio button is a stop.
-  form->Maximum->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(form->Maximum, Qt::Key_Tab);
-  QVERIFY(form->Solve->hasFocus());
-  QTest::keyClick(form->Solve, Qt::Key_Tab);
-  QVERIFY(form->Sol->hasFocus());
-  QTest::keyClick(form->Sol, Qt::Key_Tab);
-  QVERIFY(form->Details->hasFocus());
-  QTest::keyClick(form->Details, Qt::Key_Tab);
-  QVERIFY(form->Digits->hasFocus());
-  form->Minimum->setChecked(true);
-  form->ZFGrid->setFocus(Qt::OtherFocusReason);
-  form->Solve->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(form->Solve, Qt::Key_Tab, Qt::ShiftModifier);
-  QVERIFY(form->Minimum->hasFocus());
+  form->Maximum()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->Maximum(), Qt::Key_Tab);
+  QVERIFY(form->Solve()->hasFocus());
+  QTest::keyClick(form->Solve(), Qt::Key_Tab);
+  QVERIFY(form->Sol()->hasFocus());
+  QTest::keyClick(form->Sol(), Qt::Key_Tab);
+  QVERIFY(form->Details()->hasFocus());
+  QTest::keyClick(form->Details(), Qt::Key_Tab);
+  QVERIFY(form->Digits()->hasFocus());
+  form->Minimum()->setChecked(true);
+  form->ZFGrid()->setFocus(Qt::OtherFocusReason);
+  form->Solve()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->Solve(), Qt::Key_Tab, Qt::ShiftModifier);
+  QVERIFY(form->Minimum()->hasFocus());
   // The arrow keys move between the two and check the one they reach.
-  QTest::keyClick(form->Minimum, Qt::Key_Left);
-  QVERIFY(form->Maximum->hasFocus());
-  QVERIFY(form->Maximum->isChecked());
-  QVERIFY(!form->Minimum->isChecked());
+  QTest::keyClick(form->Minimum(), Qt::Key_Left);
+  QVERIFY(form->Maximum()->hasFocus());
+  QVERIFY(form->Maximum()->isChecked());
+  QVERIFY(!form->Minimum()->isChecked());
 }
 
 void StartupTest::iconIs32By32In16Colours() {
@@ -207,83 +207,83 @@ void StartupTest::iconIs32By32In16Colours() {
 void StartupTest::countingSpinEditsRefuseTheKeyboard() {
   const auto form = StartedWindow();
   int changes = 0;
-  connect(form->NVars, &QSpinBox::valueChanged, [&changes] { ++changes; });
+  connect(form->NVars(), &QSpinBox::valueChanged, [&changes] { ++changes; });
   QApplication::clipboard()->setText(QStringLiteral("7"));
-  QTest::keyClick(form->NVars, Qt::Key_5);
-  QTest::keyClick(form->NVars, Qt::Key_Backspace);
-  QTest::keyClick(form->NVars, Qt::Key_Delete);
-  QTest::keyClick(form->NVars, Qt::Key_V, Qt::ControlModifier);
-  QTest::keyClick(form->NVars, Qt::Key_X, Qt::ControlModifier);
-  QTest::keyClick(form->NVars, Qt::Key_Insert, Qt::ShiftModifier);
-  QCOMPARE(form->NVars->value(), 2);
-  QCOMPARE(form->NVars->text(), QStringLiteral("2"));
+  QTest::keyClick(form->NVars(), Qt::Key_5);
+  QTest::keyClick(form->NVars(), Qt::Key_Backspace);
+  QTest::keyClick(form->NVars(), Qt::Key_Delete);
+  QTest::keyClick(form->NVars(), Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(form->NVars(), Qt::Key_X, Qt::ControlModifier);
+  QTest::keyClick(form->NVars(), Qt::Key_Insert, Qt::ShiftModifier);
+  QCOMPARE(form->NVars()->value(), 2);
+  QCOMPARE(form->NVars()->text(), QStringLiteral("2"));
   QCOMPARE(changes, 0);
 
   // The arrow keys step by one, each step one change.
-  QTest::keyClick(form->NVars, Qt::Key_Up);
-  QCOMPARE(form->NVars->value(), 3);
-  QTest::keyClick(form->NVars, Qt::Key_PageUp);
-  QCOMPARE(form->NVars->value(), 13);
+  QTest::keyClick(form->NVars(), Qt::Key_Up);
+  QCOMPARE(form->NVars()->value(), 3);
+  QTest::keyClick(form->NVars(), Qt::Key_PageUp);
+  QCOMPARE(form->NVars()->value(), 13);
   QCOMPARE(changes, 11);
   QCOMPARE(form->NB().ColumnCount(), 16);
-  QTest::keyClick(form->NVars, Qt::Key_Down);
-  QCOMPARE(form->NVars->value(), 12);
+  QTest::keyClick(form->NVars(), Qt::Key_Down);
+  QCOMPARE(form->NVars()->value(), 12);
 }
 
 void StartupTest::countingSpinEditsStopAtTheirLimits() {
   const auto form = StartedWindow();
   int changes = 0;
-  connect(form->NCons, &QSpinBox::valueChanged, [&changes] { ++changes; });
-  ClickSpinButton(form->NCons, false);
-  QCOMPARE(form->NCons->value(), 1);
-  ClickSpinButton(form->NCons, false);
-  QCOMPARE(form->NCons->value(), 1);
+  connect(form->NCons(), &QSpinBox::valueChanged, [&changes] { ++changes; });
+  ClickSpinButton(form->NCons(), false);
+  QCOMPARE(form->NCons()->value(), 1);
+  ClickSpinButton(form->NCons(), false);
+  QCOMPARE(form->NCons()->value(), 1);
   QCOMPARE(changes, 1);
-  SpinTo(form->NCons, 50);
+  SpinTo(form->NCons(), 50);
   QCOMPARE(changes, 50);
-  ClickSpinButton(form->NCons, true);
-  QCOMPARE(form->NCons->value(), 50);
+  ClickSpinButton(form->NCons(), true);
+  QCOMPARE(form->NCons()->value(), 50);
   QCOMPARE(changes, 50);
   QCOMPARE(form->NB().RowCount(), 51);
 }
 
 void StartupTest::digitsAcceptsTypingAndClampsWhenLeft() {
   const auto form = StartedWindow();
-  QLineEdit* text = form->Digits->findChild<QLineEdit*>();
+  QLineEdit* text = form->Digits()->findChild<QLineEdit*>();
   QVERIFY(text);
-  form->Digits->setFocus(Qt::TabFocusReason);
+  form->Digits()->setFocus(Qt::TabFocusReason);
 
   text->selectAll();
-  QTest::keyClicks(form->Digits, QStringLiteral("99"));
+  QTest::keyClicks(form->Digits(), QStringLiteral("99"));
   QCOMPARE(text->text(), QStringLiteral("99"));
   QCOMPARE(form->DigitsValue(), 15);
-  QTest::keyClick(form->Digits, Qt::Key_Tab);
-  QCOMPARE(form->Digits->value(), 15);
+  QTest::keyClick(form->Digits(), Qt::Key_Tab);
+  QCOMPARE(form->Digits()->value(), 15);
   QCOMPARE(text->text(), QStringLiteral("15"));
 
-  form->Digits->setFocus(Qt::TabFocusReason);
+  form->Digits()->setFocus(Qt::TabFocusReason);
   text->selectAll();
-  QTest::keyClick(form->Digits, Qt::Key_Backspace);
+  QTest::keyClick(form->Digits(), Qt::Key_Backspace);
   QCOMPARE(text->text(), QString());
   QCOMPARE(form->DigitsValue(), 3);
-  QTest::keyClicks(form->Digits, QStringLiteral("x1"));
+  QTest::keyClicks(form->Digits(), QStringLiteral("x1"));
   QCOMPARE(text->text(), QStringLiteral("1"));
-  QTest::keyClicks(form->Digits, QStringLiteral("."));
+  QTest::keyClicks(form->Digits(), QStringLiteral("."));
   QCOMPARE(text->text(), QStringLiteral("1."));
   QCOMPARE(form->DigitsValue(), 3);
-  form->Solve->setFocus(Qt::MouseFocusReason);
-  QCOMPARE(form->Digits->value(), 3);
+  form->Solve()->setFocus(Qt::MouseFocusReason);
+  QCOMPARE(form->Digits()->value(), 3);
   QCOMPARE(text->text(), QStringLiteral("3"));
 
-  form->Digits->setFocus(Qt::TabFocusReason);
+  form->Digits()->setFocus(Qt::TabFocusReason);
   text->selectAll();
-  QTest::keyClicks(form->Digits, QStringLiteral("1"));
-  form->Solve->setFocus(Qt::MouseFocusReason);
+  QTest::keyClicks(form->Digits(), QStringLiteral("1"));
+  form->Solve()->setFocus(Qt::MouseFocusReason);
   QCOMPARE(text->text(), QStringLiteral("3"));
-  form->Digits->setFocus(Qt::TabFocusReason);
+  form->Digits()->setFocus(Qt::TabFocusReason);
   text->selectAll();
-  QTest::keyClicks(form->Digits, QStringLiteral("12"));
-  form->Solve->setFocus(Qt::MouseFocusReason);
+  QTest::keyClicks(form->Digits(), QStringLiteral("12"));
+  form->Solve()->setFocus(Qt::MouseFocusReason);
   QCOMPARE(form->DigitsValue(), 12);
 }
 

@@ -142,11 +142,11 @@ inline void TypeWorkedExample(TForm1& form) {
   const QStringList rows[] = {{"1", "1", "<=", "4"}, {"1", "3", "<=", "6"}};
   for (int row = 1; row <= 2; ++row) {
     for (int column = 1; column <= 4; ++column) {
-      TypeIntoCell(form.NBGrid, column, row, rows[row - 1][column - 1]);
+      TypeIntoCell(form.NBGrid(), column, row, rows[row - 1][column - 1]);
     }
   }
-  TypeIntoCell(form.ZFGrid, 1, 1, QStringLiteral("3"));
-  TypeIntoCell(form.ZFGrid, 2, 1, QStringLiteral("2"));
+  TypeIntoCell(form.ZFGrid(), 1, 1, QStringLiteral("3"));
+  TypeIntoCell(form.ZFGrid(), 2, 1, QStringLiteral("2"));
 }
 
 }  // namespace pivora::testing

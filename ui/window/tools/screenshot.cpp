@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   TypeWorkedExample(form);
-  QTest::mouseClick(form.Solve, Qt::LeftButton);
+  QTest::mouseClick(form.Solve(), Qt::LeftButton);
   QTest::qWait(300);
   const QRect frame = form.frameGeometry();
   const QPixmap shot =
