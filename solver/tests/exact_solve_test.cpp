@@ -156,3 +156,37 @@ TEST(SolveExactly, LeavesTheTableUntouchedWithoutAnOptimum) {
 
 }  // namespace
 }  // namespace pivora::testing
+
+namespace pivora::testing {
+namespace {
+
+// From a basis whose matrix is singular on the typed data the exact run
+// starts over from the problem's own tableau; from a proper basis it goes on
+// from there. Both end at the exact optimum.
+TEST(ContinueExactly, StartsOverWhereTheBasisIsSingular) {
+  const auto p = ParseProblem("max\n1 1\n1 1 <= 4\n2 2 <= 8\n1 0 <= 3\n");
+  ASSERT_TRUE(p);
+  auto problem = std::make_unique<ExactTableau>();
+  ExactFromExtended(p->tableau, p->m, p->n, *problem);
+  auto r = std::make_unique<ExactResult>();
+  BasisLabels singular = StartingBasis(*problem, p->m, p->n);
+  singular.row = {0, 1, 2, -3};  // x1, x2 basic in the proportional rows 1, 2
+  singular.column = {0, -1, -2};
+  r->run = ContinueExactly(*problem, p->m, p->n, singular, r->s, r->status);
+  EXPECT_TRUE(r->run.fromStart);
+  ASSERT_GE(r->status, 1);
+  EXPECT_EQ(r->s(0, 1), 4.0L);
+
+  BasisLabels optimal = singular;
+  optimal.row = {0, 1, -2, 2};  // x1 = 3, x2 = 1: rows 1 and 3 tight
+  optimal.column = {0, -1, -3};
+  r->run = ContinueExactly(*problem, p->m, p->n, optimal, r->s, r->status);
+  EXPECT_FALSE(r->run.fromStart);
+  ASSERT_GE(r->status, 1);
+  EXPECT_EQ(r->s(0, 1), 4.0L);
+  EXPECT_EQ(r->s(1, 1), 3.0L);
+  EXPECT_EQ(r->s(2, 1), 1.0L);
+}
+
+}  // namespace
+}  // namespace pivora::testing
