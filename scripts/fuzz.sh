@@ -14,7 +14,7 @@ clang++-14 -std=c++20 -O1 -g -I. \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
   -frounding-math -ffp-contract=off -Wall -Wextra -Werror \
   fuzz/number_text_fuzz.cpp solve/number_format.cpp solve/parse_number.cpp \
-  solve/format_number.cpp solve/fp_mode.cpp solve/extended_encoding.cpp \
+  solve/format_number.cpp solver/fp_environment.cpp solve/extended_encoding.cpp \
   -o "$out/number_text_fuzz"
 
 log="$out/number_text_fuzz.log"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "solve/fp_mode.h"
 #include "solve/power_tables.h"
+#include "solver/fp_environment.h"
 
 namespace pivora {
 
@@ -41,9 +41,9 @@ int TruncToInt(Extended value) {
   long whole = 0;
   {
     RoundingTowardZero towardZero;
-    SettleExtended(value);
+    ExposeToFlagTest(value);
     whole = std::lrint(value);
-    __asm__ volatile("" : "+m"(whole) : : "memory");
+    ExposeToFlagTest(whole);
   }
   if (whole < INT_MIN || whole > INT_MAX) {
     // Out of range or NaN: the x87 answer for a 32-bit store, the invalid flag

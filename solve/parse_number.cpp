@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "solve/fp_mode.h"
+#include "solver/fp_environment.h"
 #include "solver/arithmetic.h"
 
 namespace pivora {

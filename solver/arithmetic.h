@@ -31,7 +31,7 @@
 #include <cmath>
 
 #include "solver/extended.h"
-#include "solver/fp_flags.h"
+#include "solver/fp_environment.h"
 
 namespace pivora {
 

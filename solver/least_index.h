@@ -57,6 +57,7 @@ int ChooseFeasibilityRow(SimplexRun<Arith>& run, int r, int s) {
   const Value own = Arith::Abs(run.w(r, n + 1) / run.w(r, s));
   const Value other = Arith::Abs(run.w(limiting, n + 1) / run.w(limiting, s));
   ExposeToFlagTest(own);
+  ExposeToFlagTest(other);
   Arith::CheckFlags();
   return other < own ? limiting : r;
 }

@@ -6,7 +6,7 @@
 #include <type_traits>
 
 #include "solver/exchange_observer.h"
-#include "solver/fp_flags.h"
+#include "solver/fp_environment.h"
 #include "solver/pivot.h"
 #include "solver/simplex_record.h"
 #include "solver/tables.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "solver/fp_flags.h"
+#include "solver/fp_environment.h"
 
 namespace pivora {
 

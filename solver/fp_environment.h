@@ -1,5 +1,9 @@
-// Floating-point faults of a solve: the sticky flags are tested, never the
-// hardware traps, so the faults turn into one C++ exception type.
+// The floating-point environment, in one place for the solver and the number
+// text: the scope of a solve, the modes of parsing and truncation, the x87
+// precision control, and the one compiler barrier that keeps arithmetic on
+// its side of a flag test or a change of mode. Faults are found by testing
+// the sticky flags, never by hardware traps, and turn into one C++
+// exception type.
 #pragma once
 
 #include <cfenv>
@@ -33,13 +37,55 @@ class FloatingPointScope {
   std::fenv_t saved_;
 };
 
-// Makes `value` count as read by an unknown party here: everything that
-// computes it (and, for a table, every store into it) is done before this
-// point, so a flag test that follows sees those operations.
+// Makes `value` count as read and written by an unknown party here:
+// everything that computes it (and, for a table, every store into it) is
+// done before this point, and whatever reads it afterwards reads it anew. So
+// a flag test that follows sees those operations, and no computation of or
+// with `value` moves across a change of rounding or precision.
 template <class T>
 inline void ExposeToFlagTest(const T& value) {
   asm volatile("" : : "r"(&value) : "memory");
 }
+
+// The parsing mode, for the guard's lifetime: round to nearest, 64-bit
+// precision, every exception masked (nothing traps) and every flag cleared. The
+// destructor brings back the caller's whole environment, rounding, precision,
+// masks and sticky flags alike, so nothing raised under the guard reaches the
+// caller.
+class ParsingMode {
+ public:
+  ParsingMode();
+  ~ParsingMode();
+  ParsingMode(const ParsingMode&) = delete;
+  ParsingMode& operator=(const ParsingMode&) = delete;
+
+  // Whether an overflow or an invalid operation happened under the guard up to
+  // and including the computation of `result`.
+  bool Faulted(const Extended& result) const;
+
+ private:
+  std::fenv_t caller_;
+};
+
+// Rounding toward zero for the guard's lifetime; the caller's rounding after.
+class RoundingTowardZero {
+ public:
+  RoundingTowardZero();
+  ~RoundingTowardZero();
+  RoundingTowardZero(const RoundingTowardZero&) = delete;
+  RoundingTowardZero& operator=(const RoundingTowardZero&) = delete;
+
+ private:
+  int caller_;
+};
+
+// The precision-control field of the x87 control word: 3 rounds every result
+// to a 64-bit significand, the only setting under which the results come out
+// as intended (2 is 53 bits, 0 is 24 bits).
+int X87PrecisionControl();
+
+// Sets the field (0, 2 or 3); for tests that prove the modes restore it.
+void SetX87PrecisionControl(int control);
 
 // Throws FloatingPointError if an overflow, a division by zero or an invalid
 // operation has happened since the scope began. An overflow is reported

@@ -1,4 +1,4 @@
-#include "solver/fp_flags.h"
+#include "solver/fp_environment.h"
 
 #include <cmath>
 
@@ -70,7 +70,6 @@ FloatingPointScope::~FloatingPointScope() {
 }
 
 void CheckFloatingPointFlags() {
-  asm volatile("" : : : "memory");
   const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
   if (raised == 0) return;
   if (raised & FE_OVERFLOW) throw FloatingPointError("Floating point overflow.");
@@ -81,6 +80,39 @@ void CheckFloatingPointFlags() {
 void ThrowNotFinite(Extended x) {
   if (std::isinf(x)) throw FloatingPointError("Floating point overflow.");
   throw FloatingPointError("Invalid floating point operation.");
+}
+
+ParsingMode::ParsingMode() {
+  std::fegetenv(&caller_);
+  // The default environment of x86-64: round to nearest, 64-bit precision,
+  // all exceptions masked, no flag set.
+  std::fesetenv(FE_DFL_ENV);
+}
+
+ParsingMode::~ParsingMode() { std::fesetenv(&caller_); }
+
+bool ParsingMode::Faulted(const Extended& result) const {
+  ExposeToFlagTest(result);
+  return std::fetestexcept(FE_OVERFLOW | FE_INVALID) != 0;
+}
+
+RoundingTowardZero::RoundingTowardZero() : caller_(std::fegetround()) {
+  std::fesetround(FE_TOWARDZERO);
+}
+
+RoundingTowardZero::~RoundingTowardZero() { std::fesetround(caller_); }
+
+int X87PrecisionControl() {
+  std::uint16_t word = 0;
+  asm volatile("fnstcw %0" : "=m"(word) : : "memory");
+  return (word >> 8) & 3;
+}
+
+void SetX87PrecisionControl(int control) {
+  std::uint16_t word = 0;
+  asm volatile("fnstcw %0" : "=m"(word) : : "memory");
+  word = static_cast<std::uint16_t>((word & ~kX87Precision64) | ((control & 3u) << 8));
+  asm volatile("fldcw %0" : : "m"(word) : "memory");
 }
 
 }  // namespace pivora
