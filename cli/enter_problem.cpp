@@ -1,5 +1,7 @@
 #include "cli/enter_problem.h"
 
+#include "cli/text_encoding.h"
+
 namespace pivora {
 
 void EnterProblem(PlainWindow& window, const ProblemFile& problem) {
@@ -25,6 +27,13 @@ int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row) {
   if (inObjectiveGrid) return problem.objectiveLine;
   if (row < 1 || row > problem.m) return 0;
   return problem.constraintLines[static_cast<std::size_t>(row - 1)];
+}
+
+std::string InputErrorMessage(const std::string& name, const ProblemFile& problem,
+                              bool inObjectiveGrid, int column, int row, std::string_view text) {
+  return name + ":" + std::to_string(LineOfCell(problem, inObjectiveGrid, row)) +
+         ": input error in " + DescribeCell(inObjectiveGrid, column, row) + ": " +
+         QuotedForMessage(text);
 }
 
 }  // namespace pivora

@@ -21,4 +21,9 @@ std::string DescribeCell(bool inObjectiveGrid, int column, int row);
 // The file line that holds a cell of the grids.
 int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row);
 
+// "NAME:LINE: input error in the ... grid ..., cell (c, r): \"TEXT\"", the
+// programs' one-line message for a faulty cell of `problem` read from NAME.
+std::string InputErrorMessage(const std::string& name, const ProblemFile& problem,
+                              bool inObjectiveGrid, int column, int row, std::string_view text);
+
 }  // namespace pivora

@@ -14,12 +14,12 @@
 #include "cli/text_encoding.h"
 #include "files/problem_file.h"
 #include "solve/number_format.h"
-#include "solve/read_problem.h"
 #include "solve/report_agreement.h"
 #include "solver/checked_solve.h"
 #include "solver/fp_error.h"
 #include "solver/simplex.h"
 #include "ui/plain_window.h"
+#include "ui/read_window_problem.h"
 
 namespace pivora {
 namespace {
@@ -72,7 +72,6 @@ ExitCode Measure(const std::string& path, int repeat) {
   EnterProblem(window, problem);
   const int n = window.NVarsValue();
   const int m = window.NConsValue();
-  const bool maximum = window.MaximumChecked();
 
   std::vector<double> readTimes;
   std::vector<double> solveTimes;
@@ -85,18 +84,12 @@ ExitCode Measure(const std::string& path, int repeat) {
   try {
     for (int k = 0; k < repeat; ++k) {
       const Clock::time_point start = Clock::now();
-      const NumberFormat format = SolveNumberFormat();
-      const ReadOutcome read =
-          ReadProblem(window.NB(), window.ZF(), n, m, maximum, format, tableau);
+      const std::optional<CellFault> fault =
+          ReadWindowProblem(window, SolveNumberFormat(), tableau, nullptr);
       const Clock::time_point read_end = Clock::now();
-      if (read.kind == ReadOutcome::Kind::kFaulty) {
-        const bool objective = read.fault.grid == ProblemGrid::kObjective;
-        const CellStore& grid = objective ? window.ZF() : window.NB();
-        PrintError(kProgram, name + ":" +
-                                 std::to_string(LineOfCell(problem, objective, read.fault.row)) +
-                                 ": input error in " +
-                                 DescribeCell(objective, read.fault.column, read.fault.row) + ": " +
-                                 QuotedForMessage(grid.Text(read.fault.column, read.fault.row)));
+      if (fault) {
+        PrintError(kProgram, InputErrorMessage(name, problem, fault->inObjectiveGrid, fault->column,
+                                               fault->row, fault->text));
         return ExitCode::kInputError;
       }
       solutions.ClearRows(n + m);  // the rows a solve can write, as the command has them
@@ -112,7 +105,7 @@ ExitCode Measure(const std::string& path, int repeat) {
 
   // The checked solve the command runs, judged on the problem as typed.
   auto exact = std::make_unique<ExactTableau>();
-  ReadProblem(window.NB(), window.ZF(), n, m, maximum, SolveNumberFormat(), tableau, *exact);
+  ReadWindowProblem(window, SolveNumberFormat(), tableau, exact.get());
   SolutionTable checkedSolutions;
   SolveStatus checkedStatus = 0;
   CheckedSolve checked;

@@ -146,10 +146,8 @@ ExitCode Run(const std::vector<std::string>& args) {
     std::fputc('\n', stdout);
   }
   if (outcome.kind == SolveClickOutcome::Kind::kInputError) {
-    const int line = LineOfCell(problem, outcome.inObjectiveGrid, outcome.row);
-    PrintError(kProgram, name + ":" + std::to_string(line) + ": input error in " +
-                             DescribeCell(outcome.inObjectiveGrid, outcome.column, outcome.row) +
-                             ": " + QuotedForMessage(outcome.faultyText));
+    PrintError(kProgram, InputErrorMessage(name, problem, outcome.inObjectiveGrid, outcome.column,
+                                           outcome.row, outcome.faultyText));
     return ExitCode::kInputError;
   }
   if (outcome.exact) {

@@ -1,12 +1,13 @@
 #include <memory>
+#include <optional>
 
 #include "solve/number_format.h"
-#include "solve/read_problem.h"
 #include "solve/report.h"
 #include "solve/report_agreement.h"
 #include "solve/views_report.h"
 #include "solver/checked_solve.h"
 #include "ui/handlers.h"
+#include "ui/read_window_problem.h"
 
 namespace pivora {
 
@@ -25,17 +26,14 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   SolveClickOutcome outcome;
   // The problem as typed, exactly, for the judge of the extended result.
   auto exact = std::make_unique<ExactTableau>();
-  const ReadOutcome read =
-      ReadProblem(window.NB(), window.ZF(), n, m, window.MaximumChecked(), format, tableau, *exact);
-  if (read.kind == ReadOutcome::Kind::kFaulty) {
-    const bool objective = read.fault.grid == ProblemGrid::kObjective;
-    CellStore& grid = objective ? window.ZF() : window.NB();
+  if (std::optional<CellFault> fault = ReadWindowProblem(window, format, tableau, exact.get())) {
     outcome.kind = SolveClickOutcome::Kind::kInputError;
-    outcome.inObjectiveGrid = objective;
-    outcome.column = read.fault.column;
-    outcome.row = read.fault.row;
-    outcome.faultyText.assign(grid.Text(read.fault.column, read.fault.row));
-    grid.SetText(read.fault.column, read.fault.row, kFaultMark);
+    outcome.inObjectiveGrid = fault->inObjectiveGrid;
+    outcome.column = fault->column;
+    outcome.row = fault->row;
+    outcome.faultyText = std::move(fault->text);
+    CellStore& grid = outcome.inObjectiveGrid ? window.ZF() : window.NB();
+    grid.SetText(outcome.column, outcome.row, kFaultMark);
     window.SolAppendLine(kInputErrorLine);
     return outcome;
   }
