@@ -1,17 +1,22 @@
-// The plain-text problem files of the test data: comment lines starting with
-// '#', then "max" or "min", the objective row (n coefficients), then one
-// constraint per line: n coefficients, a relation ("<", "<=", ">", ">=", "=",
-// "=="), the right-hand side. Numbers are read with strtold in the "C" locale.
+// The problem files of the test data, read as the command and the window read
+// them: the file's shape by the problem-file reader, every cell by the solve
+// command's own ReadProblem (ParseNumber, the relation signs, the defaults of
+// empty cells), so a test solves exactly the problem a user would.
 #pragma once
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "files/problem_file.h"
+#include "solve/number_format.h"
+#include "solve/read_problem.h"
 #include "solver/tables.h"
 
 namespace pivora::testing {
@@ -22,58 +27,40 @@ struct ProblemFile {
   int n = 0;
 };
 
-inline std::optional<Extended> ReadNumber(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const Extended value = std::strtold(text.c_str(), &end);
-  if (end != text.c_str() + text.size()) return std::nullopt;
-  return value;
-}
+// The cells of one grid by (column, row), for ReadProblem.
+class FileCells final : public GridCells {
+ public:
+  std::string_view Text(int column, int row) const override {
+    const auto cell = cells_.find({column, row});
+    return cell == cells_.end() ? std::string_view() : std::string_view(cell->second);
+  }
+  void SetText(int column, int row, std::string_view text) override {
+    cells_[{column, row}] = std::string(text);
+  }
 
-inline std::optional<Extended> ReadRelation(const std::string& text) {
-  if (text == "<" || text == "<=") return kRelationLessEqual;
-  if (text == ">" || text == ">=") return kRelationGreaterEqual;
-  if (text == "=" || text == "==") return kRelationEqual;
-  return std::nullopt;
-}
+ private:
+  std::map<std::pair<int, int>, std::string> cells_;
+};
 
-// The problem in `text`, or nothing if it breaks the format or the size limits.
+// The problem in `text`, or nothing if its shape is wrong or a cell is faulty.
 inline std::optional<ProblemFile> ParseProblem(const std::string& text) {
-  std::istringstream lines(text);
-  std::vector<std::vector<std::string>> rows;
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::vector<std::string> row;
-    for (std::string word; words >> word;) row.push_back(word);
-    if (!row.empty() && row[0][0] != '#') rows.push_back(row);
+  const ProblemFileOutcome file = ::pivora::ReadProblemFile(std::string_view(text));
+  if (file.kind != ProblemFileOutcome::Kind::kRead) return std::nullopt;
+  const ::pivora::ProblemFile& cells = file.problem;
+  FileCells nb;
+  FileCells zf;
+  for (int p = 1; p <= cells.m; ++p) {
+    const auto& row = cells.constraints[static_cast<std::size_t>(p - 1)];
+    for (int j = 1; j <= cells.n + 2; ++j) nb.SetText(j, p, row[static_cast<std::size_t>(j - 1)]);
   }
-  if (rows.size() < 3 || rows[0].size() != 1 || (rows[0][0] != "max" && rows[0][0] != "min")) {
-    return std::nullopt;
-  }
+  for (int j = 1; j <= cells.n; ++j)
+    zf.SetText(j, 1, cells.objective[static_cast<std::size_t>(j - 1)]);
   ProblemFile p;
-  p.n = static_cast<int>(rows[1].size());
-  p.m = static_cast<int>(rows.size()) - 2;
-  if (p.n > kMaxVariables || p.m > kMaxConstraints) return std::nullopt;
-  for (int j = 1; j <= p.n; ++j) {
-    const auto c = ReadNumber(rows[1][static_cast<std::size_t>(j - 1)]);
-    if (!c) return std::nullopt;
-    p.tableau(p.m + 1, j) = *c;
-  }
-  p.tableau(p.m + 1, p.n + 2) = rows[0][0] == "max" ? kMaximise : kMinimise;
-  for (int i = 1; i <= p.m; ++i) {
-    const auto& row = rows[static_cast<std::size_t>(i + 1)];
-    if (static_cast<int>(row.size()) != p.n + 2) return std::nullopt;
-    for (int j = 1; j <= p.n; ++j) {
-      const auto a = ReadNumber(row[static_cast<std::size_t>(j - 1)]);
-      if (!a) return std::nullopt;
-      p.tableau(i, j) = *a;
-    }
-    const auto relation = ReadRelation(row[static_cast<std::size_t>(p.n)]);
-    const auto rhs = ReadNumber(row[static_cast<std::size_t>(p.n + 1)]);
-    if (!relation || !rhs) return std::nullopt;
-    p.tableau(i, p.n + 1) = *rhs;
-    p.tableau(i, p.n + 2) = *relation;
-  }
+  p.m = cells.m;
+  p.n = cells.n;
+  const ReadOutcome read =
+      ReadProblem(nb, zf, p.n, p.m, cells.maximum, SolveNumberFormat(), p.tableau);
+  if (read.kind != ReadOutcome::Kind::kSound) return std::nullopt;
   return p;
 }
 

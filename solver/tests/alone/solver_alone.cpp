@@ -1,0 +1,33 @@
+// Links the solver's entry points with nothing but the solver library and
+// GMP: a use of a higher layer would fail to link here. Solves the worked
+// example on the way and exits 0 when the answer is 12.
+#include "solver/checked_solve.h"
+#include "solver/exact_problem.h"
+#include "solver/exact_solve.h"
+#include "solver/explained_run.h"
+#include "solver/sensitivity.h"
+#include "solver/simplex.h"
+
+int main() {
+  using namespace pivora;
+  static Tableau tableau;
+  static ExactTableau exact;
+  const int rows[2][4] = {{1, 1, 4, -1}, {1, 3, 6, -1}};
+  for (int i = 1; i <= 2; ++i) {
+    for (int j = 1; j <= 4; ++j) tableau(i, j) = rows[i - 1][j - 1];
+  }
+  tableau(3, 1) = 3;
+  tableau(3, 2) = 2;
+  tableau(3, 4) = kMaximise;
+  ExactFromExtended(tableau, 2, 2, exact);
+  static SolutionTable solutions;
+  SolveStatus status = kNoFeasibleSolution;
+  SolveChecked(tableau, 2, 2, solutions, status);
+  const bool checked = status == 1 && solutions(0, 1) == 12;
+  SolveExactly(exact, 2, 2, solutions, status);
+  const ExplainedRun run = ExplainRun(exact, 2, 2, false);
+  const Sensitivity ranges = AnalyseSensitivity(exact, 2, 2, StartingBasis(exact, 2, 2));
+  static_cast<void>(run);
+  static_cast<void>(ranges);
+  return checked && status == 1 && solutions(0, 1) == 12 ? 0 : 1;
+}
