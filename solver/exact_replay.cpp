@@ -1,12 +1,11 @@
 #include "solver/exact_replay.h"
 
-#include <cmath>
 #include <memory>
 
 #include "solver/alternatives.h"
 #include "solver/basis_tableau.h"
+#include "solver/exact_tables.h"
 #include "solver/exchange_method.h"
-#include "solver/fp_error.h"
 #include "solver/fraction_free.h"
 
 namespace pivora {
@@ -14,12 +13,6 @@ namespace pivora {
 namespace {
 
 using Run = SimplexRun<FractionFreeArithmetic>;
-
-struct ExactTables {
-  BasicWorkTableau<FractionFree> w;
-  BasicSolutionTable<FractionFree> solutions;
-  BasicSimplexRecord<FractionFreeArithmetic> record;
-};
 
 bool ConstantsNonNegative(Run& run) {
   for (int i = 1; i <= run.m; ++i) {
@@ -93,20 +86,7 @@ bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecor
   if (!droppedLast && SearchWouldGoOn(run, previous)) return false;
   exchanges = tables->record.exchanges;
 
-  // Rounded before anything is written, so an overflow leaves the caller's
-  // table as it was.
-  auto rounded = std::make_unique<SolutionTable>();
-  for (int k = 1; k <= exactStatus; ++k) {
-    for (int i = 0; i <= n + m; ++i) {
-      const Extended value = NearestExtended(tables->solutions(i, k).ToRational());
-      if (std::isinf(value)) throw FloatingPointError("Floating point overflow.");
-      (*rounded)(i, k) = value;
-    }
-  }
-  for (int k = 1; k <= exactStatus; ++k) {
-    for (int i = 0; i <= n + m; ++i) solutions(i, k) = (*rounded)(i, k);
-  }
-  status = exactStatus;
+  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status);
   return true;
 }
 

@@ -1,24 +1,12 @@
 #include "solver/exact_solve.h"
 
-#include <cmath>
 #include <memory>
 
+#include "solver/exact_tables.h"
 #include "solver/exchange_method.h"
-#include "solver/fp_error.h"
 #include "solver/fraction_free.h"
 
 namespace pivora {
-
-namespace {
-
-// Rationals allocate; the tables live on the heap for the one call.
-struct ExactTables {
-  BasicWorkTableau<FractionFree> w;
-  BasicSolutionTable<FractionFree> solutions;
-  BasicSimplexRecord<FractionFreeArithmetic> record;
-};
-
-}  // namespace
 
 BasisLabels StartingBasis(const ExactTableau& problem, int m, int n) {
   BasisLabels basis;
@@ -53,20 +41,7 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
   result.exchanges = tables->record.exchanges;
   result.cycled = tables->record.cycled;
 
-  // Rounded before anything is written, so an overflow leaves the caller's
-  // table as it was.
-  auto rounded = std::make_unique<SolutionTable>();
-  for (int k = 1; k <= exactStatus; ++k) {
-    for (int i = 0; i <= n + m; ++i) {
-      const Extended value = NearestExtended(tables->solutions(i, k).ToRational());
-      if (std::isinf(value)) throw FloatingPointError("Floating point overflow.");
-      (*rounded)(i, k) = value;
-    }
-  }
-  for (int k = 1; k <= exactStatus; ++k) {
-    for (int i = 0; i <= n + m; ++i) solutions(i, k) = (*rounded)(i, k);
-  }
-  status = exactStatus;
+  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status);
   return result;
 }
 
