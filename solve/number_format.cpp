@@ -1,7 +1,5 @@
 #include "solve/number_format.h"
 
-#include <cfenv>
-#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -35,23 +33,6 @@ Extended ScaleByPowerOfTen(Extended x, int n) {
     if (high != 0) x = x / kTenToThe512Times[high];
   }
   return x;
-}
-
-int TruncToInt(Extended value) {
-  long whole = 0;
-  {
-    RoundingTowardZero towardZero;
-    ExposeToFlagTest(value);
-    whole = std::lrint(value);
-    ExposeToFlagTest(whole);
-  }
-  if (whole < INT_MIN || whole > INT_MAX) {
-    // Out of range or NaN: the x87 answer for a 32-bit store, the invalid flag
-    // and the integer-indefinite value.
-    std::feraiseexcept(FE_INVALID);
-    return INT_MIN;
-  }
-  return static_cast<int>(whole);
 }
 
 }  // namespace pivora

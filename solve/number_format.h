@@ -21,9 +21,4 @@ NumberFormat SolveNumberFormat();
 // the sign of x, n <= -5120 gives +0; neither bound raises a flag.
 Extended ScaleByPowerOfTen(Extended x, int n);
 
-// The value truncated toward zero, converted under toward-zero rounding; the
-// caller's rounding is restored. NaN and values outside the int range raise
-// the invalid-operation flag and give INT_MIN, as the x87 store does.
-int TruncToInt(Extended value);
-
 }  // namespace pivora

@@ -96,12 +96,6 @@ bool ParsingMode::Faulted(const Extended& result) const {
   return std::fetestexcept(FE_OVERFLOW | FE_INVALID) != 0;
 }
 
-RoundingTowardZero::RoundingTowardZero() : caller_(std::fegetround()) {
-  std::fesetround(FE_TOWARDZERO);
-}
-
-RoundingTowardZero::~RoundingTowardZero() { std::fesetround(caller_); }
-
 int X87PrecisionControl() {
   std::uint16_t word = 0;
   asm volatile("fnstcw %0" : "=m"(word) : : "memory");

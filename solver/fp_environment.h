@@ -1,5 +1,5 @@
 // The floating-point environment, in one place for the solver and the number
-// text: the scope of a solve, the modes of parsing and truncation, the x87
+// text: the scope of a solve, the mode of parsing, the x87
 // precision control, and the one compiler barrier that keeps arithmetic on
 // its side of a flag test or a change of mode. Faults are found by testing
 // the sticky flags, never by hardware traps, and turn into one C++
@@ -65,18 +65,6 @@ class ParsingMode {
 
  private:
   std::fenv_t caller_;
-};
-
-// Rounding toward zero for the guard's lifetime; the caller's rounding after.
-class RoundingTowardZero {
- public:
-  RoundingTowardZero();
-  ~RoundingTowardZero();
-  RoundingTowardZero(const RoundingTowardZero&) = delete;
-  RoundingTowardZero& operator=(const RoundingTowardZero&) = delete;
-
- private:
-  int caller_;
 };
 
 // The precision-control field of the x87 control word: 3 rounds every result

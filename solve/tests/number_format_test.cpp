@@ -67,35 +67,6 @@ TEST(ScaleByPowerOfTenTest, AppliesTheTablesInOrder) {
   EXPECT_TRUE(SameBits(ScaleByPowerOfTen(1.0L, -50), std::nextafter(1e-50L, 0.0L)));
 }
 
-TEST(TruncToIntTest, DropsTheFraction) {
-  EXPECT_EQ(TruncToInt(3.0L), 3);
-  EXPECT_EQ(TruncToInt(3.99L), 3);
-  EXPECT_EQ(TruncToInt(-3.7L), -3);
-  EXPECT_EQ(TruncToInt(0.999999999999999999L), 0);
-  EXPECT_EQ(TruncToInt(-0.0L), 0);
-  EXPECT_EQ(TruncToInt(2147483647.9L), INT_MAX);
-}
-
-TEST(TruncToIntTest, RestoresTheCallersRounding) {
-  std::fesetround(FE_UPWARD);
-  const int up = TruncToInt(2.5L);
-  const int mode = std::fegetround();
-  std::fesetround(FE_TONEAREST);
-  EXPECT_EQ(up, 2);
-  EXPECT_EQ(mode, FE_UPWARD);
-}
-
-TEST(TruncToIntTest, OutOfRangeIsAnInvalidOperation) {
-  const Extended values[] = {2147483648.0L, -1e30L, std::numeric_limits<Extended>::quiet_NaN(),
-                             std::numeric_limits<Extended>::infinity()};
-  for (Extended value : values) {
-    std::feclearexcept(FE_ALL_EXCEPT);
-    EXPECT_EQ(TruncToInt(value), INT_MIN) << value;
-    EXPECT_NE(std::fetestexcept(FE_INVALID), 0) << value;
-  }
-  std::feclearexcept(FE_ALL_EXCEPT);
-}
-
 TEST(ArithmeticModeTest, TheStandingPrecisionIs64Bits) { EXPECT_EQ(X87PrecisionControl(), 3); }
 
 TEST(ArithmeticModeTest, TheParsingModeSetsAndRestoresPrecisionAndRounding) {
