@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace pivora {
 namespace {
 
 struct ReasonCase {
+  const char* name;
   const char* typed;
   CellKind kind;
   const char* reason;  // after "»typed« – "
 };
+
+void PrintTo(const ReasonCase& c, std::ostream* out) { *out << c.name; }
 
 class FaultReasonTest : public ::testing::TestWithParam<ReasonCase> {};
 
@@ -21,16 +27,20 @@ TEST_P(FaultReasonTest, NamesTheTypedTextAndTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, FaultReasonTest,
-    ::testing::Values(ReasonCase{"0,25", CellKind::kNumber, "Dezimalpunkt verwenden"},
-                      ReasonCase{"1 000", CellKind::kNumber, "ohne Leerzeichen schreiben"},
-                      ReasonCase{"   ", CellKind::kNumber, "nur Leerzeichen"},
-                      ReasonCase{"1e5000", CellKind::kNumber, "Betrag zu gro\xc3\x9f"},
-                      ReasonCase{"1.7E308", CellKind::kNumber, "Betrag zu gro\xc3\x9f"},
-                      ReasonCase{"<=", CellKind::kNumber, "hier steht eine Zahl, kein Vergleich"},
-                      ReasonCase{"x1", CellKind::kNumber, "keine Zahl"},
-                      ReasonCase{"=>", CellKind::kRelation, "erlaubt sind <, <=, >, >=, =, =="},
-                      ReasonCase{"<= ", CellKind::kRelation,
-                                 "ohne Leerzeichen; erlaubt sind <, <=, >, >=, =, =="}));
+    ::testing::Values(
+        ReasonCase{"Comma", "0,25", CellKind::kNumber, "Dezimalpunkt verwenden"},
+        ReasonCase{"BlankInside", "1 000", CellKind::kNumber, "ohne Leerzeichen schreiben"},
+        ReasonCase{"OnlyBlanks", "   ", CellKind::kNumber, "nur Leerzeichen"},
+        ReasonCase{"TooLarge", "1e5000", CellKind::kNumber, "Betrag zu gro\xc3\x9f"},
+        ReasonCase{"TheSentinel", "1.7E308", CellKind::kNumber, "Betrag zu gro\xc3\x9f"},
+        ReasonCase{"RelationInANumberCell", "<=", CellKind::kNumber,
+                   "hier steht eine Zahl, kein Vergleich"},
+        ReasonCase{"NotANumber", "x1", CellKind::kNumber, "keine Zahl"},
+        ReasonCase{"ReversedRelation", "=>", CellKind::kRelation,
+                   "erlaubt sind <, <=, >, >=, =, =="},
+        ReasonCase{"RelationWithABlank", "<= ", CellKind::kRelation,
+                   "ohne Leerzeichen; erlaubt sind <, <=, >, >=, =, =="}),
+    [](const ::testing::TestParamInfo<ReasonCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pivora
