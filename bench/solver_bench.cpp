@@ -38,25 +38,38 @@ void BM_PivotFull51x51(benchmark::State& state) {
 }
 BENCHMARK(BM_PivotFull51x51);
 
-// The baseline: 51 x 51 bare multiply-adds on a table of the same layout,
-// w(i, j) := f(i) * g(j) + w(i, j), each entry loaded and stored once.
-void BM_BaselineMultiplyAdd51x51(benchmark::State& state) {
-  WorkTableau w = FullWorkTableau();
-  std::array<Extended, 52> f{};
-  std::array<Extended, 52> g{};
-  for (int k = 0; k < 52; ++k) {
-    f[static_cast<std::size_t>(k)] = (k % 2 == 0 ? 1e-3L : -1e-3L);
-    g[static_cast<std::size_t>(k)] = 1.0L / (k + 1);
+// The bare loop an exchange is measured against: (size + 1) x (size + 1)
+// multiply-adds on a table of the work tableau's layout,
+// w(i, j) := f(i) * g(j) + w(i, j), each entry loaded and stored once. f(0)
+// changes sign after each pass, so the values stay in range.
+class BareMultiplyAdd {
+ public:
+  BareMultiplyAdd() {
+    for (std::size_t k = 0; k < f_.size(); ++k) {
+      f_[k] = (k % 2 == 0 ? 1e-3L : -1e-3L);
+      g_[k] = 1.0L / static_cast<Extended>(k + 1);
+    }
   }
-  for (auto _ : state) {
-    for (int i = 1; i <= 51; ++i) {
+  void Pass(WorkTableau& w, int size) {
+    for (int i = 1; i <= size + 1; ++i) {
       Extended* row = &w(i, 1);
-      const Extended fi = f[static_cast<std::size_t>(i)];
-      for (int j = 0; j < 51; ++j) row[j] = fi * g[static_cast<std::size_t>(j)] + row[j];
+      const Extended fi = f_[static_cast<std::size_t>(i)];
+      for (int j = 0; j <= size; ++j) row[j] = fi * g_[static_cast<std::size_t>(j)] + row[j];
     }
     benchmark::ClobberMemory();
-    f[0] = -f[0];
+    f_[0] = -f_[0];
   }
+
+ private:
+  std::array<Extended, 52> f_{};
+  std::array<Extended, 52> g_{};
+};
+
+// The baseline: one bare pass over 51 x 51 entries.
+void BM_BaselineMultiplyAdd51x51(benchmark::State& state) {
+  WorkTableau w = FullWorkTableau();
+  BareMultiplyAdd bare;
+  for (auto _ : state) bare.Pass(w, 50);
   state.counters["entries"] = 51 * 51;
 }
 BENCHMARK(BM_BaselineMultiplyAdd51x51);
@@ -106,23 +119,10 @@ void BM_BareExchangesDense(benchmark::State& state) {
     exchanges.push_back(record.exchanges);
   }
   WorkTableau w = FullWorkTableau();
-  std::array<Extended, 52> f{};
-  std::array<Extended, 52> g{};
-  for (int k = 0; k < 52; ++k) {
-    f[static_cast<std::size_t>(k)] = (k % 2 == 0 ? 1e-3L : -1e-3L);
-    g[static_cast<std::size_t>(k)] = 1.0L / (k + 1);
-  }
+  BareMultiplyAdd bare;
   long solves = 0;
   for (auto _ : state) {
-    for (long e = exchanges[static_cast<std::size_t>(solves % 8)]; e > 0; --e) {
-      for (int i = 1; i <= size + 1; ++i) {
-        Extended* row = &w(i, 1);
-        const Extended fi = f[static_cast<std::size_t>(i)];
-        for (int j = 0; j <= size; ++j) row[j] = fi * g[static_cast<std::size_t>(j)] + row[j];
-      }
-      benchmark::ClobberMemory();
-      f[0] = -f[0];
-    }
+    for (long e = exchanges[static_cast<std::size_t>(solves % 8)]; e > 0; --e) bare.Pass(w, size);
     ++solves;
   }
 }
