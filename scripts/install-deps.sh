@@ -11,10 +11,11 @@ set -euo pipefail
 PROGRAM_PACKAGES=(
   # toolchain and build
   g++ cmake make
-  # exact rationals, and the LP and MPS model reader
-  libgmp-dev libglpk-dev
-  # the window and its fonts
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
+  # exact rationals and exact arithmetic, and the LP and MPS model reader
+  libgmp-dev libflint-dev libglpk-dev
+  # the window, its SVG export, Qt's own German texts and the fonts
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
+  libgl-dev fonts-liberation
 )
 
 TEST_PACKAGES=(
@@ -28,8 +29,10 @@ TEST_PACKAGES=(
   locales
   # screenshots of the real window
   xvfb xauth x11-apps imagemagick
-  # the Debian package and the check of its metadata
-  dpkg-dev appstream man-db
+  # the Debian package (CPack's DEB generator asks `file` about every binary,
+  # dpkg-shlibdeps finds the libraries), the check of its metadata and the
+  # formatting of its manual pages
+  file dpkg-dev appstream man-db
 )
 
 case "${1:-}" in
