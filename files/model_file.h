@@ -3,7 +3,9 @@
 // most 50 × 50. A lower bound above zero and every upper bound become
 // constraint rows; a variable with a negative lower bound is shifted by it;
 // a free variable, or one bounded only above, is split into a positive and a
-// negative part; a range row becomes two rows. The legend says which grid
+// negative part; a range row becomes two rows. Every number is the shortest
+// decimal that reads back to GLPK's double, and shifts, splits and range
+// rows are computed from those decimals exactly. The legend says which grid
 // variable and which row stands for what in the model.
 #pragma once
 
@@ -37,13 +39,14 @@ struct ModelFileOutcome {
   enum class Kind {
     kRead,      // `problem` and `legend` hold the model
     kFailed,    // unreadable or malformed: `message`, at `line` when known
-    kTooLarge,  // does not fit 50 × 50: `message` gives its size
+    kTooLarge,  // does not fit 50 × 50: `message` gives its size; judged
+                // from GLPK's counts and bounds before any row is built
   };
   Kind kind = Kind::kRead;
   ProblemFile problem;
   ModelLegend legend;
   int line = 0;         // 0 when GLPK names no line
-  std::string message;  // German, UTF-8
+  std::string message;  // German, UTF-8: "Zeile 6: »zz« ist keine Zahl." 
 };
 
 // Reads the model in `path`. GLPK prints nothing on the terminal meanwhile.

@@ -1,0 +1,28 @@
+// What went wrong with a file, in German sentences of our own: the
+// operating system's reasons (errno) and a check before a file is read.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace pivora {
+
+// One sentence for `error` (an errno value) when reading or, with
+// `writing`, writing a file: "Die Datei gibt es nicht.", "Der Datenträger
+// ist voll." and so on; the number for reasons without a sentence.
+std::string GermanFileError(int error, bool writing);
+
+// Why the file at `path` cannot be read (it does not exist, is a folder, may
+// not be read, ...), as GermanFileError words it; none when it can be.
+std::optional<std::string> UnreadableFile(const std::string& path);
+
+// The whole content of the file at `path`, or the German reason it cannot
+// be read.
+struct FileContent {
+  bool read = false;
+  std::string content;  // when read
+  std::string message;  // otherwise, UTF-8
+};
+FileContent ReadWholeFile(const std::string& path);
+
+}  // namespace pivora

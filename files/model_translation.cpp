@@ -1,0 +1,242 @@
+#include "files/model_translation.h"
+
+#include <glpk.h>
+
+#include <utility>
+#include <vector>
+
+#include "files/exact_decimal.h"
+#include "solver/tables.h"
+
+namespace pivora {
+namespace {
+
+// How a model column becomes grid variables and bound rows. The counting
+// and the translation both ask here, so the size judged is the size built.
+struct ColumnShape {
+  bool split = false;     // no lower bound: a positive and a negative part
+  bool shifted = false;   // negative lower bound: shifted by it
+  bool lowerRow = false;  // lower bound above zero (not fixed): a row
+  bool upperRow = false;  // any upper bound, or the fixed value: a row
+};
+
+ColumnShape ShapeOf(glp_prob* model, int j) {
+  const int type = glp_get_col_type(model, j);
+  const bool hasLower = type == GLP_LO || type == GLP_DB || type == GLP_FX;
+  ColumnShape shape;
+  shape.split = !hasLower;
+  shape.shifted = hasLower && glp_get_col_lb(model, j) < 0;
+  shape.lowerRow = hasLower && glp_get_col_lb(model, j) > 0 && type != GLP_FX;
+  shape.upperRow = type == GLP_UP || type == GLP_DB || type == GLP_FX;
+  return shape;
+}
+
+int GridRowsOf(glp_prob* model, int i) {
+  switch (glp_get_row_type(model, i)) {
+    case GLP_FR:
+      return 0;
+    case GLP_DB:
+      return 2;
+    default:
+      return 1;
+  }
+}
+
+std::string Name(const char* name, const char* fallback, int index) {
+  return name ? std::string(name) : std::string(fallback) + std::to_string(index);
+}
+
+ExactDecimal Exact(double value) { return ExactDecimal::FromDouble(value); }
+
+// Model column x_j in grid variables: x_j = sum of sign * g + offset.
+struct ColumnMap {
+  std::vector<std::pair<int, int>> parts;  // grid variable (0-based), sign ±1
+  ExactDecimal offset;
+};
+
+struct GridRow {
+  std::vector<ExactDecimal> coefficients;
+  const char* relation;
+  ExactDecimal rhs;
+  std::string name;  // what the row stands for, without its "yi: "
+};
+
+// The grid's variables with their objective coefficients and names, the
+// bound rows, and the objective's constant, column by column.
+struct Columns {
+  std::vector<ColumnMap> maps;  // by model column, from 1
+  std::vector<ExactDecimal> objective;
+  std::vector<std::string> names;
+  std::vector<GridRow> boundRows;
+  ExactDecimal constant;
+  int integers = 0;
+};
+
+Columns TranslateColumns(glp_prob* model, int n) {
+  const int columns = glp_get_num_cols(model);
+  Columns out;
+  out.maps.resize(static_cast<std::size_t>(columns) + 1);
+  out.constant = Exact(glp_get_obj_coef(model, 0));
+  // A bound row on column j's grid variables: their signed sum against `rhs`.
+  const auto boundRow = [&](const ColumnMap& map, const char* relation, ExactDecimal rhs,
+                            std::string name) {
+    GridRow row{std::vector<ExactDecimal>(static_cast<std::size_t>(n)), relation, std::move(rhs),
+                std::move(name)};
+    for (const auto& [g, sign] : map.parts) row.coefficients[static_cast<std::size_t>(g)] = ExactDecimal(sign);
+    out.boundRows.push_back(std::move(row));
+  };
+  for (int j = 1; j <= columns; ++j) {
+    const std::string name = Name(glp_get_col_name(model, j), "C", j);
+    const ColumnShape shape = ShapeOf(model, j);
+    const ExactDecimal cost = Exact(glp_get_obj_coef(model, j));
+    if (glp_get_col_kind(model, j) != GLP_CV) ++out.integers;
+    ColumnMap& map = out.maps[static_cast<std::size_t>(j)];
+    const auto addVariable = [&](int sign, std::string text) {
+      map.parts.emplace_back(static_cast<int>(out.objective.size()), sign);
+      out.objective.push_back(sign > 0 ? cost : -cost);
+      out.names.push_back(std::move(text));
+    };
+    if (shape.split) {
+      addVariable(1, name + " (positiver Teil)");
+      addVariable(-1, name + " (negativer Teil)");
+    } else if (shape.shifted) {
+      map.offset = Exact(glp_get_col_lb(model, j));
+      addVariable(1, name + " + " + (-map.offset).Text());
+    } else {
+      addVariable(1, name);
+    }
+    out.constant += cost * map.offset;
+    if (shape.lowerRow) {
+      const ExactDecimal lb = Exact(glp_get_col_lb(model, j));
+      boundRow(map, ">=", lb, "Schranke " + name + " >= " + lb.Text());
+    }
+    if (shape.upperRow) {
+      const bool fixed = glp_get_col_type(model, j) == GLP_FX;
+      const ExactDecimal ub = Exact(glp_get_col_ub(model, j));
+      boundRow(map, fixed ? "=" : "<=", ub - map.offset,
+               "Schranke " + name + (fixed ? " = " : " <= ") + ub.Text());
+    }
+  }
+  return out;
+}
+
+// The model's rows in grid variables: a range row as two rows, free rows
+// left out.
+std::vector<GridRow> TranslateRows(glp_prob* model, const Columns& columns, int n) {
+  std::vector<GridRow> rows;
+  const std::size_t width = columns.maps.size();
+  std::vector<int> index(width);
+  std::vector<double> value(width);
+  for (int i = 1; i <= glp_get_num_rows(model); ++i) {
+    const int type = glp_get_row_type(model, i);
+    if (type == GLP_FR) continue;
+    std::vector<ExactDecimal> coefficients(static_cast<std::size_t>(n));
+    ExactDecimal shift;
+    const int count = glp_get_mat_row(model, i, index.data(), value.data());
+    for (int k = 1; k <= count; ++k) {
+      const ColumnMap& map = columns.maps[static_cast<std::size_t>(index[static_cast<std::size_t>(k)])];
+      const ExactDecimal a = Exact(value[static_cast<std::size_t>(k)]);
+      for (const auto& [g, sign] : map.parts) {
+        coefficients[static_cast<std::size_t>(g)] += sign > 0 ? a : -a;
+      }
+      shift += a * map.offset;
+    }
+    const std::string name = Name(glp_get_row_name(model, i), "R", i);
+    const auto add = [&](const char* relation, double bound, std::string text) {
+      rows.push_back({coefficients, relation, Exact(bound) - shift, std::move(text)});
+    };
+    if (type == GLP_LO) add(">=", glp_get_row_lb(model, i), name);
+    if (type == GLP_UP) add("<=", glp_get_row_ub(model, i), name);
+    if (type == GLP_FX) add("=", glp_get_row_lb(model, i), name);
+    if (type == GLP_DB) {
+      add(">=", glp_get_row_lb(model, i), name + " (untere Grenze)");
+      add("<=", glp_get_row_ub(model, i), name + " (obere Grenze)");
+    }
+  }
+  return rows;
+}
+
+// "x3 = text": the letter, k + 1, the separator and the text.
+std::string Numbered(char letter, std::size_t k, const char* separator, const std::string& text) {
+  std::string line(1, letter);
+  line.append(std::to_string(k + 1)).append(separator).append(text);
+  return line;
+}
+
+// The legend's numbered variables and rows, and the notes on what the grids
+// leave out.
+void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<GridRow>& rows,
+                 ModelLegend& legend) {
+  for (std::size_t j = 0; j < columns.names.size(); ++j) {
+    legend.variables.push_back(Numbered('x', j, " = ", columns.names[j]));
+  }
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    legend.rows.push_back(Numbered('y', i, ": ", rows[i].name));
+  }
+  if (const int sign = columns.constant.Sign(); sign != 0) {
+    const std::string shift = (sign > 0 ? " + " : " - ") + (sign > 0 ? columns.constant : -columns.constant).Text();
+    legend.notes.push_back("die Konstante " + columns.constant.Text() +
+                           " der Zielfunktion ist weggelassen: Optimum des Modells = berichteter "
+                           "Wert" +
+                           shift);
+  }
+  if (columns.integers > 0) {
+    legend.notes.push_back(std::to_string(columns.integers) +
+                           " ganzzahlige Variablen (Binaries, Generals) werden als stetig "
+                           "gerechnet: gel\xF6st wird die LP-Relaxation");
+  }
+  int freeRows = 0;
+  for (int i = 1; i <= glp_get_num_rows(model); ++i) freeRows += glp_get_row_type(model, i) == GLP_FR;
+  if (freeRows > 0) {
+    legend.notes.push_back(std::to_string(freeRows) +
+                           " freie Zeilen ohne Schranken (weitere Zielfunktionen) sind \xFC"
+                           "bergangen");
+  }
+}
+
+}  // namespace
+
+ModelGridSize GridSizeOf(glp_prob* model) {
+  ModelGridSize size;
+  for (int j = 1; j <= glp_get_num_cols(model); ++j) {
+    const ColumnShape shape = ShapeOf(model, j);
+    size.variables += shape.split ? 2 : 1;
+    size.rows += static_cast<int>(shape.lowerRow) + static_cast<int>(shape.upperRow);
+  }
+  for (int i = 1; i <= glp_get_num_rows(model); ++i) size.rows += GridRowsOf(model, i);
+  return size;
+}
+
+std::optional<std::string> TooLargeMessage(glp_prob* model, const ModelGridSize& size) {
+  const int n = size.variables;
+  const int m = size.rows;
+  if (n >= 1 && n <= kMaxVariables && m >= 1 && m <= kMaxConstraints) return std::nullopt;
+  return "Das Modell hat " + std::to_string(glp_get_num_rows(model)) + " Zeilen \xC3\x97 " +
+         std::to_string(glp_get_num_cols(model)) + " Spalten; umgeformt sind das " +
+         std::to_string(m) + " Bedingungen \xC3\x97 " + std::to_string(n) +
+         " Variablen, ins Gitter passen 1 bis 50 \xC3\x97 1 bis 50.";
+}
+
+void TranslateModel(glp_prob* model, ModelFileOutcome& outcome) {
+  const int n = GridSizeOf(model).variables;
+  Columns columns = TranslateColumns(model, n);
+  std::vector<GridRow> rows = TranslateRows(model, columns, n);
+  for (GridRow& bound : columns.boundRows) rows.push_back(std::move(bound));
+  columns.boundRows.clear();
+
+  ProblemFile& problem = outcome.problem;
+  problem.maximum = glp_get_obj_dir(model) == GLP_MAX;
+  problem.n = n;
+  problem.m = static_cast<int>(rows.size());
+  for (const ExactDecimal& c : columns.objective) problem.objective.push_back(c.Text());
+  for (const GridRow& row : rows) {
+    std::vector<std::string> cells;
+    for (const ExactDecimal& a : row.coefficients) cells.push_back(a.Text());
+    cells.emplace_back(row.relation);
+    cells.push_back(row.rhs.Text());
+    problem.constraints.push_back(std::move(cells));
+  }
+  WriteLegend(model, columns, rows, outcome.legend);
+}
+
+}  // namespace pivora
