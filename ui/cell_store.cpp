@@ -21,7 +21,30 @@ void CellStore::SetText(int column, int row, std::string_view text) {
   std::string& cell = texts_[static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column)];
   if (cell == text) return;
   cell.assign(text);
+  if (!typedBehindMark_.empty()) {
+    typedBehindMark_.erase(static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column));
+  }
   if (observer_) observer_->CellChanged(column, row);
+}
+
+void CellStore::MarkFault(int column, int row, std::string_view mark) {
+  if (!InRange(column, row) || Text(column, row) == mark) return;
+  std::string typed(Text(column, row));
+  SetText(column, row, mark);
+  KeepBehindMark(column, row, std::move(typed));
+}
+
+void CellStore::KeepBehindMark(int column, int row, std::string typed) {
+  if (!InRange(column, row)) return;
+  typedBehindMark_[static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column)] =
+      std::move(typed);
+}
+
+std::string_view CellStore::TypedText(int column, int row) const {
+  if (!InRange(column, row)) return {};
+  const auto kept =
+      typedBehindMark_.find(static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column));
+  return kept != typedBehindMark_.end() ? std::string_view(kept->second) : Text(column, row);
 }
 
 void CellStore::SetColumnCount(int k) {
@@ -48,6 +71,11 @@ void CellStore::MakeColumnCurrent(int column) {
 void CellStore::MakeRowCurrent(int row) {
   if (row == currentRow_) return;
   MoveCurrent(currentColumn_, row);
+}
+
+void CellStore::MakeCurrent(int column, int row) {
+  if (column == currentColumn_ && row == currentRow_) return;
+  MoveCurrent(column, row);
 }
 
 void CellStore::MoveCurrent(int column, int row) {

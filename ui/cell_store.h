@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -47,12 +48,24 @@ class CellStore final : public GridCells {
   void SetColumnCount(int k);
   void SetRowCount(int k);
 
+  // The fault mark the solve command writes over a faulty cell keeps the
+  // text it covers: TypedText gives that text for a marked cell, and the
+  // cell's text otherwise. Any later change of the cell's text forgets it.
+  // MarkFault leaves a cell that already holds `mark` (and what it keeps)
+  // as it is; KeepBehindMark tells a cell that holds the mark again (after
+  // an undo step) what it covers.
+  void MarkFault(int column, int row, std::string_view mark);
+  void KeepBehindMark(int column, int row, std::string typed);
+  std::string_view TypedText(int column, int row) const;
+
   int CurrentColumn() const { return currentColumn_; }
   int CurrentRow() const { return currentRow_; }
   // Nothing happens when already current; otherwise the editor stores its
   // text, then the current cell moves.
   void MakeColumnCurrent(int column);
   void MakeRowCurrent(int row);
+  // Both at once, as one move.
+  void MakeCurrent(int column, int row);
 
   void SetObserver(CellStoreObserver* observer) { observer_ = observer; }
 
@@ -65,6 +78,7 @@ class CellStore final : public GridCells {
   std::array<std::string, static_cast<std::size_t>(kColumns) * kRows> texts_{};
   int columnCount_;
   int rowCount_;
+  std::map<std::size_t, std::string> typedBehindMark_;  // by cell index
   int currentColumn_ = 1;
   int currentRow_ = 1;
   CellStoreObserver* observer_ = nullptr;

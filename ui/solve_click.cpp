@@ -10,6 +10,23 @@
 #include "ui/read_window_problem.h"
 
 namespace pivora {
+namespace {
+
+// The first cell within the counts that holds the fault mark, the
+// constraint grid's before the objective grid's, row by row, becomes the
+// current cell of its grid, so the window shows it.
+void MakeFirstMarkCurrent(WindowOperations& window, int n, int m) {
+  for (int row = 1; row <= m; ++row) {
+    for (int column = 1; column <= n + 2; ++column) {
+      if (window.NB().Text(column, row) == kFaultMark) return window.NB().MakeCurrent(column, row);
+    }
+  }
+  for (int column = 1; column <= n; ++column) {
+    if (window.ZF().Text(column, 1) == kFaultMark) return window.ZF().MakeCurrent(column, 1);
+  }
+}
+
+}  // namespace
 
 SolveClickOutcome SolveClick(WindowOperations& window, Sender sender) {
   InPlaceSolve here;
@@ -33,7 +50,8 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
     outcome.row = fault->row;
     outcome.faultyText = std::move(fault->text);
     CellStore& grid = outcome.inObjectiveGrid ? window.ZF() : window.NB();
-    grid.SetText(outcome.column, outcome.row, kFaultMark);
+    grid.MarkFault(outcome.column, outcome.row, kFaultMark);
+    MakeFirstMarkCurrent(window, n, m);
     window.SolAppendLine(kInputErrorLine);
     return outcome;
   }

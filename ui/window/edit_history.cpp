@@ -1,19 +1,22 @@
 #include "ui/window/edit_history.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTimer>
 #include <QUndoStack>
 
 #include "solve/report.h"
 #include "ui/fault_reason.h"
 #include "ui/window/report_memo.h"
+#include "ui/window/spin_edit.h"
 #include "ui/window/string_grid.h"
 #include "ui/window/tform1.h"
 
 namespace pivora {
 namespace {
 
-enum CommandId { kTypingId = 1, kCountStepId = 2 };
+enum CommandId { kTypingId = 1, kCountStepId = 2, kDigitsStepId = 3 };
 
 // How soon a step that had to wait for a running command is tried again.
 constexpr int kRetryMilliseconds = 20;
@@ -66,35 +69,50 @@ class TypingCommand final : public QUndoCommand {
   bool done_ = false;
 };
 
-// The window from one snapshot to the next. Consecutive spin steps merge.
+bool SameSettings(const WindowSnapshot& a, const WindowSnapshot& b) {
+  return a.maximum == b.maximum && a.details == b.details && a.digits == b.digits;
+}
+
+// The window from one snapshot to the next, and the problem's file with it
+// where the step changed that. Consecutive spin steps merge, and so do
+// consecutive changes of Digits alone.
 class SnapshotCommand final : public QUndoCommand {
  public:
   SnapshotCommand(EditHistory& history, WindowSnapshot before, WindowSnapshot after,
-                  bool withSettings, bool countStep)
+                  bool withSettings, int mergeId,
+                  std::optional<std::pair<FileState, FileState>> files)
       : history_(history),
         before_(std::move(before)),
         after_(std::move(after)),
         withSettings_(withSettings),
-        countStep_(countStep) {}
+        mergeId_(mergeId),
+        files_(std::move(files)) {}
 
-  int id() const override { return countStep_ ? kCountStepId : -1; }
+  int id() const override { return mergeId_; }
   bool mergeWith(const QUndoCommand* other) override {
     after_ = static_cast<const SnapshotCommand*>(other)->after_;
-    setObsolete(after_.SameContent(before_));
+    setObsolete(after_.SameContent(before_) && SameSettings(after_, before_));
     return true;
   }
   void redo() override {
-    if (done_) history_.Restore(after_, withSettings_);
+    if (done_) {
+      history_.Restore(after_, withSettings_);
+      if (files_) history_.RestoreFile(files_->second);
+    }
     done_ = true;
   }
-  void undo() override { history_.Restore(before_, withSettings_); }
+  void undo() override {
+    history_.Restore(before_, withSettings_);
+    if (files_) history_.RestoreFile(files_->first);
+  }
 
  private:
   EditHistory& history_;
   WindowSnapshot before_;
   WindowSnapshot after_;
   bool withSettings_;
-  bool countStep_;
+  int mergeId_;
+  std::optional<std::pair<FileState, FileState>> files_;
   bool done_ = false;
 };
 
@@ -110,6 +128,10 @@ EditHistory::EditHistory(TForm1& form)
     connect(&grid->Model(), &GridModel::currentMoved, this, [this] { ++typingSession_; });
   }
   qApp->installEventFilter(this);
+  // Max/Min, Details and Digits: each change a step (Digits' merge).
+  connect(form_.Maximum(), &QRadioButton::toggled, this, [this] { ScheduleCheckpoint(); });
+  connect(form_.Details(), &QCheckBox::toggled, this, [this] { ScheduleCheckpoint(); });
+  connect(form_.Digits(), &SpinEdit::valueChanged, this, [this] { ScheduleCheckpoint(); });
   // The user's own edits of the report are kept, but are no step: the
   // report is the command's output, and the steps are about the input.
   connect(form_.Sol()->document(), &QTextDocument::contentsChanged, this, [this] {
@@ -169,16 +191,30 @@ void EditHistory::Checkpoint() {
   checkpointPending_ = false;
   if (restoring_) return;
   WindowSnapshot now = Capture();
-  if (now.SameContent(committed_)) {
+  const bool sameContent = now.SameContent(committed_);
+  const bool settingsChanged = !SameSettings(now, committed_);
+  if (sameContent && !settingsChanged) {
     committed_ = std::move(now);
     return;
   }
   NoteFaults(committed_, now);
-  const bool countStep = now.n != committed_.n || now.m != committed_.m;
+  int mergeId = -1;
+  if (now.n != committed_.n || now.m != committed_.m) {
+    mergeId = kCountStepId;
+  } else if (sameContent && now.maximum == committed_.maximum &&
+             now.details == committed_.details) {
+    mergeId = kDigitsStepId;
+  }
   ++typingSession_;
   WindowSnapshot before = std::move(committed_);
   committed_ = now;
-  stack_->push(new SnapshotCommand(*this, std::move(before), std::move(now), false, countStep));
+  Push(std::move(before), std::move(now), settingsChanged, mergeId, std::nullopt);
+}
+
+void EditHistory::Push(WindowSnapshot before, WindowSnapshot after, bool withSettings,
+                       int mergeId, std::optional<std::pair<FileState, FileState>> files) {
+  stack_->push(new SnapshotCommand(*this, std::move(before), std::move(after), withSettings,
+                                   mergeId, std::move(files)));
 }
 
 void EditHistory::Record(const std::function<void()>& change, bool withSettings) {
@@ -187,13 +223,34 @@ void EditHistory::Record(const std::function<void()>& change, bool withSettings)
   change();
   checkpointPending_ = false;
   WindowSnapshot after = Capture();
-  const bool settingsChanged = before.maximum != after.maximum || before.details != after.details ||
-                               before.digits != after.digits;
   committed_ = after;
   ++typingSession_;
-  if (after.SameContent(before) && !(withSettings && settingsChanged)) return;
-  stack_->push(
-      new SnapshotCommand(*this, std::move(before), std::move(after), withSettings, false));
+  if (after.SameContent(before) && !(withSettings && !SameSettings(before, after))) return;
+  Push(std::move(before), std::move(after), withSettings, -1, std::nullopt);
+}
+
+void EditHistory::RecordFileChange(const std::function<void()>& change) {
+  Checkpoint();
+  WindowSnapshot before = committed_;
+  FileState fileBefore = currentFile_();
+  change();
+  checkpointPending_ = false;
+  WindowSnapshot after = Capture();
+  FileState fileAfter = currentFile_();
+  committed_ = after;
+  ++typingSession_;
+  if (after.SameContent(before) && SameSettings(before, after) &&
+      fileAfter.path == fileBefore.path && fileAfter.origin == fileBefore.origin) {
+    return;
+  }
+  Push(std::move(before), std::move(after), true, -1,
+       std::make_pair(std::move(fileBefore), std::move(fileAfter)));
+}
+
+void EditHistory::SetFileKeeper(std::function<FileState()> current,
+                                std::function<void(const FileState&)> restore) {
+  currentFile_ = std::move(current);
+  restoreFile_ = std::move(restore);
 }
 
 void EditHistory::Restore(const WindowSnapshot& target, bool withSettings) {
@@ -238,6 +295,7 @@ void EditHistory::NoteFaults(const WindowSnapshot& before, const WindowSnapshot&
       const CellKind kind =
           !objective && cell.column == after.n + 1 ? CellKind::kRelation : CellKind::kNumber;
       GridModel& model = (objective ? form_.ZFGrid() : form_.NBGrid())->Model();
+      model.Store().KeepBehindMark(cell.column, cell.row, typed);
       model.SetFaultNote(cell.column, cell.row,
                          QString::fromUtf8(FaultReason(typed, kind).c_str()));
     }

@@ -11,8 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QTimer>
+#include <QUndoStack>
 #include <algorithm>
+#include <cerrno>
 
+#include "files/file_error.h"
 #include "solve/read_problem.h"
 #include "ui/window/edit_history.h"
 #include "ui/window/grid_model.h"
@@ -25,6 +29,7 @@ namespace pivora {
 namespace {
 
 const QString kTitle = QStringLiteral("Pivora");
+const QString kWindowTitle = QStringLiteral("Pivora v6.0");
 
 QString OpenFilter() {
   return QStringLiteral(
@@ -95,12 +100,61 @@ FileActions::FileActions(TForm1& form, EditHistory& history)
     : QObject(&form), form_(form), history_(history) {
   form_.setAcceptDrops(true);
   qApp->installEventFilter(this);
-  MarkSaved();
+  saved_[QString()] = WithDefaults(WindowProblem());
+  history_.SetFileKeeper([this] { return CurrentFile(); },
+                         [this](const FileState& file) { RestoreFile(file); });
+  // The title follows every step; typing that merges into a step is caught
+  // by the grids' changes, gathered into one update per turn of the loop.
+  const auto later = [this] {
+    if (titlePending_) return;
+    titlePending_ = true;
+    QTimer::singleShot(0, this, [this] { UpdateTitle(); });
+  };
+  connect(&history_.Stack(), &QUndoStack::indexChanged, this, later);
+  connect(&form_.NBGrid()->Model(), &QAbstractItemModel::dataChanged, this, later);
+  connect(&form_.ZFGrid()->Model(), &QAbstractItemModel::dataChanged, this, later);
 }
 
-void FileActions::MarkSaved() { saved_ = WithDefaults(WindowProblem()); }
+bool FileActions::Modified() const {
+  const auto saved = saved_.find(origin_);
+  return saved == saved_.end() || !SameProblem(WithDefaults(WindowProblem()), saved->second);
+}
 
-bool FileActions::Modified() const { return !SameProblem(WithDefaults(WindowProblem()), saved_); }
+void FileActions::UpdateTitle() {
+  titlePending_ = false;
+  if (origin_.isEmpty()) {
+    form_.setWindowTitle(kWindowTitle);
+    return;
+  }
+  form_.setWindowTitle(kWindowTitle + QStringLiteral(" \u2013 ") + QFileInfo(origin_).fileName() +
+                       (Modified() ? QStringLiteral("*") : QString()));
+}
+
+FileState FileActions::CurrentFile() const { return {path_, origin_, legend_}; }
+
+void FileActions::RestoreFile(const FileState& file) {
+  path_ = file.path;
+  origin_ = file.origin;
+  legend_ = file.legend;
+  ShowLegend(legend_);
+  UpdateTitle();
+}
+
+void FileActions::New() {
+  if (!MayDiscard()) return;
+  history_.RecordFileChange([this] {
+    WindowSnapshot empty;
+    empty.details = form_.Details()->isChecked();
+    empty.digits = form_.Digits()->value();
+    ApplyToWindow(form_, empty, true);
+    path_.clear();
+    origin_.clear();
+    legend_.reset();
+    ShowLegend(legend_);
+    saved_[origin_] = WithDefaults(WindowProblem());
+  });
+  UpdateTitle();
+}
 
 FileActions::~FileActions() { qApp->removeEventFilter(this); }
 
@@ -127,7 +181,7 @@ bool FileActions::SaveAs() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  return SaveFile(dialog.selectedFiles().constFirst());
+  return WriteTo(dialog.selectedFiles().constFirst(), true);
 }
 
 bool FileActions::OpenFile(const QString& path) {
@@ -145,15 +199,13 @@ bool FileActions::OpenFile(const QString& path) {
     problem = std::move(model.problem);
     legend = std::move(model.legend);
   } else {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-      ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden: %2")
-                    .arg(name, file.errorString()));
+    const FileContent file = ReadWholeFile(localPath.toStdString());
+    if (!file.read) {
+      ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden.\n%2")
+                    .arg(name, QString::fromUtf8(file.message.c_str())));
       return false;
     }
-    const QByteArray content = file.readAll();
-    ProblemFileOutcome read = ReadProblemFile(
-        std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    ProblemFileOutcome read = ReadProblemFile(file.content);
     if (read.kind == ProblemFileOutcome::Kind::kMalformed) {
       ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab ist kein Problem, das Pivora lesen kann.\n"
                                "Zeile %2: %3")
@@ -164,12 +216,16 @@ bool FileActions::OpenFile(const QString& path) {
     }
     problem = std::move(read.problem);
   }
-  history_.Record([&] { ApplyToWindow(form_, SnapshotOf(problem, CaptureWindow(form_)), true); },
-                  true);
-  ShowLegend(legend);
-  // A model is never overwritten with a problem file: Strg+S asks for a name.
-  path_ = legend ? QString() : path;
-  MarkSaved();
+  history_.RecordFileChange([&] {
+    ApplyToWindow(form_, SnapshotOf(problem, CaptureWindow(form_)), true);
+    // A model is never overwritten with a problem file: Strg+S asks for a name.
+    path_ = legend ? QString() : path;
+    origin_ = path;
+    legend_ = std::move(legend);
+    ShowLegend(legend_);
+    saved_[origin_] = WithDefaults(WindowProblem());
+  });
+  UpdateTitle();
   return true;
 }
 
@@ -189,19 +245,36 @@ void FileActions::ShowLegend(const std::optional<ModelLegend>& legend) {
   zf.SetHeadingTips(variables, {notes.join(u'\n')});
 }
 
-bool FileActions::SaveFile(const QString& path) {
+bool FileActions::SaveFile(const QString& path) { return WriteTo(path, false); }
+
+bool FileActions::WriteTo(const QString& path, bool asStep) {
   const std::string text = WriteProblemFile(WindowProblem());
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) !=
-          static_cast<qint64>(text.size()) ||
-      !file.commit()) {
-    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht gespeichert werden: %2")
-                  .arg(QFileInfo(path).fileName(), file.errorString()));
+  errno = 0;
+  bool written = file.open(QIODevice::WriteOnly);
+  if (written) {
+    written = file.write(text.data(), static_cast<qint64>(text.size())) ==
+              static_cast<qint64>(text.size());
+  }
+  if (written) written = file.commit();
+  if (!written) {
+    const int error = errno != 0 ? errno : EIO;
+    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht gespeichert werden.\n%2")
+                  .arg(QFileInfo(path).fileName(),
+                       QString::fromUtf8(GermanFileError(error, true).c_str())));
     return false;
   }
-  path_ = path;
-  MarkSaved();
+  const auto adopt = [&] {
+    path_ = path;
+    origin_ = path;
+    saved_[origin_] = WithDefaults(WindowProblem());
+  };
+  if (asStep) {
+    history_.RecordFileChange(adopt);
+  } else {
+    adopt();
+  }
+  UpdateTitle();
   return true;
 }
 
@@ -227,10 +300,12 @@ ProblemFile FileActions::WindowProblem() const {
   problem.maximum = form_.Maximum()->isChecked();
   problem.details = form_.Details()->isChecked();
   problem.digits = form_.Digits()->value();
-  for (int c = 1; c <= problem.n; ++c) problem.objective.push_back(Bytes(form_.ZF().Text(c, 1)));
+  for (int c = 1; c <= problem.n; ++c) {
+    problem.objective.push_back(Bytes(form_.ZF().TypedText(c, 1)));
+  }
   for (int r = 1; r <= problem.m; ++r) {
     std::vector<std::string> row;
-    for (int c = 1; c <= problem.n + 2; ++c) row.push_back(Bytes(form_.NB().Text(c, r)));
+    for (int c = 1; c <= problem.n + 2; ++c) row.push_back(Bytes(form_.NB().TypedText(c, r)));
     problem.constraints.push_back(std::move(row));
   }
   return problem;

@@ -1,11 +1,13 @@
 // Opening and saving problems: the problem-file format of the command-line
-// programs is the window's own. Open (Strg+O), save (Strg+S), save as
-// (Strg+Umschalt+S), a file dropped on the window, the file named at
-// start-up, and the question about unsaved changes.
+// programs is the window's own. A new problem (Strg+N), open (Strg+O), save
+// (Strg+S), save as (Strg+Umschalt+S), a file dropped on the window, the
+// file named at start-up, the question about unsaved changes, and the
+// window's title with the file's name and a mark for unsaved changes.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <map>
 #include <optional>
 
 #include "files/model_file.h"
@@ -14,6 +16,7 @@
 namespace pivora {
 
 class EditHistory;
+struct FileState;
 class TForm1;
 
 class FileActions final : public QObject {
@@ -24,7 +27,12 @@ class FileActions final : public QObject {
   ~FileActions() override;
 
   // With the file dialogs; each first asks about unsaved changes where the
-  // window's problem would be replaced.
+  // window's problem would be replaced. New puts the empty 2 x 2 problem
+  // (Max, the present Details and Digits) into the window as one undoable
+  // step that also forgets the file. Open, save as and new are undo steps
+  // that carry the file with them: after an undo, Strg+S writes where the
+  // shown problem came from (or asks for a name).
+  void New();
   void Open();
   bool Save();
   bool SaveAs();
@@ -36,6 +44,7 @@ class FileActions final : public QObject {
   // line and the reason, and leaves the window as it was; false then.
   bool OpenFile(const QString& path);
   // Writes the window's problem to `path`; false after an error message.
+  // The text behind a fault mark is written, not the mark.
   bool SaveFile(const QString& path);
 
   // The problem differs from the one last saved or opened (at start: the
@@ -49,10 +58,16 @@ class FileActions final : public QObject {
   bool MayDiscard();
 
   // The window's problem as a problem file: the cells within the counts,
-  // exactly as typed, Max/Min, Details and Digits.
+  // exactly as typed (a marked cell's typed text), Max/Min, Details and
+  // Digits.
   ProblemFile WindowProblem() const;
 
   const QString& Path() const { return path_; }
+
+  // "Pivora v6.0 – NAME" with the name of the file the problem belongs to
+  // and "*" while it has unsaved changes; "Pivora v6.0" without a file.
+  // Follows every step of the history and every save.
+  void UpdateTitle();
 
  protected:
   // A file dragged onto any part of the window is opened when dropped.
@@ -61,13 +76,21 @@ class FileActions final : public QObject {
  private:
   void ShowError(const QString& text);
   void ShowLegend(const std::optional<ModelLegend>& legend);
+  FileState CurrentFile() const;
+  void RestoreFile(const FileState& file);
+  // Writes to `path`, as one undo step when `asStep` (a save as).
+  bool WriteTo(const QString& path, bool asStep);
 
   TForm1& form_;
   EditHistory& history_;
-  void MarkSaved();
 
-  QString path_;  // where Strg+S writes; empty until a save or an open
-  ProblemFile saved_;
+  QString path_;    // where Strg+S writes; empty until a save or an open
+  QString origin_;  // the file the problem came from or was saved to
+  std::optional<ModelLegend> legend_;
+  // The problem as last opened from or saved to each file; under the empty
+  // name the empty problem of the start and of Strg+N.
+  std::map<QString, ProblemFile> saved_;
+  bool titlePending_ = false;
 };
 
 }  // namespace pivora

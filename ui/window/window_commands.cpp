@@ -38,6 +38,8 @@ WindowCommands::WindowCommands(TForm1& form)
   // Both go with this object, which the window deletes before its grids.
   history_->setParent(this);
   files_->setParent(this);
+  connect(AddAction({QKeySequence(Qt::CTRL | Qt::Key_N)}), &QAction::triggered, files_,
+          &FileActions::New);
   connect(AddAction({QKeySequence::Open}), &QAction::triggered, files_, &FileActions::Open);
   connect(AddAction({QKeySequence::Save}), &QAction::triggered, files_, &FileActions::Save);
   connect(AddAction({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}), &QAction::triggered, files_,

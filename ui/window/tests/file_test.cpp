@@ -26,6 +26,8 @@ class FileTest : public QObject {
   void savingAndOpeningGiveBackEveryCellAsTyped();
   void aMalformedFileNamesItsLineAndChangesNothing();
   void closingAsksAboutUnsavedChanges();
+  void undoingAnOpenUndoesItsFile();
+  void aNewProblemForgetsTheFileAndTheTitleNamesIt();
   void pasteGrowsTheCountsOrIsRefused();
   void modelsOpenWithTheirLegendOrAreRefused();
 };
@@ -72,7 +74,17 @@ void FileTest::savingAndOpeningGiveBackEveryCellAsTyped() {
   const ProblemFile opened = Files(*other).WindowProblem();
   QCOMPARE(opened.constraints, saved.constraints);
   QCOMPARE(opened.objective, saved.objective);
+  // The file holds what was typed behind the mark; the window shows the mark.
+  QCOMPARE(Text(form->NB(), 1, 1), "  FEHLER!");
+  QCOMPARE(Text(other->NB(), 1, 1), " 1 000");
+  QTest::mouseClick(other->Solve(), Qt::LeftButton);
+  other->Commands().History().Checkpoint();
   QCOMPARE(Text(other->NB(), 1, 1), "  FEHLER!");
+  QCOMPARE(Files(*other).WindowProblem().constraints, saved.constraints);
+  other->Commands().History().Stack().undo();  // the solve
+  other->Commands().History().Stack().redo();
+  QCOMPARE(Files(*other).WindowProblem().constraints, saved.constraints);
+  other->Commands().History().Stack().undo();
   QCOMPARE(Text(other->NB(), 2, 1), "\"2\"");
   QCOMPARE(Text(other->NB(), 1, 2), "#7");
   QCOMPARE(Text(other->NB(), 3, 2), "");
@@ -104,6 +116,57 @@ void FileTest::aMalformedFileNamesItsLineAndChangesNothing() {
            qPrintable(shown));
   QCOMPARE(Text(form->NB(), 1, 1), "5");
   QCOMPARE(form->NVars()->value(), 2);
+}
+
+// Type 5, open b.txt, undo: the window shows the typed problem again, which
+// belongs to no file, so Strg+S must ask for a name rather than overwrite
+// b.txt; redo brings b.txt back with its saved state.
+void FileTest::undoingAnOpenUndoesItsFile() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("b.txt"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("min\n7 8\n1 1 >= 2\n3 4 <= 12\n");
+  file.close();
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
+  QVERIFY(Files(*form).OpenFile(path));
+  QVERIFY(form->windowTitle().endsWith(QStringLiteral("b.txt")));
+  QUndoStack& stack = form->Commands().History().Stack();
+  stack.undo();
+  QCOMPARE(Text(form->NB(), 1, 1), "5");
+  QVERIFY(Files(*form).Path().isEmpty());
+  QVERIFY(Files(*form).Modified());
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
+  stack.redo();
+  QCOMPARE(Files(*form).Path(), path);
+  QVERIFY(!Files(*form).Modified());
+  // Max/Min is a step of its own, and marks the problem changed.
+  QTest::mouseClick(form->Maximum(), Qt::LeftButton);
+  QTest::qWait(0);
+  QVERIFY(Files(*form).Modified());
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 b.txt*"));
+  stack.undo();
+  QVERIFY(form->Minimum()->isChecked());
+  QVERIFY(!Files(*form).Modified());
+}
+
+void FileTest::aNewProblemForgetsTheFileAndTheTitleNamesIt() {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("p.txt"));
+  const auto form = StartedWindow();
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
+  QVERIFY(Files(*form).SaveFile(path));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 p.txt"));
+  QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
+  QCOMPARE(Text(form->NB(), 1, 1), "");
+  QVERIFY(Files(*form).Path().isEmpty());
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
+  form->Commands().History().Stack().undo();
+  QCOMPARE(Text(form->NB(), 1, 1), "5");
+  QCOMPARE(Files(*form).Path(), path);
+  QVERIFY(!Files(*form).Modified());
 }
 
 void FileTest::closingAsksAboutUnsavedChanges() {

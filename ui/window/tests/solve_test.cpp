@@ -20,6 +20,7 @@ class SolveTest : public QObject {
  private slots:
   void workedExampleTypedAndSolved();
   void faultyCellIsMarkedWithoutADialog();
+  void theFirstMarkedCellIsMadeCurrentAndShown();
   void overflowShowsTheErrorBoxAndTheWindowCarriesOn();
   void checkedViewsShowInAFixedPitchUntilUnchecked();
 };
@@ -69,6 +70,24 @@ void SolveTest::faultyCellIsMarkedWithoutADialog() {
   // The mark shows in the grid and in the editor of the cell that was current.
   QCOMPARE(form->NBGrid()->model()->index(1, 1).data().toString(), QStringLiteral("  FEHLER!"));
   QCOMPARE(qobject_cast<QLineEdit*>(form->NBGrid()->Editor())->text(), QStringLiteral("  FEHLER!"));
+}
+
+// In a 50 x 50 problem the mark lies far out of sight: the solve makes it
+// the current cell and scrolls to it; the report stays as it is.
+void SolveTest::theFirstMarkedCellIsMadeCurrentAndShown() {
+  const auto form = StartedWindow();
+  form->NVars()->setValue(50);
+  form->NCons()->setValue(50);
+  form->NB().SetText(40, 45, "1,5");
+  form->ZF().SetText(3, 1, "x");
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("EINGABEFEHLER!")}));
+  QCOMPARE(Text(form->NB(), 40, 45), "  FEHLER!");
+  QCOMPARE(form->NB().CurrentColumn(), 40);
+  QCOMPARE(form->NB().CurrentRow(), 45);
+  StringGrid* grid = form->NBGrid();
+  const QRect cell = grid->visualRect(grid->model()->index(44, 39));
+  QVERIFY2(grid->viewport()->rect().intersects(cell), "the marked cell is out of sight");
 }
 
 void SolveTest::overflowShowsTheErrorBoxAndTheWindowCarriesOn() {
