@@ -4,7 +4,7 @@
 # come from dpkg-shlibdeps; the Qt platform plugins and the fonts the window
 # draws with are named here, since no binary links them.
 include(GNUInstallDirs)
-install(FILES docs/man/pivora-solve.1 docs/man/pivora-bench.1
+install(FILES docs/man/pivora.1 docs/man/pivora-solve.1 docs/man/pivora-bench.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)

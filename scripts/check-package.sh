@@ -15,7 +15,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/pivora ./usr/bin/pivora-solve ./usr/bin/pivora-bench \
     ./usr/share/applications/pivora.desktop ./usr/share/icons/hicolor/32x32/apps/pivora.png \
     ./usr/share/metainfo/de.pivora.Pivora.metainfo.xml \
-    ./usr/share/man/man1/pivora-solve.1 ./usr/share/man/man1/pivora-bench.1; do
+    ./usr/share/man/man1/pivora.1 ./usr/share/man/man1/pivora-solve.1 \
+    ./usr/share/man/man1/pivora-bench.1; do
   grep -qxF "$file" <<<"$contents" || fail "$deb lacks $file"
 done
 
@@ -36,7 +37,9 @@ dpkg-deb -x "$deb" "$unpacked"
 report=$("$unpacked/usr/bin/pivora-solve" --no-details examples/worked-example.txt)
 expected=$'L\u00d6SUNG:\n\nOptimum: Zmax = 12\n\nZF:   x1 = 4   x2 = 0'
 [ "$report" = "$expected" ] || fail "the packaged pivora-solve printed: $report"
-man -l "$unpacked/usr/share/man/man1/pivora-solve.1" >/dev/null 2>&1 ||
-  fail "the manual page of pivora-solve does not format"
+for page in pivora pivora-solve pivora-bench; do
+  man -l "$unpacked/usr/share/man/man1/$page.1" >/dev/null 2>&1 ||
+    fail "the manual page of $page does not format"
+done
 
 echo "package: $(basename "$deb"): $(wc -l <<<"$contents") entries, depends on $depends"

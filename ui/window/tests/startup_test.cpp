@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -23,6 +24,7 @@ class StartupTest : public QObject {
 
  private slots:
   void windowIsFixedAndPlaced();
+  void helpAndVersionAnswerWithoutAWindow();
   void widgetsHaveTheirPlacesAndFonts_data();
   void widgetsHaveTheirPlacesAndFonts();
   void initialStateAfterActivation();
@@ -32,6 +34,21 @@ class StartupTest : public QObject {
   void countingSpinEditsStopAtTheirLimits();
   void digitsAcceptsTypingAndClampsWhenLeft();
 };
+
+// `pivora --help` once tried to open a file named "--help".
+void StartupTest::helpAndVersionAnswerWithoutAWindow() {
+  for (const QString& option : {QStringLiteral("--help"), QStringLiteral("--version")}) {
+    QProcess program;
+    program.start(QStringLiteral(PIVORA_WINDOW_PROGRAM), {option});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(out.startsWith(option == QStringLiteral("--help") ? QStringLiteral("Aufruf: pivora")
+                                                               : QStringLiteral("pivora 6.0")),
+             qPrintable(out));
+  }
+}
 
 void StartupTest::windowIsFixedAndPlaced() {
   const auto form = StartedWindow();
