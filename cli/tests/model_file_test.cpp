@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -59,8 +60,9 @@ class ModelText {
 };
 
 // The report the window writes for the model, at 10 digits with details.
-std::vector<std::string> Solved(const ProblemFile& problem) {
+std::vector<std::string> Solved(const ProblemFile& problem, ReportViews views = {}) {
   PlainWindow window;
+  window.SetViews(views);
   EnterProblem(window, problem);
   SolveClick(window, &window);
   return window.SolLines();
@@ -121,6 +123,10 @@ TEST(ModelFile, ShiftsAndRowsAreComputedInTheModelsDecimals) {
   EXPECT_NE(read.legend.notes[0].find("Konstante -0.2 "), std::string::npos) << read.legend.notes[0];
   // The model's optimum 0.1 is the reported 0.3 less the constant 0.2.
   EXPECT_EQ(Solved(read.problem)[2], "Optimum: Zmax = 0.3");
+  ReportViews fractions;
+  fractions.fractions = true;
+  const std::vector<std::string> exact = Solved(read.problem, fractions);
+  EXPECT_NE(std::find(exact.begin(), exact.end(), "Optimum: Zmax = 3/10"), exact.end());
 }
 
 // min x with x free and x >= -3: the negative part carries the sign.
