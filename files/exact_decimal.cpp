@@ -38,15 +38,17 @@ ExactDecimal ExactDecimal::FromDouble(double value) {
       if (afterPoint) ++fraction;
     }
   }
-  return ExactDecimal(mpz_class(digits, 10), std::strtol(text.c_str() + e + 1, nullptr, 10) - fraction);
+  return ExactDecimal(mpz_class(digits, 10),
+                      std::strtol(text.c_str() + e + 1, nullptr, 10) - fraction);
 }
 
 ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b) {
   if (a.exponent_ == b.exponent_) return ExactDecimal(a.significand_ + b.significand_, a.exponent_);
   const ExactDecimal& low = a.exponent_ < b.exponent_ ? a : b;
   const ExactDecimal& high = a.exponent_ < b.exponent_ ? b : a;
-  return ExactDecimal(low.significand_ + high.significand_ * PowerOfTen(high.exponent_ - low.exponent_),
-                      low.exponent_);
+  return ExactDecimal(
+      low.significand_ + high.significand_ * PowerOfTen(high.exponent_ - low.exponent_),
+      low.exponent_);
 }
 
 ExactDecimal operator-(const ExactDecimal& a) { return ExactDecimal(-a.significand_, a.exponent_); }
@@ -84,7 +86,9 @@ std::string ExactDecimal::Text() const {
   std::string scientific = digits.substr(0, 1);
   if (count > 1) scientific.append(".").append(digits, 1);
   const std::string magnitude = std::to_string(std::labs(power));
-  scientific.append(power < 0 ? "e-" : "e+").append(magnitude.size() < 2 ? "0" : "").append(magnitude);
+  scientific.append(power < 0 ? "e-" : "e+")
+      .append(magnitude.size() < 2 ? "0" : "")
+      .append(magnitude);
 
   std::string text = Sign() < 0 ? "-" : "";
   text += scientific.size() < positional.size() ? scientific : positional;

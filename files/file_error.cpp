@@ -35,7 +35,8 @@ std::string GermanFileError(int error, bool writing) {
       return "Die Datei ist zu gro\xC3\x9F.";
     case EMFILE:
     case ENFILE:
-      return "Es sind zu viele Dateien ge\xC3\xB6" "ffnet.";
+      return "Es sind zu viele Dateien ge\xC3\xB6"
+             "ffnet.";
     case EIO:
       return "Der Datentr\xC3\xA4ger meldet einen Ein-/Ausgabefehler.";
     case ENOMEM:
@@ -78,7 +79,8 @@ FileContent ReadWholeFile(const std::string& path) {
   }
   char buffer[65536];
   std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) outcome.content.append(buffer, got);
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    outcome.content.append(buffer, got);
   if (std::ferror(file.get())) {
     outcome.content.clear();
     outcome.message = GermanFileError(errno == 0 ? EIO : errno, false);

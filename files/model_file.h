@@ -46,7 +46,7 @@ struct ModelFileOutcome {
   ProblemFile problem;
   ModelLegend legend;
   int line = 0;         // 0 when GLPK names no line
-  std::string message;  // German, UTF-8: "Zeile 6: »zz« ist keine Zahl." 
+  std::string message;  // German, UTF-8: "Zeile 6: »zz« ist keine Zahl."
 };
 
 // Reads the model in `path`. GLPK prints nothing on the terminal meanwhile.

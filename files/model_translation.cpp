@@ -82,7 +82,8 @@ Columns TranslateColumns(glp_prob* model, int n) {
                             std::string name) {
     GridRow row{std::vector<ExactDecimal>(static_cast<std::size_t>(n)), relation, std::move(rhs),
                 std::move(name)};
-    for (const auto& [g, sign] : map.parts) row.coefficients[static_cast<std::size_t>(g)] = ExactDecimal(sign);
+    for (const auto& [g, sign] : map.parts)
+      row.coefficients[static_cast<std::size_t>(g)] = ExactDecimal(sign);
     out.boundRows.push_back(std::move(row));
   };
   for (int j = 1; j <= columns; ++j) {
@@ -134,7 +135,8 @@ std::vector<GridRow> TranslateRows(glp_prob* model, const Columns& columns, int 
     ExactDecimal shift;
     const int count = glp_get_mat_row(model, i, index.data(), value.data());
     for (int k = 1; k <= count; ++k) {
-      const ColumnMap& map = columns.maps[static_cast<std::size_t>(index[static_cast<std::size_t>(k)])];
+      const ColumnMap& map =
+          columns.maps[static_cast<std::size_t>(index[static_cast<std::size_t>(k)])];
       const ExactDecimal a = Exact(value[static_cast<std::size_t>(k)]);
       for (const auto& [g, sign] : map.parts) {
         coefficients[static_cast<std::size_t>(g)] += sign > 0 ? a : -a;
@@ -174,7 +176,8 @@ void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<Grid
     legend.rows.push_back(Numbered('y', i, ": ", rows[i].name));
   }
   if (const int sign = columns.constant.Sign(); sign != 0) {
-    const std::string shift = (sign > 0 ? " + " : " - ") + (sign > 0 ? columns.constant : -columns.constant).Text();
+    const std::string shift =
+        (sign > 0 ? " + " : " - ") + (sign > 0 ? columns.constant : -columns.constant).Text();
     legend.notes.push_back("die Konstante " + columns.constant.Text() +
                            " der Zielfunktion ist weggelassen: Optimum des Modells = berichteter "
                            "Wert" +
@@ -186,7 +189,8 @@ void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<Grid
                            "gerechnet: gel\xF6st wird die LP-Relaxation");
   }
   int freeRows = 0;
-  for (int i = 1; i <= glp_get_num_rows(model); ++i) freeRows += glp_get_row_type(model, i) == GLP_FR;
+  for (int i = 1; i <= glp_get_num_rows(model); ++i)
+    freeRows += glp_get_row_type(model, i) == GLP_FR;
   if (freeRows > 0) {
     legend.notes.push_back(std::to_string(freeRows) +
                            " freie Zeilen ohne Schranken (weitere Zielfunktionen) sind \xFC"

@@ -18,11 +18,13 @@ std::string_view CellStore::Text(int column, int row) const {
 
 void CellStore::SetText(int column, int row, std::string_view text) {
   if (!InRange(column, row)) return;
-  std::string& cell = texts_[static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column)];
+  std::string& cell =
+      texts_[static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column)];
   if (cell == text) return;
   cell.assign(text);
   if (!typedBehindMark_.empty()) {
-    typedBehindMark_.erase(static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column));
+    typedBehindMark_.erase(static_cast<std::size_t>(row) * kColumns +
+                           static_cast<std::size_t>(column));
   }
   if (observer_) observer_->CellChanged(column, row);
 }
@@ -42,8 +44,8 @@ void CellStore::KeepBehindMark(int column, int row, std::string typed) {
 
 std::string_view CellStore::TypedText(int column, int row) const {
   if (!InRange(column, row)) return {};
-  const auto kept =
-      typedBehindMark_.find(static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column));
+  const auto kept = typedBehindMark_.find(static_cast<std::size_t>(row) * kColumns +
+                                          static_cast<std::size_t>(column));
   return kept != typedBehindMark_.end() ? std::string_view(kept->second) : Text(column, row);
 }
 
@@ -86,9 +88,8 @@ void CellStore::MoveCurrent(int column, int row) {
 }
 
 bool operator==(const CellStore& a, const CellStore& b) {
-  return a.texts_ == b.texts_ && a.columnCount_ == b.columnCount_ &&
-         a.rowCount_ == b.rowCount_ && a.currentColumn_ == b.currentColumn_ &&
-         a.currentRow_ == b.currentRow_;
+  return a.texts_ == b.texts_ && a.columnCount_ == b.columnCount_ && a.rowCount_ == b.rowCount_ &&
+         a.currentColumn_ == b.currentColumn_ && a.currentRow_ == b.currentRow_;
 }
 
 }  // namespace pivora

@@ -120,7 +120,8 @@ TEST(ModelFile, ShiftsAndRowsAreComputedInTheModelsDecimals) {
       {"1", "=", "0.3"}, {"3", "=", "0.9"}, {"1", "<=", "5.2"}};
   EXPECT_EQ(read.problem.constraints, rows);
   ASSERT_EQ(read.legend.notes.size(), 1u);
-  EXPECT_NE(read.legend.notes[0].find("Konstante -0.2 "), std::string::npos) << read.legend.notes[0];
+  EXPECT_NE(read.legend.notes[0].find("Konstante -0.2 "), std::string::npos)
+      << read.legend.notes[0];
   // The model's optimum 0.1 is the reported 0.3 less the constant 0.2.
   EXPECT_EQ(Solved(read.problem)[2], "Optimum: Zmax = 0.3");
   ReportViews fractions;
@@ -157,7 +158,8 @@ TEST(ModelFile, ALargeModelIsRefusedBeforeItsRowsAreBuilt) {
   const ModelFileOutcome read = ReadModelFile(model.Path(), ModelFormat::kMps);
   gCounting = false;
   EXPECT_EQ(read.kind, ModelFileOutcome::Kind::kTooLarge);
-  EXPECT_NE(read.message.find("6000 Zeilen \xC3\x97 6000 Spalten"), std::string::npos) << read.message;
+  EXPECT_NE(read.message.find("6000 Zeilen \xC3\x97 6000 Spalten"), std::string::npos)
+      << read.message;
   EXPECT_LT(gAllocated.load(), std::size_t{64} * 1024);
 }
 
@@ -176,8 +178,7 @@ TEST(ModelFile, TooLargeAndMalformedModelsAreRefusedWithSizeOrLine) {
 // What went wrong and where, in sentences of our own: neither GLPK's nor
 // the operating system's English reaches the user.
 TEST(ModelFile, FailuresAreToldInGerman) {
-  const ModelText number(".mps",
-                         "NAME T\nROWS\n N COST\n L R1\nCOLUMNS\n X R1 zz\nRHS\nENDATA\n");
+  const ModelText number(".mps", "NAME T\nROWS\n N COST\n L R1\nCOLUMNS\n X R1 zz\nRHS\nENDATA\n");
   const ModelFileOutcome notANumber = ReadModelFile(number.Path(), ModelFormat::kMps);
   EXPECT_EQ(notANumber.message, "Zeile 6: \xC2\xBBzz\xC2\xAB ist keine Zahl.");
   const ModelText bad(".lp", "Minimize\n obj: x + y\nSubject To\n c1: x + y >=< 2\nEnd\n");

@@ -211,8 +211,8 @@ void EditHistory::Checkpoint() {
   Push(std::move(before), std::move(now), settingsChanged, mergeId, std::nullopt);
 }
 
-void EditHistory::Push(WindowSnapshot before, WindowSnapshot after, bool withSettings,
-                       int mergeId, std::optional<std::pair<FileState, FileState>> files) {
+void EditHistory::Push(WindowSnapshot before, WindowSnapshot after, bool withSettings, int mergeId,
+                       std::optional<std::pair<FileState, FileState>> files) {
   stack_->push(new SnapshotCommand(*this, std::move(before), std::move(after), withSettings,
                                    mergeId, std::move(files)));
 }

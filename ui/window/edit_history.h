@@ -15,7 +15,6 @@
 #include <optional>
 
 #include "files/model_file.h"
-
 #include "ui/window/grid_model.h"
 #include "ui/window/window_snapshot.h"
 

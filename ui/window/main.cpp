@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[1], "--version") == 0) {
       std::puts("pivora 6.0");
     } else {
-      std::fprintf(stderr, "pivora: unbekannte Option \u00bb%s\u00ab (pivora --help zeigt die Hilfe)\n",
+      std::fprintf(stderr,
+                   "pivora: unbekannte Option \u00bb%s\u00ab (pivora --help zeigt die Hilfe)\n",
                    argv[1]);
       return 2;
     }
