@@ -17,8 +17,9 @@
 #include "ui/plain_window.h"
 
 // Bytes the program asks of operator new while `gCounting` is set: the model
-// reader's own memory, GLPK's (malloc) not included. The library's operator
-// delete frees what malloc gave.
+// reader's own memory, GLPK's (malloc) not included. Both operators are
+// replaced, so a sanitizer sees malloc and free in pairs; out of line, so the
+// compiler does not pair them itself.
 namespace {
 std::atomic<bool> gCounting{false};
 std::atomic<std::size_t> gAllocated{0};
@@ -29,6 +30,8 @@ std::atomic<std::size_t> gAllocated{0};
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace pivora {
 namespace {
