@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "cli/text_encoding.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 

@@ -1,6 +1,6 @@
 #include "cli/enter_problem.h"
 
-#include "cli/text_encoding.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 

@@ -9,7 +9,7 @@
 #include "cli/enter_problem.h"
 #include "cli/input.h"
 #include "cli/load_problem.h"
-#include "cli/text_encoding.h"
+#include "ui/text_encoding.h"
 #include "files/problem_file.h"
 #include "solver/fp_error.h"
 #include "ui/handlers.h"
