@@ -2,7 +2,6 @@
 // on standard input, checking output bytes and exit codes.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +11,8 @@
 #include <regex>
 #include <sstream>
 #include <string>
+
+#include "solver/testing/temporary_directory.h"
 
 namespace pivora {
 namespace {
@@ -27,24 +28,15 @@ std::string Slurp(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "pivora_cli_" + std::to_string(::getpid()) + "_" + name;
-}
-
-std::string WriteTemp(const std::string& name, const std::string& content) {
-  const std::string path = TempPath(name);
-  std::ofstream(path, std::ios::binary) << content;
-  return path;
-}
-
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 // `arguments` go to the shell as written; `input` becomes standard input.
 Result RunProgram(const char* program, const std::string& arguments,
                   const std::string& input = "") {
-  const std::string in = WriteTemp("stdin", input);
-  const std::string out = TempPath("stdout");
-  const std::string err = TempPath("stderr");
+  const testing::TemporaryDirectory files;
+  const std::string in = files.Write("stdin", input);
+  const std::string out = files.File("stdout");
+  const std::string err = files.File("stderr");
   const std::string command = Quoted(program) + " " + arguments + " <" + Quoted(in) + " >" +
                               Quoted(out) + " 2>" + Quoted(err);
   const int status = std::system(command.c_str());
@@ -300,8 +292,9 @@ TEST(PivoraSolve, MalformedFilesAreFormatErrorsNamingTheLine) {
       {"max\n3 2\n1 1 1 <= 4\n", ":3:"},
       {fiftyOne + "\n", ":2:"},
   };
+  const testing::TemporaryDirectory files;
   for (const auto& [file, line] : cases) {
-    const std::string path = WriteTemp("malformed.txt", file);
+    const std::string path = files.Write("malformed.txt", file);
     const Result r = Solve(Quoted(path));
     EXPECT_EQ(r.exitCode, 2) << file;
     EXPECT_EQ(r.out, "") << file;
@@ -357,7 +350,8 @@ TEST(PivoraBench, OneLinePerFileWithStatusPivotsAndMedians) {
 }
 
 TEST(PivoraBench, BadFilesAndOptions) {
-  const std::string bad = WriteTemp("bench-bad.txt", "max\n1 2\n1 <= 4\n");
+  const testing::TemporaryDirectory files;
+  const std::string bad = files.Write("bench-bad.txt", "max\n1 2\n1 <= 4\n");
   Result r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 2 " + Quoted(bad));
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.err.find(":3:"), std::string::npos) << r.err;

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
+
+#include "solver/testing/temporary_directory.h"
 
 namespace pivora {
 namespace {
@@ -29,10 +30,9 @@ TEST(ModelFile, TooLargeAndMalformedModelsAreRefusedWithSizeOrLine) {
   EXPECT_NE(large.message.find("223 Zeilen \xC3\x97 282 Spalten"), std::string::npos)
       << large.message;
 
-  const std::string bad = ::testing::TempDir() + "pivora_bad.lp";
-  FILE* file = std::fopen(bad.c_str(), "w");
-  std::fputs("Minimize\n obj: x + y\nSubject To\n c1: x + y >=< 2\nEnd\n", file);
-  std::fclose(file);
+  const testing::TemporaryDirectory files;
+  const std::string bad =
+      files.Write("bad.lp", "Minimize\n obj: x + y\nSubject To\n c1: x + y >=< 2\nEnd\n");
   const ModelFileOutcome malformed = ReadModelFile(bad, ModelFormat::kLp);
   EXPECT_EQ(malformed.kind, ModelFileOutcome::Kind::kFailed);
   EXPECT_EQ(malformed.line, 4);
