@@ -9,10 +9,12 @@
 #include "cli/enter_problem.h"
 #include "cli/input.h"
 #include "cli/load_problem.h"
-#include "ui/text_encoding.h"
+#include "cli/plot_file.h"
+#include "plot/graphical_solution.h"
 #include "files/problem_file.h"
 #include "solver/fp_error.h"
 #include "ui/handlers.h"
+#include "ui/text_encoding.h"
 #include "ui/plain_window.h"
 
 namespace pivora {
@@ -22,7 +24,7 @@ constexpr std::string_view kProgram = "pivora-solve";
 
 constexpr const char* kUsage =
     "Usage: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
-    "                    [--ranges] [--latin1] [FILE | -]\n"
+    "                    [--ranges] [--latin1] [--plot BILD] [FILE | -]\n"
     "\n"
     "Solves the linear programme in FILE (standard input when FILE is - or\n"
     "absent) exactly as the window's solve button does, and prints the report\n"
@@ -38,6 +40,8 @@ constexpr const char* kUsage =
     "                the right-hand sides and objective coefficients within\n"
     "                which the first optimal basis stays optimal\n"
     "  --latin1      print the report in Latin-1 instead of UTF-8\n"
+    "  --plot BILD   also draw the graphical solution of a problem with 1 or 2\n"
+    "                variables into BILD, an SVG (.svg) or PNG (.png) file\n"
     "  --help        print this help\n"
     "\n"
     "The problem file: blank lines and lines starting with # are ignored. The\n"
@@ -69,6 +73,7 @@ struct Options {
   std::optional<int> digits;
   std::optional<bool> details;
   bool latin1 = false;
+  std::optional<std::string> plot;  // the picture's file
   ReportViews views;
   std::string path = "-";
 };
@@ -100,6 +105,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
       options.views.ranges = true;
     } else if (line.Flag("--latin1")) {
       options.latin1 = true;
+    } else if (line.Value("--plot", value)) {
+      options.plot = value;
     } else if (line.Operand(value)) {
       if (pathSeen) line.Fail("only one problem file, please");
       options.path = value;
@@ -119,6 +126,11 @@ ExitCode Run(const std::vector<std::string>& args) {
   const std::optional<LoadedProblem> loaded = LoadProblem(kProgram, options.path);
   if (!loaded) return ExitCode::kUsageOrFormat;
   const ProblemFile& problem = loaded->problem;
+
+  if (options.plot && problem.n > 2) {
+    PrintError(kProgram, "--plot: " + Latin1ToUtf8(TooManyVariablesText(problem.n)));
+    return ExitCode::kUsageOrFormat;
+  }
 
   PlainWindow window;
   window.SetDigits(options.digits.value_or(problem.digits.value_or(window.DigitsValue())));
@@ -149,6 +161,10 @@ ExitCode Run(const std::vector<std::string>& args) {
     PrintError(kProgram, InputErrorMessage(name, problem, outcome.inObjectiveGrid, outcome.column,
                                            outcome.row, outcome.faultyText));
     return ExitCode::kInputError;
+  }
+  if (std::string error; options.plot && !WriteProblemPlot(window, *options.plot, error)) {
+    PrintError(kProgram, *options.plot + ": " + error);
+    return ExitCode::kUsageOrFormat;
   }
   if (outcome.exact) {
     PrintError(kProgram, "note: the extended-precision result was replaced by the exact re-solve");

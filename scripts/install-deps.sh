@@ -15,6 +15,8 @@ PROGRAM_PACKAGES=(
   libgmp-dev libglpk-dev
   # the window and its fonts
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
+  # the graphical solution's SVG export
+  qt6-svg-dev
 )
 
 TEST_PACKAGES=(
