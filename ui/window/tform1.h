@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace pivora {
 
+class GraphCommand;
 class GridModel;
 class ReportMemo;
 class SpinEdit;
@@ -87,6 +88,8 @@ class TForm1 final : public QWidget, public WindowOperations {
 
   // Undo, the file and clipboard commands and the extra shortcuts.
   WindowCommands& Commands() { return *commands_; }
+  // The graphical solution: F6, its menu entry and its window.
+  GraphCommand& Graph() { return *graph_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -135,6 +138,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   WindowStyle* style_ = nullptr;
   bool activated_ = false;
   WindowCommands* commands_ = nullptr;
+  GraphCommand* graph_ = nullptr;
 };
 
 }  // namespace pivora
