@@ -43,14 +43,16 @@ AxisTicks Ticks(const Rational& lo, const Rational& hi) {
 }
 
 // The frame's range on one axis: the points' range with a margin on both
-// sides (`extra` more above, for a region going on to infinity).
+// sides, and `extra` times the range more above, for a region that goes on
+// to infinity.
 void Range(std::vector<Rational> values, const Rational& extra, Rational& lo, Rational& hi) {
   values.emplace_back(0);
   const auto [mn, mx] = std::minmax_element(values.begin(), values.end());
   Rational span = *mx - *mn;
   if (span == 0) span = std::max(Rational(abs(*mx)), Rational(1));
-  lo = *mn - span / 10;
-  hi = *mx + span / 10 + span * extra;
+  const Rational margin = span * (1 + extra) / 10;
+  lo = *mn - margin;
+  hi = *mx + margin + span * extra;
 }
 
 // The half-planes of the feasible region: x >= 0 and every constraint (an
@@ -223,7 +225,7 @@ GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, Sol
   for (const PlotVertex& v : plot.vertices) take(v.at);
   for (const PlotVertex& v : plot.path) take(v.at);
   for (const PlotVertex& v : plot.optima) take(v.at);
-  const Rational extra = plot.outcome == PlotOutcome::kUnbounded ? Rational(1, 3) : Rational(0);
+  const Rational extra = plot.outcome == PlotOutcome::kUnbounded ? Rational(1) : Rational(0);
   Range(xs, extra, plot.x0, plot.x1);
   if (n == 2) {
     Range(ys, extra, plot.y0, plot.y1);

@@ -138,25 +138,26 @@ class Picture {
       area += a.x() * b.y() - b.x() * a.y();
       perimeter += std::hypot(b.x() - a.x(), b.y() - a.y());
     }
-    if (plot_.n == 1) {
-      // The interval of x1 as a band along the axis.
-      p_.setPen(QPen(QColor(kRegionFill), 14, Qt::SolidLine, Qt::FlatCap));
-      p_.drawPolyline(polygon);
-      if (polygon.size() == 1) p_.drawPoint(polygon.front());
-      return false;
-    }
-    const bool thin = polygon.size() < 3 || std::abs(area) / std::max(perimeter, 1e-9) < 0.5;
-    p_.setPen(Qt::NoPen);
-    p_.setBrush(QColor(kRegionFill));
-    if (polygon.size() >= 3) p_.drawPolygon(polygon);
-    if (thin) {
-      p_.setPen(QPen(QColor(kThinRegion), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      p_.setBrush(Qt::NoBrush);
+    if (polygon.size() < 3) {
+      // A segment (an equation, or one variable) or a single point: a band
+      // along it.
+      p_.setPen(QPen(QColor(kRegionFill), 12, Qt::SolidLine, Qt::RoundCap));
       if (polygon.size() == 1) {
         p_.drawPoint(polygon.front());
       } else {
-        p_.drawPolygon(polygon);
+        p_.drawLine(polygon[0], polygon[1]);
       }
+      return false;
+    }
+    // Twice the area over the perimeter: about the width of a thin region.
+    const bool thin = std::abs(area) / std::max(perimeter, 1e-9) < 0.5;
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(QColor(kRegionFill));
+    p_.drawPolygon(polygon);
+    if (thin) {
+      p_.setPen(QPen(QColor(kThinRegion), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p_.setBrush(Qt::NoBrush);
+      p_.drawPolygon(polygon);
     }
     return thin;
   }
@@ -264,8 +265,7 @@ class Picture {
       p_.setBrush(QColor(kPathColour));
       p_.drawEllipse(at, 3.5, 3.5);
       p_.setPen(QColor(kPathColour).darker(130));
-      p_.drawText(QRectF(at.x() - 126, at.y() - 20, 120, 16), Qt::AlignRight | Qt::AlignVCenter,
-                  label);
+      DrawLabel(at, label, false);
     }
   }
 
@@ -278,8 +278,7 @@ class Picture {
       p_.setBrush(QColor(kOptimumMarker));
       p_.drawEllipse(at, 6.5, 6.5);
       p_.setPen(QColor(kOptimumMarker));
-      p_.drawText(QRectF(at.x() + 9, at.y() + 2, 120, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                  QStringLiteral("%1. Lösung").arg(++k));
+      DrawLabel(at, QStringLiteral("%1. Lösung").arg(++k), true);
     }
   }
 
@@ -306,6 +305,19 @@ class Picture {
                   Qt::AlignLeft | Qt::AlignVCenter, line);
       y += kLineHeight;
     }
+  }
+
+  // A point's label: below right of it (`below`) or above left, moved to the
+  // other side where it would leave the frame.
+  void DrawLabel(QPointF at, const QString& text, bool below) {
+    const double width = QFontMetricsF(p_.font()).horizontalAdvance(text) + 2;
+    const double y = below ? at.y() + 2 : at.y() - 20;
+    bool right = below;
+    if (right && at.x() + 9 + width > rect_.right()) right = false;
+    if (!right && at.x() - 6 - width < rect_.left()) right = true;
+    const QRectF box =
+        right ? QRectF(at.x() + 9, y, width, 16) : QRectF(at.x() - 6 - width, y, width, 16);
+    p_.drawText(box, Qt::AlignCenter, text);
   }
 
   std::vector<PlotHotspot> Hotspots() const {
