@@ -24,7 +24,7 @@ constexpr std::string_view kProgram = "pivora-solve";
 
 constexpr const char* kUsage =
     "Usage: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
-    "                    [--ranges] [--latin1] [--plot BILD] [FILE | -]\n"
+    "                    [--ranges] [--latin1] [--plot IMAGE] [FILE | -]\n"
     "\n"
     "Solves the linear programme in FILE (standard input when FILE is - or\n"
     "absent) exactly as the window's solve button does, and prints the report\n"
@@ -40,8 +40,8 @@ constexpr const char* kUsage =
     "                the right-hand sides and objective coefficients within\n"
     "                which the first optimal basis stays optimal\n"
     "  --latin1      print the report in Latin-1 instead of UTF-8\n"
-    "  --plot BILD   also draw the graphical solution of a problem with 1 or 2\n"
-    "                variables into BILD, an SVG (.svg) or PNG (.png) file\n"
+    "  --plot IMAGE  also draw the graphical solution of a problem with 1 or 2\n"
+    "                variables into IMAGE, an SVG (.svg) or PNG (.png) file\n"
     "  --help        print this help\n"
     "\n"
     "The problem file: blank lines and lines starting with # are ignored. The\n"
