@@ -1,15 +1,37 @@
 #include "cli/plot_file.h"
 
-#include <QByteArray>
-#include <QGuiApplication>
-#include <QString>
-#include <memory>
+#include <dlfcn.h>
+#include <unistd.h>
 
+#include <array>
+#include <filesystem>
+
+#include "cli/plot_module.h"
 #include "cli/text_encoding.h"
-#include "plot/painter/plot_painter.h"
 #include "plot/solve_graphically.h"
 
 namespace pivora {
+
+namespace {
+
+using WritePlot = bool (*)(const GraphicalSolution&, const std::string&, std::string&);
+
+// The plot module: beside the program (the build), else where it is installed.
+void* LoadPlotModule() {
+  std::array<char, 4096> self{};
+  const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+  if (length > 0) {
+    const std::filesystem::path beside =
+        std::filesystem::path(std::string(self.data(), static_cast<std::size_t>(length)))
+            .parent_path() /
+        kPlotModuleName;
+    if (void* module = ::dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL)) return module;
+  }
+  const std::string installed = std::string(PIVORA_PLOT_MODULE_DIR) + "/" + kPlotModuleName;
+  return ::dlopen(installed.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+}  // namespace
 
 bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::string& error) {
   const GraphicalSolution plot = SolveGraphically(window);
@@ -17,21 +39,18 @@ bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::st
     error = Latin1ToUtf8(TooManyVariablesText(plot.n));
     return false;
   }
-  // Fonts need an application object; the offscreen platform needs no display.
-  std::unique_ptr<QGuiApplication> application;
-  if (QGuiApplication::instance() == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "pivora-solve";
-    static char* argv[] = {name, nullptr};
-    application = std::make_unique<QGuiApplication>(argc, argv);
-  }
-  QString reason;
-  if (!pivora::WritePlotFile(plot, QString::fromLocal8Bit(path.c_str()), kPlotFileSize, reason)) {
-    error = reason.toStdString();
+  // Loaded once, for the life of the program: Qt does not go away cleanly.
+  static void* module = LoadPlotModule();
+  const auto write =
+      module != nullptr ? reinterpret_cast<WritePlot>(::dlsym(module, kPlotModuleEntry)) : nullptr;
+  if (write == nullptr) {
+    const char* why = ::dlerror();
+    error = std::string("Das Zeichenmodul ") + kPlotModuleName +
+            " fehlt oder passt nicht zu diesem Programm" +
+            (why != nullptr ? std::string(" (") + why + ")" : std::string()) + ".";
     return false;
   }
-  return true;
+  return write(plot, path, error);
 }
 
 }  // namespace pivora

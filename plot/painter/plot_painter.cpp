@@ -407,6 +407,7 @@ bool WritePlotFile(const GraphicalSolution& plot, const QString& path, QSize siz
     svg.setFileName(path);
     svg.setSize(size);
     svg.setViewBox(area);
+    svg.setResolution(96);
     svg.setTitle(QString::fromLatin1(PlotTitle()));
     QPainter painter;
     if (!painter.begin(&svg)) {
