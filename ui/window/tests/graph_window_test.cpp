@@ -20,6 +20,7 @@ class GraphWindowTest : public QObject {
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void f6OpensThePictureAndItFollowsEverySolve();
   void entryIsDisabledWithMoreThanTwoVariables();
+  void windowKeepsItsSizeAcrossSessions();
 };
 
 void GraphWindowTest::f6OpensThePictureAndItFollowsEverySolve() {
@@ -65,6 +66,18 @@ void GraphWindowTest::entryIsDisabledWithMoreThanTwoVariables() {
   QVERIFY(entry->toolTip().contains(QStringLiteral("nur für 1 oder 2 Variablen")));
   SpinTo(form->NVars(), 1);
   QVERIFY(entry->isEnabled());
+}
+
+void GraphWindowTest::windowKeepsItsSizeAcrossSessions() {
+  {
+    const auto form = StartedWindow();
+    form->Graph().Show();
+    form->Graph().Window().resize(700, 520);
+    QVERIFY(form->Graph().Window().close());
+  }
+  const auto form = StartedWindow();
+  form->Graph().Show();
+  QCOMPARE(form->Graph().Window().size(), QSize(700, 520));
 }
 
 PIVORA_WINDOW_TEST_MAIN(GraphWindowTest)
