@@ -22,13 +22,16 @@ mpz_class Ceil(const Rational& q) {
 }
 
 // 1, 2 or 5 times a power of ten: the smallest such step that cuts `span`
-// into at most eight pieces.
+// (> 0) into at most eight pieces. The power is found from the digit counts,
+// so spans beyond the range of a double work too.
 Rational NiceStep(const Rational& span) {
   const Rational wanted = span / 8;
-  const int e = static_cast<int>(std::floor(std::log10(wanted.get_d()))) - 1;
-  Rational power = 1;
-  for (int k = 0; k < std::abs(e); ++k) power *= 10;
-  if (e < 0) power = 1 / power;
+  const long e = static_cast<long>(mpz_sizeinbase(wanted.get_num_mpz_t(), 10)) -
+                 static_cast<long>(mpz_sizeinbase(wanted.get_den_mpz_t(), 10)) - 2;
+  mpz_class ten;
+  mpz_ui_pow_ui(ten.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(e)));
+  Rational power = e < 0 ? Rational(1, ten) : Rational(ten);
+  power.canonicalize();
   for (;;) {
     for (int factor : {1, 2, 5}) {
       if (power * factor >= wanted) return power * factor;

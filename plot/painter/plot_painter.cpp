@@ -92,9 +92,13 @@ class Picture {
 
   // The screen direction in which a x + b y grows.
   QPointF Rising(const Rational& a, const Rational& b) const {
-    const double kx = rect_.width() / Rational(plot_.x1 - plot_.x0).get_d();
-    const double ky = rect_.height() / Rational(plot_.y1 - plot_.y0).get_d();
-    return Unit(QPointF(a.get_d() / kx, -b.get_d() / ky));
+    // Exact up to one common scale, so that no part overflows a double.
+    const Rational u = a * (plot_.x1 - plot_.x0);
+    const Rational v = b * (plot_.y1 - plot_.y0);
+    const Rational scale = std::max(Rational(abs(u)), Rational(abs(v)));
+    if (scale == 0) return {0, 0};
+    return Unit(QPointF(Rational(u / scale).get_d() / rect_.width(),
+                        -Rational(v / scale).get_d() / rect_.height()));
   }
 
   void Grid() {
