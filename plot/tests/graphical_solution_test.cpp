@@ -80,6 +80,16 @@ TEST(GraphicalSolution, TheRangeHoldsFarAndNegativeIntercepts) {
   EXPECT_TRUE(WellInside(plot, P(0, 2500)));
 }
 
+TEST(GraphicalSolution, TheRangeAndTicksHoldNumbersBeyondADouble) {
+  for (const char* text : {"max\n1 1\n1 1 <= 1e4000\n1 2 <= 1.5e4000\n",
+                           "max\n1 1\n1 1 <= 1e-4000\n3 1 <= 2e-4000\n"}) {
+    const GraphicalSolution plot = PlotOfText(text);
+    ASSERT_EQ(plot.outcome, PlotOutcome::kOptimum) << text;
+    EXPECT_EQ(plot.vertices.size(), 4u) << text;
+    ExpectEverythingInView(plot);
+  }
+}
+
 TEST(GraphicalSolution, AlternativeOptimaShowBothVerticesAndTheEdgeBetween) {
   const GraphicalSolution plot = PlotOfExample(Examples(), "alternative-optima.txt");
   ASSERT_EQ(plot.outcome, PlotOutcome::kOptimum);
