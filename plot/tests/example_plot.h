@@ -21,6 +21,7 @@ inline void TypeProblem(PlainWindow& window, const std::string& text) {
   SpinNVarsTo(window, p.n);
   SpinNConsTo(window, p.m);
   window.SetMaximumChecked(p.maximum);
+  if (p.digits) window.SetDigits(*p.digits);
   for (int j = 1; j <= p.n; ++j) window.ZF().SetText(j, 1, p.objective[j - 1]);
   for (int i = 1; i <= p.m; ++i) {
     for (int j = 1; j <= p.n + 2; ++j) window.NB().SetText(j, i, p.constraints[i - 1][j - 1]);

@@ -70,6 +70,14 @@ TEST(GraphicalSolution, WorkedExampleHasItsFourVerticesTheOptimumAndThePathToIt)
   ExpectEverythingInView(plot);
 }
 
+TEST(GraphicalSolution, VertexTextsUseTheReportsFormatAtTheChosenDigits) {
+  const GraphicalSolution plot = PlotOfText("max digits=3\n1 1\n2 1 <= 2\n1 2 <= 2\n");
+  ASSERT_EQ(plot.optima.size(), 1u);
+  EXPECT_EQ(plot.optima[0].at, P(Rational(2, 3), Rational(2, 3)));
+  EXPECT_EQ(VertexText(plot, plot.optima[0]), "x1 = 0.667, x2 = 0.667, Z = 1.33");
+  EXPECT_EQ(PlotStatusLine(plot), "Maximum Z = 1.33");
+}
+
 TEST(GraphicalSolution, TheRangeHoldsFarAndNegativeIntercepts) {
   // A steep line meets the x2 axis at 2500, another the x1 axis at -3, and a
   // vertex lies at (0.001, 0).
