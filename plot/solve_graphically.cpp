@@ -74,14 +74,16 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
     SolveStatus status = 0;
     const CheckedSolve solved =
         SolveChecked(tableau, *typed, m, n, SameReport(tableau, m, n, settings), solutions, status);
-    // The steps of the run whose result the report shows, as the steps view
-    // takes them; the optima of the exact run, whose values the report's
+    // The steps as the steps view shows them: the exact run's where the
+    // exact result was printed or fractions are shown, else a repeat of the
+    // extended run; the optima of the exact run, whose values the report's
     // numbers are, rounded.
-    const ExplainedRun stepsRun = solved.exact
+    const bool exactSteps = solved.exact || window.Views().fractions;
+    const ExplainedRun stepsRun = exactSteps
                                       ? ExplainRun(*typed, m, n, true)
                                       : ExplainRun(tableau, m, n, RunNumbers::kExtended, true);
-    const ExplainedRun exactRun = solved.exact ? ExplainedRun{} : ExplainRun(*typed, m, n, false);
-    const ExplainedRun& exact = solved.exact ? stepsRun : exactRun;
+    const ExplainedRun exactRun = exactSteps ? ExplainedRun{} : ExplainRun(*typed, m, n, false);
+    const ExplainedRun& exact = exactSteps ? stepsRun : exactRun;
     // A negative entry stands for a variable at 0 (the report prints it as
     // 0 with its magnitude in brackets).
     const auto value = [](const std::vector<Rational>& solution, int row) {
@@ -92,7 +94,7 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
     for (const std::vector<Rational>& solution : exact.solutions) {
       optima.push_back({value(solution, 1), n == 2 ? value(solution, 2) : Rational(0)});
     }
-    return PlotSolvedProblem(*typed, m, n, exact.status, optima, stepsRun.steps, solved.exact,
+    return PlotSolvedProblem(*typed, m, n, exact.status, optima, stepsRun.steps, exactSteps,
                              ViewNumbers{false, settings.precision, format});
   } catch (const std::exception& error) {
     GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
