@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "cli/plot_module.h"
-#include "cli/text_encoding.h"
+#include "ui/text_encoding.h"
 #include "plot/solve_graphically.h"
 
 namespace pivora {
