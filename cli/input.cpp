@@ -15,7 +15,9 @@ struct FileCloser {
 
 }  // namespace
 
-std::string InputName(const std::string& path) { return path == "-" ? messages::kStandardInput : path; }
+std::string InputName(const std::string& path) {
+  return path == "-" ? messages::kStandardInput : path;
+}
 
 InputOutcome ReadInput(const std::string& path) {
   InputOutcome outcome;

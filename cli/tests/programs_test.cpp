@@ -232,7 +232,10 @@ TEST(PivoraSolve, TypedDecimalsGetTheirExactAnswer) {
   }
   Result r = Solve(Quoted(dir + "optimum-beyond-range.txt"));
   EXPECT_EQ(r.exitCode, 3);
-  EXPECT_NE(r.err.find(": Gleitkomma\xC3\xBC" "berlauf."), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(": Gleitkomma\xC3\xBC"
+                       "berlauf."),
+            std::string::npos)
+      << r.err;
   EXPECT_EQ(r.out, "");
 
   r = Solve(Quoted(dir + "decimals-feasible-as-typed.txt"));
@@ -321,7 +324,9 @@ TEST(PivoraSolve, OverflowInTheSolver) {
   const Result r = Solve("-", "max\n3 2\n1e-4000 0 <= 1e4000\n");
   EXPECT_EQ(r.exitCode, 3);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "pivora-solve: <Standardeingabe>: Gleitkomma\xC3\xBC" "berlauf.\n");
+  EXPECT_EQ(r.err,
+            "pivora-solve: <Standardeingabe>: Gleitkomma\xC3\xBC"
+            "berlauf.\n");
 }
 
 TEST(PivoraSolve, UsageErrorsAndHelp) {
@@ -336,7 +341,8 @@ TEST(PivoraSolve, UsageErrorsAndHelp) {
       {"--digits 3.5", "--digits braucht eine ganze Zahl, nicht \"3.5\"" + help},
       {"a.txt b.txt", "bitte nur eine Problemdatei angeben" + help},
       {"/nonexistent/problem.txt",
-       "/nonexistent/problem.txt: kann nicht ge\xC3\xB6" "ffnet werden: Datei oder Verzeichnis "
+       "/nonexistent/problem.txt: kann nicht ge\xC3\xB6"
+       "ffnet werden: Datei oder Verzeichnis "
        "nicht gefunden\n"},
   };
   for (const auto& [arguments, err] : cases) {
