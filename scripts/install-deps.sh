@@ -17,6 +17,8 @@ PROGRAM_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
   # the graphical solution's SVG export
   qt6-svg-dev
+  # the toolkit's own German texts (dialogs, standard context menus, key names)
+  qt6-translations-l10n
 )
 
 TEST_PACKAGES=(
