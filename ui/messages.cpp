@@ -224,9 +224,9 @@ std::string BlockDoesNotFit(int height, int width, int column, int row, bool obj
   return "Der eingef\u00fcgte Block (" + std::to_string(height) + " \u00d7 " +
          std::to_string(width) + " Zellen) passt ab Zelle (" + std::to_string(column) + ", " +
          std::to_string(row) + ") nicht in " +
-         (objective ? "die Zielfunktion (eine Zeile)" : "die Bedingungen") +
-         ": h\u00f6chstens " + std::to_string(maxVariables) + " Variablen und " +
-         std::to_string(maxConstraints) + " Bedingungen.";
+         (objective ? "die Zielfunktion (eine Zeile)" : "die Bedingungen") + ": h\u00f6chstens " +
+         std::to_string(maxVariables) + " Variablen und " + std::to_string(maxConstraints) +
+         " Bedingungen.";
 }
 
 const char* const kDecimalCommaQuestion = "Dezimalkommas als Dezimalpunkte \u00fcbernehmen?";
@@ -245,7 +245,7 @@ const char* const kHelpPage =
     "\u00f6ffnen</td></tr>"
     "<tr><td><b>Strg+S</b>, <b>Strg+Umschalt+S</b></td><td>das Problem speichern (unter "
     "einem neuen Namen)</td></tr>"
-    "<tr><td><b>Strg+E</b></td><td>den Bericht als Text, HTML oder PDF speichern</td></tr>"
+    "<tr><td><b>Strg+B</b></td><td>den Bericht als Text, HTML oder PDF speichern</td></tr>"
     "<tr><td><b>Strg+P</b></td><td>den Bericht drucken</td></tr>"
     "<tr><td><b>Strg+Z</b>, <b>Strg+Y</b></td><td>r\u00fcckg\u00e4ngig und wiederholen: "
     "Tippen, Einf\u00fcgen, \u00d6ffnen, die Anzahlen, das L\u00f6schen per Doppelklick, "

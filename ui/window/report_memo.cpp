@@ -130,7 +130,12 @@ void ReportMemo::AddViewEntries(QMenu& menu) const {
 
 void ReportMemo::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu(event->pos());
-  AddViewEntries(*menu);
+  if (extendMenu_) {
+    menu->addSeparator();
+    extendMenu_(*menu);
+  } else {
+    AddViewEntries(*menu);
+  }
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
 }

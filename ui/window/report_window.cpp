@@ -1,0 +1,159 @@
+#include "ui/window/report_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/messages.h"
+#include "ui/steps_latex.h"
+#include "ui/window/command_menu.h"
+#include "ui/window/report_memo.h"
+#include "ui/window/tform1.h"
+#include "ui/window/window_commands.h"
+#include "ui/window/window_settings.h"
+
+namespace pivora {
+namespace {
+
+const QString kGeometryKey = QStringLiteral("reportWindow/geometry");
+const QString kZoomKey = QStringLiteral("reportWindow/zoom");
+
+QString Utf8(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+ReportWindow::ReportWindow(TForm1& form, WindowCommands& commands)
+    : QWidget(nullptr, Qt::Window), form_(form), commands_(commands) {
+  setObjectName(QStringLiteral("reportWindow"));
+  setWindowTitle(Utf8(messages::kReportWindowTitle));
+  setWindowIcon(form_.windowIcon());
+  // The main window alone decides when the program ends.
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  text_ = new QPlainTextEdit(this);
+  text_->setObjectName(QStringLiteral("reportText"));
+  text_->setReadOnly(true);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setContextMenuPolicy(Qt::NoContextMenu);
+
+  tools_ = new QToolBar(this);
+  tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  tools_->addAction(commands_.Action(Command::kSaveReport));
+  tools_->addAction(commands_.Action(Command::kPrintReport));
+  QAction* latex = tools_->addAction(Utf8(messages::kCopyLatex), this, &ReportWindow::CopyLatex);
+  latex->setObjectName(QStringLiteral("copyLatex"));
+  latex->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  tools_->addSeparator();
+  QAction* smaller =
+      tools_->addAction(Utf8(messages::kZoomOut), this, [this] { SetZoom(zoom_ - 1); });
+  smaller->setShortcuts(QKeySequence::ZoomOut);
+  QAction* larger =
+      tools_->addAction(Utf8(messages::kZoomIn), this, [this] { SetZoom(zoom_ + 1); });
+  // Strg+= as well: on many keyboards the plus needs the shift key.
+  larger->setShortcuts({QKeySequence::keyBindings(QKeySequence::ZoomIn).value(0),
+                        QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  QAction* normal = tools_->addAction(Utf8(messages::kZoomReset), this, [this] { SetZoom(0); });
+  normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  for (QAction* action : tools_->actions()) {
+    if (!action->shortcut().isEmpty()) {
+      action->setToolTip(action->text().remove(QStringLiteral(" \u2026")) + QStringLiteral(" (") +
+                         action->shortcut().toString(QKeySequence::NativeText) + u')');
+    }
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(tools_);
+  layout->addWidget(text_);
+
+  // Every command of the main window works here too, by its key.
+  for (int k = 0; k < static_cast<int>(Command::kCount); ++k) {
+    addAction(commands_.Action(static_cast<Command>(k)));
+  }
+  for (QAction* entry : form_.Sol()->ViewEntries()) addAction(entry);
+  addAction(commands_.SolveAction());
+
+  // The memo is written line by line: the window takes the text once the
+  // writing is done.
+  follow_ = new QTimer(this);
+  follow_->setSingleShot(true);
+  follow_->setInterval(0);
+  connect(follow_, &QTimer::timeout, this, &ReportWindow::Follow);
+  connect(form_.Sol()->document(), &QTextDocument::contentsChanged, follow_,
+          qOverload<>(&QTimer::start));
+
+  const std::unique_ptr<QSettings> settings = WindowSettings();
+  if (!restoreGeometry(settings->value(kGeometryKey).toByteArray())) {
+    resize(900, 640);
+    move(form_.frameGeometry().topLeft() + QPoint(40, 40));
+  }
+  SetZoom(settings->value(kZoomKey, 0).toInt());
+  Follow();
+}
+
+ReportWindow::~ReportWindow() {
+  if (isVisible()) SaveSettings();
+}
+
+void ReportWindow::SetZoom(int zoom) {
+  zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  font.setPixelSize(kBasePixelSize + zoom_);
+  text_->setFont(font);
+}
+
+void ReportWindow::Follow() {
+  const QString report = form_.Sol()->toPlainText();
+  if (report != text_->toPlainText()) text_->setPlainText(report);
+}
+
+void ReportWindow::CopyLatex() {
+  std::vector<std::string> lines;
+  for (const QString& line : form_.Sol()->Lines()) lines.push_back(line.toStdString());
+  const std::string latex = StepsAsLatex(lines);
+  if (latex.empty()) {
+    QMessageBox::information(this, QStringLiteral("Pivora"), Utf8(messages::kNoStepsForLatex));
+    return;
+  }
+  QApplication::clipboard()->setText(QString::fromStdString(latex));
+}
+
+void ReportWindow::SaveSettings() const {
+  const std::unique_ptr<QSettings> settings = WindowSettings();
+  settings->setValue(kGeometryKey, saveGeometry());
+  settings->setValue(kZoomKey, zoom_);
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Follow();
+}
+
+void ReportWindow::hideEvent(QHideEvent* event) {
+  SaveSettings();
+  QWidget::hideEvent(event);
+}
+
+void ReportWindow::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = text_->createStandardContextMenu();
+  menu->addSeparator();
+  menu->addAction(findChild<QAction*>(QStringLiteral("copyLatex")));
+  menu->addSeparator();
+  commands_.Menu().AddGroups(*menu);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+}  // namespace pivora
