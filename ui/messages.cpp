@@ -193,6 +193,9 @@ const char* const kCopy = "Kopieren";
 const char* const kPaste = "Einf\u00fcgen";
 const char* const kViewMenu = "Ansicht";
 const char* const kReportWindow = "Bericht im eigenen Fenster";
+const char* const kStepsView = "Rechenschritte anzeigen";
+const char* const kFractionsView = "Als Br\u00fcche anzeigen";
+const char* const kRangesView = "Sensitivit\u00e4t anzeigen";
 const char* const kHelpMenu = "Hilfe";
 const char* const kKeysAndRules = "Tastenk\u00fcrzel und Eingaberegeln";
 const char* const kAbout = "\u00dcber Pivora";
@@ -203,6 +206,7 @@ const char* const kReportWindowTitle = "Pivora \u2013 Bericht";
 const char* const kZoomIn = "Gr\u00f6\u00dfer";
 const char* const kZoomOut = "Kleiner";
 const char* const kZoomReset = "Normale Gr\u00f6\u00dfe";
+const char* const kFitToWidth = "Auf Fensterbreite";
 const char* const kCopyLatex = "Tableaus als LaTeX kopieren";
 const char* const kLatexCopied = "Die Tableaus der Rechenschritte sind als LaTeX kopiert.";
 const char* const kNoStepsForLatex =
@@ -263,8 +267,9 @@ const char* const kHelpPage =
     "Verlassen</td></tr>"
     "<tr><td><b>Doppelklick</b></td><td>auf eine Tabelle: beide Tabellen und den Bericht "
     "leeren; auf den Bericht: ihn leeren</td></tr>"
-    "<tr><td><b>Strg+Plus</b>, <b>Strg+Minus</b>, <b>Strg+0</b></td><td>im "
-    "Berichtsfenster: gr\u00f6\u00dfer, kleiner, normale Gr\u00f6\u00dfe</td></tr>"
+    "<tr><td><b>Strg+Plus</b>, <b>Strg+Minus</b>, <b>Strg+0</b>, <b>Strg+9</b></td><td>im "
+    "Berichtsfenster: gr\u00f6\u00dfer, kleiner, normale Gr\u00f6\u00dfe, so gro\u00df, "
+    "dass die l\u00e4ngste Zeile in das Fenster passt</td></tr>"
     "<tr><td><b>Strg+Umschalt+C</b></td><td>im Berichtsfenster: die Tableaus der "
     "Rechenschritte als LaTeX kopieren</td></tr>"
     "</table>"

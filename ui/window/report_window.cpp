@@ -5,9 +5,11 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -63,6 +65,8 @@ ReportWindow::ReportWindow(TForm1& form, WindowCommands& commands)
                         QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   QAction* normal = tools_->addAction(Utf8(messages::kZoomReset), this, [this] { SetZoom(0); });
   normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  QAction* fit = tools_->addAction(Utf8(messages::kFitToWidth), this, &ReportWindow::FitToWidth);
+  fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
   for (QAction* action : tools_->actions()) {
     if (!action->shortcut().isEmpty()) {
       action->setToolTip(action->text().remove(QStringLiteral(" \u2026")) + QStringLiteral(" (") +
@@ -94,8 +98,10 @@ ReportWindow::ReportWindow(TForm1& form, WindowCommands& commands)
 
   const std::unique_ptr<QSettings> settings = WindowSettings();
   if (!restoreGeometry(settings->value(kGeometryKey).toByteArray())) {
-    resize(900, 640);
-    move(form_.frameGeometry().topLeft() + QPoint(40, 40));
+    // As wide as the screen allows, for the tableaux of large problems.
+    const QRect screen = form_.screen()->availableGeometry();
+    resize(std::min(screen.width() - 80, 1400), std::min(screen.height() - 80, 860));
+    move(screen.topLeft() + QPoint(40, 40));
   }
   SetZoom(settings->value(kZoomKey, 0).toInt());
   Follow();
@@ -112,6 +118,22 @@ void ReportWindow::SetZoom(int zoom) {
   font.setFixedPitch(true);
   font.setPixelSize(kBasePixelSize + zoom_);
   text_->setFont(font);
+}
+
+void ReportWindow::FitToWidth() {
+  qsizetype longest = 1;
+  for (const QString& line : text_->toPlainText().split(u'\n'))
+    longest = std::max(longest, line.size());
+  const qreal room = text_->viewport()->width() - 2 * text_->document()->documentMargin();
+  int zoom = kMaxZoom;
+  for (; zoom > kMinZoom; --zoom) {
+    SetZoom(zoom);
+    if (QFontMetricsF(text_->font()).horizontalAdvance(u'0') * static_cast<qreal>(longest) <=
+        room) {
+      break;
+    }
+  }
+  SetZoom(zoom);
 }
 
 void ReportWindow::Follow() {

@@ -31,6 +31,9 @@ class ReportWindow final : public QWidget {
   int Zoom() const { return zoom_; }
   // Steps of one pixel of the font's height, kept within the limits.
   void SetZoom(int zoom);
+  // The largest zoom at which the longest line fits the window's width, so
+  // the tableaux of a large problem read without scrolling sideways.
+  void FitToWidth();
   // The steps view's tableaux on the clipboard as LaTeX; a message when
   // the report holds none.
   void CopyLatex();

@@ -11,9 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "ui/window/command_menu.h"
+#include "ui/window/file_actions.h"
 #include "ui/window/report_export.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/report_window.h"
@@ -171,6 +173,31 @@ void CommandsTest::theReportWindowFollowsEverySolve() {
   QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_F9);
   QTRY_VERIFY(window->Text()->toPlainText().startsWith(QStringLiteral("Rechenschritte")));
   QCOMPARE(window->Text()->toPlainText(), form->Sol()->toPlainText());
+
+  // The steps and sensitivity of a 10 x 10 problem fit the width of a wide
+  // window without scrolling sideways.
+  QString problem = QStringLiteral("max\n");
+  for (int j = 1; j <= 10; ++j) problem += QString::number(j % 7 + 1) + u' ';
+  for (int i = 1; i <= 10; ++i) {
+    problem += u'\n';
+    for (int j = 1; j <= 10; ++j) problem += QString::number((i * j) % 9 + 1) + u' ';
+    problem += QStringLiteral("<= ") + QString::number(10 * i + 3);
+  }
+  const QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("zehn.txt")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(problem.toUtf8() + '\n');
+  file.close();
+  QVERIFY(form->Commands().Files().OpenFile(file.fileName()));
+  form->Sol()->SetViews(ReportViews{true, false, true});
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  window->resize(1400, 700);
+  QTRY_COMPARE(window->Text()->toPlainText(), form->Sol()->toPlainText());
+  QVERIFY(window->Text()->horizontalScrollBar()->maximum() > 0);
+  window->FitToWidth();
+  QTRY_COMPARE(window->Text()->horizontalScrollBar()->maximum(), 0);
+  QVERIFY(window->Zoom() < 0);
+  window->SetZoom(0);
 
   // Zoom, size and place are kept for the next window.
   const int size = window->Text()->font().pixelSize();
