@@ -109,6 +109,12 @@ WindowCommands::WindowCommands(TForm1& form)
   solve_ = AddShortcut({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
                         QKeySequence(Qt::CTRL | Qt::Key_Enter)});
   connect(solve_, &QAction::triggered, this, [this] {
+    // A count typed and not yet entered counts, as when the click takes
+    // the focus from its box.
+    QWidget* focus = WidgetOfFocus();
+    if (focus == form_.NVars() || focus == form_.NCons()) {
+      static_cast<SpinEdit*>(focus)->CommitTypedCount();
+    }
     if (form_.Solve()->isEnabled()) form_.Solve()->click();
   });
 
