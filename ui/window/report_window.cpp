@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -111,27 +112,39 @@ ReportWindow::~ReportWindow() {
   if (isVisible()) SaveSettings();
 }
 
-void ReportWindow::SetZoom(int zoom) {
-  zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+namespace {
+
+QFont ZoomedFont(int pixelSize) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setStyleHint(QFont::Monospace);
   font.setFixedPitch(true);
-  font.setPixelSize(kBasePixelSize + zoom_);
-  text_->setFont(font);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+}  // namespace
+
+void ReportWindow::SetZoom(int zoom) {
+  zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+  text_->setFont(ZoomedFont(kBasePixelSize + zoom_));
+  // The text's layout keeps the widest line it has seen: laid out afresh,
+  // a smaller font needs no more room sideways than it takes.
+  const int top = text_->verticalScrollBar()->value();
+  text_->setPlainText(text_->toPlainText());
+  text_->verticalScrollBar()->setValue(top);
 }
 
 void ReportWindow::FitToWidth() {
-  qsizetype longest = 1;
-  for (const QString& line : text_->toPlainText().split(u'\n'))
-    longest = std::max(longest, line.size());
-  const qreal room = text_->viewport()->width() - 2 * text_->document()->documentMargin();
+  QString longest;
+  for (const QString& line : text_->toPlainText().split(u'\n')) {
+    if (line.size() > longest.size()) longest = line;
+  }
+  // A few pixels for the caret and the rounding of the layout.
+  const qreal room = text_->viewport()->width() - 2 * text_->document()->documentMargin() - 4;
   int zoom = kMaxZoom;
-  for (; zoom > kMinZoom; --zoom) {
-    SetZoom(zoom);
-    if (QFontMetricsF(text_->font()).horizontalAdvance(u'0') * static_cast<qreal>(longest) <=
-        room) {
-      break;
-    }
+  while (zoom > kMinZoom &&
+         QFontMetricsF(ZoomedFont(kBasePixelSize + zoom)).horizontalAdvance(longest) > room) {
+    --zoom;
   }
   SetZoom(zoom);
 }
