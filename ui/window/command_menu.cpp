@@ -24,12 +24,12 @@ QMenu* AddGroup(QMenu& menu, const char* title) { return menu.addMenu(QString::f
 CommandMenu::CommandMenu(TForm1& form, WindowCommands& commands)
     : QObject(&commands), form_(form), commands_(commands) {
   qApp->installEventFilter(this);
-  form_.Sol()->SetMenuExtension([this](QMenu& menu) { AddGroups(menu); });
+  form_.Sol()->SetMenuExtension([this](QMenu& menu) { AddGroups(menu, false); });
 }
 
 CommandMenu::~CommandMenu() { qApp->removeEventFilter(this); }
 
-void CommandMenu::AddGroups(QMenu& menu) {
+void CommandMenu::AddGroups(QMenu& menu, bool gridEdits) {
   const auto add = [this](QMenu* group, Command command) {
     group->addAction(commands_.Action(command));
   };
@@ -51,9 +51,11 @@ void CommandMenu::AddGroups(QMenu& menu) {
   edit->setObjectName(QStringLiteral("editMenu"));
   add(edit, Command::kUndo);
   add(edit, Command::kRedo);
-  edit->addSeparator();
-  add(edit, Command::kCopy);
-  add(edit, Command::kPaste);
+  if (gridEdits) {
+    edit->addSeparator();
+    add(edit, Command::kCopy);
+    add(edit, Command::kPaste);
+  }
 
   QMenu* view = AddGroup(menu, messages::kViewMenu);
   view->setObjectName(QStringLiteral("viewMenu"));

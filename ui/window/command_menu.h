@@ -22,8 +22,10 @@ class CommandMenu final : public QObject {
   CommandMenu(TForm1& form, WindowCommands& commands);
   ~CommandMenu() override;
 
-  // Adds the four groups as submenus of `menu`.
-  void AddGroups(QMenu& menu);
+  // Adds the four groups as submenus of `menu`. Without `gridEdits` the
+  // Bearbeiten group holds undo and redo only: a text editor's menu has its
+  // own Kopieren and Einfügen for its text.
+  void AddGroups(QMenu& menu, bool gridEdits = true);
   // The menu as a right click shows it, for the tests: the four groups.
   QMenu* Build();
   void PopUp(const QPoint& globalPosition);

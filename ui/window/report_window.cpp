@@ -81,9 +81,13 @@ ReportWindow::ReportWindow(TForm1& form, WindowCommands& commands)
   layout->addWidget(tools_);
   layout->addWidget(text_);
 
-  // Every command of the main window works here too, by its key.
+  // Every command of the main window works here too, by its key; but Strg+C
+  // copies the selected report text, and there is no grid to paste into.
   for (int k = 0; k < static_cast<int>(Command::kCount); ++k) {
-    addAction(commands_.Action(static_cast<Command>(k)));
+    const auto command = static_cast<Command>(k);
+    if (command != Command::kCopy && command != Command::kPaste) {
+      addAction(commands_.Action(command));
+    }
   }
   for (QAction* entry : form_.Sol()->ViewEntries()) addAction(entry);
   addAction(commands_.SolveAction());
@@ -186,7 +190,7 @@ void ReportWindow::contextMenuEvent(QContextMenuEvent* event) {
   menu->addSeparator();
   menu->addAction(findChild<QAction*>(QStringLiteral("copyLatex")));
   menu->addSeparator();
-  commands_.Menu().AddGroups(*menu);
+  commands_.Menu().AddGroups(*menu, false);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
 }

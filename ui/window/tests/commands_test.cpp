@@ -167,6 +167,14 @@ void CommandsTest::theReportWindowFollowsEverySolve() {
   QVERIFY(window->Text()->toPlainText().contains(QStringLiteral("Zmax = 12")));
   QVERIFY(QFontInfo(window->Text()->font()).fixedPitch());
 
+  // Strg+C in the window copies the selected report text, not a grid cell.
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  window->Text()->setFocus();
+  window->Text()->selectAll();
+  QTest::keyClick(window->Text(), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), form->Sol()->toPlainText());
+
   // The steps view, chosen by its key, reaches the window at the next solve.
   QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_1, Qt::ControlModifier);
   QVERIFY(form->Sol()->Views().steps);
