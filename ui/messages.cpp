@@ -244,6 +244,8 @@ const char* const kHelpPage =
     "steht</td></tr>"
     "<tr><td><b>F1</b></td><td>dieses Fenster</td></tr>"
     "<tr><td><b>F4</b></td><td>der Bericht im eigenen Fenster</td></tr>"
+    "<tr><td><b>F6</b></td><td>die grafische L\u00f6sung eines Problems mit 1 oder 2 "
+    "Variablen</td></tr>"
     "<tr><td><b>Strg+N</b></td><td>neues, leeres Problem</td></tr>"
     "<tr><td><b>Strg+O</b></td><td>Problemdatei, LP-Modell (.lp) oder MPS-Modell (.mps) "
     "\u00f6ffnen</td></tr>"

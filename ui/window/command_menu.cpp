@@ -8,6 +8,7 @@
 
 #include "ui/messages.h"
 #include "ui/window/file_actions.h"
+#include "ui/window/graph_window.h"
 #include "ui/window/recent_files.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
@@ -62,7 +63,9 @@ void CommandMenu::AddGroups(QMenu& menu, bool gridEdits) {
   for (QAction* entry : form_.Sol()->ViewEntries()) view->addAction(entry);
   view->addSeparator();
   add(view, Command::kReportWindow);
-  // Further windows of the solution take their entries here.
+  view->addAction(form_.Graph().Action());
+  // The graphical solution's entry tells why it is disabled.
+  view->setToolTipsVisible(true);
 
   QMenu* help = AddGroup(menu, messages::kHelpMenu);
   help->setObjectName(QStringLiteral("helpMenu"));

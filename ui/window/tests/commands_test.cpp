@@ -92,8 +92,11 @@ void CommandsTest::everyMenuEntryIsTheActionOfItsKey() {
         entry->text() == QStringLiteral("\u00dcber Pivora")) {
       continue;
     }
-    QVERIFY2(form->actions().contains(entry), qPrintable(entry->text()));
     QVERIFY2(!entry->shortcut().isEmpty(), qPrintable(entry->text()));
+    // F6 opens the picture's window even where its entry is disabled, to say
+    // why: a shortcut of its own holds that key.
+    if (entry->text() == QStringLiteral("Grafische L\u00f6sung")) continue;
+    QVERIFY2(form->actions().contains(entry), qPrintable(entry->text()));
     QVERIFY(entry->isShortcutVisibleInContextMenu());
   }
   QCOMPARE(texts,
@@ -102,6 +105,7 @@ void CommandsTest::everyMenuEntryIsTheActionOfItsKey() {
                         "Bericht drucken \u2026", "R\u00fcckg\u00e4ngig", "Wiederholen", "Kopieren",
                         "Einf\u00fcgen", "Rechenschritte anzeigen", "Als Br\u00fcche anzeigen",
                         "Sensitivit\u00e4t anzeigen", "Bericht im eigenen Fenster",
+                        "Grafische L\u00f6sung",
                         "Tastenk\u00fcrzel und Eingaberegeln", "\u00dcber Pivora"}));
 
   // The key and the entry do the same: F4 and the entry open the report
