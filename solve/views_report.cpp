@@ -5,6 +5,7 @@
 #include "solve/report_layout.h"
 #include "solve/sensitivity_report.h"
 #include "solve/steps_report.h"
+#include "solver/exact_solve.h"
 #include "solver/explained_run.h"
 #include "solver/sensitivity.h"
 
@@ -44,41 +45,57 @@ std::vector<std::string> FractionReport(const SolvedProblem& p, const ExplainedR
 }  // namespace
 
 std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& views,
-                                    const ReportSettings& settings) {
+                                    const ReportSettings& settings, ExchangeObserver* observer) {
   const ViewNumbers numbers{views.fractions, settings.precision, settings.format};
-  // The exact runs go from the start by the method's own rules: on the
-  // problem as typed where it is known, else on the extended values.
-  const bool exactRun = views.fractions || p.exact;
-  ExplainedRun run;
-  if (exactRun && p.typed != nullptr) {
-    run = ExplainRun(*p.typed, p.m, p.n, views.steps);
-  } else {
-    run = ExplainRun(p.tableau, p.m, p.n, exactRun ? RunNumbers::kExact : RunNumbers::kExtended,
-                     views.steps);
-  }
   const bool typed = p.typed != nullptr;
+  std::unique_ptr<ExactTableau> binary;
+  if (!typed) {
+    binary = std::make_unique<ExactTableau>();
+    ExactFromExtended(p.tableau, p.m, p.n, *binary);
+  }
+  const ExactTableau& problem = typed ? *p.typed : *binary;
+  const BasisLabels start =
+      p.judgeBasis != nullptr ? *p.judgeBasis : StartingBasis(problem, p.m, p.n);
+
+  // The reported result exactly, where a view shows its numbers.
+  ExplainedRun result;
+  result.status = p.status;
+  if ((views.fractions || views.ranges) && p.status >= 1) {
+    result = ExplainResult(problem, p.m, p.n, start, observer);
+  }
 
   std::vector<std::string> lines;
   if (views.fractions) lines.emplace_back(typed ? kTypedFractionsLine : kBinaryFractionsLine);
   if (views.steps) {
-    const bool maximise = p.tableau(p.m + 1, p.n + 2) > 0;
-    Append(lines, StepsLines(run.steps, maximise, exactRun, numbers));
+    // The exact runs go from the start by the method's own rules.
+    const bool exactRun = views.fractions || p.exact;
+    std::vector<bool> equation(static_cast<std::size_t>(p.m + 1), false);
+    for (int i = 1; i <= p.m; ++i) equation[static_cast<std::size_t>(i)] = p.tableau(i, p.n + 2) == 0;
+    StepsView view(p.tableau(p.m + 1, p.n + 2) > 0, std::move(equation), numbers);
+    StepOptions options;
+    options.maxShown = ShownStepLimit(p.m, p.n);
+    options.endAfterShown = exactRun;
+    options.sink = &view;
+    const ExplainedRun run =
+        exactRun ? ExplainRun(problem, p.m, p.n, true, options, observer)
+                 : ExplainRun(p.tableau, p.m, p.n, RunNumbers::kExtended, true, options, observer);
+    if (run.steps.complete) {
+      Append(lines, view.Finish(run.steps, exactRun));
+    } else {
+      const ExplainedRun end = ExplainResult(problem, p.m, p.n, start, observer);
+      Append(lines, view.Finish(run.steps, exactRun, &end.steps.last));
+    }
     lines.emplace_back();
   }
   if (views.fractions) {
-    Append(lines, FractionReport(p, run, settings.details));
+    Append(lines, FractionReport(p, result, settings.details));
   } else {
     Append(lines, WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings).lines);
   }
   if (views.ranges) {
     Sensitivity sensitivity;
-    if (run.status >= 1) {
-      std::unique_ptr<ExactTableau> binary;
-      if (!typed) {
-        binary = std::make_unique<ExactTableau>();
-        ExactFromExtended(p.tableau, p.m, p.n, *binary);
-      }
-      sensitivity = AnalyseSensitivity(typed ? *p.typed : *binary, p.m, p.n, run.optimalBasis);
+    if (result.status >= 1) {
+      sensitivity = AnalyseSensitivity(problem, p.m, p.n, result.optimalBasis, result.optimum);
     }
     Append(lines, SensitivityLines(sensitivity, numbers));
   }

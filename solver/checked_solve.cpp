@@ -74,6 +74,8 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 
   const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
+  result.judged = true;
+  result.judgeBasis = basis;
   if (status == kNoFeasibleSolution &&
       StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer) &&
       agree(status, solutions, kNoFeasibleSolution, solutions)) {

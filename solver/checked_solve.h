@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
@@ -26,6 +27,11 @@ struct CheckedSolve {
   long exactExchanges = 0;      // exchange steps of the judge's exact run
   bool exactFromStart = false;  // the extended run's last basis was singular
                                 // on the typed data: the exact run started over
+  // Where the judge's exact work starts: the extended run's last basis. An
+  // exact run of the method from there (ExplainResult) reaches the exact
+  // values of the reported result, for the extra views. Set where `judged`.
+  bool judged = false;
+  BasisLabels judgeBasis;
 };
 
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`
