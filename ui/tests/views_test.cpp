@@ -87,5 +87,66 @@ TEST(Views, FractionsOfTheTypedDecimalsWithRanges) {
                        "0   +unendlich"));
 }
 
+// The diet problem's equation: once its zero variable has left the basis,
+// its column (whose objective-row entries 2 and 1.5 are positive) is left
+// out, so the chosen column holds the largest positive entry shown and the
+// end shows none; a line says why the column went.
+TEST(Views, StepsLeaveOutAnEquationsZeroColumnOnceItLeft) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  SpinNVarsTo(window, 3);
+  SpinNConsTo(window, 3);
+  window.SetMaximumChecked(false);
+  FillRow(window.NB(), 1, {"2", "4", "1", ">=", "8"});
+  FillRow(window.NB(), 2, {"1", "0.5", "2", ">=", "6"});
+  FillRow(window.NB(), 3, {"1", "1", "1", "=", "10"});
+  FillRow(window.ZF(), 1, {"2", "3", "1.5"});
+  window.SetViews(ReportViews{true, false, false});
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  const auto step2 = std::find(lines.begin(), lines.end(),
+                               "Schritt 2 (Optimierung): x3 kommt in die Basis, x1 verl\xE4sst "
+                               "sie; Pivotelement -1 in Zeile 3, Spalte 2.");
+  ASSERT_NE(step2, lines.end());
+  const Lines shown(step2 + 1, step2 + 8);
+  EXPECT_EQ(shown, (Lines{"Grund: gr\xF6\xDF"
+                          "ter positiver Eintrag der Zielzeile, kleinster Quotient.",
+                          "Die Spalte der Nullvariablen von Gleichung 3 entf\xE4llt: sie hat die "
+                          "Basis verlassen und darf nie wieder hinein.",
+                          "       x2     x3*     1", "y1       2     -1     12",
+                          "y2    -0.5      1      4", "x1*     -1    [-1]    10",
+                          "-Z      -1    0.5    -20"}));
+  const auto end = std::find(lines.begin(), lines.end(), "Endtableau:");
+  ASSERT_NE(end, lines.end());
+  EXPECT_EQ(Lines(end + 1, end + 6),
+            (Lines{"      x2      x1      1", "y1      3       1      2", "y2   -1.5      -1     14",
+                   "x3     -1      -1     10", "-Z   -1.5    -0.5    -15"}));
+}
+
+// The second equation is twice the first: its row is relabelled y2 without
+// an exchange, and the step whose tableau first shows that says why.
+TEST(Views, StepsNameARedundantEquation) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  SpinNConsTo(window, 3);
+  FillRow(window.NB(), 1, {"1", "1", "=", "2"});
+  FillRow(window.NB(), 2, {"2", "2", "=", "4"});
+  FillRow(window.NB(), 3, {"1", "0", "<=", "1"});
+  FillRow(window.ZF(), 1, {"1", "1"});
+  window.SetViews(ReportViews{true, false, false});
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  const auto note = std::find(lines.begin(), lines.end(),
+                              "Gleichung 2 ist \xFC"
+                              "berfl\xFC"
+                              "ssig (in ihrer Zeile nur Nullen): ihre Nullvariable bleibt als y2 "
+                              "mit Wert 0 in der Basis.");
+  ASSERT_NE(note, lines.end());
+  EXPECT_EQ(*(note - 3),
+            "Schritt 2 (Zul\xE4ssigkeit): x2 kommt in die Basis, y3 verl\xE4sst sie; "
+            "Pivotelement 1 in Zeile 3, Spalte 1.");
+  EXPECT_EQ(*(note + 3), "y2     0     0");
+}
+
 }  // namespace
 }  // namespace pivora

@@ -1,6 +1,8 @@
 // A long solve in the window: the progress dialog appears, shows the
 // exchange steps, and its "Abbrechen" stops the solve.
 #include <QPushButton>
+#include <random>
+#include <string>
 
 #include "solver/testing/klee_minty.h"
 #include "ui/window/report_memo.h"
@@ -15,6 +17,7 @@ class LongSolveTest : public QObject {
 
  private slots:
   void kleeMintyCubeIsCancelledFromTheDialog();
+  void longViewIsCancelledFromTheDialog();
 };
 
 // The Klee-Minty cube of 20 variables: 2^20 - 1 exchanges, about a second,
@@ -64,6 +67,45 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   QCOMPARE(Text(form->NB(), 1, 1), "1");
   QVERIFY(!QApplication::activeModalWidget());
   QVERIFY(!QApplication::overrideCursor());
+}
+
+// A dense 50 x 50 problem of 19-digit coefficients solves in a blink, but
+// its steps in fractions take seconds: the views run on the solve's worker,
+// so the dialog shows and cancels them too.
+void LongSolveTest::longViewIsCancelledFromTheDialog() {
+  const auto form = StartedWindow();
+  SpinTo(form->NVars(), 50);
+  SpinTo(form->NCons(), 50);
+  std::mt19937_64 rng(17);
+  const auto digits = [&rng] {
+    std::string text = std::to_string(1 + rng() % 9) + ".";
+    for (int k = 0; k < 18; ++k) text += static_cast<char>('0' + rng() % 10);
+    return text;
+  };
+  for (int i = 1; i <= 50; ++i) {
+    for (int j = 1; j <= 50; ++j) form->NB().SetText(j, i, digits());
+    form->NB().SetText(51, i, "<=");
+    form->NB().SetText(52, i, std::to_string(100 + rng() % 900));
+    form->ZF().SetText(i, 1, digits());
+  }
+  form->Sol()->SetViews(ReportViews{true, true, true});
+
+  bool dialogSeen = false;
+  QTimer poll;
+  poll.setInterval(10);
+  connect(&poll, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<SolveProgressDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialogSeen = true;
+    poll.stop();
+    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+  });
+  poll.start();
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+
+  QVERIFY(dialogSeen);
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("ABGEBROCHEN!")}));
+  QVERIFY(!QApplication::activeModalWidget());
 }
 
 PIVORA_WINDOW_TEST_MAIN(LongSolveTest)
