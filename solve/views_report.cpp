@@ -75,6 +75,7 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
     StepOptions options;
     options.maxShown = ShownStepLimit(p.m, p.n);
     options.endAfterShown = exactRun;
+    if (exactRun) options.maxShownBits = kMaxShownBits;
     options.sink = &view;
     const ExplainedRun run =
         exactRun ? ExplainRun(problem, p.m, p.n, true, options, observer)
@@ -99,6 +100,8 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
     }
     Append(lines, SensitivityLines(sensitivity, numbers));
   }
+  // A cancel during the last writing still ends the solve as cancelled.
+  ThrowIfCancelled(observer);
   return lines;
 }
 

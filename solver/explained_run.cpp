@@ -11,88 +11,68 @@ namespace pivora {
 
 namespace {
 
-// The equality phase relabels a redundant equation (label 0 to -i) without an
-// exchange. Before an exchange of that phase, the rows above its pivot row
-// that still carry 0 were relabelled; once the phase is over, all were.
-template <class Arith>
-void RelabelRedundantRows(SimplexRun<Arith>& run, int before) {
-  for (int i = 1; i < before; ++i) {
-    if (run.RowLabel(i) == 0) run.RowLabel(i) = Arith::FromInt(-i);
+std::size_t Bits(const TableauSnapshot& t) {
+  std::size_t bits = 0;
+  for (const Rational& q : t.entries) {
+    bits += mpz_sizeinbase(q.get_num_mpz_t(), 2) + mpz_sizeinbase(q.get_den_mpz_t(), 2);
   }
+  return bits;
 }
 
-// Collects the picks of a run for its steps, passes every call on to the
-// solve's observer, and with `limit` set ends the run before the exchange
-// after the limit-th: then `ended` is set.
-class BoundedPicks final : public ExchangeObserver {
+// Shows the steps of a run as it makes them: asked before each exchange
+// whether to stop, it takes the tableau the exchange is chosen on (the
+// equality phase has relabelled a redundant equation's row by then), and
+// told of the exchange, it hands that tableau on with the pick. Every call
+// goes on to the solve's observer too. With endAfterShown it ends the run
+// before the first exchange past the shown steps: then `ended` is set.
+template <class Value>
+class LiveSteps final : public ExchangeObserver {
  public:
-  BoundedPicks(ExchangeObserver* observer, std::size_t limit) : observer_(observer), limit_(limit) {}
+  LiveSteps(const BasicWorkTableau<Value>& w, int m, int n, const StepOptions& options,
+            ExchangeObserver* observer)
+      : w_(w), m_(m), n_(n), options_(options), observer_(observer), limit_(options.maxShown) {}
 
   bool CancelRequested() override {
     if (observer_ != nullptr && observer_->CancelRequested()) return true;
-    ended = limit_ != 0 && picks.size() >= limit_;
-    return ended;
-  }
-  void Exchanged(const ExchangeStep& step) override {
-    picks.push_back(ExchangePick{step.phase, step.leastIndex, step.r, step.s});
-    if (observer_ != nullptr) observer_->Exchanged(step);
+    if (record.shown == limit_) {
+      ended = options_.endAfterShown;
+      return ended;
+    }
+    pending_ = SnapshotOf(w_, m_, n_);
+    return false;
   }
 
-  std::vector<ExchangePick> picks;
+  void Exchanged(const ExchangeStep& step) override {
+    if (observer_ != nullptr) observer_->Exchanged(step);
+    ++record.exchanges;
+    if (record.shown == limit_) return;
+    ShownStep shown{ExchangePick{step.phase, step.leastIndex, step.r, step.s}, std::move(pending_)};
+    pending_ = TableauSnapshot();
+    if (options_.maxShownBits != 0) {
+      bits_ += Bits(shown.before);
+      if (bits_ >= options_.maxShownBits) limit_ = record.shown + 1;
+    }
+    if (options_.sink != nullptr) {
+      options_.sink->Shown(shown);
+    } else {
+      record.steps.push_back(std::move(shown));
+    }
+    ++record.shown;
+  }
+
+  StepRecord record;
   bool ended = false;
 
  private:
+  const BasicWorkTableau<Value>& w_;
+  int m_;
+  int n_;
+  const StepOptions& options_;
   ExchangeObserver* observer_;
   std::size_t limit_;
+  std::size_t bits_ = 0;
+  TableauSnapshot pending_;
 };
-
-// The tableaus of a run, rebuilt by repeating its pivots on the tableau of
-// the setup: a repeat of the same operations gives the same values, bit for
-// bit in extended arithmetic and trivially in exact arithmetic. The first
-// steps go to the sink (or into the record), the rest are only made.
-template <class Arith, class Problem>
-StepRecord Replay(const Problem& problem, int m, int n, const BoundedPicks& run,
-                  const BasicWorkTableau<typename Arith::Value>& end, SolveStatus status,
-                  const StepOptions& options, ExchangeObserver* observer) {
-  using Value = typename Arith::Value;
-  [[maybe_unused]] const typename Arith::FlagScope flags;
-  auto w = std::make_unique<BasicWorkTableau<Value>>();
-  auto solutions = std::make_unique<BasicSolutionTable<Value>>();
-  auto record = std::make_unique<BasicSimplexRecord<Arith>>();
-  SolveStatus unused = kNoFeasibleSolution;
-  SimplexRun<Arith> replay{*w, m, n, 1, *solutions, unused, *record};
-  SetUp(replay, problem);
-
-  StepRecord steps;
-  steps.complete = !run.ended;
-  steps.exchanges = static_cast<long>(run.picks.size());
-  for (const ExchangePick& pick : run.picks) {
-    if (steps.shown == options.maxShown) {
-      if (!steps.complete) return steps;
-    } else {
-      ThrowIfCancelled(observer);
-      RelabelRedundantRows(replay, pick.phase == ExchangePhase::kEquality ? pick.row : m + 1);
-      ShownStep step{pick, SnapshotOf(*w, m, n)};
-      if (options.sink != nullptr) {
-        options.sink->Shown(step);
-      } else {
-        steps.steps.push_back(std::move(step));
-      }
-      ++steps.shown;
-    }
-    Pivot<Arith>(*w, m, n, pick.row, pick.column);
-  }
-  if (!steps.complete) return steps;
-  // A run without an optimum ends in the phases, where its record holds the
-  // tableau; one with an optimum went past the equality phase.
-  if (status >= 1) {
-    RelabelRedundantRows(replay, m + 1);
-    steps.last = SnapshotOf(*w, m, n);
-  } else {
-    steps.last = SnapshotOf(end, m, n);
-  }
-  return steps;
-}
 
 template <class Arith>
 void KeepResult(const BasicSimplexRecord<Arith>& record,
@@ -115,24 +95,29 @@ template <class Arith, class Problem>
 ExplainedRun Explain(const Problem& problem, int m, int n, bool withSteps,
                      const StepOptions& options, ExchangeObserver* observer) {
   using Value = typename Arith::Value;
+  [[maybe_unused]] const typename Arith::FlagScope flags;
+  auto w = std::make_unique<BasicWorkTableau<Value>>();
   auto solutions = std::make_unique<BasicSolutionTable<Value>>();
   auto record = std::make_unique<BasicSimplexRecord<Arith>>();
-  BoundedPicks picks(observer, withSteps && options.endAfterShown ? options.maxShown : 0);
+  ResetRecord(*record);
+  LiveSteps<Value> steps(*w, m, n, options, observer);
   ExplainedRun result;
+  SimplexRun<Arith> run{*w, m, n, 1, *solutions, result.status, *record,
+                        withSteps ? &steps : observer};
+  SetUp(run, problem);
   try {
-    RunSimplexWith<Arith>(problem, m, n, *solutions, result.status, *record, &picks);
+    RunPhases(run);
   } catch (const SolveCancelled&) {
-    if (!picks.ended) throw;
+    if (!steps.ended) throw;
   }
-  if (picks.ended) {
+  if (steps.ended) {
     result.status = kNoFeasibleSolution;
+    steps.record.complete = false;
   } else {
     KeepResult(*record, *solutions, m, n, result);
+    steps.record.last = SnapshotOf(*w, m, n);
   }
-  if (withSteps) {
-    result.steps =
-        Replay<Arith>(problem, m, n, picks, record->work, result.status, options, observer);
-  }
+  if (withSteps) result.steps = std::move(steps.record);
   return result;
 }
 

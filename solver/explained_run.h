@@ -38,6 +38,10 @@ struct StepOptions {
   // Stop the run once its shown steps are made and another would follow:
   // the record is then incomplete, with no last tableau and no result.
   bool endAfterShown = false;
+  // With an exact run: the steps shown stop once their tableaus' numerators
+  // and denominators have held this many bits together (0: no such bound).
+  // The exact numbers grow with every exchange, and their time with them.
+  std::size_t maxShownBits = 0;
   StepSink* sink = nullptr;
 };
 

@@ -47,6 +47,11 @@ inline constexpr std::size_t kMaxShownSteps = 1000;
 // 50 x 50 run shows its first 96 steps: the view's time and text stay small.
 inline constexpr std::size_t kMaxShownEntries = 250000;
 
+// An exact run's shown tableaus hold at most about this many bits of
+// numerators and denominators together: its numbers grow with every
+// exchange, and with them the time to reduce and write them.
+inline constexpr std::size_t kMaxShownBits = std::size_t{1} << 26;
+
 // The steps a run of m constraints and n variables shows at most.
 inline std::size_t ShownStepLimit(int m, int n) {
   const auto entries = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(n + 1);

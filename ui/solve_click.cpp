@@ -71,7 +71,7 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   }
   outcome.exact = solved.exact;
   if (views.Any()) {
-    for (const std::string& line : viewLines) window.SolAppendLine(line);
+    window.SolAppendLines(viewLines);
   } else {
     const Report report = WriteReport(tableau, m, n, solutions, status, settings);
     for (const std::string& line : report.lines) window.SolAppendLine(line);

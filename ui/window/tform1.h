@@ -52,6 +52,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   CellStore& ZF() override { return zfStore_; }
   void SolClear() override;
   void SolAppendLine(std::string_view line) override;
+  void SolAppendLines(const std::vector<std::string>& lines) override;
   void SolTakeFocus() override;
   void SetFooterText(std::string_view text) override;
 
