@@ -79,7 +79,8 @@ void BM_View(benchmark::State& state, Family family, ReportViews views) {
     const Solved& s = *problems[k++ % kProblems];
     const SolvedProblem problem{s.p.tableau, kSize,    kSize,         *s.solutions,
                                 s.status,    s.checked.exact, s.exact.get(),
-                                &s.checked.judgeBasis};
+                                &s.checked.judgeBasis,
+                                s.checked.replayed ? &s.checked.searchExchanges : nullptr};
     const auto start = std::chrono::steady_clock::now();
     const std::vector<std::string> text = WriteViews(problem, views, {});
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

@@ -61,7 +61,7 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
   ExplainedRun result;
   result.status = p.status;
   if ((views.fractions || views.ranges) && p.status >= 1) {
-    result = ExplainResult(problem, p.m, p.n, start, observer);
+    result = ExplainResult(problem, p.m, p.n, start, p.searchExchanges, observer);
   }
 
   std::vector<std::string> lines;
@@ -83,7 +83,8 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
     if (run.steps.complete) {
       Append(lines, view.Finish(run.steps, exactRun));
     } else {
-      const ExplainedRun end = ExplainResult(problem, p.m, p.n, start, observer);
+      const ExplainedRun end =
+          ExplainResult(problem, p.m, p.n, start, p.searchExchanges, observer);
       Append(lines, view.Finish(run.steps, exactRun, &end.steps.last));
     }
     lines.emplace_back();

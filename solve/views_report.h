@@ -3,6 +3,7 @@
 // request. Without any view the plain report stands alone (WriteReport).
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ struct SolvedProblem {
   // where it did not run, and then the views' exact run starts from the
   // problem's own tableau.
   const BasisLabels* judgeBasis = nullptr;
+  // Where the judge replayed the optimum: the search's exchanges from
+  // judgeBasis (CheckedSolve::searchExchanges); else null.
+  const std::vector<std::array<int, 2>>* searchExchanges = nullptr;
 };
 
 // The lines to write into the emptied memo, none to delete afterwards. The

@@ -88,6 +88,9 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
       ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
                     observer) &&
       agree(status, solutions, exactStatus, *exact)) {
+    result.replayed = true;
+    result.searchExchanges.assign(record.searchExchanges.begin(),
+                                  record.searchExchanges.begin() + (status - 1));
     return result;
   }
   CopyRows(before, *exact, n + m);

@@ -3,7 +3,9 @@
 // result wherever the two would print differently.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <vector>
 
 #include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
@@ -32,6 +34,12 @@ struct CheckedSolve {
   // values of the reported result, for the extra views. Set where `judged`.
   bool judged = false;
   BasisLabels judgeBasis;
+  // Where the exact replay confirmed the extended optimum, the reported
+  // vertices are those of the extended search's exchanges (row, column) from
+  // judgeBasis, one per vertex after the first: the exact search's own rule
+  // may choose others among equal optima.
+  bool replayed = false;
+  std::vector<std::array<int, 2>> searchExchanges;
 };
 
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`

@@ -137,6 +137,7 @@ ExplainedRun ExplainRun(const ExactTableau& problem, int m, int n, bool withStep
 }
 
 ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const BasisLabels& start,
+                           const std::vector<std::array<int, 2>>* search,
                            ExchangeObserver* observer) {
   auto tables = std::make_unique<ExactTables>();
   const bool fromStart = !BuildBasisTableau(problem, m, n, start, tables->w, observer);
@@ -151,7 +152,21 @@ ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const Basi
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
   SimplexRun<FractionFreeArithmetic> run{
       tables->w, m, n, sigma, tables->solutions, result.status, tables->record, observer};
-  RunPhases(run);
+  if (search != nullptr && !fromStart) {
+    // The replayed optimum: its first vertex here, then the search's own
+    // exchanges, each one a further vertex.
+    run.status = 1;
+    StoreSolution(run, 1);
+    KeepWork(run);
+    run.phase = ExchangePhase::kAlternatives;
+    for (const auto& [r, s] : *search) {
+      run.Exchange(r, s);
+      ++run.status;
+      StoreSolution(run, run.status);
+    }
+  } else {
+    RunPhases(run);
+  }
   KeepResult(tables->record, tables->solutions, m, n, result);
   if (result.status >= 1) result.optimum = SnapshotOf(tables->record.work, m, n);
   result.steps.exchanges = tables->record.exchanges;

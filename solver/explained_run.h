@@ -5,6 +5,7 @@
 // and a run from the start repeats the run the steps view shows.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -59,8 +60,12 @@ ExplainedRun ExplainRun(const ExactTableau& problem, int m, int n, bool withStep
 // (CheckedSolve::judgeBasis), or from the problem's own tableau where that is
 // singular, as the judge goes on: its result is the exact result the solve
 // reported or agreed with, at the cost of one elimination and the exchanges
-// the judge made. Sets `optimum`, and of the steps only the last tableau.
+// the judge made. With `search` (CheckedSolve::searchExchanges where the
+// judge replayed the optimum) `start` is the first optimum and the further
+// vertices are those exchanges'. Sets `optimum`, and of the steps only the
+// last tableau.
 ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const BasisLabels& start,
+                           const std::vector<std::array<int, 2>>* search = nullptr,
                            ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

@@ -57,9 +57,15 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
       solved = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions,
                             status, observer);
       if (views.Any()) {
-        const SolvedProblem problem{tableau,      m,           n,
-                                    solutions,    status,      solved.exact,
-                                    exact.get(),  solved.judged ? &solved.judgeBasis : nullptr};
+        const SolvedProblem problem{tableau,
+                                    m,
+                                    n,
+                                    solutions,
+                                    status,
+                                    solved.exact,
+                                    exact.get(),
+                                    solved.judged ? &solved.judgeBasis : nullptr,
+                                    solved.replayed ? &solved.searchExchanges : nullptr};
         viewLines = WriteViews(problem, views, settings, observer);
       }
     });

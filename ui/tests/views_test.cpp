@@ -87,6 +87,39 @@ TEST(Views, FractionsOfTheTypedDecimalsWithRanges) {
                        "0   +unendlich"));
 }
 
+// A degenerate optimum that two bases share: the run from the start ends at
+// the other one, with other brackets. The fractions are those of the
+// reported vertex and basis, bracket for bracket the plain report's.
+TEST(Views, FractionsAreThoseOfTheReportedBasis) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  SpinNVarsTo(window, 7);
+  SpinNConsTo(window, 6);
+  window.SetMaximumChecked(false);
+  FillRow(window.NB(), 1, {"3", "2", "5", "2.25", "-1", "5", "1.5", ">=", "3"});
+  FillRow(window.NB(), 2, {"1.5", "2.25", "5", "-0.5", "4", "-2", "0.5", "<=", "5"});
+  FillRow(window.NB(), 3, {"0.5", "1", "2.25", "4", "10", "1.5", "-1", "<=", "3"});
+  FillRow(window.NB(), 4, {"-2", "-1", "5", "0", "-2", "5", "2", ">=", "2"});
+  FillRow(window.NB(), 5, {"3", "0", "5", "0", "0", "-0.5", "5", ">=", "5"});
+  FillRow(window.NB(), 6, {"1", "-2", "0", "2.25", "0", "0", "1.5", "<=", "3"});
+  FillRow(window.ZF(), 1, {"-0.5", "4", "3", "0", "0.5", "4", "1.5"});
+  SolveClick(window, &window);
+  EXPECT_TRUE(Contains(window.SolLines(),
+                       "ZF:   x1 = 0 [\xB1"
+                       "0.2]   x2 = 0 [\xB1"
+                       "4.5]   x3 = 0   x4 = 0.6666666667   x5 = 0 [\xB1"
+                       "1.5]   x6 = 0 [\xB1"
+                       "1.55]   x7 = 1"));
+  window.SetViews(ReportViews{false, true, false});
+  SolveClick(window, &window);
+  EXPECT_TRUE(Contains(window.SolLines(),
+                       "ZF:   x1 = 0 [\xB1"
+                       "1/5]   x2 = 0 [\xB1"
+                       "9/2]   x3 = 0   x4 = 2/3   x5 = 0 [\xB1"
+                       "3/2]   x6 = 0 [\xB1"
+                       "31/20]   x7 = 1"));
+}
+
 // The diet problem's equation: once its zero variable has left the basis,
 // its column (whose objective-row entries 2 and 1.5 are positive) is left
 // out, so the chosen column holds the largest positive entry shown and the
