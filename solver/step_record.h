@@ -50,7 +50,7 @@ inline constexpr std::size_t kMaxShownEntries = 250000;
 // An exact run's shown tableaus hold at most about this many bits of
 // numerators and denominators together: its numbers grow with every
 // exchange, and with them the time to reduce and write them.
-inline constexpr std::size_t kMaxShownBits = std::size_t{1} << 26;
+inline constexpr std::size_t kMaxShownBits = std::size_t{1} << 24;
 
 // The steps a run of m constraints and n variables shows at most.
 inline std::size_t ShownStepLimit(int m, int n) {
