@@ -71,14 +71,20 @@ std::unique_ptr<Solved> Problem(Family family, std::uint64_t seed) {
 
 void BM_View(benchmark::State& state, Family family, ReportViews views) {
   std::vector<std::unique_ptr<Solved>> problems;
-  for (int k = 1; k <= kProblems; ++k) problems.push_back(Problem(family, static_cast<std::uint64_t>(k)));
+  for (int k = 1; k <= kProblems; ++k)
+    problems.push_back(Problem(family, static_cast<std::uint64_t>(k)));
   std::vector<double> ms;
   std::size_t k = 0;
   std::size_t lines = 0;
   for (auto _ : state) {
     const Solved& s = *problems[k++ % kProblems];
-    const SolvedProblem problem{s.p.tableau, kSize,    kSize,         *s.solutions,
-                                s.status,    s.checked.exact, s.exact.get(),
+    const SolvedProblem problem{s.p.tableau,
+                                kSize,
+                                kSize,
+                                *s.solutions,
+                                s.status,
+                                s.checked.exact,
+                                s.exact.get(),
                                 &s.checked.judgeBasis,
                                 s.checked.replayed ? &s.checked.searchExchanges : nullptr};
     const auto start = std::chrono::steady_clock::now();
@@ -99,16 +105,24 @@ const ReportViews kRanges{false, false, true};
 const ReportViews kSteps{true, false, false};
 const ReportViews kFractionSteps{true, true, false};
 
-BENCHMARK_CAPTURE(BM_View, fractions_short, kShortDecimals, kFractions)->UseManualTime()->Iterations(12);
+BENCHMARK_CAPTURE(BM_View, fractions_short, kShortDecimals, kFractions)
+    ->UseManualTime()
+    ->Iterations(12);
 BENCHMARK_CAPTURE(BM_View, ranges_short, kShortDecimals, kRanges)->UseManualTime()->Iterations(12);
 BENCHMARK_CAPTURE(BM_View, steps_short, kShortDecimals, kSteps)->UseManualTime()->Iterations(6);
 BENCHMARK_CAPTURE(BM_View, fraction_steps_short, kShortDecimals, kFractionSteps)
-    ->UseManualTime()->Iterations(6);
-BENCHMARK_CAPTURE(BM_View, fractions_19_digits, kLongDecimals, kFractions)->UseManualTime()->Iterations(12);
-BENCHMARK_CAPTURE(BM_View, ranges_19_digits, kLongDecimals, kRanges)->UseManualTime()->Iterations(12);
+    ->UseManualTime()
+    ->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, fractions_19_digits, kLongDecimals, kFractions)
+    ->UseManualTime()
+    ->Iterations(12);
+BENCHMARK_CAPTURE(BM_View, ranges_19_digits, kLongDecimals, kRanges)
+    ->UseManualTime()
+    ->Iterations(12);
 BENCHMARK_CAPTURE(BM_View, steps_19_digits, kLongDecimals, kSteps)->UseManualTime()->Iterations(6);
 BENCHMARK_CAPTURE(BM_View, fraction_steps_19_digits, kLongDecimals, kFractionSteps)
-    ->UseManualTime()->Iterations(6);
+    ->UseManualTime()
+    ->Iterations(6);
 
 }  // namespace
 }  // namespace pivora

@@ -92,7 +92,8 @@ std::string LabelName(int label) {
 StepsView::StepsView(bool maximise, std::vector<bool> equation, const ViewNumbers& numbers)
     : maximise_(maximise), equation_(std::move(equation)), numbers_(numbers) {
   const int m = static_cast<int>(equation_.size()) - 1;
-  for (int i = 1; i <= m; ++i) rowLabels_.push_back(equation_[static_cast<std::size_t>(i)] ? 0 : -i);
+  for (int i = 1; i <= m; ++i)
+    rowLabels_.push_back(equation_[static_cast<std::size_t>(i)] ? 0 : -i);
 }
 
 void StepsView::AddNotes(const TableauSnapshot& t) {
@@ -120,7 +121,8 @@ void StepsView::AddTableau(const TableauSnapshot& t, int r, int s) {
   AlignedTable table;
   AlignedTable::Row header{""};
   for (int j = 1; j <= t.n; ++j) {
-    if (t.ColumnLabel(j) != 0) header.push_back(LabelName(t.ColumnLabel(j)) + (j == s ? "* " : "  "));
+    if (t.ColumnLabel(j) != 0)
+      header.push_back(LabelName(t.ColumnLabel(j)) + (j == s ? "* " : "  "));
   }
   header.emplace_back("1  ");
   table.Add(std::move(header));

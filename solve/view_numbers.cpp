@@ -33,8 +33,8 @@ std::string ShortViewNumbers::Text(const Rational& q) {
   if (!numbers_.fractions) return numbers_.Rounded(q);
   // The digit counts are exact or one too many: only a fraction near the
   // limit needs its text to decide.
-  const std::size_t estimate = mpz_sizeinbase(q.get_num_mpz_t(), 10) +
-                               mpz_sizeinbase(q.get_den_mpz_t(), 10) + 2;
+  const std::size_t estimate =
+      mpz_sizeinbase(q.get_num_mpz_t(), 10) + mpz_sizeinbase(q.get_den_mpz_t(), 10) + 2;
   if (estimate <= kMaxFractionChars + 2) {
     std::string text = FractionText(q);
     if (text.size() <= kMaxFractionChars) return text;

@@ -102,8 +102,8 @@ ExplainedRun Explain(const Problem& problem, int m, int n, bool withSteps,
   ResetRecord(*record);
   LiveSteps<Value> steps(*w, m, n, options, observer);
   ExplainedRun result;
-  SimplexRun<Arith> run{*w, m, n, 1, *solutions, result.status, *record,
-                        withSteps ? &steps : observer};
+  SimplexRun<Arith> run{
+      *w, m, n, 1, *solutions, result.status, *record, withSteps ? &steps : observer};
   SetUp(run, problem);
   try {
     RunPhases(run);

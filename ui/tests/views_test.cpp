@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "solve/view_numbers.h"
+#include "solver/testing/klee_minty.h"
 #include "ui/handlers.h"
 #include "ui/plain_window.h"
 
@@ -151,9 +153,9 @@ TEST(Views, StepsLeaveOutAnEquationsZeroColumnOnceItLeft) {
                           "-Z      -1    0.5    -20"}));
   const auto end = std::find(lines.begin(), lines.end(), "Endtableau:");
   ASSERT_NE(end, lines.end());
-  EXPECT_EQ(Lines(end + 1, end + 6),
-            (Lines{"      x2      x1      1", "y1      3       1      2", "y2   -1.5      -1     14",
-                   "x3     -1      -1     10", "-Z   -1.5    -0.5    -15"}));
+  EXPECT_EQ(Lines(end + 1, end + 6), (Lines{"      x2      x1      1", "y1      3       1      2",
+                                            "y2   -1.5      -1     14", "x3     -1      -1     10",
+                                            "-Z   -1.5    -0.5    -15"}));
 }
 
 // The second equation is twice the first: its row is relabelled y2 without
@@ -179,6 +181,67 @@ TEST(Views, StepsNameARedundantEquation) {
             "Schritt 2 (Zul\xE4ssigkeit): x2 kommt in die Basis, y3 verl\xE4sst sie; "
             "Pivotelement 1 in Zeile 3, Spalte 1.");
   EXPECT_EQ(*(note + 3), "y2     0     0");
+}
+
+// The Klee-Minty cube of 15 variables takes 32,767 exchanges; its 16 x 16
+// tableaus allow 976 of them within the view's 250,000 entries.
+TEST(Views, StepsStopAtTheBoundOnEntries) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  SpinNVarsTo(window, 15);
+  SpinNConsTo(window, 15);
+  const testing::RandomProblem cube = testing::MakeKleeMinty(15);
+  const auto text = [](Extended v) { return std::to_string(static_cast<long long>(v)); };
+  for (int i = 1; i <= 15; ++i) {
+    for (int j = 1; j <= 15; ++j) window.NB().SetText(j, i, text(cube.tableau(i, j)));
+    window.NB().SetText(16, i, "<=");
+    window.NB().SetText(17, i, text(cube.tableau(i, 16)));
+    window.ZF().SetText(i, 1, text(cube.tableau(16, i)));
+  }
+  window.SetViews(ReportViews{true, false, false});
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  const auto steps = std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.rfind("Schritt ", 0) == 0;
+  });
+  EXPECT_EQ(steps, 976);
+  EXPECT_EQ(lines.front(), "Rechenschritte: 32767 Austausche");
+  EXPECT_TRUE(Contains(lines, "(nur die ersten 976 Schritte gezeigt)"));
+}
+
+// 19-digit coefficients: the fractions of the steps soon outgrow the view,
+// and each such one is written as its rounded value behind "~".
+TEST(Views, LongFractionsOfTheStepsAreShortened) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  SpinNVarsTo(window, 3);
+  SpinNConsTo(window, 3);
+  FillRow(window.NB(), 1,
+          {"1.234567890123456789", "2.345678901234567891", "3.456789012345678912", "<=", "10"});
+  FillRow(window.NB(), 2,
+          {"4.567890123456789123", "5.678901234567891234", "6.789012345678912345", "<=", "20"});
+  FillRow(window.NB(), 3,
+          {"7.890123456789123456", "8.901234567891234567", "9.012345678912345678", "<=", "30"});
+  FillRow(window.ZF(), 1, {"1.111111111111111111", "2.222222222222222222", "3.333333333333333333"});
+  window.SetViews(ReportViews{true, true, false});
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  ASSERT_GT(lines.size(), 3u);
+  EXPECT_EQ(lines[2], kShortenedLine);
+  bool shortened = false;
+  for (const std::string& line : lines) {
+    if (line.rfind("Schritt ", 0) == 0 || line.rfind("Grund", 0) == 0) continue;
+    if (line.rfind("L\xD6SUNG", 0) == 0) break;
+    std::size_t start = 0;
+    while (start < line.size()) {
+      const std::size_t end = std::min(line.find(' ', start), line.size());
+      const std::string word = line.substr(start, end - start);
+      shortened = shortened || word.find('~') != std::string::npos;
+      EXPECT_LE(word.size(), kMaxFractionChars + 2) << word;  // with the pivot's brackets
+      start = end + 1;
+    }
+  }
+  EXPECT_TRUE(shortened);
 }
 
 }  // namespace
