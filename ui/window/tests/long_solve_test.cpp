@@ -1,7 +1,6 @@
 // A long solve in the window: the progress dialog appears, shows the
 // exchange steps, and its "Abbrechen" stops the solve.
 #include <QPushButton>
-#include <random>
 #include <string>
 
 #include "solver/testing/klee_minty.h"
@@ -12,6 +11,26 @@
 using namespace pivora;
 using namespace pivora::testing;
 
+namespace {
+
+// The Klee-Minty cube of 20 variables: 2^20 - 1 exchanges, about a second,
+// far past the dialog's delay.
+void FillKleeMintyCube(TForm1& form) {
+  SpinTo(form.NVars(), 20);
+  SpinTo(form.NCons(), 20);
+  const RandomProblem cube = MakeKleeMinty(20);
+  for (int i = 1; i <= 20; ++i) {
+    for (int j = 1; j <= 20; ++j) {
+      form.NB().SetText(j, i, std::to_string(static_cast<long long>(cube.tableau(i, j))));
+    }
+    form.NB().SetText(21, i, "<=");
+    form.NB().SetText(22, i, std::to_string(static_cast<long long>(cube.tableau(i, 21))));
+    form.ZF().SetText(i, 1, std::to_string(static_cast<long long>(cube.tableau(21, i))));
+  }
+}
+
+}  // namespace
+
 class LongSolveTest : public QObject {
   Q_OBJECT
 
@@ -20,21 +39,10 @@ class LongSolveTest : public QObject {
   void longViewIsCancelledFromTheDialog();
 };
 
-// The Klee-Minty cube of 20 variables: 2^20 - 1 exchanges, about a second,
-// far past the dialog's delay.
+// The cube's solve shows the dialog, which counts its exchanges and cancels.
 void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   const auto form = StartedWindow();
-  SpinTo(form->NVars(), 20);
-  SpinTo(form->NCons(), 20);
-  const RandomProblem cube = MakeKleeMinty(20);
-  for (int i = 1; i <= 20; ++i) {
-    for (int j = 1; j <= 20; ++j) {
-      form->NB().SetText(j, i, std::to_string(static_cast<long long>(cube.tableau(i, j))));
-    }
-    form->NB().SetText(21, i, "<=");
-    form->NB().SetText(22, i, std::to_string(static_cast<long long>(cube.tableau(i, 21))));
-    form->ZF().SetText(i, 1, std::to_string(static_cast<long long>(cube.tableau(21, i))));
-  }
+  FillKleeMintyCube(*form);
   form->SolAppendLine("an earlier report");
 
   // Waits for the dialog, lets it count a little, then presses its button.
@@ -69,41 +77,32 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   QVERIFY(!QApplication::overrideCursor());
 }
 
-// A dense 50 x 50 problem of 19-digit coefficients solves in a blink, but
-// its steps in fractions take seconds: the views run on the solve's worker,
-// so the dialog shows and cancels them too.
+// The steps view of the cube repeats its 2^20 - 1 exchanges after the solve.
+// The dialog counts the view's exchanges on from the solve's, so a count
+// past the solve's shows the view at work under the dialog; "Abbrechen"
+// then ends the whole solve.
 void LongSolveTest::longViewIsCancelledFromTheDialog() {
   const auto form = StartedWindow();
-  SpinTo(form->NVars(), 50);
-  SpinTo(form->NCons(), 50);
-  std::mt19937_64 rng(17);
-  const auto digits = [&rng] {
-    std::string text = std::to_string(1 + rng() % 9) + ".";
-    for (int k = 0; k < 18; ++k) text += static_cast<char>('0' + rng() % 10);
-    return text;
-  };
-  for (int i = 1; i <= 50; ++i) {
-    for (int j = 1; j <= 50; ++j) form->NB().SetText(j, i, digits());
-    form->NB().SetText(51, i, "<=");
-    form->NB().SetText(52, i, std::to_string(100 + rng() % 900));
-    form->ZF().SetText(i, 1, digits());
-  }
-  form->Sol()->SetViews(ReportViews{true, true, true});
+  FillKleeMintyCube(*form);
+  form->Sol()->SetViews(ReportViews{true, false, false});
+  constexpr long kSolveExchanges = (1L << 20) - 1;
 
-  bool dialogSeen = false;
+  bool viewSeen = false;
   QTimer poll;
   poll.setInterval(10);
   connect(&poll, &QTimer::timeout, [&] {
     auto* dialog = qobject_cast<SolveProgressDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    dialogSeen = true;
+    const long count = dialog->ExchangesText().section(u' ', 1).toLong();
+    if (count <= kSolveExchanges + 1000) return;  // the judge adds a few
+    viewSeen = true;
     poll.stop();
     QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
   });
   poll.start();
   QTest::mouseClick(form->Solve(), Qt::LeftButton);
 
-  QVERIFY(dialogSeen);
+  QVERIFY(viewSeen);
   QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("ABGEBROCHEN!")}));
   QVERIFY(!QApplication::activeModalWidget());
 }
