@@ -24,7 +24,10 @@ namespace {
 constexpr int kProblems = 6;
 constexpr int kSize = 50;
 
-enum Family { kShortDecimals, kLongDecimals };
+// Short decimals (mostly "<="), the same with 19-digit coefficients, and
+// short decimals of mixed signs and relations, whose runs take hundreds to
+// thousands of exchanges.
+enum Family { kShortDecimals, kLongDecimals, kMixedDecimals };
 
 struct Solved {
   testing::RandomProblem p;
@@ -50,8 +53,11 @@ Rational LongDecimal(std::mt19937_64& rng) {
 // sides 100..999 and a fifth ">=" rows with small ones, maximised.
 std::unique_ptr<Solved> Problem(Family family, std::uint64_t seed) {
   auto s = std::make_unique<Solved>();
-  s->p = testing::MakeDenseDecimalFeasibleProblem(seed, kSize);
-  if (family == kShortDecimals) {
+  s->p =
+      family == kMixedDecimals
+          ? testing::MakeRandomProblem(seed, testing::RandomProblemShape{kSize, kSize, true, 0, 20})
+          : testing::MakeDenseDecimalFeasibleProblem(seed, kSize);
+  if (family != kLongDecimals) {
     testing::TypedDecimals(s->p, *s->exact);
   } else {
     testing::TypedDecimals(s->p, *s->exact);
@@ -111,6 +117,10 @@ BENCHMARK_CAPTURE(BM_View, fractions_short, kShortDecimals, kFractions)
 BENCHMARK_CAPTURE(BM_View, ranges_short, kShortDecimals, kRanges)->UseManualTime()->Iterations(12);
 BENCHMARK_CAPTURE(BM_View, steps_short, kShortDecimals, kSteps)->UseManualTime()->Iterations(6);
 BENCHMARK_CAPTURE(BM_View, fraction_steps_short, kShortDecimals, kFractionSteps)
+    ->UseManualTime()
+    ->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, steps_mixed, kMixedDecimals, kSteps)->UseManualTime()->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, fraction_steps_mixed, kMixedDecimals, kFractionSteps)
     ->UseManualTime()
     ->Iterations(6);
 BENCHMARK_CAPTURE(BM_View, fractions_19_digits, kLongDecimals, kFractions)
