@@ -74,6 +74,8 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 
   const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
+  result.judged = true;
+  result.judgeBasis = basis;
   if (status == kNoFeasibleSolution &&
       StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer) &&
       agree(status, solutions, kNoFeasibleSolution, solutions)) {
@@ -86,6 +88,9 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
       ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
                     observer) &&
       agree(status, solutions, exactStatus, *exact)) {
+    result.replayed = true;
+    result.searchExchanges.assign(record.searchExchanges.begin(),
+                                  record.searchExchanges.begin() + (status - 1));
     return result;
   }
   CopyRows(before, *exact, n + m);

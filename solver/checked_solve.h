@@ -3,8 +3,11 @@
 // result wherever the two would print differently.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <vector>
 
+#include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
@@ -26,6 +29,17 @@ struct CheckedSolve {
   long exactExchanges = 0;      // exchange steps of the judge's exact run
   bool exactFromStart = false;  // the extended run's last basis was singular
                                 // on the typed data: the exact run started over
+  // Where the judge's exact work starts: the extended run's last basis. An
+  // exact run of the method from there (ExplainResult) reaches the exact
+  // values of the reported result, for the extra views. Set where `judged`.
+  bool judged = false;
+  BasisLabels judgeBasis;
+  // Where the exact replay confirmed the extended optimum, the reported
+  // vertices are those of the extended search's exchanges (row, column) from
+  // judgeBasis, one per vertex after the first: the exact search's own rule
+  // may choose others among equal optima.
+  bool replayed = false;
+  std::vector<std::array<int, 2>> searchExchanges;
 };
 
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`

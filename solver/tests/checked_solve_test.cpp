@@ -208,5 +208,45 @@ TEST(SolveChecked, ExtendedFaultsStillEndTheSolve) {
   }
 }
 
+// The judge takes a claim of no feasible solution only where the typed
+// problem proves it, and a stop row whose constant is exactly 0 proves
+// nothing: not at an equation the equality phase stopped on, nor at a row the
+// feasibility phase stopped on. Each extended run is misled on purpose by a
+// right-hand side off by 0.5, as rounding could mislead it on a harder
+// problem; at its stop row's basis the typed problem has the constant 0.
+TEST(JudgeExactly, AStopRowWithAZeroConstantProvesNothing) {
+  struct Case {
+    const char* typed;
+    const char* misled;
+    Extended optimum;
+  };
+  const Case cases[] = {
+      {"max\n1\n1 = 1\n1 = 1\n", "max\n1\n1 = 1\n1 = 1.5\n", 1},
+      {"max\n1 1\n-1 0 >= 0\n0 1 <= 3\n", "max\n1 1\n-1 0 >= 0.5\n0 1 <= 3\n", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const auto typed = ParseProblem(c.typed);
+    const auto misled = ParseProblem(c.misled);
+    ASSERT_TRUE(typed && misled);
+    const int m = typed->m;
+    const int n = typed->n;
+    auto exact = std::make_unique<ExactTableau>();
+    ExactFromExtended(typed->tableau, m, n, *exact);
+    auto before = std::make_unique<SolutionTable>();
+    auto r = std::make_unique<Checked>();
+    auto record = std::make_unique<SimplexRecord>();
+    RunSimplex(misled->tableau, m, n, r->s, r->status, *record);
+    ASSERT_EQ(r->status, kNoFeasibleSolution);
+    ASSERT_NE(record->stopRow, 0);
+    const auto same = [m, n](SolveStatus sa, const SolutionTable& a, SolveStatus sb,
+                             const SolutionTable& b) { return SameValues(sa, a, sb, b, m, n); };
+    r->run = JudgeExactly(*exact, m, n, *record, *before, same, r->s, r->status);
+    EXPECT_TRUE(r->run.exact);
+    ASSERT_EQ(r->status, 1);
+    EXPECT_EQ(r->s(0, 1), c.optimum);
+  }
+}
+
 }  // namespace
 }  // namespace pivora::testing

@@ -226,6 +226,7 @@ bool FileActions::OpenFile(const QString& path) {
     saved_[origin_] = WithDefaults(WindowProblem());
   });
   UpdateTitle();
+  emit fileUsed(path);
   return true;
 }
 
@@ -275,6 +276,7 @@ bool FileActions::WriteTo(const QString& path, bool asStep) {
     adopt();
   }
   UpdateTitle();
+  emit fileUsed(path);
   return true;
 }
 

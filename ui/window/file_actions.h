@@ -69,6 +69,10 @@ class FileActions final : public QObject {
   // Follows every step of the history and every save.
   void UpdateTitle();
 
+ signals:
+  // A problem file was opened or saved at `path`.
+  void fileUsed(const QString& path);
+
  protected:
   // A file dragged onto any part of the window is opened when dropped.
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,100 @@
+// LP and MPS models from a public solver's sample data, read, converted to
+// the grids and solved as the window solves: the status, then the optimum.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "cli/enter_problem.h"
+#include "files/model_file.h"
+#include "solver/testing/temporary_directory.h"
+#include "ui/handlers.h"
+#include "ui/plain_window.h"
+
+namespace pivora {
+namespace {
+
+const std::string kModels = std::string(PIVORA_LP_INSTANCES_DIR) + "/models/";
+
+struct ModelCase {
+  const char* file;
+  const char* reportLine;  // the status line, or the optimum line at 10 digits
+  int line;                // where it stands in the report
+};
+
+class ModelFileTest : public ::testing::TestWithParam<ModelCase> {};
+
+// The report the window writes for the model, at 10 digits with details.
+std::vector<std::string> Solved(const ProblemFile& problem, ReportViews views = {}) {
+  PlainWindow window;
+  window.SetViews(views);
+  EnterProblem(window, problem);
+  SolveClick(window, &window);
+  return window.SolLines();
+}
+
+TEST_P(ModelFileTest, SolvesToTheKnownOutcome) {
+  const ModelCase& c = GetParam();
+  const std::string path = kModels + c.file;
+  const ModelFileOutcome model = ReadModelFile(path, *ModelFormatOfPath(path));
+  ASSERT_EQ(model.kind, ModelFileOutcome::Kind::kRead) << model.message;
+  PlainWindow window;
+  EnterProblem(window, model.problem);
+  SolveClick(window, &window);
+  ASSERT_GT(window.SolLines().size(), static_cast<std::size_t>(c.line));
+  EXPECT_EQ(window.SolLines()[static_cast<std::size_t>(c.line)], c.reportLine);
+  EXPECT_EQ(model.legend.variables.size(), static_cast<std::size_t>(model.problem.n));
+  EXPECT_EQ(model.legend.rows.size(), static_cast<std::size_t>(model.problem.m));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SampleModels, ModelFileTest,
+    ::testing::Values(ModelCase{"afiro.mps", "Optimum: Zmin = -464.7531429", 2},
+                      ModelCase{"galenet.mps", "KEINE L\xD6SUNG!", 0},
+                      ModelCase{"galenetbnds.mps", "KEINE L\xD6SUNG!", 0},
+                      ModelCase{"exmip1.lp", "Optimum: Zmin = 3.236842105", 2}),
+    [](const ::testing::TestParamInfo<ModelCase>& info) {
+      std::string name = info.param.file;
+      for (char& ch : name) {
+        if (ch == '.') ch = '_';
+      }
+      return name;
+    });
+
+// x = 0.1 and 3x = 0.3 agree exactly; shifted by the lower bound -0.2 in
+// binary doubles they became 0.30000000000000004 and 0.9000000000000001 and
+// no longer did.
+TEST(ModelFile, ShiftsAndRowsAreComputedInTheModelsDecimals) {
+  const testing::TemporaryDirectory files;
+  const std::string model =
+      files.Write("model.lp",
+                  "Maximize\n obj: x\nSubject To\n c1: x = 0.1\n c2: 3 x = 0.3\n"
+                  "Bounds\n -0.2 <= x <= 5\nEnd\n");
+  const ModelFileOutcome read = ReadModelFile(model, ModelFormat::kLp);
+  ASSERT_EQ(read.kind, ModelFileOutcome::Kind::kRead) << read.message;
+  const std::vector<std::vector<std::string>> rows{
+      {"1", "=", "0.3"}, {"3", "=", "0.9"}, {"1", "<=", "5.2"}};
+  EXPECT_EQ(read.problem.constraints, rows);
+  ASSERT_EQ(read.legend.notes.size(), 1u);
+  EXPECT_NE(read.legend.notes[0].find("Konstante -0.2 "), std::string::npos)
+      << read.legend.notes[0];
+  // The model's optimum 0.1 is the reported 0.3 less the constant 0.2.
+  EXPECT_EQ(Solved(read.problem)[2], "Optimum: Zmax = 0.3");
+  ReportViews fractions;
+  fractions.fractions = true;
+  const std::vector<std::string> exact = Solved(read.problem, fractions);
+  EXPECT_NE(std::find(exact.begin(), exact.end(), "Optimum: Zmax = 3/10"), exact.end());
+}
+
+// min x with x free and x >= -3: the negative part carries the sign.
+TEST(ModelFile, AFreeVariableIsItsPositiveLessItsNegativePart) {
+  const testing::TemporaryDirectory files;
+  const std::string model = files.Write(
+      "model.lp", "Minimize\n obj: x\nSubject To\n c1: x >= -3\nBounds\n x free\nEnd\n");
+  const ModelFileOutcome read = ReadModelFile(model, ModelFormat::kLp);
+  ASSERT_EQ(read.kind, ModelFileOutcome::Kind::kRead) << read.message;
+  EXPECT_EQ(read.legend.variables[1], "x2 = x (negativer Teil)");
+  EXPECT_EQ(Solved(read.problem)[2], "Optimum: Zmin = -3");
+}
+}  // namespace
+}  // namespace pivora

@@ -1,0 +1,103 @@
+// LP and MPS models from a public solver's sample data, read into the grids' cells
+// with their legend, or refused with the reason.
+#include "files/model_file.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "solver/testing/temporary_directory.h"
+
+// Bytes the program asks of operator new while `gCounting` is set: the model
+// reader's own memory, GLPK's (malloc) not included. Both operators are
+// replaced, so a sanitizer sees malloc and free in pairs; out of line, so the
+// compiler does not pair them itself.
+namespace {
+std::atomic<bool> gCounting{false};
+std::atomic<std::size_t> gAllocated{0};
+}  // namespace
+
+[[gnu::noinline]] void* operator new(std::size_t size) {
+  if (gCounting) gAllocated += size;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace pivora {
+namespace {
+
+const std::string kModels = std::string(PIVORA_LP_INSTANCES_DIR) + "/models/";
+
+TEST(ModelFile, BoundsBecomeRowsAndTheBinariesANote) {
+  const ModelFileOutcome model = ReadModelFile(kModels + "exmip1.lp", ModelFormat::kLp);
+  ASSERT_EQ(model.kind, ModelFileOutcome::Kind::kRead) << model.message;
+  // 5 rows and 9 bounds; RgROW05 in [-12, 0] is shifted by 12.
+  EXPECT_EQ(model.problem.m, 14);
+  EXPECT_EQ(model.problem.n, 10);
+  EXPECT_EQ(model.legend.variables.back(), "x10 = RgROW05 + 12");
+  ASSERT_EQ(model.legend.notes.size(), 1u);
+  EXPECT_NE(model.legend.notes[0].find("LP-Relaxation"), std::string::npos);
+}
+
+TEST(ModelFile, TooLargeAndMalformedModelsAreRefusedWithSizeOrLine) {
+  const ModelFileOutcome large = ReadModelFile(kModels + "e226.mps", ModelFormat::kMps);
+  EXPECT_EQ(large.kind, ModelFileOutcome::Kind::kTooLarge);
+  EXPECT_NE(large.message.find("223 Zeilen \xC3\x97 282 Spalten"), std::string::npos)
+      << large.message;
+
+  const testing::TemporaryDirectory files;
+  const std::string bad =
+      files.Write("bad.lp", "Minimize\n obj: x + y\nSubject To\n c1: x + y >=< 2\nEnd\n");
+  const ModelFileOutcome malformed = ReadModelFile(bad, ModelFormat::kLp);
+  EXPECT_EQ(malformed.kind, ModelFileOutcome::Kind::kFailed);
+  EXPECT_EQ(malformed.line, 4);
+}
+
+// 6000 rows and 6000 columns with one entry each: refused from GLPK's counts,
+// without a row of the grids built (a dense row alone is 6000 cells).
+TEST(ModelFile, ALargeModelIsRefusedBeforeItsRowsAreBuilt) {
+  std::string text = "NAME BIG\nROWS\n N COST\n";
+  for (int i = 1; i <= 6000; ++i) text += " L R" + std::to_string(i) + "\n";
+  text += "COLUMNS\n";
+  for (int j = 1; j <= 6000; ++j) {
+    text += " C" + std::to_string(j) + " R" + std::to_string(j) + " 1\n";
+  }
+  text += "RHS\n";
+  for (int i = 1; i <= 6000; ++i) text += " RHS R" + std::to_string(i) + " 1\n";
+  text += "ENDATA\n";
+  const testing::TemporaryDirectory files;
+  const std::string model = files.Write("big.mps", text);
+  gAllocated = 0;
+  gCounting = true;
+  const ModelFileOutcome read = ReadModelFile(model, ModelFormat::kMps);
+  gCounting = false;
+  EXPECT_EQ(read.kind, ModelFileOutcome::Kind::kTooLarge);
+  EXPECT_NE(read.message.find("6000 Zeilen \xC3\x97 6000 Spalten"), std::string::npos)
+      << read.message;
+  EXPECT_LT(gAllocated.load(), std::size_t{64} * 1024);
+}
+
+// What went wrong and where, in sentences of our own: neither GLPK's nor
+// the operating system's English reaches the user.
+TEST(ModelFile, FailuresAreToldInGerman) {
+  const testing::TemporaryDirectory files;
+  const std::string number =
+      files.Write("number.mps", "NAME T\nROWS\n N COST\n L R1\nCOLUMNS\n X R1 zz\nRHS\nENDATA\n");
+  const ModelFileOutcome notANumber = ReadModelFile(number, ModelFormat::kMps);
+  EXPECT_EQ(notANumber.message, "Zeile 6: \xC2\xBBzz\xC2\xAB ist keine Zahl.");
+  const std::string bad =
+      files.Write("bad.lp", "Minimize\n obj: x + y\nSubject To\n c1: x + y >=< 2\nEnd\n");
+  EXPECT_EQ(ReadModelFile(bad, ModelFormat::kLp).message, "Zeile 4: Die rechte Seite fehlt.");
+  const ModelFileOutcome missing = ReadModelFile(kModels + "absent.lp", ModelFormat::kLp);
+  EXPECT_EQ(missing.kind, ModelFileOutcome::Kind::kFailed);
+  EXPECT_EQ(missing.message, "Die Datei gibt es nicht.");
+  EXPECT_EQ(ReadModelFile(kModels, ModelFormat::kMps).message, "Das ist ein Ordner, keine Datei.");
+}
+
+}  // namespace
+}  // namespace pivora
