@@ -100,8 +100,9 @@ BENCHMARK_CAPTURE(BM_Judge, feasible, kFeasible)->Arg(25)->Arg(50)->UseManualTim
 void BM_ExactPathForced(benchmark::State& state, Family family) {
   const auto problems = Problems(family, static_cast<int>(state.range(0)));
   auto s = std::make_unique<SolutionTable>();
-  const ResultsAgree never = [](SolveStatus, const SolutionTable&, SolveStatus,
-                                const SolutionTable&) { return false; };
+  const ResultsAgree never = [](SolveStatus, const SolutionTable&, const ExactSolutions&) {
+    return false;
+  };
   TimeEach(state, [&](std::size_t k) {
     SolveStatus status = 0;
     const Typed& t = problems[k];

@@ -30,6 +30,7 @@ struct SolvedProblem {
   // is a finite decimal); null where the problem exists only as extended
   // values.
   const ExactTableau* typed = nullptr;
+  const ExactSolutions* values = nullptr;  // the checked solve's exact values (may be null)
 };
 
 // The lines to write into the emptied memo, none to delete afterwards. The

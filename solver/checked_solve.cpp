@@ -42,12 +42,12 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
 
 }  // namespace
 
-bool SameValues(SolveStatus statusA, const SolutionTable& a, SolveStatus statusB,
-                const SolutionTable& b, int m, int n) {
-  if (statusA != statusB) return false;
-  for (int k = 1; k <= statusA; ++k) {
+bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions& exact, int m,
+                int n) {
+  if (status != exact.Status()) return false;
+  for (int k = 1; k <= status; ++k) {
     for (int i = 0; i <= n + m; ++i) {
-      if (a(i, k) != b(i, k)) return false;
+      if (a(i, k) != NearestExtended(exact(i, k))) return false;
     }
   }
   return true;
@@ -75,24 +75,32 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
   if (status == kNoFeasibleSolution &&
-      StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer) &&
-      agree(status, solutions, kNoFeasibleSolution, solutions)) {
-    return result;
+      StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer)) {
+    auto proved = std::make_shared<const ExactSolutions>(kNoFeasibleSolution);
+    if (agree(status, solutions, *proved)) {
+      result.values = std::move(proved);
+      return result;
+    }
   }
   auto exact = std::make_unique<SolutionTable>();
   CopyRows(before, *exact, n + m);
   SolveStatus exactStatus = kNoFeasibleSolution;
+  auto values = std::make_shared<ExactSolutions>();
   if (status >= 1 &&
       ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
-                    observer) &&
-      agree(status, solutions, exactStatus, *exact)) {
+                    observer, values.get()) &&
+      agree(status, solutions, *values)) {
+    result.values = std::move(values);
     return result;
   }
   CopyRows(before, *exact, n + m);
-  const ExactSolve judge = ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer);
+  const ExactSolve judge =
+      ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer, values.get());
   result.exactExchanges = judge.exchanges;
   result.exactFromStart = judge.fromStart;
-  if (agree(status, solutions, exactStatus, *exact)) return result;
+  const bool agrees = agree(status, solutions, *values);
+  result.values = std::move(values);
+  if (agrees) return result;
 
   CopyRows(*exact, solutions, n + m);
   status = exactStatus;
@@ -113,8 +121,10 @@ CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& s
   }
   auto problem = std::make_unique<ExactTableau>();
   ExactFromExtended(tableau, m, n, *problem);
-  const auto same = [m, n](SolveStatus sa, const SolutionTable& a, SolveStatus sb,
-                           const SolutionTable& b) { return SameValues(sa, a, sb, b, m, n); };
+  const auto same = [m, n](SolveStatus status, const SolutionTable& a,
+                           const ExactSolutions& exact) {
+    return SameValues(status, a, exact, m, n);
+  };
   return SolveChecked(tableau, *problem, m, n, same, solutions, status, observer);
 }
 

@@ -4,20 +4,21 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "solver/exact_problem.h"
+#include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
 #include "solver/tables.h"
 
 namespace pivora {
 
-// Whether the extended result (first status and table) prints exactly as the
-// exact result rounded to extended values (second) would: the same status
-// and, at an optimum, the same text for every number the report shows. The
-// solve command passes its report's comparison in; the solver knows no text.
-using ResultsAgree =
-    std::function<bool(SolveStatus, const SolutionTable&, SolveStatus, const SolutionTable&)>;
+// Whether the extended result (its status and table) prints exactly as the
+// exact result (its status and values) does: the same status and, at an
+// optimum, the same text for every number the report shows. The solve
+// command passes its report's comparison in; the solver knows no text.
+using ResultsAgree = std::function<bool(SolveStatus, const SolutionTable&, const ExactSolutions&)>;
 
 struct CheckedSolve {
   bool exact = false;           // the reported result is the exact one
@@ -26,6 +27,10 @@ struct CheckedSolve {
   long exactExchanges = 0;      // exchange steps of the judge's exact run
   bool exactFromStart = false;  // the extended run's last basis was singular
                                 // on the typed data: the exact run started over
+  // The exact result the judge settled on, for the report to round once:
+  // its status and, at an optimum, the values of the reported vertices.
+  // Null only where the problem was refused before any arithmetic.
+  std::shared_ptr<const ExactSolutions> values;
 };
 
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`
@@ -62,13 +67,13 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 
 // For a problem given only as extended values: the problem is the tableau's
 // binary fractions, and results agree where status and every stored value
-// are equal.
+// equal the exact value rounded to the nearest extended value.
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                           SolveStatus& status, ExchangeObserver* observer = nullptr);
 
-// Same status and, at an optimum, equal values in rows 0..n+m of every stored
-// solution.
-bool SameValues(SolveStatus statusA, const SolutionTable& a, SolveStatus statusB,
-                const SolutionTable& b, int m, int n);
+// Same status and, at an optimum, rows 0..n+m of every stored solution equal
+// to the exact values rounded to the nearest extended value.
+bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions& exact, int m,
+                int n);
 
 }  // namespace pivora

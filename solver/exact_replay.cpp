@@ -52,7 +52,7 @@ bool SearchWouldGoOn(Run& run, int previous) {
 
 bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
                    SolveStatus extendedStatus, SolutionTable& solutions, SolveStatus& status,
-                   long& exchanges, ExchangeObserver* observer) {
+                   long& exchanges, ExchangeObserver* observer, ExactSolutions* values) {
   auto tables = std::make_unique<ExactTables>();
   const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
@@ -86,7 +86,7 @@ bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecor
   if (!droppedLast && SearchWouldGoOn(run, previous)) return false;
   exchanges = tables->record.exchanges;
 
-  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status);
+  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status, values);
   return true;
 }
 

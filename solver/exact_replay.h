@@ -3,6 +3,7 @@
 #pragma once
 
 #include "solver/exact_problem.h"
+#include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
 #include "solver/tables.h"
@@ -21,11 +22,13 @@ namespace pivora {
 // by its own rule, would store no further vertex. Then `solutions` columns
 // 1..status hold the exact vertices rounded to extended values. False says
 // nothing about the result, only that the replay does not confirm it.
-// Throws FloatingPointError("Floating point overflow.") where a confirmed
-// value lies beyond the extended range, and SolveCancelled where `observer`
-// (may be null) asks to stop.
+// `values` (may be null) then holds the vertices exactly. Throws
+// FloatingPointError("Floating point overflow.") where a confirmed value
+// lies beyond the extended range (StoreRounded), and SolveCancelled where
+// `observer` (may be null) asks to stop.
 bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
                    SolveStatus extendedStatus, SolutionTable& solutions, SolveStatus& status,
-                   long& exchanges, ExchangeObserver* observer = nullptr);
+                   long& exchanges, ExchangeObserver* observer = nullptr,
+                   ExactSolutions* values = nullptr);
 
 }  // namespace pivora

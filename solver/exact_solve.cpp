@@ -18,7 +18,7 @@ BasisLabels StartingBasis(const ExactTableau& problem, int m, int n) {
 
 ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                            SolutionTable& solutions, SolveStatus& status,
-                           ExchangeObserver* observer) {
+                           ExchangeObserver* observer, ExactSolutions* values) {
   auto tables = std::make_unique<ExactTables>();
   ExactSolve result;
   if (!BuildBasisTableau(problem, m, n, basis, tables->w, observer)) {
@@ -41,7 +41,7 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
   result.exchanges = tables->record.exchanges;
   result.cycled = tables->record.cycled;
 
-  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status);
+  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status, values);
   return result;
 }
 

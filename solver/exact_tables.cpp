@@ -8,15 +8,19 @@
 namespace pivora {
 
 void StoreRounded(const BasicSolutionTable<FractionFree>& exact, SolveStatus count, int m, int n,
-                  SolutionTable& solutions, SolveStatus& status) {
+                  SolutionTable& solutions, SolveStatus& status, ExactSolutions* values) {
   auto rounded = std::make_unique<SolutionTable>();
+  ExactSolutions kept = values ? ExactSolutions(count, n + m) : ExactSolutions(count);
   for (int k = 1; k <= count; ++k) {
     for (int i = 0; i <= n + m; ++i) {
-      const Extended value = NearestExtended(exact(i, k).ToRational());
+      Rational q = exact(i, k).ToRational();
+      const Extended value = NearestExtended(q);
       if (std::isinf(value)) throw FloatingPointError("Floating point overflow.");
       (*rounded)(i, k) = value;
+      if (values) kept(i, k) = std::move(q);
     }
   }
+  if (values) *values = std::move(kept);
   for (int k = 1; k <= count; ++k) {
     for (int i = 0; i <= n + m; ++i) solutions(i, k) = (*rounded)(i, k);
   }

@@ -62,10 +62,12 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   }
   outcome.exact = solved.exact;
   if (const ReportViews views = window.Views(); views.Any()) {
-    const SolvedProblem problem{tableau, m, n, solutions, status, outcome.exact, exact.get()};
+    const SolvedProblem problem{
+        tableau, m, n, solutions, status, outcome.exact, exact.get(), solved.values.get()};
     for (const std::string& line : WriteViews(problem, views, settings)) window.SolAppendLine(line);
   } else {
-    const Report report = WriteReport(tableau, m, n, solutions, status, settings);
+    const Report report =
+        WriteReport(tableau, m, n, solutions, status, settings, solved.values.get());
     for (const std::string& line : report.lines) window.SolAppendLine(line);
   }
   window.SolTakeFocus();
