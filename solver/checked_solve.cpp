@@ -7,6 +7,7 @@
 #include "solver/basis_tableau.h"
 #include "solver/exact_replay.h"
 #include "solver/exact_solve.h"
+#include "solver/fp_error.h"
 #include "solver/simplex.h"
 
 namespace pivora {
@@ -40,6 +41,27 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
   return true;
 }
 
+// The extended run raised a floating-point error: the exact run from the
+// problem's own tableau is the result, and only an optimum beyond the
+// extended range still ends the solve. The table is put back first, so that
+// such an end leaves it as it was.
+CheckedSolve SolveAfterFault(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
+                             const SolutionTable& before, SolutionTable& solutions,
+                             SolveStatus& status, ExchangeObserver* observer) {
+  CopyRows(before, solutions, n + m);
+  CheckedSolve result;
+  result.cycled = record.cycled || record.stalled;
+  result.exchanges = record.exchanges;
+  auto values = std::make_shared<ExactSolutions>();
+  const ExactSolve judge = ContinueExactly(problem, m, n, StartingBasis(problem, m, n), solutions,
+                                           status, observer, values.get());
+  result.exact = true;
+  result.exactFromStart = true;
+  result.exactExchanges = judge.exchanges;
+  result.values = std::move(values);
+  return result;
+}
+
 }  // namespace
 
 bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions& exact, int m,
@@ -60,7 +82,12 @@ CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, i
   // The rows a solve can write, kept to put back before the exact result.
   auto before = std::make_unique_for_overwrite<SolutionTable>();
   CopyRows(solutions, *before, n + m);
-  RunSimplex(tableau, m, n, solutions, status, *record, observer);
+  try {
+    RunSimplex(tableau, m, n, solutions, status, *record, observer);
+  } catch (const FloatingPointError&) {
+    // The extended run left the range on its way; the exact run decides.
+    return SolveAfterFault(problem, m, n, *record, *before, solutions, status, observer);
+  }
   return JudgeExactly(problem, m, n, *record, *before, agree, solutions, status, observer);
 }
 

@@ -26,7 +26,9 @@ struct CheckedSolve {
   long exchanges = 0;           // exchange steps of the extended run
   long exactExchanges = 0;      // exchange steps of the judge's exact run
   bool exactFromStart = false;  // the extended run's last basis was singular
-                                // on the typed data: the exact run started over
+                                // on the typed data, or the extended run
+                                // left the extended range: the exact run
+                                // started over
   // The exact result the judge settled on, for the report to round once:
   // its status and, at an optimum, the values of the reported vertices.
   // Null only where the problem was refused before any arithmetic.
@@ -48,10 +50,12 @@ struct CheckedSolve {
 // and where that row proves the status exactly nothing more is built. Where `agree` says
 // the two results print alike, the result is RunSimplex's bit for bit;
 // otherwise the exact one stands, with what RunSimplex wrote into the
-// SolutionTable put back first. Throws FloatingPointError where RunSimplex
-// does, and "Floating point overflow." where the exact result lies beyond
-// the extended range. Both runs show every exchange step to `observer` (may
-// be null), which can stop the solve: throws SolveCancelled then.
+// SolutionTable put back first. Where RunSimplex raises a floating-point
+// error (a magnitude beyond the extended range on its way), the exact run
+// from the problem's own tableau decides alone. Throws FloatingPointError
+// ("Floating point overflow.") only where the exact optimum lies beyond the
+// extended range. Both runs show every exchange step to `observer` (may be
+// null), which can stop the solve: throws SolveCancelled then.
 CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
                           const ResultsAgree& agree, SolutionTable& solutions, SolveStatus& status,
                           ExchangeObserver* observer = nullptr);

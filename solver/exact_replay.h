@@ -23,7 +23,7 @@ namespace pivora {
 // 1..status hold the exact vertices rounded to extended values. False says
 // nothing about the result, only that the replay does not confirm it.
 // `values` (may be null) then holds the vertices exactly. Throws
-// FloatingPointError("Floating point overflow.") where a confirmed value
+// FloatingPointError("Floating point overflow.") where the confirmed optimum
 // lies beyond the extended range (StoreRounded), and SolveCancelled where
 // `observer` (may be null) asks to stop.
 bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecord& record,

@@ -26,8 +26,8 @@ struct ExactSolve {
 // where the basis is singular from the problem's own tableau. The stored
 // values are the exact ones rounded to the nearest extended value, and
 // `values` (may be null) gets the status and the values exactly. Throws
-// FloatingPointError("Floating point overflow.") when a stored value lies
-// beyond the extended range (StoreRounded); then `solutions` and `status` are as
+// FloatingPointError("Floating point overflow.") when the optimum lies beyond
+// the extended range (StoreRounded); then `solutions` and `status` are as
 // they were. Every exchange step is shown to `observer` (may be null), which
 // can stop the run, also between the rounds of the elimination: throws
 // SolveCancelled.

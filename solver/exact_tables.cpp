@@ -15,7 +15,7 @@ void StoreRounded(const BasicSolutionTable<FractionFree>& exact, SolveStatus cou
     for (int i = 0; i <= n + m; ++i) {
       Rational q = exact(i, k).ToRational();
       const Extended value = NearestExtended(q);
-      if (std::isinf(value)) throw FloatingPointError("Floating point overflow.");
+      if (i == 0 && std::isinf(value)) throw FloatingPointError("Floating point overflow.");
       (*rounded)(i, k) = value;
       if (values) kept(i, k) = std::move(q);
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "solver/fp_error.h"
 #include "ui/handlers.h"
 #include "ui/plain_window.h"
 
@@ -72,6 +73,49 @@ TEST(ExactDigits, OnlyAZeroPrintsAsZero) {
             "NB:  y1 = 0 [\xB1"
             "1]   y2 = 0 [\xB1"
             "1]   y3 = 0");
+}
+
+// The extended run overflows on these (1E3000 times 1E3000); the exact run
+// decides, checked by hand.
+TEST(ExactDigits, AnOverflowOnTheWayIsNotTheAnswer) {
+  // x1 + 1E3000 x2 <= 1 and 1E3000 x1 + x2 <= 1E3000 meet at (1, 0); x2's
+  // reduced cost is 1E3000 - 1.
+  bool exact = false;
+  EXPECT_EQ(Solve({{"1", "1E3000", "<=", "1"}, {"1E3000", "1", "<=", "1E3000"}}, {"1", "1"}, true,
+                  10, &exact),
+            (Lines{"L\xD6SUNG:", "", "Optimum: Zmax = 1", "",
+                   "ZF:   x1 = 1   x2 = 0 [\xB1"
+                   "1E3000]",
+                   "NB:  y1 = 0 [\xB1"
+                   "1]   y2 = 0"}));
+  EXPECT_TRUE(exact);
+  // The two equations hold only at (1, 0), where x1 + x2 = 1 < 2.
+  EXPECT_EQ(
+      Solve({{"1", "1E3000", "=", "1"}, {"1E3000", "1", "=", "1E3000"}, {"1", "1", ">=", "2"}},
+            {"1", "1"}, true, 10),
+      Lines{"KEINE L\xD6SUNG!"});
+  // x3 grows without bound at x1 = x2 = 0.
+  EXPECT_EQ(Solve({{"1", "1E3000", "-1", "<=", "1"}, {"1E3000", "1", "0", "<=", "1E3000"}},
+                  {"1", "1", "1"}, true, 10),
+            Lines{"L\xD6SUNG UNENDLICH!"});
+}
+
+TEST(ExactDigits, ValuesBeyondTheExtendedRangeArePrintedAsTheyAre) {
+  // 5E-3390 / 1E3400 underflows in the extended run, to 0.
+  EXPECT_EQ(Solve({{"1E3400", "<=", "5E-3390"}}, {"1"}, true, 10)[2], "Optimum: Zmax = 5E-6790");
+  // x2 >= 1E4900 / 1E-4900 at an optimum of 1.
+  EXPECT_EQ(
+      Solve({{"1", "0", "<=", "1"}, {"0", "1E-4900", ">=", "1E4900"}}, {"1", "0"}, true, 10)[4],
+      "ZF:   x1 = 1   x2 = 1E9800");
+}
+
+TEST(ExactDigits, AnOptimumBeyondTheRangeStillEndsTheSolve) {
+  try {
+    Solve({{"1E-4000", "<=", "1E4000"}}, {"3"}, true, 10);
+    ADD_FAILURE() << "no FloatingPointError";
+  } catch (const FloatingPointError& error) {
+    EXPECT_STREQ(error.what(), "Floating point overflow.");
+  }
 }
 
 }  // namespace
