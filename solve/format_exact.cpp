@@ -1,6 +1,7 @@
 #include "solve/format_exact.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "solve/format_number.h"
@@ -9,10 +10,31 @@ namespace pivora {
 
 namespace {
 
+constexpr long kTabledPowers = 40;
+
+// 10^k; those up to 10^40, which every value of an ordinary size needs, from
+// a table made once.
 mpz_class PowerOfTen(long k) {
+  static const std::array<mpz_class, kTabledPowers + 1> table = [] {
+    std::array<mpz_class, kTabledPowers + 1> powers;
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+  }();
+  if (k <= kTabledPowers) return table[static_cast<std::size_t>(k)];
   mpz_class power;
   mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(k));
   return power;
+}
+
+// Compares n / d with 2^shift.
+int CompareWithPowerOfTwo(const mpz_class& n, const mpz_class& d, long shift, mpz_class& scratch) {
+  if (shift >= 0) {
+    mpz_mul_2exp(scratch.get_mpz_t(), d.get_mpz_t(), static_cast<mp_bitcnt_t>(shift));
+    return cmp(n, scratch);
+  }
+  mpz_mul_2exp(scratch.get_mpz_t(), n.get_mpz_t(), static_cast<mp_bitcnt_t>(-shift));
+  return cmp(scratch, d);
 }
 
 // b with 2^b <= a' < 2^(b+1) for a' = num / den rounded to 64 significant
@@ -21,16 +43,13 @@ mpz_class PowerOfTen(long k) {
 long BinaryExponent(const mpz_class& num, const mpz_class& den) {
   long b = static_cast<long>(mpz_sizeinbase(num.get_mpz_t(), 2)) -
            static_cast<long>(mpz_sizeinbase(den.get_mpz_t(), 2));
-  // Compares num / den with 2^shift.
-  const auto compareWithPowerOfTwo = [&](const mpz_class& n, const mpz_class& d, long shift) {
-    return shift >= 0 ? cmp(n, mpz_class(d << static_cast<mp_bitcnt_t>(shift)))
-                      : cmp(mpz_class(n << static_cast<mp_bitcnt_t>(-shift)), d);
-  };
-  if (compareWithPowerOfTwo(num, den, b) < 0) --b;
+  mpz_class scratch;
+  if (CompareWithPowerOfTwo(num, den, b, scratch) < 0) --b;
   // a rounds up to 2^(b+1) where a >= 2^(b+1) - 2^(b-64): a tie goes to the
-  // even significand, which is 2^(b+1)'s.
-  const mpz_class below = (mpz_class(1) << 65) - 1;  // (2^(b+1) - 2^(b-64)) / 2^(b-64)
-  if (compareWithPowerOfTwo(num, mpz_class(den * below), b - 64) >= 0) ++b;
+  // even significand, which is 2^(b+1)'s. In units of 2^(b-64) that bound
+  // is 2^65 - 1.
+  static const mpz_class bound = (mpz_class(1) << 65) - 1;
+  if (CompareWithPowerOfTwo(num, mpz_class(den * bound), b - 64, scratch) >= 0) ++b;
   return b;
 }
 
