@@ -84,14 +84,27 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   auto exact = std::make_unique<SolutionTable>();
   CopyRows(before, *exact, n + m);
   SolveStatus exactStatus = kNoFeasibleSolution;
-  if (status >= 1 &&
-      ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
-                    observer) &&
-      agree(status, solutions, exactStatus, *exact)) {
-    result.replayed = true;
-    result.searchExchanges.assign(record.searchExchanges.begin(),
-                                  record.searchExchanges.begin() + (status - 1));
-    return result;
+  bool exactRunsOwn = false;
+  if (status >= 1 && ReplayOptimum(problem, m, n, record, status, *exact, exactStatus,
+                                   result.exactExchanges, observer, &exactRunsOwn)) {
+    const auto replayedResult = [&] {
+      result.replayed = true;
+      result.searchExchanges.assign(record.searchExchanges.begin(),
+                                    record.searchExchanges.begin() + (status - 1));
+    };
+    if (agree(status, solutions, exactStatus, *exact)) {
+      replayedResult();
+      return result;
+    }
+    // The replay took the exact run's own steps: its vertices are the exact
+    // result, and no exact run from the basis is needed.
+    if (exactRunsOwn) {
+      replayedResult();
+      CopyRows(*exact, solutions, n + m);
+      status = exactStatus;
+      result.exact = true;
+      return result;
+    }
   }
   CopyRows(before, *exact, n + m);
   const ExactSolve judge = ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer);

@@ -45,9 +45,10 @@ struct CheckedSolve {
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`
 // (the same problem as typed). An optimal result is replayed first
 // (ReplayOptimum): the same vertices by the same exchanges, exactly; where
-// that confirms it and `agree` says the two print alike, it stands.
-// Otherwise the exact run goes on from the basis where the extended run's
-// phases ended:
+// that confirms it and `agree` says the two print alike, it stands; where
+// it confirms it by the exact run's own steps, the replay's exact vertices
+// are the exact result. Otherwise the exact run goes on from the basis where
+// the extended run's phases ended:
 // there the exact work tableau is built in one fraction-free elimination,
 // and the same phases and search go on exactly. Where the extended result is
 // right, that is no exchange in the phases and one exchange per further

@@ -21,5 +21,7 @@ struct ExactTables {
 // leaves the caller's table and status as they were.
 void StoreRounded(const BasicSolutionTable<FractionFree>& exact, SolveStatus count, int m, int n,
                   SolutionTable& solutions, SolveStatus& status);
+void StoreRounded(const BasicSolutionTable<Rational>& exact, SolveStatus count, int m, int n,
+                  SolutionTable& solutions, SolveStatus& status);
 
 }  // namespace pivora
