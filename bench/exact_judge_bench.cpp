@@ -277,5 +277,60 @@ void BM_CheckedSolveLongDigits(benchmark::State& state, testing::LongDigitFamily
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_JudgeLongDigits);
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_CheckedSolveLongDigits);
 
+// The two roads of the exact basis solve (ExactRoad), side by side, at the
+// basis where the extended run's phases ended: the constants column, the
+// objective row (each one solve with one right-hand side), and the whole
+// work tableau (every column a right-hand side). Arguments: size, what
+// (0 column, 1 row, 2 tableau), road (0 lifting, 1 fraction-free).
+enum BasisFamily { kShortDecimals, kLongDigits };
+
+void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
+  const int size = static_cast<int>(state.range(0));
+  const auto what = state.range(1);
+  const ExactRoad road = state.range(2) == 0 ? ExactRoad::kLifting : ExactRoad::kFractionFree;
+  std::vector<Typed> problems(kProblems);
+  std::vector<BasisLabels> bases;
+  auto record = std::make_unique<SimplexRecord>();
+  auto s = std::make_unique<SolutionTable>();
+  for (int k = 0; k < kProblems; ++k) {
+    Typed& t = problems[static_cast<std::size_t>(k)];
+    const auto seed = static_cast<std::uint64_t>(k + 1);
+    if (family == kLongDigits) {
+      t.p = testing::MakeLongDigitProblem(seed, testing::LongDigitFamily::kEquations, size,
+                                          *t.exact);
+    } else {
+      t.p = testing::MakeDenseDecimalFeasibleProblem(seed, size);
+      testing::TypedDecimals(t.p, *t.exact);
+    }
+    SolveStatus status = 0;
+    RunSimplex(t.p.tableau, t.p.m, t.p.n, *s, status, *record);
+    bases.push_back(LabelsOf(record->work, t.p.m, t.p.n, record->zeroColumnEquation,
+                             [](Extended label) { return static_cast<int>(label); }));
+  }
+  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+  std::vector<Rational> line;
+  TimeEach(
+      state,
+      [&](std::size_t k) {
+        const Typed& t = problems[k];
+        const int m = t.p.m;
+        const int n = t.p.n;
+        if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
+        if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
+        if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
+      },
+      true);
+}
+BENCHMARK_CAPTURE(BM_BasisSolveRoad, short_decimals, kShortDecimals)
+    ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})
+    ->Iterations(kProblems)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_BasisSolveRoad, long_digits, kLongDigits)
+    ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})
+    ->Iterations(kProblems)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace pivora

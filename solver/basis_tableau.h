@@ -41,11 +41,12 @@ BasisLabels LabelsOf(const BasicWorkTableau<V>& w, int m, int n,
 // How the integer system of a basis is solved exactly.
 enum class ExactRoad {
   kLifting,       // p-adic lifting and rational reconstruction (Dixon, 1982):
-                  // a few modular steps per digit of the result, the faster
-                  // road from about 10 x 10 on and on long numbers
+                  // a few modular steps per digit of the result
   kFractionFree,  // fraction-free Gauss-Jordan elimination (Bareiss, 1968):
                   // no set-up cost, the faster road on small systems
-  kFaster,        // whichever of the two is faster for the system's size
+  kFaster,        // whichever of the two is faster for the system: the
+                  // elimination for the whole tableau and for small systems,
+                  // lifting for one row or column from 20 x 20 on
 };
 
 // Writes into `w` the work tableau that the exchange method holds at `basis`
