@@ -98,9 +98,15 @@ bool ReadPlaces(const ExactTableau& problem, int m, int n, const BasisLabels& ba
 
 bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant,
                         ExactRoad road, ExchangeObserver* observer) {
-  if (road == ExactRoad::kFractionFree) return EliminateFractionFree(a, k, denominator, observer);
-  ThrowIfCancelled(observer);
-  return SolveByLifting(a, k, denominator, determinant);
+  bool solved = false;
+  if (road == ExactRoad::kFractionFree) {
+    solved = EliminateFractionFree(a, k, denominator, observer);
+  } else {
+    ThrowIfCancelled(observer);
+    solved = SolveByLifting(a, k, denominator, determinant);
+  }
+  if (observer != nullptr) observer->SolvedBasisSystem(k, a.Width() - k);
+  return solved;
 }
 
 }  // namespace pivora

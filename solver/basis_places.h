@@ -84,7 +84,7 @@ class IntegerMatrix {
 // determinant of L only where `determinant` asks for it (it costs one more
 // modular determinant), by kFractionFree always. Asks `observer` (may be
 // null) whether to stop, between the elimination's rounds by kFractionFree,
-// before the solve by kLifting.
+// before the solve by kLifting, and tells it of the solve afterwards.
 bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant,
                         ExactRoad road, ExchangeObserver* observer);
 

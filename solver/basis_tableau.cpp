@@ -91,14 +91,19 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
   const ExactRoad wholeRoad = road == ExactRoad::kFaster ? ExactRoad::kFractionFree : road;
   if (!SolveIntegerSystem(a, k, determinant, true, wholeRoad, observer)) return false;
 
-  // One common denominator: determinant * lcm of the scales of the rows
-  // computed by substitution (basic slacks and the objective).
+  // One common denominator: the determinant of the whole basis matrix of the
+  // scaled rows, in which the variable of a substituted row (a basic slack,
+  // the objective) has the column scale(e): determinant * the product of
+  // their scales. Over it every 2 x 2 minor of the numerators is a multiple
+  // of it (Sylvester's identity), so the exchanges that follow divide
+  // exactly, as fraction-free values need; over a smaller multiple, such as
+  // the least common multiple of the scales, they need not.
   mpz_class common = rows.Scale(m + 1);
   for (int i = 1; i <= m; ++i) {
     const int e = SubstitutedRow(basis, m, i);
-    if (e != 0) mpz_lcm(common.get_mpz_t(), common.get_mpz_t(), rows.Scale(e).get_mpz_t());
+    if (e != 0) common *= rows.Scale(e);
   }
-  const mpz_class lcmScales = common;
+  const mpz_class scales = common;
   common *= determinant;
   const int sign = sgn(common);
   mpz_class odd = abs(common);
@@ -114,13 +119,13 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
   // Basic x: determinant * x(B) is the right block.
   for (int q = 0; q < k; ++q) {
     const int i = places.basicXRow[static_cast<std::size_t>(q)];
-    for (int j = 1; j <= n + 1; ++j) w(i, j) = entry(lcmScales * a(q, k + j - 1));
+    for (int j = 1; j <= n + 1; ++j) w(i, j) = entry(scales * a(q, k + j - 1));
   }
   // Row `r` (1..m+1) whose variable is g(e) / scale(e) * (a'(e) x - b'(e))
   // (the objective: sigma / scale(c) * c' x), by substituting x(B).
   mpz_class sum;
   const auto substitute = [&](int r, int e) {
-    const mpz_class multiple = lcmScales / rows.Scale(e);
+    const mpz_class multiple = scales / rows.Scale(e);
     for (int j = 1; j <= n + 1; ++j) {
       sum = 0;
       for (int q = 0; q < k; ++q) {
