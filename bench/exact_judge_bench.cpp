@@ -1,7 +1,7 @@
 // What the exact judge of every solve costs, the whole solve command around
 // it, and the exact path when the judge disagrees. Each benchmark runs its
-// seeded problems in turn and reports the median and the worst time of one
-// problem in milliseconds. Targets on dense decimal 50 x 50 problems: judge
+// seeded problems in turn and reports the median and the worst processor
+// time of one problem in milliseconds. Targets on dense decimal 50 x 50 problems: judge
 // median at most 5 ms, the whole solve command under 16 ms, the exact path
 // at most 50 ms median and 200 ms worst (10 ms at 25 x 25). On dense 50 x 50
 // problems of 19-digit decimals (equations, mixed relations, mixed
@@ -62,18 +62,16 @@ double ThreadSeconds() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// Times `body` once per iteration with a steady clock, for the median and
-// the worst of one call; `cpu` times it by the thread's processor time.
+// Times `body` once per iteration by the thread's processor time, for the
+// median and the worst of one call.
 template <class Body>
-void TimeEach(benchmark::State& state, Body body, bool cpu = false) {
+void TimeEach(benchmark::State& state, Body body) {
   std::vector<double> ms;
   std::size_t k = 0;
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    const double startCpu = cpu ? ThreadSeconds() : 0;
+    const double start = ThreadSeconds();
     body(k++ % kProblems);
-    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-    const double took = cpu ? ThreadSeconds() - startCpu : wall.count();
+    const double took = ThreadSeconds() - start;
     state.SetIterationTime(took);
     ms.push_back(took * 1e3);
   }
@@ -208,7 +206,7 @@ std::vector<Typed> LongDigitProblems(testing::LongDigitFamily family) {
 }
 
 // The judge alone on the long-digit families, after the extended run, with
-// the report's comparison: one pass over the eight problems, processor time.
+// the report's comparison: one pass over the eight problems.
 void BM_JudgeLongDigits(benchmark::State& state, testing::LongDigitFamily family) {
   const auto problems = LongDigitProblems(family);
   struct Run {
@@ -233,8 +231,7 @@ void BM_JudgeLongDigits(benchmark::State& state, testing::LongDigitFamily family
         exact += JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
                               SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
                      .exact;
-      },
-      true);
+      });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
@@ -252,8 +249,7 @@ void BM_CheckedSolveLongDigits(benchmark::State& state, testing::LongDigitFamily
         exact += SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n,
                               SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
                      .exact;
-      },
-      true);
+      });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
@@ -318,8 +314,7 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
         if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
         if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
         if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
-      },
-      true);
+      });
 }
 BENCHMARK_CAPTURE(BM_BasisSolveRoad, short_decimals, kShortDecimals)
     ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})
