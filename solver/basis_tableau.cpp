@@ -84,7 +84,8 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
   // Right block column j - 1 for work column j, column n for the constant.
   IntegerMatrix a(k, k + n + 1);
   WriteTightRows(rows, places, false, a);
-  for (int j = 1; j <= n + 1; ++j) WriteRightColumn(problem, rows, places, basis, n, j, k + j - 1, a);
+  for (int j = 1; j <= n + 1; ++j)
+    WriteRightColumn(problem, rows, places, basis, n, j, k + j - 1, a);
   mpz_class determinant;
   // With every column as a right-hand side the elimination is the faster
   // road: FLINT 2.9 lifts the columns one by one.
@@ -237,7 +238,8 @@ bool BuildBasisTableauColumn(const ExactTableau& problem, int m, int n, const Ba
 
   column.assign(static_cast<std::size_t>(m + 1), Rational(0));
   for (int q = 0; q < k; ++q) {
-    Rational& entry = column[static_cast<std::size_t>(places.basicXRow[static_cast<std::size_t>(q)] - 1)];
+    Rational& entry =
+        column[static_cast<std::size_t>(places.basicXRow[static_cast<std::size_t>(q)] - 1)];
     entry = Rational(a(q, k), determinant);
     entry.canonicalize();
   }
@@ -248,7 +250,8 @@ bool BuildBasisTableauColumn(const ExactTableau& problem, int m, int n, const Ba
     if (e == 0) continue;
     sum = 0;
     for (int q = 0; q < k; ++q) {
-      mpz_addmul(sum.get_mpz_t(), rows.At(e, places.basicX[static_cast<std::size_t>(q)]).get_mpz_t(),
+      mpz_addmul(sum.get_mpz_t(),
+                 rows.At(e, places.basicX[static_cast<std::size_t>(q)]).get_mpz_t(),
                  a(q, k).get_mpz_t());
     }
     if (label > 0)

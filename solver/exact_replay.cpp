@@ -1,6 +1,7 @@
 #include "solver/exact_replay.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "solver/basis_tableau.h"
@@ -47,7 +48,9 @@ class ReplayTableau {
     const Rational& p = column[static_cast<std::size_t>(r - 1)];
     const Rational pivotConstant = -Constant(r) / p;
     for (int i = 1; i <= m_ + 1; ++i) {
-      if (i != r) constants_[static_cast<std::size_t>(i - 1)] += column[static_cast<std::size_t>(i - 1)] * pivotConstant;
+      if (i != r)
+        constants_[static_cast<std::size_t>(i - 1)] +=
+            column[static_cast<std::size_t>(i - 1)] * pivotConstant;
     }
     constants_[static_cast<std::size_t>(r - 1)] = pivotConstant;
     std::swap(basis_.row[static_cast<std::size_t>(r)], basis_.column[static_cast<std::size_t>(s)]);

@@ -13,9 +13,10 @@ namespace pivora {
 // `record`: builds the constants and the objective row of its first optimal
 // basis exactly, and replays the search's recorded exchanges exactly, one
 // exchange per further vertex, with the entering column built at each. No
-// other part of the work tableau is built. True where every step holds exactly: the first basis is feasible
-// (no zero row, no negative constant) and optimal (no positive objective
-// entry in a free column); every exchange enters a free column, not the
+// other part of the work tableau is built. True where every step holds
+// exactly: the first basis is feasible (no zero row, no negative constant)
+// and optimal (no positive objective entry in a free column); every
+// exchange enters a free column, not the
 // previous one, whose objective entry is exactly 0, at a negative entry,
 // and leaves every constant non-negative; each kept vertex differs from
 // solution 1 and a dropped one equals it; and the search, continued exactly

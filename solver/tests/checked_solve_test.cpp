@@ -231,8 +231,8 @@ TEST(JudgeExactly, ConfirmsALongDigitOptimumWithoutTheWholeTableau) {
     EXPECT_EQ(work.columns, work.solves);
     EXPECT_LE(work.solves, 2 + record->searchExchangeCount + 1);
     EXPECT_LE(work.exchanges, record->searchExchangeCount + 1);
-    ASSERT_TRUE(SameValues(judged->status, judged->s, reference->status, reference->s, kSize,
-                           kSize));
+    ASSERT_TRUE(
+        SameValues(judged->status, judged->s, reference->status, reference->s, kSize, kSize));
   }
 }
 

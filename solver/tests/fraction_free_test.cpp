@@ -38,10 +38,10 @@ Extended RandomExtended(std::mt19937_64& rng) {
 static_assert(!std::is_copy_constructible_v<FractionFreeProduct>);
 static_assert(!std::is_move_constructible_v<FractionFreeProduct>);
 static_assert(!std::is_convertible_v<FractionFreeProduct&, FractionFree>);
-static_assert(std::is_same_v<decltype(FractionFree(1) * std::declval<const FractionFree&>()),
-                             FractionFree>);
-static_assert(std::is_same_v<decltype(std::declval<const FractionFree&>() * FractionFree(1)),
-                             FractionFree>);
+static_assert(
+    std::is_same_v<decltype(FractionFree(1) * std::declval<const FractionFree&>()), FractionFree>);
+static_assert(
+    std::is_same_v<decltype(std::declval<const FractionFree&>() * FractionFree(1)), FractionFree>);
 
 TEST(FractionFree, ArithmeticAgreesWithPlainRationals) {
   std::mt19937_64 rng(61);
