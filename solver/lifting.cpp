@@ -1,6 +1,7 @@
 // The integer systems of a basis solved by p-adic lifting: FLINT's Dixon
 // solver (a modular inverse of the matrix, then lifting of the solution
 // digit by digit and rational reconstruction), on GMP's integers.
+#include <flint/flint.h>
 #include <flint/fmpz.h>
 #include <flint/fmpz_mat.h>
 
@@ -28,18 +29,12 @@ struct FlintInteger {
   fmpz_t v;
 };
 
-}  // namespace
-
 // Dixon (1982): the solution's numerators and common denominator are found
 // modulo a power of one word-sized prime p, from the inverse of the matrix
 // modulo p, and recovered by rational reconstruction once that power exceeds
 // the Hadamard bound. The denominator it finds divides the determinant, which
 // the modular determinant then needs only as the remaining factor.
-bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant) {
-  if (k == 0) {
-    denominator = 1;
-    return true;
-  }
+bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant) {
   const int columns = a.Width() - k;
   FlintMatrix left(k, k);
   FlintMatrix right(k, columns);
@@ -63,6 +58,22 @@ bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determ
   }
   fmpz_get_mpz(denominator.get_mpz_t(), den.v);
   return true;
+}
+
+}  // namespace
+
+bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant) {
+  if (k == 0) {
+    denominator = 1;
+    return true;
+  }
+  const bool solved = LiftSolution(a, k, denominator, determinant);
+  // FLINT keeps the integers it freed, and its tables of primes, in caches
+  // of the calling thread that live until the thread asks for them to be
+  // freed: a solve runs on a thread of its own, which would otherwise leave
+  // them behind when it ends.
+  flint_cleanup();
+  return solved;
 }
 
 }  // namespace pivora
