@@ -1,5 +1,6 @@
 #include "solver/basis_tableau.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -61,14 +62,21 @@ int SubstitutedRow(const BasisLabels& basis, int m, int r) {
   return label > 0 ? 0 : label == 0 ? r : -label;
 }
 
-// The faster road for a k x k system with one right-hand side, as measured
-// on dense decimal and 19-digit systems (BM_BasisSolveRoad): the two are
-// even about 25 x 25, lifting is 6 times faster at 50 x 50 on 19 digits,
-// and the elimination twice as fast at 12 x 12.
-ExactRoad Resolve(ExactRoad road, int k) {
-  constexpr int kLiftingFrom = 20;
+// The faster road for the k x k system in `a` with one right-hand side, as
+// measured on dense systems of short decimals and of 19 digits
+// (BM_BasisSolveRoad): lifting is 6 times faster at 50 x 50 on 19 digits and
+// even at 25 x 25, while on entries of a few digits the elimination is
+// faster at every size, lifting's set-up and its cleanup included.
+ExactRoad Resolve(ExactRoad road, const IntegerMatrix& a, int k) {
+  constexpr int kLiftingFrom = 25;
+  constexpr std::size_t kLongEntryBits = 32;
   if (road != ExactRoad::kFaster) return road;
-  return k >= kLiftingFrom ? ExactRoad::kLifting : ExactRoad::kFractionFree;
+  if (k < kLiftingFrom) return ExactRoad::kFractionFree;
+  std::size_t widest = 0;
+  for (int p = 0; p < k; ++p) {
+    for (int q = 0; q < k; ++q) widest = std::max(widest, mpz_sizeinbase(a(p, q).get_mpz_t(), 2));
+  }
+  return widest >= kLongEntryBits ? ExactRoad::kLifting : ExactRoad::kFractionFree;
 }
 
 }  // namespace
@@ -177,7 +185,7 @@ bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const Basis
   for (int p = 0; p < k; ++p)
     a(p, k) = e != 0 ? rows.At(e, basicX(p)) : mpz_class(basicX(p) == label ? 1 : 0);
   mpz_class determinant;
-  if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, k), observer)) return false;
+  if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, a, k), observer)) return false;
 
   // determinant * entry * (scale(e) g(e) for a substituted row) for every
   // column.
@@ -234,7 +242,7 @@ bool BuildBasisTableauColumn(const ExactTableau& problem, int m, int n, const Ba
   WriteTightRows(rows, places, false, a);
   WriteRightColumn(problem, rows, places, basis, n, j, k, a);
   mpz_class determinant;
-  if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, k), observer)) return false;
+  if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, a, k), observer)) return false;
 
   column.assign(static_cast<std::size_t>(m + 1), Rational(0));
   for (int q = 0; q < k; ++q) {

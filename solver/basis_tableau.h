@@ -45,8 +45,9 @@ enum class ExactRoad {
   kFractionFree,  // fraction-free Gauss-Jordan elimination (Bareiss, 1968):
                   // no set-up cost, the faster road on small systems
   kFaster,        // whichever of the two is faster for the system: the
-                  // elimination for the whole tableau and for small systems,
-                  // lifting for one row or column from 20 x 20 on
+                  // elimination for the whole tableau, for small systems and
+                  // for short numbers, lifting for one row or column of long
+                  // numbers from 25 x 25 on
 };
 
 // Writes into `w` the work tableau that the exchange method holds at `basis`
