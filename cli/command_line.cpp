@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 
-#include "cli/text_encoding.h"
+#include "ui/messages.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 
@@ -35,7 +35,7 @@ bool CommandLine::Value(std::string_view name, std::string& value) {
   const std::string& arg = args_[next_];
   if (arg == name) {
     if (next_ + 1 == args_.size()) {
-      Fail(std::string(name) + " needs a value");
+      Fail(messages::NeedsValue(name));
       return false;
     }
     value = args_[next_ + 1];
@@ -59,7 +59,7 @@ bool CommandLine::Operand(std::string& operand) {
     return false;
   }
   if (AtOption()) {
-    Fail("unknown option " + QuotedForMessage(args_[next_]));
+    Fail(messages::UnknownOption(QuotedForMessage(args_[next_])));
     return false;
   }
   operand = args_[next_++];
@@ -72,7 +72,7 @@ void CommandLine::Fail(std::string message) {
 
 ExitCode CommandLine::UsageError() const {
   PrintError(program_, error_);
-  std::fprintf(stderr, "Try '%s --help'.\n", program_.c_str());
+  std::fprintf(stderr, "%s\n", messages::TryHelp(program_).c_str());
   return ExitCode::kUsageOrFormat;
 }
 
@@ -105,7 +105,7 @@ bool ParseInteger(const std::string& text, int& value, bool* clamped) {
 bool FlushStandardOutput(std::string_view program) {
   if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
   const int error = errno;
-  PrintError(program, std::string("cannot write to standard output: ") + std::strerror(error));
+  PrintError(program, messages::CannotWriteOutput(error));
   return false;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/enter_problem.h"
 
-#include "cli/text_encoding.h"
+#include "ui/messages.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 
@@ -18,11 +19,6 @@ void EnterProblem(PlainWindow& window, const ProblemFile& problem) {
   window.SetMaximumChecked(problem.maximum);
 }
 
-std::string DescribeCell(bool inObjectiveGrid, int column, int row) {
-  return std::string(inObjectiveGrid ? "the objective grid ZF" : "the constraint grid NB") +
-         ", cell (" + std::to_string(column) + ", " + std::to_string(row) + ")";
-}
-
 int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row) {
   if (inObjectiveGrid) return problem.objectiveLine;
   if (row < 1 || row > problem.m) return 0;
@@ -31,9 +27,8 @@ int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row) {
 
 std::string InputErrorMessage(const std::string& name, const ProblemFile& problem,
                               bool inObjectiveGrid, int column, int row, std::string_view text) {
-  return name + ":" + std::to_string(LineOfCell(problem, inObjectiveGrid, row)) +
-         ": input error in " + DescribeCell(inObjectiveGrid, column, row) + ": " +
-         QuotedForMessage(text);
+  return name + ":" + std::to_string(LineOfCell(problem, inObjectiveGrid, row)) + ": " +
+         messages::InputError(inObjectiveGrid, column, row, QuotedForMessage(text));
 }
 
 }  // namespace pivora

@@ -15,13 +15,10 @@ namespace pivora {
 // into NB and ZF, and chooses Max or Min. Details and Digits stay as they are.
 void EnterProblem(PlainWindow& window, const ProblemFile& problem);
 
-// "the constraint grid NB, cell (3, 2)" or "the objective grid ZF, ...".
-std::string DescribeCell(bool inObjectiveGrid, int column, int row);
-
 // The file line that holds a cell of the grids.
 int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row);
 
-// "NAME:LINE: input error in the ... grid ..., cell (c, r): \"TEXT\"", the
+// "NAME:LINE: Eingabefehler in der ..., Zelle (c, r): \"TEXT\"", the
 // programs' one-line message for a faulty cell of `problem` read from NAME.
 std::string InputErrorMessage(const std::string& name, const ProblemFile& problem,
                               bool inObjectiveGrid, int column, int row, std::string_view text);

@@ -2,8 +2,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+
+#include "ui/messages.h"
 
 namespace pivora {
 namespace {
@@ -14,7 +15,9 @@ struct FileCloser {
 
 }  // namespace
 
-std::string InputName(const std::string& path) { return path == "-" ? "<stdin>" : path; }
+std::string InputName(const std::string& path) {
+  return path == "-" ? messages::kStandardInput : path;
+}
 
 InputOutcome ReadInput(const std::string& path) {
   InputOutcome outcome;
@@ -24,7 +27,7 @@ InputOutcome ReadInput(const std::string& path) {
     owned.reset(std::fopen(path.c_str(), "rb"));
     if (!owned) {
       outcome.kind = InputOutcome::Kind::kFailed;
-      outcome.message = std::string("cannot open: ") + std::strerror(errno);
+      outcome.message = messages::CannotOpen(errno);
       return outcome;
     }
     file = owned.get();
@@ -34,8 +37,7 @@ InputOutcome ReadInput(const std::string& path) {
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
     if (outcome.content.size() + got > kMaxInputBytes) {
       outcome.kind = InputOutcome::Kind::kFailed;
-      outcome.message = "input larger than " + std::to_string(kMaxInputBytes >> 20) +
-                        " MiB; a problem file of 50 x 52 cells is far smaller";
+      outcome.message = messages::InputTooLarge(kMaxInputBytes >> 20);
       outcome.content.clear();
       return outcome;
     }
@@ -43,7 +45,7 @@ InputOutcome ReadInput(const std::string& path) {
   }
   if (std::ferror(file)) {
     outcome.kind = InputOutcome::Kind::kFailed;
-    outcome.message = std::string("cannot read: ") + std::strerror(errno);
+    outcome.message = messages::CannotRead(errno);
     outcome.content.clear();
   }
   return outcome;

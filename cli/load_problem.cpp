@@ -26,7 +26,7 @@ std::optional<LoadedProblem> LoadProblem(std::string_view program, const std::st
   }
   ProblemFileOutcome file = ReadProblemFile(input.content);
   if (file.kind == ProblemFileOutcome::Kind::kMalformed) {
-    PrintError(program, name + ":" + std::to_string(file.line) + ": " + file.message);
+    PrintError(program, name + ":" + std::to_string(file.line) + ": " + file.germanMessage);
     return std::nullopt;
   }
   loaded.problem = std::move(file.problem);

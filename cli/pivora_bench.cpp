@@ -11,13 +11,14 @@
 #include "cli/enter_problem.h"
 #include "cli/input.h"
 #include "cli/load_problem.h"
-#include "cli/text_encoding.h"
+#include "ui/text_encoding.h"
 #include "files/problem_file.h"
 #include "solve/number_format.h"
 #include "solve/report_agreement.h"
 #include "solver/checked_solve.h"
 #include "solver/fp_error.h"
 #include "solver/simplex.h"
+#include "ui/messages.h"
 #include "ui/plain_window.h"
 #include "ui/read_window_problem.h"
 
@@ -28,23 +29,6 @@ constexpr std::string_view kProgram = "pivora-bench";
 
 // More repeats than this would take hours on the largest problems.
 constexpr int kMaxRepeat = 100'000'000;
-
-constexpr const char* kUsage =
-    "Usage: pivora-bench [--repeat N] FILE...\n"
-    "\n"
-    "For each problem file (the format of pivora-solve, or an LP or MPS\n"
-    "model), reads the file once,\n"
-    "then N times (default 1000) reads the grid cells into a tableau, as the\n"
-    "solve command does, and runs the simplex method on it, and prints\n"
-    "\n"
-    "  FILE status=K pivots=P read_us=R solve_us=T\n"
-    "\n"
-    "K the solve status (0 no feasible solution, -1 unbounded, 1..50 the\n"
-    "number of optimal vertices), P the exchange steps of one solve, R and T\n"
-    "the median times of one reading and one solve in microseconds (steady\n"
-    "clock). A line ending in \" exact\" marks a file whose extended-precision\n"
-    "result fails its check, so that the solve command reports the exact\n"
-    "re-solve instead.\n";
 
 using Clock = std::chrono::steady_clock;
 
@@ -99,7 +83,7 @@ ExitCode Measure(const std::string& path, int repeat) {
       solveTimes.push_back(Microseconds(solve_end - read_end));
     }
   } catch (const FloatingPointError& error) {
-    PrintError(kProgram, name + ": " + error.what());
+    PrintError(kProgram, name + ": " + messages::FloatingPointError(error.what()));
     return ExitCode::kFloatingPoint;
   }
 
@@ -113,7 +97,7 @@ ExitCode Measure(const std::string& path, int repeat) {
     checked = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, ReportSettings{}),
                            checkedSolutions, checkedStatus);
   } catch (const FloatingPointError& error) {
-    PrintError(kProgram, name + ": " + error.what());
+    PrintError(kProgram, name + ": " + messages::FloatingPointError(error.what()));
     return ExitCode::kFloatingPoint;
   }
   // "cycled": the extended run came back to an earlier basis (its result may
@@ -131,20 +115,19 @@ ExitCode Run(const std::vector<std::string>& args) {
   while (line.More()) {
     std::string value;
     if (line.Flag("--help")) {
-      std::fputs(kUsage, stdout);
+      std::fputs(messages::kBenchHelp, stdout);
       return ExitCode::kSuccess;
     }
     if (line.Value("--repeat", value)) {
       bool clamped = false;
       if (!ParseInteger(value, repeat, &clamped) || clamped || repeat < 1 || repeat > kMaxRepeat) {
-        line.Fail("--repeat needs an integer from 1 to " + std::to_string(kMaxRepeat) + ", not " +
-                  QuotedForMessage(value));
+        line.Fail(messages::RepeatOutOfRange(kMaxRepeat, QuotedForMessage(value)));
       }
     } else if (line.Operand(value)) {
       paths.push_back(value);
     }
   }
-  if (!line.Failed() && paths.empty()) line.Fail("no problem file given");
+  if (!line.Failed() && paths.empty()) line.Fail(messages::kNoProblemFile);
   if (line.Failed()) return line.UsageError();
   ExitCode worst = ExitCode::kSuccess;
   for (const std::string& path : paths) {

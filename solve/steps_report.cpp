@@ -63,32 +63,22 @@ std::string Reason(const ShownStep& step) {
   return "";
 }
 
-// The tableau with its labels; with a pivot (r, s) its row and column are
-// starred and the pivot element bracketed. Every other number stands between
-// blanks so that the digits stay aligned with the brackets.
-void AddTableau(std::vector<std::string>& lines, const TableauSnapshot& t, bool maximise,
-                const ViewNumbers& numbers, int r, int s) {
-  AlignedTable table;
-  AlignedTable::Row header{""};
+// The shown number of work-tableau column s: the columns of zero variables
+// are left out.
+int ShownColumn(const TableauSnapshot& t, int s) {
+  int shown = 0;
+  for (int j = 1; j <= s; ++j) {
+    if (t.ColumnLabel(j) != 0) ++shown;
+  }
+  return shown;
+}
+
+int ZeroColumns(const TableauSnapshot& t) {
+  int zero = 0;
   for (int j = 1; j <= t.n; ++j) {
-    header.push_back(LabelName(t.ColumnLabel(j)) + (j == s ? "* " : "  "));
+    if (t.ColumnLabel(j) == 0) ++zero;
   }
-  header.emplace_back("1  ");
-  table.Add(std::move(header));
-  for (int i = 1; i <= t.m + 1; ++i) {
-    AlignedTable::Row row;
-    if (i <= t.m) {
-      row.push_back(LabelName(t.RowLabel(i)) + (i == r ? "*" : ""));
-    } else {
-      row.emplace_back(maximise ? "Z" : "-Z");
-    }
-    for (int j = 1; j <= t.n + 1; ++j) {
-      const std::string text = numbers.Text(t.At(i, j));
-      row.push_back(i == r && j == s ? "[" + text + "]" : " " + text + " ");
-    }
-    table.Add(std::move(row));
-  }
-  for (std::string& line : table.Lines()) lines.push_back(std::move(line));
+  return zero;
 }
 
 }  // namespace
@@ -99,35 +89,109 @@ std::string LabelName(int label) {
   return "0";
 }
 
-std::vector<std::string> StepsLines(const StepRecord& record, bool maximise, bool exact,
-                                    const ViewNumbers& numbers) {
-  std::vector<std::string> lines;
-  lines.push_back(Numbered(exact ? "Rechenschritte der exakten Rechnung: " : "Rechenschritte: ",
-                           record.exchanges) +
-                  " Austausch" + (record.exchanges == 1 ? "" : "e"));
-  int k = 0;
-  for (const ShownStep& step : record.steps) {
-    const TableauSnapshot& t = step.before;
-    const ExchangePick& pick = step.pick;
-    const int leaving = t.RowLabel(pick.row);
-    lines.emplace_back();
-    lines.push_back(
-        Numbered("Schritt ", ++k) + " (" + PhaseName(pick.phase) +
-        "): " + LabelName(t.ColumnLabel(pick.column)) + " kommt in die Basis, " +
-        (leaving == 0 ? std::string("die Nullvariable der Gleichung") : LabelName(leaving)) +
-        " verl\xE4sst sie; Pivotelement " + numbers.Text(t.At(pick.row, pick.column)) +
-        Numbered(" in Zeile ", pick.row) + Numbered(", Spalte ", pick.column) + ".");
-    lines.push_back("Grund: " + Reason(step) + ".");
-    AddTableau(lines, t, maximise, numbers, pick.row, pick.column);
+StepsView::StepsView(bool maximise, std::vector<bool> equation, const ViewNumbers& numbers)
+    : maximise_(maximise), equation_(std::move(equation)), numbers_(numbers) {
+  const int m = static_cast<int>(equation_.size()) - 1;
+  for (int i = 1; i <= m; ++i)
+    rowLabels_.push_back(equation_[static_cast<std::size_t>(i)] ? 0 : -i);
+}
+
+void StepsView::AddNotes(const TableauSnapshot& t) {
+  if (ZeroColumns(t) > zeroColumns_ && equalityRow_ != 0) {
+    lines_.push_back(Numbered("Die Spalte der Nullvariablen von Gleichung ", equalityRow_) +
+                     " entf\xE4llt: sie hat die Basis verlassen und darf nie wieder hinein.");
   }
-  if (record.exchanges > static_cast<long>(record.steps.size())) {
-    lines.emplace_back();
-    lines.push_back(Numbered("(nur die ersten ", static_cast<long>(record.steps.size())) +
-                    " Schritte gezeigt)");
+  for (int i = 1; i <= t.m; ++i) {
+    if (rowLabels_[static_cast<std::size_t>(i - 1)] == 0 && t.RowLabel(i) == -i) {
+      lines_.push_back(Numbered("Gleichung ", i) +
+                       " ist \xFC"
+                       "berfl\xFC"
+                       "ssig (in ihrer Zeile nur Nullen): ihre Nullvariable bleibt als " +
+                       LabelName(-i) + " mit Wert 0 in der Basis.");
+    }
   }
-  lines.emplace_back();
-  lines.emplace_back("Endtableau:");
-  AddTableau(lines, record.last, maximise, numbers, 0, 0);
+  zeroColumns_ = ZeroColumns(t);
+  rowLabels_ = t.rowLabels;
+}
+
+// The tableau with its labels; with a pivot (r, s) its row and column are
+// starred and the pivot element bracketed. Every other number stands between
+// blanks so that the digits stay aligned with the brackets.
+void StepsView::AddTableau(const TableauSnapshot& t, int r, int s) {
+  AlignedTable table;
+  AlignedTable::Row header{""};
+  for (int j = 1; j <= t.n; ++j) {
+    if (t.ColumnLabel(j) != 0)
+      header.push_back(LabelName(t.ColumnLabel(j)) + (j == s ? "* " : "  "));
+  }
+  header.emplace_back("1  ");
+  table.Add(std::move(header));
+  for (int i = 1; i <= t.m + 1; ++i) {
+    AlignedTable::Row row;
+    if (i <= t.m) {
+      row.push_back(LabelName(t.RowLabel(i)) + (i == r ? "*" : ""));
+    } else {
+      row.emplace_back(maximise_ ? "Z" : "-Z");
+    }
+    for (int j = 1; j <= t.n + 1; ++j) {
+      if (j <= t.n && t.ColumnLabel(j) == 0) continue;
+      const std::string text = numbers_.Text(t.At(i, j));
+      row.push_back(i == r && j == s ? "[" + text + "]" : " " + text + " ");
+    }
+    table.Add(std::move(row));
+  }
+  for (std::string& line : table.Lines()) lines_.push_back(std::move(line));
+}
+
+void StepsView::Shown(const ShownStep& step) {
+  const TableauSnapshot& t = step.before;
+  const ExchangePick& pick = step.pick;
+  const int leaving = t.RowLabel(pick.row);
+  lines_.emplace_back();
+  lines_.push_back(
+      Numbered("Schritt ", ++steps_) + " (" + PhaseName(pick.phase) +
+      "): " + LabelName(t.ColumnLabel(pick.column)) + " kommt in die Basis, " +
+      (leaving == 0 ? std::string("die Nullvariable der Gleichung") : LabelName(leaving)) +
+      " verl\xE4sst sie; Pivotelement " + numbers_.Text(t.At(pick.row, pick.column)) +
+      Numbered(" in Zeile ", pick.row) + Numbered(", Spalte ", ShownColumn(t, pick.column)) + ".");
+  lines_.push_back("Grund: " + Reason(step) + ".");
+  AddNotes(t);
+  AddTableau(t, pick.row, pick.column);
+  equalityRow_ = pick.phase == ExchangePhase::kEquality ? pick.row : 0;
+}
+
+std::vector<std::string> StepsView::Finish(const StepRecord& record, bool exact,
+                                           const TableauSnapshot* resultEnd) {
+  std::vector<std::string> head;
+  const char* run = exact ? "Rechenschritte der exakten Rechnung: " : "Rechenschritte: ";
+  if (record.complete) {
+    head.push_back(Numbered(run, record.exchanges) + " Austausch" +
+                   (record.exchanges == 1 ? "" : "e"));
+  } else {
+    head.push_back(Numbered(run, static_cast<long>(record.shown)) +
+                   " Austausche gezeigt, die Rechnung geht weiter");
+  }
+  if (record.complete && record.exchanges > static_cast<long>(record.shown)) {
+    lines_.emplace_back();
+    lines_.push_back(Numbered("(nur die ersten ", static_cast<long>(record.shown)) +
+                     " Schritte gezeigt)");
+  }
+  lines_.emplace_back();
+  const TableauSnapshot* end = record.complete ? &record.last : resultEnd;
+  if (end != nullptr && end->m > 0) {
+    lines_.emplace_back(record.complete ? "Endtableau:" : "Endtableau des Ergebnisses:");
+    if (record.complete) {
+      // Past steps not shown, the last shown pivot says nothing of the end.
+      if (record.exchanges > static_cast<long>(record.shown)) equalityRow_ = 0;
+      AddNotes(*end);
+    }
+    AddTableau(*end, 0, 0);
+  }
+  if (numbers_.Shortened()) head.emplace_back(kShortenedLine);
+  std::vector<std::string> lines = std::move(head);
+  lines.reserve(lines.size() + lines_.size());
+  for (std::string& line : lines_) lines.push_back(std::move(line));
+  lines_.clear();
   return lines;
 }
 

@@ -1,5 +1,8 @@
 // The steps view: every tableau of a run with the exchange made on it, and
-// the tableau the run ended with, as aligned German-labelled tables.
+// the tableau the run ended with, as aligned German-labelled tables. The
+// column of an equation's zero variable is left out once that variable has
+// left the basis (it never enters again), and a line says so; a redundant
+// equation, relabelled without an exchange, is named the same way.
 #pragma once
 
 #include <string>
@@ -10,11 +13,38 @@
 
 namespace pivora {
 
-// The lines of the view. `maximise` names the objective row Z (maximising)
-// or -Z (minimising: the method maximises -z); `exact` says the run computed
-// in exact rationals, which the first line then says.
-std::vector<std::string> StepsLines(const StepRecord& record, bool maximise, bool exact,
-                                    const ViewNumbers& numbers);
+// Takes the steps one by one as the run makes them and keeps only their
+// lines.
+class StepsView final : public StepSink {
+ public:
+  // `maximise` names the objective row Z (maximising) or -Z (minimising: the
+  // method maximises -z); `equation[i]` says that constraint i (1..m) is an
+  // equation.
+  StepsView(bool maximise, std::vector<bool> equation, const ViewNumbers& numbers);
+
+  void Shown(const ShownStep& step) override;
+
+  // The view's lines. `exact` says the run computed in exact rationals, which
+  // the first line then says. Where the run stopped after its shown steps,
+  // `resultEnd` is the tableau at which the reported result stands.
+  std::vector<std::string> Finish(const StepRecord& record, bool exact,
+                                  const TableauSnapshot* resultEnd = nullptr);
+
+ private:
+  // The notes on what changed since the last tableau shown without an
+  // exchange showing it: a zero column left out, a redundant equation.
+  void AddNotes(const TableauSnapshot& t);
+  void AddTableau(const TableauSnapshot& t, int r, int s);
+
+  bool maximise_;
+  std::vector<bool> equation_;
+  ShortViewNumbers numbers_;
+  std::vector<std::string> lines_;
+  std::vector<int> rowLabels_;  // of the last tableau shown
+  int zeroColumns_ = 0;         // in the last tableau shown
+  int equalityRow_ = 0;         // the pivot row of the last step, if of the equality phase
+  long steps_ = 0;
+};
 
 // The name of a variable label: "x3" for 3, "y2" for -2, "0" for the zero
 // variable of an equation.

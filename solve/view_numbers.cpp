@@ -22,7 +22,27 @@ std::string Numbered(const char* word, long k) {
 
 std::string ViewNumbers::Text(const Rational& q) const {
   if (fractions) return FractionText(q);
+  return Rounded(q);
+}
+
+std::string ViewNumbers::Rounded(const Rational& q) const {
   return FormatGeneral(NearestExtended(q), precision, kExponentDigits, format);
+}
+
+std::string ShortViewNumbers::Text(const Rational& q) {
+  if (!numbers_.fractions) return numbers_.Rounded(q);
+  // The digit counts are exact or one too many: only a fraction near the
+  // limit needs its text to decide.
+  const std::size_t estimate =
+      mpz_sizeinbase(q.get_num_mpz_t(), 10) + mpz_sizeinbase(q.get_den_mpz_t(), 10) + 2;
+  if (estimate <= kMaxFractionChars + 2) {
+    std::string text = FractionText(q);
+    if (text.size() <= kMaxFractionChars) return text;
+  }
+  shortened_ = true;
+  std::string text(1, '~');
+  text.append(numbers_.Rounded(q));
+  return text;
 }
 
 }  // namespace pivora

@@ -2,6 +2,7 @@
 // a reduced fraction, or the report's general format at Digits.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "solve/number_format.h"
@@ -21,6 +22,27 @@ struct ViewNumbers {
   // The exact value as a fraction, or the extended value nearest to it in the
   // report's format.
   std::string Text(const Rational& q) const;
+  // The report's format alone.
+  std::string Rounded(const Rational& q) const;
+};
+
+// The steps view's numbers: a fraction longer than kMaxFractionChars
+// characters (they grow with every exchange on long data) is written as its
+// value in the report's format, marked by a leading "~".
+inline constexpr std::size_t kMaxFractionChars = 21;
+inline constexpr const char* kShortenedLine =
+    "~ vor einer Zahl: ein Bruch mit mehr als 21 Zeichen, gerundet auf die eingestellten Stellen.";
+
+class ShortViewNumbers {
+ public:
+  explicit ShortViewNumbers(const ViewNumbers& numbers) : numbers_(numbers) {}
+
+  std::string Text(const Rational& q);
+  bool Shortened() const { return shortened_; }  // any fraction so far
+
+ private:
+  ViewNumbers numbers_;
+  bool shortened_ = false;
 };
 
 // "x3", "Schritt 12": a word and a whole number written together.

@@ -1,10 +1,12 @@
 #include "solve/views_report.h"
 
 #include <memory>
+#include <optional>
 
 #include "solve/report_layout.h"
 #include "solve/sensitivity_report.h"
 #include "solve/steps_report.h"
+#include "solver/exact_solve.h"
 #include "solver/explained_run.h"
 #include "solver/sensitivity.h"
 
@@ -41,48 +43,79 @@ std::vector<std::string> FractionReport(const SolvedProblem& p, const ExplainedR
   return WriteReportLayout(p.tableau, p.m, p.n, run.status, details, FractionNumbers(run)).lines;
 }
 
+// The steps view: the extended run repeated where its result stands, else
+// the exact run from the start by the method's own rules; an exact run that
+// would go on past its shown steps ends with `resultEnd()`'s tableau.
+template <class ResultEnd>
+std::vector<std::string> StepsOf(const SolvedProblem& p, const ExactTableau& problem,
+                                 const ViewNumbers& numbers, bool exactRun,
+                                 const ResultEnd& resultEnd, ExchangeObserver* observer) {
+  std::vector<bool> equation(static_cast<std::size_t>(p.m + 1), false);
+  for (int i = 1; i <= p.m; ++i) equation[static_cast<std::size_t>(i)] = p.tableau(i, p.n + 2) == 0;
+  StepsView view(p.tableau(p.m + 1, p.n + 2) > 0, std::move(equation), numbers);
+  StepOptions options;
+  options.maxShown = ShownStepLimit(p.m, p.n);
+  options.endAfterShown = exactRun;
+  if (exactRun) options.maxShownBits = kMaxShownBits;
+  options.sink = &view;
+  const ExplainedRun run =
+      exactRun ? ExplainRun(problem, p.m, p.n, true, options, observer)
+               : ExplainRun(p.tableau, p.m, p.n, RunNumbers::kExtended, true, options, observer);
+  if (run.steps.complete) return view.Finish(run.steps, exactRun);
+  return view.Finish(run.steps, exactRun, &resultEnd().steps.last);
+}
+
 }  // namespace
 
 std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& views,
-                                    const ReportSettings& settings) {
+                                    const ReportSettings& settings, ExchangeObserver* observer) {
   const ViewNumbers numbers{views.fractions, settings.precision, settings.format};
-  // The exact runs go from the start by the method's own rules: on the
-  // problem as typed where it is known, else on the extended values.
-  const bool exactRun = views.fractions || p.exact;
-  ExplainedRun run;
-  if (exactRun && p.typed != nullptr) {
-    run = ExplainRun(*p.typed, p.m, p.n, views.steps);
-  } else {
-    run = ExplainRun(p.tableau, p.m, p.n, exactRun ? RunNumbers::kExact : RunNumbers::kExtended,
-                     views.steps);
-  }
   const bool typed = p.typed != nullptr;
+  std::unique_ptr<ExactTableau> binary;
+  if (!typed) {
+    binary = std::make_unique<ExactTableau>();
+    ExactFromExtended(p.tableau, p.m, p.n, *binary);
+  }
+  const ExactTableau& problem = typed ? *p.typed : *binary;
+
+  // The reported result exactly, made once where a view needs it.
+  std::optional<ExplainedRun> exact;
+  const auto result = [&]() -> const ExplainedRun& {
+    if (!exact) {
+      const BasisLabels start =
+          p.judgeBasis != nullptr ? *p.judgeBasis : StartingBasis(problem, p.m, p.n);
+      exact = ExplainResult(problem, p.m, p.n, start, p.searchExchanges, observer);
+    }
+    return *exact;
+  };
 
   std::vector<std::string> lines;
   if (views.fractions) lines.emplace_back(typed ? kTypedFractionsLine : kBinaryFractionsLine);
   if (views.steps) {
-    const bool maximise = p.tableau(p.m + 1, p.n + 2) > 0;
-    Append(lines, StepsLines(run.steps, maximise, exactRun, numbers));
+    Append(lines, StepsOf(p, problem, numbers, views.fractions || p.exact, result, observer));
     lines.emplace_back();
   }
   if (views.fractions) {
-    Append(lines, FractionReport(p, run, settings.details));
+    if (p.status >= 1) {
+      Append(lines, FractionReport(p, result(), settings.details));
+    } else {
+      ExplainedRun none;
+      none.status = p.status;
+      Append(lines, FractionReport(p, none, settings.details));
+    }
   } else {
     Append(lines,
            WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings, p.values).lines);
   }
   if (views.ranges) {
     Sensitivity sensitivity;
-    if (run.status >= 1) {
-      std::unique_ptr<ExactTableau> binary;
-      if (!typed) {
-        binary = std::make_unique<ExactTableau>();
-        ExactFromExtended(p.tableau, p.m, p.n, *binary);
-      }
-      sensitivity = AnalyseSensitivity(typed ? *p.typed : *binary, p.m, p.n, run.optimalBasis);
+    if (p.status >= 1 && result().status >= 1) {
+      sensitivity = AnalyseSensitivity(problem, p.m, p.n, result().optimalBasis, result().optimum);
     }
     Append(lines, SensitivityLines(sensitivity, numbers));
   }
+  // A cancel during the last writing still ends the solve as cancelled.
+  ThrowIfCancelled(observer);
   return lines;
 }
 

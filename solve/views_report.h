@@ -3,12 +3,15 @@
 // request. Without any view the plain report stands alone (WriteReport).
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "solve/report.h"
 #include "solve/report_views.h"
+#include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
+#include "solver/exchange_observer.h"
 
 namespace pivora {
 
@@ -30,17 +33,31 @@ struct SolvedProblem {
   // is a finite decimal); null where the problem exists only as extended
   // values.
   const ExactTableau* typed = nullptr;
+  // Where the solve's exact judge started (CheckedSolve::judgeBasis); null
+  // where it did not run, and then the views' exact run starts from the
+  // problem's own tableau.
+  const BasisLabels* judgeBasis = nullptr;
+  // Where the judge replayed the optimum: the search's exchanges from
+  // judgeBasis (CheckedSolve::searchExchanges); else null.
+  const std::vector<std::array<int, 2>>* searchExchanges = nullptr;
   const ExactSolutions* values = nullptr;  // the checked solve's exact values (may be null)
 };
 
 // The lines to write into the emptied memo, none to delete afterwards. The
-// steps come from a repeat of the extended run where its result stands, and
-// from the exact run of the same rules from the start where the exact result
-// stands or fractions are asked for: on the problem as typed where it is
-// known, else on the extended values. The sensitivity is that run's first
-// optimal basis on the problem as typed (else the extended values). Throws
-// FloatingPointError only where the solve itself did.
+// fractions and the sensitivity come from an exact run from where the judge
+// started, which reaches the reported result's exact values in one
+// elimination and the judge's own exchanges; the sensitivity is that of its
+// first optimal basis. The steps come from a repeat of the extended run where
+// its result stands, and from the exact run of the same rules from the start
+// where the exact result stands or fractions are asked for: on the problem as
+// typed where it is known, else on the extended values. They show at most
+// ShownStepLimit steps; an exact run that would go on stops there, and the
+// tableau of the reported result ends the view. Throws FloatingPointError
+// only where the solve itself did, and SolveCancelled where `observer` (may
+// be null) asks to stop: it is asked before every exchange and every shown
+// step.
 std::vector<std::string> WriteViews(const SolvedProblem& problem, const ReportViews& views,
-                                    const ReportSettings& settings);
+                                    const ReportSettings& settings,
+                                    ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

@@ -101,6 +101,8 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 
   const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
+  result.judged = true;
+  result.judgeBasis = basis;
   if (status == kNoFeasibleSolution &&
       StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer)) {
     auto proved = std::make_shared<const ExactSolutions>(kNoFeasibleSolution);
@@ -113,12 +115,26 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   CopyRows(before, *exact, n + m);
   SolveStatus exactStatus = kNoFeasibleSolution;
   auto values = std::make_shared<ExactSolutions>();
-  if (status >= 1 &&
-      ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
-                    observer, values.get()) &&
-      agree(status, solutions, *values)) {
-    result.values = std::move(values);
-    return result;
+  bool exactRunsOwn = false;
+  if (status >= 1 && ReplayOptimum(problem, m, n, record, status, *exact, exactStatus,
+                                   result.exactExchanges, observer, &exactRunsOwn, values.get())) {
+    result.replayed = true;
+    result.searchExchanges.assign(record.searchExchanges.begin(),
+                                  record.searchExchanges.begin() + (status - 1));
+    const bool agrees = agree(status, solutions, *values);
+    // Where the replay took the exact run's own steps, its vertices are the
+    // exact result, and no exact run from the basis is needed.
+    if (agrees || exactRunsOwn) {
+      if (!agrees) {
+        CopyRows(*exact, solutions, n + m);
+        status = exactStatus;
+        result.exact = true;
+      }
+      result.values = std::move(values);
+      return result;
+    }
+    result.replayed = false;
+    result.searchExchanges.clear();
   }
   CopyRows(before, *exact, n + m);
   const ExactSolve judge =

@@ -3,9 +3,12 @@
 // result wherever the two would print differently.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
@@ -33,14 +36,26 @@ struct CheckedSolve {
   // its status and, at an optimum, the values of the reported vertices.
   // Null only where the problem was refused before any arithmetic.
   std::shared_ptr<const ExactSolutions> values;
+  // Where the judge's exact work starts: the extended run's last basis. An
+  // exact run of the method from there (ExplainResult) reaches the exact
+  // values of the reported result, for the extra views. Set where `judged`.
+  bool judged = false;
+  BasisLabels judgeBasis;
+  // Where the exact replay confirmed the extended optimum, the reported
+  // vertices are those of the extended search's exchanges (row, column) from
+  // judgeBasis, one per vertex after the first: the exact search's own rule
+  // may choose others among equal optima.
+  bool replayed = false;
+  std::vector<std::array<int, 2>> searchExchanges;
 };
 
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`
 // (the same problem as typed). An optimal result is replayed first
 // (ReplayOptimum): the same vertices by the same exchanges, exactly; where
-// that confirms it and `agree` says the two print alike, it stands.
-// Otherwise the exact run goes on from the basis where the extended run's
-// phases ended:
+// that confirms it and `agree` says the two print alike, it stands; where
+// it confirms it by the exact run's own steps, the replay's exact vertices
+// are the exact result. Otherwise the exact run goes on from the basis where
+// the extended run's phases ended:
 // there the exact work tableau is built in one fraction-free elimination,
 // and the same phases and search go on exactly. Where the extended result is
 // right, that is no exchange in the phases and one exchange per further

@@ -24,5 +24,7 @@ struct ExactTables {
 // infinity of its sign (its exact value is in `values`).
 void StoreRounded(const BasicSolutionTable<FractionFree>& exact, SolveStatus count, int m, int n,
                   SolutionTable& solutions, SolveStatus& status, ExactSolutions* values = nullptr);
+void StoreRounded(const BasicSolutionTable<Rational>& exact, SolveStatus count, int m, int n,
+                  SolutionTable& solutions, SolveStatus& status, ExactSolutions* values = nullptr);
 
 }  // namespace pivora

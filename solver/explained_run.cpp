@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "solver/exact_solve.h"
+#include "solver/exact_tables.h"
 #include "solver/exchange_method.h"
 #include "solver/fraction_free.h"
 
@@ -9,86 +11,167 @@ namespace pivora {
 
 namespace {
 
-// The equality phase relabels a redundant equation (label 0 to -i) without an
-// exchange. Before an exchange of that phase, the rows above its pivot row
-// that still carry 0 were relabelled; once the phase is over, all were.
+std::size_t Bits(const TableauSnapshot& t) {
+  std::size_t bits = 0;
+  for (const Rational& q : t.entries) {
+    bits += mpz_sizeinbase(q.get_num_mpz_t(), 2) + mpz_sizeinbase(q.get_den_mpz_t(), 2);
+  }
+  return bits;
+}
+
+// Shows the steps of a run as it makes them: asked before each exchange
+// whether to stop, it takes the tableau the exchange is chosen on (the
+// equality phase has relabelled a redundant equation's row by then), and
+// told of the exchange, it hands that tableau on with the pick. Every call
+// goes on to the solve's observer too. With endAfterShown it ends the run
+// before the first exchange past the shown steps: then `ended` is set.
+template <class Value>
+class LiveSteps final : public ExchangeObserver {
+ public:
+  LiveSteps(const BasicWorkTableau<Value>& w, int m, int n, const StepOptions& options,
+            ExchangeObserver* observer)
+      : w_(w), m_(m), n_(n), options_(options), observer_(observer), limit_(options.maxShown) {}
+
+  bool CancelRequested() override {
+    if (observer_ != nullptr && observer_->CancelRequested()) return true;
+    if (record.shown == limit_) {
+      ended = options_.endAfterShown;
+      return ended;
+    }
+    pending_ = SnapshotOf(w_, m_, n_);
+    return false;
+  }
+
+  void Exchanged(const ExchangeStep& step) override {
+    if (observer_ != nullptr) observer_->Exchanged(step);
+    ++record.exchanges;
+    if (record.shown == limit_) return;
+    ShownStep shown{ExchangePick{step.phase, step.leastIndex, step.r, step.s}, std::move(pending_)};
+    pending_ = TableauSnapshot();
+    if (options_.maxShownBits != 0) {
+      bits_ += Bits(shown.before);
+      if (bits_ >= options_.maxShownBits) limit_ = record.shown + 1;
+    }
+    if (options_.sink != nullptr) {
+      options_.sink->Shown(shown);
+    } else {
+      record.steps.push_back(std::move(shown));
+    }
+    ++record.shown;
+  }
+
+  StepRecord record;
+  bool ended = false;
+
+ private:
+  const BasicWorkTableau<Value>& w_;
+  int m_;
+  int n_;
+  const StepOptions& options_;
+  ExchangeObserver* observer_;
+  std::size_t limit_;
+  std::size_t bits_ = 0;
+  TableauSnapshot pending_;
+};
+
 template <class Arith>
-void RelabelRedundantRows(SimplexRun<Arith>& run, int before) {
-  for (int i = 1; i < before; ++i) {
-    if (run.RowLabel(i) == 0) run.RowLabel(i) = Arith::FromInt(-i);
+void KeepResult(const BasicSimplexRecord<Arith>& record,
+                const BasicSolutionTable<typename Arith::Value>& solutions, int m, int n,
+                ExplainedRun& result) {
+  for (int k = 1; k <= result.status; ++k) {
+    std::vector<Rational> column;
+    column.reserve(static_cast<std::size_t>(n + m + 1));
+    for (int i = 0; i <= n + m; ++i) column.push_back(RationalOf(solutions(i, k)));
+    result.solutions.push_back(std::move(column));
+  }
+  if (result.status >= 1) {
+    result.optimalBasis =
+        LabelsOf(record.work, m, n, record.zeroColumnEquation,
+                 [](const typename Arith::Value& v) { return Arith::ToLabel(v); });
   }
 }
 
-// The tableaus of a run, rebuilt by repeating its pivots on the tableau of
-// the setup: a repeat of the same operations gives the same values, bit for
-// bit in extended arithmetic and trivially in exact arithmetic.
 template <class Arith, class Problem>
-StepRecord Replay(const Problem& problem, int m, int n, const std::vector<ExchangePick>& picks,
-                  const BasicWorkTableau<typename Arith::Value>& end, SolveStatus status) {
+ExplainedRun Explain(const Problem& problem, int m, int n, bool withSteps,
+                     const StepOptions& options, ExchangeObserver* observer) {
   using Value = typename Arith::Value;
   [[maybe_unused]] const typename Arith::FlagScope flags;
   auto w = std::make_unique<BasicWorkTableau<Value>>();
   auto solutions = std::make_unique<BasicSolutionTable<Value>>();
   auto record = std::make_unique<BasicSimplexRecord<Arith>>();
-  SolveStatus unused = kNoFeasibleSolution;
-  SimplexRun<Arith> run{*w, m, n, 1, *solutions, unused, *record};
-  SetUp(run, problem);
-
-  StepRecord steps;
-  steps.exchanges = static_cast<long>(picks.size());
-  for (const ExchangePick& pick : picks) {
-    RelabelRedundantRows(run, pick.phase == ExchangePhase::kEquality ? pick.row : m + 1);
-    if (steps.steps.size() < kMaxShownSteps) {
-      steps.steps.push_back(ShownStep{pick, SnapshotOf(*w, m, n)});
-    }
-    Pivot<Arith>(*w, m, n, pick.row, pick.column);
-  }
-  // A run without an optimum ends in the phases, where its record holds the
-  // tableau; one with an optimum went past the equality phase.
-  if (status >= 1) {
-    RelabelRedundantRows(run, m + 1);
-    steps.last = SnapshotOf(*w, m, n);
-  } else {
-    steps.last = SnapshotOf(end, m, n);
-  }
-  return steps;
-}
-
-template <class Arith, class Problem>
-ExplainedRun Explain(const Problem& problem, int m, int n, bool withSteps) {
-  using Value = typename Arith::Value;
-  auto solutions = std::make_unique<BasicSolutionTable<Value>>();
-  auto record = std::make_unique<BasicSimplexRecord<Arith>>();
-  PickCollector picks;
+  ResetRecord(*record);
+  LiveSteps<Value> steps(*w, m, n, options, observer);
   ExplainedRun result;
-  RunSimplexWith<Arith>(problem, m, n, *solutions, result.status, *record,
-                        withSteps ? &picks : nullptr);
-  for (int k = 1; k <= result.status; ++k) {
-    std::vector<Rational> column;
-    for (int i = 0; i <= n + m; ++i) column.push_back(RationalOf((*solutions)(i, k)));
-    result.solutions.push_back(std::move(column));
+  SimplexRun<Arith> run{
+      *w, m, n, 1, *solutions, result.status, *record, withSteps ? &steps : observer};
+  SetUp(run, problem);
+  try {
+    RunPhases(run);
+  } catch (const SolveCancelled&) {
+    if (!steps.ended) throw;
   }
-  if (result.status >= 1) {
-    result.optimalBasis = LabelsOf(record->work, m, n, record->zeroColumnEquation,
-                                   [](const Value& v) { return Arith::ToLabel(v); });
+  if (steps.ended) {
+    result.status = kNoFeasibleSolution;
+    steps.record.complete = false;
+  } else {
+    KeepResult(*record, *solutions, m, n, result);
+    steps.record.last = SnapshotOf(*w, m, n);
   }
-  if (withSteps) {
-    result.steps = Replay<Arith>(problem, m, n, picks.picks, record->work, result.status);
-  }
+  if (withSteps) result.steps = std::move(steps.record);
   return result;
 }
 
 }  // namespace
 
-ExplainedRun ExplainRun(const Tableau& tableau, int m, int n, RunNumbers numbers, bool withSteps) {
+ExplainedRun ExplainRun(const Tableau& tableau, int m, int n, RunNumbers numbers, bool withSteps,
+                        const StepOptions& options, ExchangeObserver* observer) {
   if (numbers == RunNumbers::kExtended) {
-    return Explain<ExtendedArithmetic>(tableau, m, n, withSteps);
+    return Explain<ExtendedArithmetic>(tableau, m, n, withSteps, options, observer);
   }
-  return Explain<FractionFreeArithmetic>(tableau, m, n, withSteps);
+  return Explain<FractionFreeArithmetic>(tableau, m, n, withSteps, options, observer);
 }
 
-ExplainedRun ExplainRun(const ExactTableau& problem, int m, int n, bool withSteps) {
-  return Explain<RationalArithmetic>(problem, m, n, withSteps);
+ExplainedRun ExplainRun(const ExactTableau& problem, int m, int n, bool withSteps,
+                        const StepOptions& options, ExchangeObserver* observer) {
+  return Explain<FractionFreeArithmetic>(problem, m, n, withSteps, options, observer);
+}
+
+ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const BasisLabels& start,
+                           const std::vector<std::array<int, 2>>* search,
+                           ExchangeObserver* observer) {
+  auto tables = std::make_unique<ExactTables>();
+  const bool fromStart = !BuildBasisTableau(problem, m, n, start, tables->w, observer);
+  if (fromStart) BuildBasisTableau(problem, m, n, StartingBasis(problem, m, n), tables->w);
+  ResetRecord(tables->record);
+  // Zero columns keep the equation they belong to.
+  for (int j = 1; j <= n && !fromStart; ++j) {
+    const auto k = static_cast<std::size_t>(j);
+    if (start.column[k] == 0) tables->record.zeroColumnEquation[k] = start.zeroColumnEquation[k];
+  }
+  ExplainedRun result;
+  const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
+  SimplexRun<FractionFreeArithmetic> run{
+      tables->w, m, n, sigma, tables->solutions, result.status, tables->record, observer};
+  if (search != nullptr && !fromStart) {
+    // The replayed optimum: its first vertex here, then the search's own
+    // exchanges, each one a further vertex.
+    run.status = 1;
+    StoreSolution(run, 1);
+    KeepWork(run);
+    run.phase = ExchangePhase::kAlternatives;
+    for (const auto& [r, s] : *search) {
+      run.Exchange(r, s);
+      ++run.status;
+      StoreSolution(run, run.status);
+    }
+  } else {
+    RunPhases(run);
+  }
+  KeepResult(tables->record, tables->solutions, m, n, result);
+  if (result.status >= 1) result.optimum = SnapshotOf(tables->record.work, m, n);
+  result.steps.exchanges = tables->record.exchanges;
+  result.steps.last = SnapshotOf(tables->w, m, n);
+  return result;
 }
 
 }  // namespace pivora

@@ -25,27 +25,19 @@ void Shift(SensitivityRange& range, const Rational& by) {
 // Variables are numbered 1..n for x[j] and n+i for y[i].
 class BasisTableau {
  public:
-  BasisTableau(int m, int n) : m_(m), n_(n) {}
-
-  bool Build(const ExactTableau& problem, const BasisLabels& basis) {
-    auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
-    if (!BuildBasisTableau(problem, m_, n_, basis, *w)) return false;
-    entries_.resize(static_cast<std::size_t>((m_ + 1) * (n_ + 1)));
-    for (int i = 1; i <= m_ + 1; ++i) {
-      for (int j = 1; j <= n_ + 1; ++j) Entry(i, j) = (*w)(i, j).ToRational();
-    }
-    row_.assign(static_cast<std::size_t>(n_ + m_ + 1), 0);
-    column_.assign(static_cast<std::size_t>(n_ + m_ + 1), 0);
-    for (int i = 1; i <= m_; ++i) row_[Variable(basis.row[static_cast<std::size_t>(i)], 0)] = i;
+  BasisTableau(const TableauSnapshot& t, const BasisLabels& basis) : t_(t), n_(t.n) {
+    const int m = t.m;
+    row_.assign(static_cast<std::size_t>(n_ + m + 1), 0);
+    column_.assign(static_cast<std::size_t>(n_ + m + 1), 0);
+    for (int i = 1; i <= m; ++i) row_[Variable(basis.row[static_cast<std::size_t>(i)], 0)] = i;
     for (int j = 1; j <= n_; ++j) {
       const int label = basis.column[static_cast<std::size_t>(j)];
       const int equation = basis.zeroColumnEquation[static_cast<std::size_t>(j)];
       column_[Variable(label, equation)] = j;
     }
-    return true;
   }
 
-  const Rational& At(int i, int j) const { return entries_[Index(i, j)]; }
+  const Rational& At(int i, int j) const { return t_.At(i, j); }
   // The row where variable k is basic, or 0; the column where it is not, or 0.
   int RowOf(int k) const { return row_[static_cast<std::size_t>(k)]; }
   int ColumnOf(int k) const { return column_[static_cast<std::size_t>(k)]; }
@@ -61,14 +53,9 @@ class BasisTableau {
   std::size_t Variable(int label, int equation) const {
     return static_cast<std::size_t>(label > 0 ? label : n_ + (label < 0 ? -label : equation));
   }
-  std::size_t Index(int i, int j) const {
-    return static_cast<std::size_t>((i - 1) * (n_ + 1) + (j - 1));
-  }
-  Rational& Entry(int i, int j) { return entries_[Index(i, j)]; }
 
-  int m_;
+  const TableauSnapshot& t_;
   int n_;
-  std::vector<Rational> entries_;
   std::vector<int> row_;
   std::vector<int> column_;
 };
@@ -77,9 +64,15 @@ class BasisTableau {
 
 Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n,
                                const BasisLabels& basis) {
+  auto built = std::make_unique<BasicWorkTableau<FractionFree>>();
+  if (!BuildBasisTableau(problem, m, n, basis, *built)) return {};
+  return AnalyseSensitivity(problem, m, n, basis, SnapshotOf(*built, m, n));
+}
+
+Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                               const TableauSnapshot& atBasis) {
   Sensitivity result;
-  BasisTableau w(m, n);
-  if (!w.Build(problem, basis)) return result;
+  const BasisTableau w(atBasis, basis);
   const int objective = m + 1;
   const int constant = n + 1;
   const int sigma = problem(objective, n + 2) > 0 ? 1 : -1;

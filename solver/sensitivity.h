@@ -10,6 +10,7 @@
 #include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/rational_arithmetic.h"
+#include "solver/step_record.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -54,5 +55,10 @@ struct Sensitivity {
 // non-basic one limits no range and a basic one (a redundant equation) must
 // stay 0.
 Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const BasisLabels& basis);
+
+// The same where the exact work tableau at `basis` is known already (an
+// exact run's tableau at its optimum): no elimination.
+Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                               const TableauSnapshot& atBasis);
 
 }  // namespace pivora

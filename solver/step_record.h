@@ -43,11 +43,41 @@ struct ShownStep {
 
 // A run that goes on longer than this shows its first steps only.
 inline constexpr std::size_t kMaxShownSteps = 1000;
+// And its shown tableaus hold at most this many entries together, so that a
+// 50 x 50 run shows its first 96 steps: the view's time and text stay small.
+inline constexpr std::size_t kMaxShownEntries = 250000;
+
+// An exact run's shown tableaus hold at most about this many bits of
+// numerators and denominators together: its numbers grow with every
+// exchange, and with them the time to reduce and write them.
+inline constexpr std::size_t kMaxShownBits = std::size_t{1} << 24;
+
+// The steps a run of m constraints and n variables shows at most.
+inline std::size_t ShownStepLimit(int m, int n) {
+  const auto entries = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(n + 1);
+  const std::size_t byEntries = kMaxShownEntries / entries;
+  return byEntries < kMaxShownSteps ? byEntries : kMaxShownSteps;
+}
+
+// Takes each shown step as the run makes it, so that no run holds its
+// tableaus: the steps view writes a step's lines and lets it go.
+class StepSink {
+ public:
+  virtual void Shown(const ShownStep& step) = 0;
+
+ protected:
+  StepSink() = default;
+  StepSink(const StepSink&) = default;
+  StepSink& operator=(const StepSink&) = default;
+  ~StepSink() = default;
+};
 
 struct StepRecord {
-  std::vector<ShownStep> steps;
-  long exchanges = 0;    // all exchanges of the run
-  TableauSnapshot last;  // the tableau the run ended with
+  std::vector<ShownStep> steps;  // the shown steps, where no sink took them
+  std::size_t shown = 0;         // steps shown
+  long exchanges = 0;            // all exchanges of the run, where complete
+  bool complete = true;          // the run went to its end
+  TableauSnapshot last;          // the tableau the run ended with, where complete
 };
 
 // Collects the picks of a run through the shared exchange hook.

@@ -5,6 +5,7 @@
 #include "solve/number_format.h"
 #include "solve/parse_number.h"
 #include "solve/read_problem.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 namespace {
@@ -64,27 +65,12 @@ std::string RelationReason(std::string_view typed) {
   return std::string(allowed);
 }
 
-// Latin-1 to UTF-8, byte by byte.
-std::string Utf8(std::string_view latin1) {
-  std::string out;
-  for (const char c : latin1) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      out += c;
-    } else {
-      out += static_cast<char>(0xC0 | (byte >> 6));
-      out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 std::string FaultReason(std::string_view typed, CellKind kind) {
   const std::string reason =
       kind == CellKind::kRelation ? RelationReason(typed) : NumberReason(typed);
-  return "\xc2\xbb" + Utf8(typed) + "\xc2\xab \xe2\x80\x93 " + Utf8(reason);
+  return "\xc2\xbb" + Latin1ToUtf8(typed) + "\xc2\xab \xe2\x80\x93 " + Latin1ToUtf8(reason);
 }
 
 }  // namespace pivora

@@ -49,10 +49,26 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   solutions.ClearRows(n + m);
   SolveStatus status = 0;
   CheckedSolve solved;
+  const ReportViews views = window.Views();
+  std::vector<std::string> viewLines;
   try {
+    // The views are part of the solve: on its thread, under its cancel.
     runner.Run([&](ExchangeObserver* observer) {
       solved = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions,
                             status, observer);
+      if (views.Any()) {
+        const SolvedProblem problem{tableau,
+                                    m,
+                                    n,
+                                    solutions,
+                                    status,
+                                    solved.exact,
+                                    exact.get(),
+                                    solved.judged ? &solved.judgeBasis : nullptr,
+                                    solved.replayed ? &solved.searchExchanges : nullptr,
+                                    solved.values.get()};
+        viewLines = WriteViews(problem, views, settings, observer);
+      }
     });
   } catch (const SolveCancelled&) {
     outcome.kind = SolveClickOutcome::Kind::kCancelled;
@@ -61,10 +77,8 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
     return outcome;
   }
   outcome.exact = solved.exact;
-  if (const ReportViews views = window.Views(); views.Any()) {
-    const SolvedProblem problem{
-        tableau, m, n, solutions, status, outcome.exact, exact.get(), solved.values.get()};
-    for (const std::string& line : WriteViews(problem, views, settings)) window.SolAppendLine(line);
+  if (views.Any()) {
+    window.SolAppendLines(viewLines);
   } else {
     const Report report =
         WriteReport(tableau, m, n, solutions, status, settings, solved.values.get());

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "solve/report_views.h"
 #include "ui/cell_store.h"
@@ -37,6 +38,10 @@ class WindowOperations {
   // The report memo Sol. Lines are Latin-1 byte strings.
   virtual void SolClear() = 0;
   virtual void SolAppendLine(std::string_view line) = 0;
+  // The same for many lines; a window lays them out once, not once a line.
+  virtual void SolAppendLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) SolAppendLine(line);
+  }
   virtual void SolTakeFocus() = 0;
 
   virtual void SetFooterText(std::string_view text) = 0;

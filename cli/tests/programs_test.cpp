@@ -2,7 +2,6 @@
 // on standard input, checking output bytes and exit codes.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +11,8 @@
 #include <regex>
 #include <sstream>
 #include <string>
+
+#include "solver/testing/temporary_directory.h"
 
 namespace pivora {
 namespace {
@@ -27,24 +28,15 @@ std::string Slurp(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "pivora_cli_" + std::to_string(::getpid()) + "_" + name;
-}
-
-std::string WriteTemp(const std::string& name, const std::string& content) {
-  const std::string path = TempPath(name);
-  std::ofstream(path, std::ios::binary) << content;
-  return path;
-}
-
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 // `arguments` go to the shell as written; `input` becomes standard input.
 Result RunProgram(const char* program, const std::string& arguments,
                   const std::string& input = "") {
-  const std::string in = WriteTemp("stdin", input);
-  const std::string out = TempPath("stdout");
-  const std::string err = TempPath("stderr");
+  const testing::TemporaryDirectory files;
+  const std::string in = files.Write("stdin", input);
+  const std::string out = files.File("stdout");
+  const std::string err = files.File("stderr");
   const std::string command = Quoted(program) + " " + arguments + " <" + Quoted(in) + " >" +
                               Quoted(out) + " 2>" + Quoted(err);
   const int status = std::system(command.c_str());
@@ -188,7 +180,7 @@ TEST(PivoraSolve, EveryCollectionInstanceGivesItsPublishedOutcome) {
 // the right result are reported as they are, with no note.
 TEST(PivoraSolve, ExactReSolveIsNoted) {
   const std::string note =
-      "pivora-solve: note: the extended-precision result was replaced by the exact re-solve\n";
+      "pivora-solve: Hinweis: das 80-Bit-Ergebnis wurde durch das der exakten Rechnung ersetzt\n";
   const std::string dir = std::string(PIVORA_SOLVER_DATA_DIR) + "/";
   Result r = Solve("--no-details " + Quoted(dir + "snap-wrong-optimum.txt"));
   EXPECT_EQ(r.exitCode, 0);
@@ -240,7 +232,10 @@ TEST(PivoraSolve, TypedDecimalsGetTheirExactAnswer) {
   }
   Result r = Solve(Quoted(dir + "optimum-beyond-range.txt"));
   EXPECT_EQ(r.exitCode, 3);
-  EXPECT_NE(r.err.find("Floating point overflow."), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(": Gleitkomma\xC3\xBC"
+                       "berlauf."),
+            std::string::npos)
+      << r.err;
   EXPECT_EQ(r.out, "");
 
   r = Solve(Quoted(dir + "decimals-feasible-as-typed.txt"));
@@ -272,21 +267,21 @@ TEST(PivoraSolve, InputErrorsNameGridCellAndText) {
   };
   const Case cases[] = {
       {"comma", "max\n3 2\n1 1,5 <= 4\n",
-       ":3: input error in the constraint grid NB, cell (2, 1): \"1,5\""},
+       ":3: Eingabefehler in der Bedingungstabelle NB, Zelle (2, 1): \"1,5\""},
       {"reversed relation", "max\n3 2\n1 1 <= 4\n1 3 =< 6\n",
-       ":4: input error in the constraint grid NB, cell (3, 2): \"=<\""},
+       ":4: Eingabefehler in der Bedingungstabelle NB, Zelle (3, 2): \"=<\""},
       {"NUL byte", std::string("max\n3 2\n1 1 <= 4\x00\n", 18),
-       ":3: input error in the constraint grid NB, cell (4, 1): \"4\\x00\""},
+       ":3: Eingabefehler in der Bedingungstabelle NB, Zelle (4, 1): \"4\\x00\""},
       {"Latin-1 byte", "max\n3 \xE4\n1 1 <= 4\n",
-       ":2: input error in the objective grid ZF, cell (2, 1): \"\\xE4\""},
+       ":2: Eingabefehler in der Zielfunktion ZF, Zelle (2, 1): \"\\xE4\""},
       {"UTF-8 sign", "max\n3 2\n1 1 \xE2\x89\xA4 4\n",
-       ":3: input error in the constraint grid NB, cell (3, 1): \"\xE2\x89\xA4\""},
+       ":3: Eingabefehler in der Bedingungstabelle NB, Zelle (3, 1): \"\xE2\x89\xA4\""},
   };
   for (const Case& c : cases) {
     const Result r = Solve("-", c.file);
     EXPECT_EQ(r.exitCode, 1) << c.name;
     EXPECT_EQ(r.out, "EINGABEFEHLER!\n") << c.name;
-    EXPECT_EQ(r.err, "pivora-solve: <stdin>" + c.where + "\n") << c.name;
+    EXPECT_EQ(r.err, "pivora-solve: <Standardeingabe>" + c.where + "\n") << c.name;
   }
 }
 
@@ -300,8 +295,9 @@ TEST(PivoraSolve, MalformedFilesAreFormatErrorsNamingTheLine) {
       {"max\n3 2\n1 1 1 <= 4\n", ":3:"},
       {fiftyOne + "\n", ":2:"},
   };
+  const testing::TemporaryDirectory files;
   for (const auto& [file, line] : cases) {
-    const std::string path = WriteTemp("malformed.txt", file);
+    const std::string path = files.Write("malformed.txt", file);
     const Result r = Solve(Quoted(path));
     EXPECT_EQ(r.exitCode, 2) << file;
     EXPECT_EQ(r.out, "") << file;
@@ -329,19 +325,32 @@ TEST(PivoraSolve, OverflowInTheSolver) {
   const Result r = Solve("-", "max\n3 0\n1e-4000 0 <= 1e4000\n");
   EXPECT_EQ(r.exitCode, 3);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "pivora-solve: <stdin>: Floating point overflow.\n");
+  EXPECT_EQ(r.err,
+            "pivora-solve: <Standardeingabe>: Gleitkomma\xC3\xBC"
+            "berlauf.\n");
 }
 
 TEST(PivoraSolve, UsageErrorsAndHelp) {
   Result r = Solve("--help");
   EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(r.out.rfind("Usage: pivora-solve", 0), 0u);
-  for (const char* arguments : {"--frobnicate", "--digits", "--digits 3.5", "--digits x",
-                                "a.txt b.txt", "/nonexistent/problem.txt"}) {
+  EXPECT_EQ(r.out.rfind("Aufruf: pivora-solve", 0), 0u);
+  // Every message in German, the usage errors with the pointer to --help.
+  const std::string help = "\nAufruf und Optionen: pivora-solve --help\n";
+  const std::pair<const char*, std::string> cases[] = {
+      {"--frobnicate", "unbekannte Option \"--frobnicate\"" + help},
+      {"--digits", "--digits braucht einen Wert" + help},
+      {"--digits 3.5", "--digits braucht eine ganze Zahl, nicht \"3.5\"" + help},
+      {"a.txt b.txt", "bitte nur eine Problemdatei angeben" + help},
+      {"/nonexistent/problem.txt",
+       "/nonexistent/problem.txt: kann nicht ge\xC3\xB6"
+       "ffnet werden: Datei oder Verzeichnis "
+       "nicht gefunden\n"},
+  };
+  for (const auto& [arguments, err] : cases) {
     r = Solve(arguments, kWorkedExample);
     EXPECT_EQ(r.exitCode, 2) << arguments;
     EXPECT_EQ(r.out, "") << arguments;
-    EXPECT_FALSE(r.err.empty()) << arguments;
+    EXPECT_EQ(r.err, "pivora-solve: " + err) << arguments;
   }
 }
 
@@ -358,7 +367,8 @@ TEST(PivoraBench, OneLinePerFileWithStatusPivotsAndMedians) {
 }
 
 TEST(PivoraBench, BadFilesAndOptions) {
-  const std::string bad = WriteTemp("bench-bad.txt", "max\n1 2\n1 <= 4\n");
+  const testing::TemporaryDirectory files;
+  const std::string bad = files.Write("bench-bad.txt", "max\n1 2\n1 <= 4\n");
   Result r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 2 " + Quoted(bad));
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_NE(r.err.find(":3:"), std::string::npos) << r.err;

@@ -1,22 +1,20 @@
 // The problem files of the test data, read as the command and the window read
 // them: the file's shape by the problem-file reader, every cell by the solve
 // command's own ReadProblem (ParseNumber, the relation signs, the defaults of
-// empty cells), so a test solves exactly the problem a user would.
+// empty cells), so a test solves exactly the problem a user would. Reading
+// needs those two layers, so ParseProblem and ReadProblemFile are defined in
+// the testing library above them (testing/problem_file.cpp), which the
+// solver's tests link; this header includes nothing but the solver.
 #pragma once
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "files/problem_file.h"
-#include "solve/number_format.h"
-#include "solve/read_problem.h"
 #include "solver/tables.h"
 
 namespace pivora::testing {
@@ -27,50 +25,12 @@ struct ProblemFile {
   int n = 0;
 };
 
-// The cells of one grid by (column, row), for ReadProblem.
-class FileCells final : public GridCells {
- public:
-  std::string_view Text(int column, int row) const override {
-    const auto cell = cells_.find({column, row});
-    return cell == cells_.end() ? std::string_view() : std::string_view(cell->second);
-  }
-  void SetText(int column, int row, std::string_view text) override {
-    cells_[{column, row}] = std::string(text);
-  }
-
- private:
-  std::map<std::pair<int, int>, std::string> cells_;
-};
-
 // The problem in `text`, or nothing if its shape is wrong or a cell is faulty.
-inline std::optional<ProblemFile> ParseProblem(const std::string& text) {
-  const ProblemFileOutcome file = ::pivora::ReadProblemFile(std::string_view(text));
-  if (file.kind != ProblemFileOutcome::Kind::kRead) return std::nullopt;
-  const ::pivora::ProblemFile& cells = file.problem;
-  FileCells nb;
-  FileCells zf;
-  for (int p = 1; p <= cells.m; ++p) {
-    const auto& row = cells.constraints[static_cast<std::size_t>(p - 1)];
-    for (int j = 1; j <= cells.n + 2; ++j) nb.SetText(j, p, row[static_cast<std::size_t>(j - 1)]);
-  }
-  for (int j = 1; j <= cells.n; ++j)
-    zf.SetText(j, 1, cells.objective[static_cast<std::size_t>(j - 1)]);
-  ProblemFile p;
-  p.m = cells.m;
-  p.n = cells.n;
-  const ReadOutcome read =
-      ReadProblem(nb, zf, p.n, p.m, cells.maximum, SolveNumberFormat(), p.tableau);
-  if (read.kind != ReadOutcome::Kind::kSound) return std::nullopt;
-  return p;
-}
+std::optional<ProblemFile> ParseProblem(const std::string& text);
 
-inline std::optional<ProblemFile> ReadProblemFile(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) return std::nullopt;
-  std::stringstream text;
-  text << in.rdbuf();
-  return ParseProblem(text.str());
-}
+// The problem in the file at `path`, or nothing if it cannot be read or
+// ParseProblem refuses it.
+std::optional<ProblemFile> ReadProblemFile(const std::string& path);
 
 // The shortest decimal text that strtold reads back as exactly `value`.
 inline std::string NumberText(Extended value) {

@@ -10,6 +10,7 @@
 #include "solver/exact_solve.h"
 #include "solver/fp_error.h"
 #include "solver/simplex.h"
+#include "solver/testing/long_digit_problem.h"
 #include "solver/testing/random_problem.h"
 #include "solver/tests/glpsol_oracle.h"
 #include "solver/tests/reference_simplex.h"
@@ -180,6 +181,64 @@ TEST(SolveChecked, RandomProblemsEndAtTheExactOutcome) {
   CompareOnRandomProblems(RandomProblemShape{2, 8, true, 20, 20}, 1000);
 }
 
+// Counts the exact judge's work: the right-hand sides it solves against a
+// basis, and its exact exchanges.
+class WorkCounter : public ExchangeObserver {
+ public:
+  void SolvedBasisSystem(int /*size*/, int rightHandSides) override {
+    ++solves;
+    columns += rightHandSides;
+  }
+  void Exchanged(const ExchangeStep& /*step*/) override { ++exchanges; }
+  long solves = 0;
+  long columns = 0;
+  long exchanges = 0;
+};
+
+// The judge of a right optimum on a dense 50 x 50 problem of 19-digit
+// decimals solves its basis system for the constants, for the objective row
+// and for one entering column per replayed exchange: never the whole work
+// tableau (51 right-hand sides, and the fifty-fold work), also where the
+// texts differ, and its exact result is that of the exact run from the same
+// basis on the whole tableau.
+TEST(JudgeExactly, ConfirmsALongDigitOptimumWithoutTheWholeTableau) {
+  constexpr int kSize = 50;
+  auto exact = std::make_unique<ExactTableau>();
+  const RandomProblem p = MakeLongDigitProblem(1, LongDigitFamily::kEquations, kSize, *exact);
+  auto plain = std::make_unique<Checked>();
+  auto record = std::make_unique<SimplexRecord>();
+  RunSimplex(p.tableau, kSize, kSize, plain->s, plain->status, *record);
+  ASSERT_EQ(plain->status, 1);
+  const BasisLabels basis = LabelsOf(record->work, kSize, kSize, record->zeroColumnEquation,
+                                     [](Extended label) { return static_cast<int>(label); });
+  auto reference = std::make_unique<Checked>();
+  ContinueExactly(*exact, kSize, kSize, basis, reference->s, reference->status);
+
+  const auto before = std::make_unique<SolutionTable>();
+  const ResultsAgree never = [](SolveStatus, const SolutionTable&, const ExactSolutions&) {
+    return false;
+  };
+  const ResultsAgree same = [](SolveStatus status, const SolutionTable& a,
+                               const ExactSolutions& exact) {
+    return SameValues(status, a, exact, kSize, kSize);
+  };
+  for (const ResultsAgree& agree : {never, same}) {
+    auto judged = std::make_unique<Checked>();
+    judged->s = plain->s;
+    judged->status = plain->status;
+    WorkCounter work;
+    judged->run = JudgeExactly(*exact, kSize, kSize, *record, *before, agree, judged->s,
+                               judged->status, &work);
+    EXPECT_EQ(work.columns, work.solves);
+    EXPECT_LE(work.solves, 2 + record->searchExchangeCount + 1);
+    EXPECT_LE(work.exchanges, record->searchExchangeCount + 1);
+    ASSERT_EQ(judged->status, reference->status);
+    for (int k = 1; k <= reference->status; ++k) {
+      for (int i = 0; i <= 2 * kSize; ++i) ASSERT_EQ(judged->s(i, k), reference->s(i, k));
+    }
+  }
+}
+
 TEST(SolveChecked, ARatioBeyondTheSentinelNoLongerReportsUnbounded) {
   // The plain run's ratio test ignores the ratio 1e310 and reports "unbounded";
   // the exact run limits the column by that ratio and finds the optimum.
@@ -205,6 +264,48 @@ TEST(SolveChecked, ExtendedFaultsStillEndTheSolve) {
     FAIL() << "no error";
   } catch (const FloatingPointError& e) {
     EXPECT_STREQ(e.what(), "Floating point overflow.");
+  }
+}
+
+// The judge takes a claim of no feasible solution only where the typed
+// problem proves it, and a stop row whose constant is exactly 0 proves
+// nothing: not at an equation the equality phase stopped on, nor at a row the
+// feasibility phase stopped on. Each extended run is misled on purpose by a
+// right-hand side off by 0.5, as rounding could mislead it on a harder
+// problem; at its stop row's basis the typed problem has the constant 0.
+TEST(JudgeExactly, AStopRowWithAZeroConstantProvesNothing) {
+  struct Case {
+    const char* typed;
+    const char* misled;
+    Extended optimum;
+  };
+  const Case cases[] = {
+      {"max\n1\n1 = 1\n1 = 1\n", "max\n1\n1 = 1\n1 = 1.5\n", 1},
+      {"max\n1 1\n-1 0 >= 0\n0 1 <= 3\n", "max\n1 1\n-1 0 >= 0.5\n0 1 <= 3\n", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const auto typed = ParseProblem(c.typed);
+    const auto misled = ParseProblem(c.misled);
+    ASSERT_TRUE(typed && misled);
+    const int m = typed->m;
+    const int n = typed->n;
+    auto exact = std::make_unique<ExactTableau>();
+    ExactFromExtended(typed->tableau, m, n, *exact);
+    auto before = std::make_unique<SolutionTable>();
+    auto r = std::make_unique<Checked>();
+    auto record = std::make_unique<SimplexRecord>();
+    RunSimplex(misled->tableau, m, n, r->s, r->status, *record);
+    ASSERT_EQ(r->status, kNoFeasibleSolution);
+    ASSERT_NE(record->stopRow, 0);
+    const auto same = [m, n](SolveStatus status, const SolutionTable& a,
+                             const ExactSolutions& exact) {
+      return SameValues(status, a, exact, m, n);
+    };
+    r->run = JudgeExactly(*exact, m, n, *record, *before, same, r->s, r->status);
+    EXPECT_TRUE(r->run.exact);
+    ASSERT_EQ(r->status, 1);
+    EXPECT_EQ(r->s(0, 1), c.optimum);
   }
 }
 

@@ -1,6 +1,6 @@
 // Shadow prices, reduced costs and ranges of the first optimal basis against
-// glpsol's sensitivity report on the same problem, and a small problem worked
-// by hand.
+// glpsol's sensitivity report on the same problem, and against a maximum and a
+// minimum worked by hand.
 #include "solver/sensitivity.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +152,63 @@ TEST(Sensitivity, AgreesWithGlpsolOnEveryKindOfRow) {
   const auto problem = ParseProblem("max\n3 2\n1 1 <= 4\n1 3 <= 6\n1 0 >= 1\n1 -1 = 0.5\n");
   ASSERT_TRUE(problem);
   ExpectAsGlpsol(*problem);
+}
+
+// One line per constraint ("y1 Nichtbasis 3 [2, 7]") and per variable
+// ("x3 Nichtbasis 0 -2 (-inf, 3]"): status, shadow price or value and
+// reduced cost, then the range.
+std::vector<std::string> SensitivityLines(const ProblemFile& problem) {
+  const ExplainedRun run =
+      ExplainRun(problem.tableau, problem.m, problem.n, RunNumbers::kExact, false);
+  EXPECT_GE(run.status, 1);
+  auto exact = std::make_unique<ExactTableau>();
+  ExactFromExtended(problem.tableau, problem.m, problem.n, *exact);
+  const Sensitivity s = AnalyseSensitivity(*exact, problem.m, problem.n, run.optimalBasis);
+  EXPECT_TRUE(s.available);
+  const auto range = [](const SensitivityRange& r) {
+    std::string text = r.lower.finite ? "[" : "(-inf";
+    if (r.lower.finite) text += r.lower.value.get_str();
+    text += ", ";
+    text += r.upper.finite ? r.upper.value.get_str() + "]" : "+inf)";
+    return text;
+  };
+  const auto status = [](bool basic) { return basic ? " Basis " : " Nichtbasis "; };
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < s.constraints.size(); ++i) {
+    const ConstraintSensitivity& c = s.constraints[i];
+    lines.push_back(Name('y', static_cast<int>(i + 1)) + status(c.basic) + c.shadowPrice.get_str() +
+                    " " + range(c.rightHandSideRange));
+  }
+  for (std::size_t j = 0; j < s.variables.size(); ++j) {
+    const VariableSensitivity& v = s.variables[j];
+    lines.push_back(Name('x', static_cast<int>(j + 1)) + status(v.basic) + v.value.get_str() + " " +
+                    v.reducedCost.get_str() + " " + range(v.costRange));
+  }
+  return lines;
+}
+
+// Worked by hand. The maximum stands at x = (3, 1, 0): y1 and the equation
+// y4 bind, y2 and y3 have slack 3 and 2, so b2 may fall by 3 and b3 rise by 2;
+// x1 = b1 - 1 stays within 1 <= x1 <= 6 - 0 for b1 in [2, 7], and x2 = b4
+// with x1 = 4 - b4 >= 1, 4 + 2 b4 <= 9 for b4 in [0, 5/2], where z = 12 - b4.
+// The minimum stands at x1 = x2 = b1/3 = 2/3: y1 and the equation y3 bind,
+// x1 <= 5 and x2 >= 1/4 bound b1 to [3/4, 15]; moving b3 gives
+// x = ((2 + 2 b3)/3, (2 - b3)/3), z = (4 + b3)/3, for b3 in [-1, 5/4].
+TEST(Sensitivity, WorkedByHandForEveryKindOfRow) {
+  const auto maximum = ParseProblem("max\n3 2 1\n1 1 1 <= 4\n1 3 0 <= 9\n1 0 0 >= 1\n0 1 0 = 1\n");
+  ASSERT_TRUE(maximum);
+  EXPECT_EQ(SensitivityLines(*maximum),
+            (std::vector<std::string>{"y1 Nichtbasis 3 [2, 7]", "y2 Basis 0 [6, +inf)",
+                                      "y3 Basis 0 (-inf, 3]", "y4 Nichtbasis -1 [0, 5/2]",
+                                      "x1 Basis 3 0 [1, +inf)", "x2 Basis 1 0 (-inf, +inf)",
+                                      "x3 Nichtbasis 0 -2 (-inf, 3]"}));
+
+  const auto minimum = ParseProblem("min\n1 1\n1 2 >= 2\n1 0 <= 5\n1 -1 = 0\n0 1 >= 0.25\n");
+  ASSERT_TRUE(minimum);
+  EXPECT_EQ(SensitivityLines(*minimum),
+            (std::vector<std::string>{"y1 Nichtbasis 2/3 [3/4, 15]", "y2 Basis 0 [2/3, +inf)",
+                                      "y3 Nichtbasis 1/3 [-1, 5/4]", "y4 Basis 0 (-inf, 2/3]",
+                                      "x1 Basis 2/3 0 [-1, +inf)", "x2 Basis 2/3 0 [-1, +inf)"}));
 }
 
 }  // namespace

@@ -141,5 +141,26 @@ TEST(SolveThread, CancelStopsAKleeMintyCubeOnTheWorker) {
   EXPECT_LT(thread.Exchanges(), (1L << 20) - 1);
 }
 
+// A window closed during a solve destroys its SolveThread: that cancels the
+// solve, which then ends long before the cube's 2^20 - 1 exchanges.
+TEST(SolveThread, DestroyedDuringASolveItCancelsTheSolve) {
+  const auto cube = testing::MakeKleeMinty(20);
+  SolutionTable solutions;
+  SolveStatus status = 99;
+  bool cancelled = false;
+  {
+    SolveThread thread([&](ExchangeObserver* observer) {
+      try {
+        SolveChecked(cube.tableau, cube.m, cube.n, solutions, status, observer);
+      } catch (const SolveCancelled&) {
+        cancelled = true;
+      }
+    });
+    while (thread.Exchanges() < 1000 && !thread.Ended())
+      thread.WaitFor(std::chrono::milliseconds(1));
+  }
+  EXPECT_TRUE(cancelled);
+}
+
 }  // namespace
 }  // namespace pivora

@@ -98,6 +98,11 @@ FileActions::FileActions(TForm1& form, EditHistory& history)
   MarkSaved();
 }
 
+void FileActions::ForgetFile() {
+  path_.clear();
+  MarkSaved();
+}
+
 void FileActions::MarkSaved() { saved_ = WithDefaults(WindowProblem()); }
 
 bool FileActions::Modified() const { return !SameProblem(WithDefaults(WindowProblem()), saved_); }
@@ -170,6 +175,7 @@ bool FileActions::OpenFile(const QString& path) {
   // A model is never overwritten with a problem file: Strg+S asks for a name.
   path_ = legend ? QString() : path;
   MarkSaved();
+  emit fileUsed(path);
   return true;
 }
 
@@ -202,6 +208,7 @@ bool FileActions::SaveFile(const QString& path) {
   }
   path_ = path;
   MarkSaved();
+  emit fileUsed(path);
   return true;
 }
 

@@ -54,6 +54,14 @@ class FileActions final : public QObject {
 
   const QString& Path() const { return path_; }
 
+  // The window's problem is a new one, saved nowhere: Strg+S asks for a
+  // name, and it counts as unchanged as it now is.
+  void ForgetFile();
+
+ signals:
+  // A problem file was opened or saved at `path`.
+  void fileUsed(const QString& path);
+
  protected:
   // A file dragged onto any part of the window is opened when dropped.
   bool eventFilter(QObject* watched, QEvent* event) override;

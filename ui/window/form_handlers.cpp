@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "ui/handlers.h"
+#include "ui/window/graph_window.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
@@ -125,6 +126,7 @@ void TForm1::SolveClick(Sender sender) {
     WindowSolve runner(*this);
     error = RunHandler([this, sender, &runner] { pivora::SolveClick(*this, sender, runner); });
   }
+  graph_->SolveEnded();
   ShowError(error);
 }
 

@@ -21,6 +21,13 @@ ReportViews TForm1::Views() const { return Sol_->Views(); }
 
 void TForm1::SolClear() { Sol_->Clear(); }
 void TForm1::SolAppendLine(std::string_view line) { Sol_->AppendLine(line); }
+void TForm1::SolAppendLines(const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  std::string text;
+  for (const std::string& line : lines) text.append(line).push_back('\n');
+  text.pop_back();
+  Sol_->AppendLine(text);
+}
 void TForm1::SolTakeFocus() { Sol_->setFocus(Qt::OtherFocusReason); }
 
 void TForm1::SetFooterText(std::string_view text) {

@@ -1,8 +1,10 @@
 #include "ui/window/grid_clipboard.h"
 
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <algorithm>
 
+#include "ui/messages.h"
 #include "ui/window/edit_history.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/spin_edit.h"
@@ -16,7 +18,34 @@ void StepTo(SpinEdit* spin, int target) {
   while (spin->value() < target) spin->setValue(spin->value() + 1);
 }
 
+const QRegularExpression& CommaNumber() {
+  static const QRegularExpression pattern(
+      QStringLiteral("^[+-]?([0-9]{1,3}(\\.[0-9]{3})+|[0-9]*),[0-9]*([eE][+-]?[0-9]+)?$"));
+  return pattern;
+}
+
+const QRegularExpression& GroupedInteger() {
+  static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]{1,3}(\\.[0-9]{3})+$"));
+  return pattern;
+}
+
 }  // namespace
+
+bool HasDecimalComma(const QString& cell) {
+  return cell.contains(QRegularExpression(QStringLiteral("[0-9]"))) &&
+         CommaNumber().match(cell).hasMatch();
+}
+
+TextBlock WithDecimalPoints(TextBlock block) {
+  for (QStringList& row : block) {
+    for (QString& cell : row) {
+      if (HasDecimalComma(cell) || GroupedInteger().match(cell).hasMatch()) {
+        cell.remove(u'.').replace(u',', u'.');
+      }
+    }
+  }
+  return block;
+}
 
 TextBlock ParseTextBlock(const QString& text) {
   QString lines = text;
@@ -28,8 +57,9 @@ TextBlock ParseTextBlock(const QString& text) {
   return block;
 }
 
-void PasteBlock(TForm1& form, EditHistory& history, StringGrid* grid, const TextBlock& block) {
-  if (block.isEmpty()) return;
+void PasteBlock(TForm1& form, EditHistory& history, StringGrid* grid, const TextBlock& pasted) {
+  if (pasted.isEmpty()) return;
+  TextBlock block = pasted;
   const bool objective = grid == form.ZFGrid();
   CellStore& store = objective ? form.ZF() : form.NB();
   const int column = store.CurrentColumn();
@@ -45,20 +75,23 @@ void PasteBlock(TForm1& form, EditHistory& history, StringGrid* grid, const Text
   const int n = std::max(form.NVars()->value(), objective ? lastColumn : lastColumn - 2);
   const int m = objective ? form.NCons()->value() : std::max(form.NCons()->value(), lastRow);
   if (n > form.NVars()->maximum() || m > form.NCons()->maximum() || (objective && height > 1)) {
-    QMessageBox::warning(
-        &form, QStringLiteral("Pivora"),
-        QStringLiteral("Der eingef\u00fcgte Block (%1 \u00d7 %2 Zellen) passt ab Zelle (%3, %4) "
-                       "nicht in %5: h\u00f6chstens %6 Variablen und %7 Bedingungen.")
-            .arg(height)
-            .arg(width)
-            .arg(column)
-            .arg(row)
-            .arg(objective ? QStringLiteral("die Zielfunktion (eine Zeile)")
-                           : QStringLiteral("die Bedingungen"))
-            .arg(form.NVars()->maximum())
-            .arg(form.NCons()->maximum()));
+    QMessageBox::warning(&form, QStringLiteral("Pivora"),
+                         QString::fromUtf8(messages::BlockDoesNotFit(
+                                               height, width, column, row, objective,
+                                               form.NVars()->maximum(), form.NCons()->maximum())
+                                               .c_str()));
     form.activateWindow();
     return;
+  }
+  const bool commas = std::any_of(block.cbegin(), block.cend(), [](const QStringList& cells) {
+    return std::any_of(cells.cbegin(), cells.cend(), HasDecimalComma);
+  });
+  if (commas) {
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        &form, QStringLiteral("Pivora"), QString::fromUtf8(messages::kDecimalCommaQuestion),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    form.activateWindow();
+    if (answer == QMessageBox::Yes) block = WithDecimalPoints(std::move(block));
   }
   history.Record(
       [&] {

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   pivora::PrepareApplication();
   int toolkitArgc = 1;
   QApplication application(toolkitArgc, argv);
+  pivora::LoadGermanTranslations(application);
   pivora::TForm1 Form1;
   Form1.show();
   Form1.activateWindow();

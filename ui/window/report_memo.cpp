@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "ui/messages.h"
 #include "ui/window/window_commands.h"
 
 namespace pivora {
@@ -26,9 +27,9 @@ ReportMemo::ReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
     action->setCheckable(true);
     return action;
   };
-  stepsEntry_ = entry(QStringLiteral("Rechenschritte anzeigen"), "stepsEntry");
-  fractionsEntry_ = entry(QStringLiteral("Als Br\u00fcche anzeigen"), "fractionsEntry");
-  rangesEntry_ = entry(QStringLiteral("Sensitivit\u00e4t anzeigen"), "rangesEntry");
+  stepsEntry_ = entry(QString::fromUtf8(messages::kStepsView), "stepsEntry");
+  fractionsEntry_ = entry(QString::fromUtf8(messages::kFractionsView), "fractionsEntry");
+  rangesEntry_ = entry(QString::fromUtf8(messages::kRangesView), "rangesEntry");
   // Any edit of the user's makes the text say for itself what lines it has.
   connect(document(), &QTextDocument::contentsChanged, this, [this] {
     if (!IsEmptyText()) oneEmptyLine_ = false;
@@ -130,7 +131,12 @@ void ReportMemo::AddViewEntries(QMenu& menu) const {
 
 void ReportMemo::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu(event->pos());
-  AddViewEntries(*menu);
+  if (extendMenu_) {
+    menu->addSeparator();
+    extendMenu_(*menu);
+  } else {
+    AddViewEntries(*menu);
+  }
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
 }

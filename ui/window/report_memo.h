@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPlainTextEdit>
+#include <functional>
 #include <string_view>
 
 #include "solve/report_views.h"
@@ -41,6 +42,11 @@ class ReportMemo final : public QPlainTextEdit {
   void SetViews(const ReportViews& views);
   // The checkable view entries, for a context menu built elsewhere too.
   void AddViewEntries(QMenu& menu) const;
+  QList<QAction*> ViewEntries() const { return {stepsEntry_, fractionsEntry_, rangesEntry_}; }
+
+  // What the context menu shows after the text editor's own entries: the
+  // window's command groups; the view entries alone until it is set.
+  void SetMenuExtension(std::function<void(QMenu&)> extend) { extendMenu_ = std::move(extend); }
 
   // A fixed-pitch font of the same pixel size for the aligned tables of the
   // views; the font the window gave the memo otherwise.
@@ -69,6 +75,7 @@ class ReportMemo final : public QPlainTextEdit {
   QAction* stepsEntry_ = nullptr;
   QAction* fractionsEntry_ = nullptr;
   QAction* rangesEntry_ = nullptr;
+  std::function<void(QMenu&)> extendMenu_;
   bool fixedPitch_ = false;
   QFont plainFont_;  // the window's font while the fixed pitch is in use
 };

@@ -28,26 +28,24 @@ bool MayBeTypedIntoDigits(QChar c) {
   return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
 }
 
-bool IsEditingShortcut(const QKeyEvent* event) {
-  return event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-         event->matches(QKeySequence::Delete) || event->matches(QKeySequence::DeleteEndOfWord) ||
-         event->matches(QKeySequence::DeleteStartOfWord) ||
-         event->matches(QKeySequence::DeleteEndOfLine) ||
-         event->matches(QKeySequence::DeleteCompleteLine) || event->matches(QKeySequence::Undo) ||
-         event->matches(QKeySequence::Redo);
-}
-
 }  // namespace
 
 SpinEdit::SpinEdit(Mode mode, QWidget* parent) : QSpinBox(parent), mode_(mode) {
   setAccelerated(false);
   setWrapping(false);
   setSingleStep(1);
-  setKeyboardTracking(true);
-  if (mode_ == Mode::kCounting) {
-    lineEdit()->setReadOnly(true);
-    setContextMenuPolicy(Qt::NoContextMenu);
-  }
+  // A typed count takes effect only on Enter or on leaving, step by step.
+  setKeyboardTracking(mode_ == Mode::kTyping);
+  if (mode_ == Mode::kCounting) setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void SpinEdit::CommitTypedCount() {
+  const QString typed = lineEdit()->text();
+  const std::optional<int> spelled = SpelledInteger(typed);
+  const int target = spelled ? std::clamp(*spelled, minimum(), maximum()) : value();
+  // What was typed is no value of the spin box's own: it would jump there.
+  lineEdit()->setText(textFromValue(value()));
+  while (value() != target) QSpinBox::stepBy(value() < target ? 1 : -1);
 }
 
 int SpinEdit::TextValue() const {
@@ -56,8 +54,10 @@ int SpinEdit::TextValue() const {
 }
 
 // Page keys and fast wheels ask for several steps at once; they are taken
-// one by one, each with its own change and its own handler run.
+// one by one, each with its own change and its own handler run. A count
+// typed and not yet entered is dropped first, or the box would jump to it.
 void SpinEdit::stepBy(int steps) {
+  if (mode_ == Mode::kCounting) lineEdit()->setText(textFromValue(value()));
   const int direction = steps < 0 ? -1 : 1;
   for (int i = 0; i < std::abs(steps); ++i) QSpinBox::stepBy(direction);
 }
@@ -72,19 +72,22 @@ bool SpinEdit::event(QEvent* event) {
 
 void SpinEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
-  const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
+  const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
+                         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
   if (mode_ == Mode::kCounting) {
-    if (printable || event->key() == Qt::Key_Backspace) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      CommitTypedCount();
+      lineEdit()->selectAll();
+      event->accept();
+      return;
+    }
+    if (printable &&
+        !std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
       QApplication::beep();
       event->accept();
       return;
     }
-    if (IsEditingShortcut(event)) {
-      event->accept();
-      return;
-    }
-  } else if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-             !std::all_of(typed.begin(), typed.end(), MayBeTypedIntoDigits)) {
+  } else if (printable && !std::all_of(typed.begin(), typed.end(), MayBeTypedIntoDigits)) {
     QApplication::beep();
     event->accept();
     return;
@@ -92,14 +95,28 @@ void SpinEdit::keyPressEvent(QKeyEvent* event) {
   QSpinBox::keyPressEvent(event);
 }
 
-QValidator::State SpinEdit::validate(QString& text, int& position) const {
-  if (mode_ == Mode::kCounting) return QSpinBox::validate(text, position);
+void SpinEdit::focusOutEvent(QFocusEvent* event) {
+  if (mode_ == Mode::kCounting) CommitTypedCount();
+  QSpinBox::focusOutEvent(event);
+}
+
+QValidator::State SpinEdit::validate(QString& text, int& /*position*/) const {
+  if (mode_ == Mode::kCounting) {
+    // Up to two digits; a count beyond the range is clamped when entered.
+    if (text.size() > 2 ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+      return QValidator::Invalid;
+    }
+    const std::optional<int> spelled = SpelledInteger(text);
+    return spelled && *spelled >= minimum() && *spelled <= maximum() ? QValidator::Acceptable
+                                                                     : QValidator::Intermediate;
+  }
   if (!std::all_of(text.begin(), text.end(), MayBeTypedIntoDigits)) return QValidator::Invalid;
   return SpelledInteger(text) ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
 int SpinEdit::valueFromText(const QString& text) const {
-  if (mode_ == Mode::kCounting) return QSpinBox::valueFromText(text);
+  if (mode_ == Mode::kCounting) return SpelledInteger(text).value_or(value());
   const std::optional<int> spelled = SpelledInteger(text);
   return spelled ? *spelled : minimum();
 }

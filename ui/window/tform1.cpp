@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "ui/window/file_actions.h"
+#include "ui/window/graph_window.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
@@ -74,6 +75,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   // window is being built.
   ConnectHandlers();
   commands_ = new WindowCommands(*this);
+  graph_ = new GraphCommand(*this);
   NVars_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace pivora {
 
+class GraphCommand;
 class GridModel;
 class ReportMemo;
 class SpinEdit;
@@ -51,6 +52,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   CellStore& ZF() override { return zfStore_; }
   void SolClear() override;
   void SolAppendLine(std::string_view line) override;
+  void SolAppendLines(const std::vector<std::string>& lines) override;
   void SolTakeFocus() override;
   void SetFooterText(std::string_view text) override;
 
@@ -87,6 +89,8 @@ class TForm1 final : public QWidget, public WindowOperations {
 
   // Undo, the file and clipboard commands and the extra shortcuts.
   WindowCommands& Commands() { return *commands_; }
+  // The graphical solution: F6, its menu entry and its window.
+  GraphCommand& Graph() { return *graph_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -135,6 +139,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   WindowStyle* style_ = nullptr;
   bool activated_ = false;
   WindowCommands* commands_ = nullptr;
+  GraphCommand* graph_ = nullptr;
 };
 
 }  // namespace pivora

@@ -6,14 +6,22 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUndoStack>
 
+#include "ui/messages.h"
+#include "ui/window/command_menu.h"
 #include "ui/window/edit_history.h"
 #include "ui/window/file_actions.h"
 #include "ui/window/grid_clipboard.h"
+#include "ui/window/help_window.h"
+#include "ui/window/new_problem.h"
+#include "ui/window/recent_files.h"
+#include "ui/window/report_export.h"
 #include "ui/window/report_memo.h"
+#include "ui/window/report_window.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/string_grid.h"
 #include "ui/window/tform1.h"
@@ -34,46 +42,101 @@ WindowCommands::WindowCommands(TForm1& form)
     : QObject(&form),
       form_(form),
       history_(new EditHistory(form)),
-      files_(new FileActions(form, *history_)) {
+      files_(new FileActions(form, *history_)),
+      recent_(new RecentFiles(this)) {
   // Both go with this object, which the window deletes before its grids.
   history_->setParent(this);
   files_->setParent(this);
-  connect(AddAction({QKeySequence::Open}), &QAction::triggered, files_, &FileActions::Open);
-  connect(AddAction({QKeySequence::Save}), &QAction::triggered, files_, &FileActions::Save);
-  connect(AddAction({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}), &QAction::triggered, files_,
-          &FileActions::SaveAs);
-  connect(AddAction({QKeySequence::Paste}), &QAction::triggered, this, &WindowCommands::Paste);
-  connect(AddAction({QKeySequence::Copy}), &QAction::triggered, this, &WindowCommands::Copy);
+  connect(files_, &FileActions::fileUsed, recent_, &RecentFiles::Add);
 
-  connect(AddAction({QKeySequence::Undo}), &QAction::triggered, this, [this] {
-    history_->Checkpoint();
-    history_->Stack().undo();
-  });
+  connect(AddAction(Command::kNew, messages::kNew, {QKeySequence::New}), &QAction::triggered, this,
+          [this] { NewProblem(form_); });
+  connect(AddAction(Command::kOpen, messages::kOpen, {QKeySequence::Open}), &QAction::triggered,
+          files_, &FileActions::Open);
+  connect(AddAction(Command::kSave, messages::kSave, {QKeySequence::Save}), &QAction::triggered,
+          files_, &FileActions::Save);
+  connect(AddAction(Command::kSaveAs, messages::kSaveAs,
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+          &QAction::triggered, files_, &FileActions::SaveAs);
+  connect(
+      AddAction(Command::kSaveReport, messages::kSaveReport, {QKeySequence(Qt::CTRL | Qt::Key_B)}),
+      &QAction::triggered, this, [this] { SaveReport(&form_, form_.Sol()->toPlainText()); });
+  connect(AddAction(Command::kPrintReport, messages::kPrintReport, {QKeySequence::Print}),
+          &QAction::triggered, this, [this] { PrintReport(&form_, form_.Sol()->toPlainText()); });
+
+  connect(AddAction(Command::kUndo, messages::kUndo, {QKeySequence::Undo}), &QAction::triggered,
+          this, [this] {
+            history_->Checkpoint();
+            history_->Stack().undo();
+          });
   // Strg+Y everywhere, besides the platform's own redo keys.
   QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
   if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) {
     redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
   }
-  connect(AddAction(redoKeys), &QAction::triggered, this, [this] {
+  connect(AddAction(Command::kRedo, messages::kRedo, redoKeys), &QAction::triggered, this, [this] {
     history_->Checkpoint();
     history_->Stack().redo();
   });
+  connect(AddAction(Command::kCopy, messages::kCopy, {QKeySequence::Copy}), &QAction::triggered,
+          this, &WindowCommands::Copy);
+  connect(AddAction(Command::kPaste, messages::kPaste, {QKeySequence::Paste}), &QAction::triggered,
+          this, &WindowCommands::Paste);
 
-  connect(AddAction({QKeySequence(Qt::CTRL | Qt::Key_Tab)}), &QAction::triggered, this,
+  connect(AddAction(Command::kReportWindow, messages::kReportWindow, {QKeySequence(Qt::Key_F4)}),
+          &QAction::triggered, this, [this] { ShowReportWindow(); });
+  connect(AddAction(Command::kHelp, messages::kKeysAndRules, {QKeySequence(Qt::Key_F1)}),
+          &QAction::triggered, this, &WindowCommands::ShowHelp);
+  connect(AddAction(Command::kAbout, messages::kAbout, {}), &QAction::triggered, this,
+          &WindowCommands::ShowAbout);
+
+  // The memo's view entries take their keys in the whole window.
+  const QList<QAction*> views = form_.Sol()->ViewEntries();
+  for (int k = 0; k < views.size(); ++k) {
+    views[k]->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + k)));
+    views[k]->setShortcutContext(Qt::WindowShortcut);
+    views[k]->setShortcutVisibleInContextMenu(true);
+    form_.addAction(views[k]);
+  }
+
+  connect(AddShortcut({QKeySequence(Qt::CTRL | Qt::Key_Tab)}), &QAction::triggered, this,
           [this] { FocusNextWidget(true); });
-  connect(AddAction({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}),
+  connect(AddShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}),
           &QAction::triggered, this, [this] { FocusNextWidget(false); });
 
   // The solve button's own click, so the solve runs exactly as for a click.
-  connect(AddAction({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
-                     QKeySequence(Qt::CTRL | Qt::Key_Enter)}),
-          &QAction::triggered, this, [this] {
-            if (form_.Solve()->isEnabled()) form_.Solve()->click();
-          });
+  solve_ = AddShortcut({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                        QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  connect(solve_, &QAction::triggered, this, [this] {
+    // A count typed and not yet entered counts, as when the click takes
+    // the focus from its box.
+    QWidget* focus = WidgetOfFocus();
+    if (focus == form_.NVars() || focus == form_.NCons()) {
+      static_cast<SpinEdit*>(focus)->CommitTypedCount();
+    }
+    if (form_.Solve()->isEnabled()) form_.Solve()->click();
+  });
+
+  menu_ = new CommandMenu(form_, *this);
 }
 
-QAction* WindowCommands::AddAction(const QList<QKeySequence>& keys) {
+WindowCommands::~WindowCommands() {
+  // The windows of their own go first: they watch the memo.
+  delete reportWindow_;
+  delete helpWindow_;
+}
+
+QAction* WindowCommands::AddAction(Command command, const char* text,
+                                   const QList<QKeySequence>& keys) {
+  QAction* action = AddShortcut(keys);
+  action->setText(QString::fromUtf8(text));
+  action->setShortcutVisibleInContextMenu(true);
+  actions_[static_cast<std::size_t>(command)] = action;
+  return action;
+}
+
+QAction* WindowCommands::AddShortcut(const QList<QKeySequence>& keys) {
   auto* action = new QAction(&form_);
   action->setShortcuts(keys);
   action->setShortcutContext(Qt::WindowShortcut);
@@ -120,6 +183,27 @@ void WindowCommands::FocusNextWidget(bool forward) {
   if (at == kCount) at = forward ? kCount - 1 : 0;
   const int next = (at + (forward ? 1 : kCount - 1)) % kCount;
   order[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+ReportWindow& WindowCommands::ShowReportWindow() {
+  if (!reportWindow_) reportWindow_ = new ReportWindow(form_, *this);
+  reportWindow_->show();
+  reportWindow_->raise();
+  reportWindow_->activateWindow();
+  return *reportWindow_;
+}
+
+void WindowCommands::ShowHelp() {
+  if (!helpWindow_) helpWindow_ = new HelpWindow(&form_);
+  helpWindow_->show();
+  helpWindow_->raise();
+  helpWindow_->activateWindow();
+}
+
+void WindowCommands::ShowAbout() {
+  QMessageBox::about(&form_, QString::fromUtf8(messages::kAboutTitle),
+                     QString::fromUtf8(messages::kAboutText));
+  form_.activateWindow();
 }
 
 }  // namespace pivora

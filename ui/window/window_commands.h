@@ -1,10 +1,14 @@
-// What the window offers beyond its fixed surface, through shortcuts:
-// undo and redo, moving between widgets, solving from anywhere, and the file
-// and clipboard commands. Owns the undo history; one per window.
+// What the window offers beyond its fixed surface: every command as an
+// action with its German name and its keys, reached alike from the keys,
+// the context menu and the report window. Undo and redo, moving between
+// widgets, solving from anywhere, the file and clipboard commands, the
+// report's own window, its export and printing, and the help. Owns the undo
+// history; one per window.
 #pragma once
 
 #include <QKeySequence>
 #include <QObject>
+#include <array>
 
 class QAction;
 class QKeyEvent;
@@ -12,19 +16,51 @@ class QWidget;
 
 namespace pivora {
 
+class CommandMenu;
 class EditHistory;
 class FileActions;
+class HelpWindow;
+class RecentFiles;
+class ReportWindow;
 class StringGrid;
 class TForm1;
+
+// The commands of the context menu, in its order.
+enum class Command {
+  kNew,
+  kOpen,
+  kSave,
+  kSaveAs,
+  kSaveReport,
+  kPrintReport,
+  kUndo,
+  kRedo,
+  kCopy,
+  kPaste,
+  kReportWindow,
+  kHelp,
+  kAbout,
+  kCount
+};
 
 class WindowCommands final : public QObject {
   Q_OBJECT
 
  public:
   explicit WindowCommands(TForm1& form);
+  ~WindowCommands() override;
 
   EditHistory& History() { return *history_; }
   FileActions& Files() { return *files_; }
+  RecentFiles& Recent() { return *recent_; }
+  CommandMenu& Menu() { return *menu_; }
+
+  // The action of `command`, with its text and keys; a shortcut of the main
+  // window (and of the report window) that works while a grid's editor or
+  // the memo has the focus.
+  QAction* Action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
+  // F9 and Strg+Enter: the solve button's click.
+  QAction* SolveAction() const { return solve_; }
 
   // Strg+V and Strg+C on the grid that has the focus.
   void Paste();
@@ -34,16 +70,30 @@ class WindowCommands final : public QObject {
   // out of a grid too.
   void FocusNextWidget(bool forward);
 
+  // The report in its own window (F4): created at the first call, then
+  // shown and raised.
+  ReportWindow& ShowReportWindow();
+  // Null until the first ShowReportWindow.
+  ReportWindow* ReportWindowIfOpen() const { return reportWindow_; }
+  void ShowHelp();
+  void ShowAbout();
+
  private:
-  // A shortcut of the whole window that works while a grid's editor or the
-  // memo has the focus.
-  QAction* AddAction(const QList<QKeySequence>& keys);
+  QAction* AddAction(Command command, const char* text, const QList<QKeySequence>& keys);
+  // A shortcut of the window with no menu entry.
+  QAction* AddShortcut(const QList<QKeySequence>& keys);
   QWidget* WidgetOfFocus() const;
   StringGrid* GridOfFocus() const;
 
   TForm1& form_;
   EditHistory* history_;
   FileActions* files_;
+  RecentFiles* recent_;
+  CommandMenu* menu_ = nullptr;
+  std::array<QAction*, static_cast<std::size_t>(Command::kCount)> actions_{};
+  QAction* solve_ = nullptr;
+  ReportWindow* reportWindow_ = nullptr;
+  HelpWindow* helpWindow_ = nullptr;
 };
 
 // The keys the window's commands take even from a text editor, which then

@@ -41,6 +41,7 @@ int main(int, char** argv) {
   pivora::PrepareApplication();
   int toolkitArgc = 1;
   QApplication application(toolkitArgc, argv);
+  pivora::LoadGermanTranslations(application);
   pivora::TForm1 Form1;
   FirstPaint firstPaint(Form1);
   Form1.installEventFilter(&firstPaint);

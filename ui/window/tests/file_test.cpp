@@ -135,7 +135,12 @@ void FileTest::pasteGrowsTheCountsOrIsRefused() {
   const auto form = StartedWindow();
   ClickCell(form->NBGrid(), 2, 2);
   QApplication::clipboard()->setText(QStringLiteral("1\t2\t3\t>=\t4\r\n0,5\t\t\t=\t1\r\n"));
+  // Kept as typed when the decimal comma is not to be converted.
+  QString asked;
+  AnswerNextBox(QStringLiteral("&Nein"), &asked);
   QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(asked, QStringLiteral("Dezimalkommas als Dezimalpunkte \u00fcbernehmen?"));
+  QVERIFY(QTest::qWaitForWindowActive(form.get()));
   // Columns 2..6 need n = 4; rows 2..3 need m = 3.
   QCOMPARE(form->NVars()->value(), 4);
   QCOMPARE(form->NCons()->value(), 3);

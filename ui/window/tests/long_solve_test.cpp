@@ -1,6 +1,7 @@
 // A long solve in the window: the progress dialog appears, shows the
 // exchange steps, and its "Abbrechen" stops the solve.
 #include <QPushButton>
+#include <string>
 
 #include "solver/testing/klee_minty.h"
 #include "ui/window/report_memo.h"
@@ -10,28 +11,38 @@
 using namespace pivora;
 using namespace pivora::testing;
 
+namespace {
+
+// The Klee-Minty cube of 20 variables: 2^20 - 1 exchanges, about a second,
+// far past the dialog's delay.
+void FillKleeMintyCube(TForm1& form) {
+  SpinTo(form.NVars(), 20);
+  SpinTo(form.NCons(), 20);
+  const RandomProblem cube = MakeKleeMinty(20);
+  for (int i = 1; i <= 20; ++i) {
+    for (int j = 1; j <= 20; ++j) {
+      form.NB().SetText(j, i, std::to_string(static_cast<long long>(cube.tableau(i, j))));
+    }
+    form.NB().SetText(21, i, "<=");
+    form.NB().SetText(22, i, std::to_string(static_cast<long long>(cube.tableau(i, 21))));
+    form.ZF().SetText(i, 1, std::to_string(static_cast<long long>(cube.tableau(21, i))));
+  }
+}
+
+}  // namespace
+
 class LongSolveTest : public QObject {
   Q_OBJECT
 
  private slots:
   void kleeMintyCubeIsCancelledFromTheDialog();
+  void longViewIsCancelledFromTheDialog();
 };
 
-// The Klee-Minty cube of 20 variables: 2^20 - 1 exchanges, about a second,
-// far past the dialog's delay.
+// The cube's solve shows the dialog, which counts its exchanges and cancels.
 void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   const auto form = StartedWindow();
-  SpinTo(form->NVars(), 20);
-  SpinTo(form->NCons(), 20);
-  const RandomProblem cube = MakeKleeMinty(20);
-  for (int i = 1; i <= 20; ++i) {
-    for (int j = 1; j <= 20; ++j) {
-      form->NB().SetText(j, i, std::to_string(static_cast<long long>(cube.tableau(i, j))));
-    }
-    form->NB().SetText(21, i, "<=");
-    form->NB().SetText(22, i, std::to_string(static_cast<long long>(cube.tableau(i, 21))));
-    form->ZF().SetText(i, 1, std::to_string(static_cast<long long>(cube.tableau(21, i))));
-  }
+  FillKleeMintyCube(*form);
   form->SolAppendLine("an earlier report");
 
   // Waits for the dialog, lets it count a little, then presses its button.
@@ -64,6 +75,36 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   QCOMPARE(Text(form->NB(), 1, 1), "1");
   QVERIFY(!QApplication::activeModalWidget());
   QVERIFY(!QApplication::overrideCursor());
+}
+
+// The steps view of the cube repeats its 2^20 - 1 exchanges after the solve.
+// The dialog counts the view's exchanges on from the solve's, so a count
+// past the solve's shows the view at work under the dialog; "Abbrechen"
+// then ends the whole solve.
+void LongSolveTest::longViewIsCancelledFromTheDialog() {
+  const auto form = StartedWindow();
+  FillKleeMintyCube(*form);
+  form->Sol()->SetViews(ReportViews{true, false, false});
+  constexpr long kSolveExchanges = (1L << 20) - 1;
+
+  bool viewSeen = false;
+  QTimer poll;
+  poll.setInterval(10);
+  connect(&poll, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<SolveProgressDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    const long count = dialog->ExchangesText().section(u' ', 1).toLong();
+    if (count <= kSolveExchanges + 1000) return;  // the judge adds a few
+    viewSeen = true;
+    poll.stop();
+    QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+  });
+  poll.start();
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+
+  QVERIFY(viewSeen);
+  QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("ABGEBROCHEN!")}));
+  QVERIFY(!QApplication::activeModalWidget());
 }
 
 PIVORA_WINDOW_TEST_MAIN(LongSolveTest)

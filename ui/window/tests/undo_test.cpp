@@ -1,5 +1,6 @@
-// Undo and redo of the window: typing one step per cell, the clearing
-// command, the fault mark with its tooltip, spin steps; and the keyboard.
+// Undo and redo of the window: typing one step per cell and per visit, the
+// clearing command, the fault mark with its tooltip, spin steps; and the
+// keyboard.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +19,7 @@ class UndoTest : public QObject {
 
  private slots:
   void typingIsOneStepPerCell();
+  void typingAfterComingBackToACellIsAStepOfItsOwn();
   void clearingIsUndoneWithHiddenCellsAndTheReport();
   void faultMarkUndoesToTheTypedTextAndExplainsItself();
   void spinStepsUndoWithTheirRotation();
@@ -50,6 +52,20 @@ void UndoTest::typingIsOneStepPerCell() {
   QTest::keyClick(line, Qt::Key_End);
   ClickCell(form->NBGrid(), 1, 1);  // the current cell too
   QCOMPARE(line->selectedText(), QStringLiteral("12"));
+}
+
+// Typing merges into one step only while the cell stays current: leaving
+// it and coming back starts a new step, though nothing was typed elsewhere.
+void UndoTest::typingAfterComingBackToACellIsAStepOfItsOwn() {
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("12"));
+  ClickCell(form->NBGrid(), 2, 1);
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
+  QCOMPARE(Text(form->NB(), 1, 1), "5");
+  Undo(form->NBGrid()->Editor());
+  QCOMPARE(Text(form->NB(), 1, 1), "12");
+  Undo(form->NBGrid()->Editor());
+  QCOMPARE(Text(form->NB(), 1, 1), "");
 }
 
 void UndoTest::clearingIsUndoneWithHiddenCellsAndTheReport() {

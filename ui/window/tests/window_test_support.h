@@ -4,9 +4,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QStyleOptionSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -20,13 +22,18 @@
 
 // The tests need no display: they choose the offscreen platform themselves,
 // so they run (and are never skipped) wherever CI runs them.
-#define PIVORA_WINDOW_TEST_MAIN(TestClass)   \
-  int main(int argc, char** argv) {          \
-    qputenv("QT_QPA_PLATFORM", "offscreen"); \
-    pivora::PrepareApplication();            \
-    QApplication application(argc, argv);    \
-    TestClass test;                          \
-    return QTest::qExec(&test, argc, argv);  \
+// The window's settings (recent files, the report window's place) go to a
+// folder of their own that is removed afterwards.
+#define PIVORA_WINDOW_TEST_MAIN(TestClass)                          \
+  int main(int argc, char** argv) {                                 \
+    qputenv("QT_QPA_PLATFORM", "offscreen");                        \
+    const QTemporaryDir settings;                                   \
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path())); \
+    pivora::PrepareApplication();                                   \
+    QApplication application(argc, argv);                           \
+    pivora::LoadGermanTranslations(application);                    \
+    TestClass test;                                                 \
+    return QTest::qExec(&test, argc, argv);                         \
   }
 
 namespace pivora::testing {

@@ -1,4 +1,4 @@
-#include "cli/text_encoding.h"
+#include "ui/text_encoding.h"
 
 #include <cstdio>
 

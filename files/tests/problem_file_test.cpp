@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/text_encoding.h"
-
 namespace pivora {
 namespace {
 
@@ -94,52 +91,6 @@ TEST(ProblemFile, TenMegabyteLinesAreAnsweredWithoutStoringTheirCells) {
   ASSERT_EQ(read.kind, ProblemFileOutcome::Kind::kRead);
   EXPECT_EQ(read.problem.objective[0].size(), 10'000'000u);
 }
-
-TEST(TextEncoding, Latin1BecomesUtf8) {
-  EXPECT_EQ(Latin1ToUtf8("L\xD6SUNG [\xB1"
-                         "1] L\xF6sung"),
-            "L\xC3\x96SUNG [\xC2\xB1"
-            "1] L\xC3\xB6sung");
-  EXPECT_EQ(Latin1ToUtf8("plain"), "plain");
-}
-
-TEST(TextEncoding, MessagesShowCellTextsSafelyOnOneLine) {
-  EXPECT_EQ(QuotedForMessage("1,5"), "\"1,5\"");
-  EXPECT_EQ(QuotedForMessage(std::string("1\0\r\n", 4)), "\"1\\x00\\x0D\\x0A\"");
-  EXPECT_EQ(QuotedForMessage("\xE2\x89\xA4 \xE4 \"\\"), "\"\xE2\x89\xA4 \\xE4 \\\"\\\\\"");
-  EXPECT_EQ(QuotedForMessage(std::string(100, '9'), 5), "\"99999\"... (100 bytes)");
-  EXPECT_EQ(QuotedForMessage("\xEF\xBB\xBF"), "\"\\uFEFF\"");
-  EXPECT_EQ(QuotedForMessage("1\xC2\xA0"
-                             "5"),
-            "\"1\\u00A05\"");
-}
-
-TEST(Input, IntegersForOptions) {
-  int value = 0;
-  EXPECT_TRUE(ParseInteger("12", value));
-  EXPECT_EQ(value, 12);
-  EXPECT_TRUE(ParseInteger("-4", value));
-  EXPECT_EQ(value, -4);
-  bool clamped = false;
-  EXPECT_TRUE(ParseInteger("2147483647", value, &clamped));
-  EXPECT_FALSE(clamped);
-  EXPECT_TRUE(ParseInteger("+99999999999999999999", value, &clamped));
-  EXPECT_EQ(value, 2147483647);
-  EXPECT_TRUE(clamped);
-  EXPECT_TRUE(ParseInteger("-2147483648", value, &clamped));
-  EXPECT_FALSE(clamped);
-  EXPECT_TRUE(ParseInteger("-2147483649", value, &clamped));
-  EXPECT_TRUE(clamped);
-  for (const char* text : {"", "-", "1.5", "3x", " 3", "0x10"}) {
-    EXPECT_FALSE(ParseInteger(text, value)) << text;
-  }
-}
-
-}  // namespace
-}  // namespace pivora
-
-namespace pivora {
-namespace {
 
 TEST(ProblemFile, QuotedCellsAndSettingsComeBackAsWritten) {
   ProblemFile problem;

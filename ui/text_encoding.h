@@ -1,5 +1,6 @@
-// Conversions at the front ends' edges: the report is Latin-1 inside the
-// program and UTF-8 (or, on request, Latin-1) on the terminal.
+// Conversions at the front ends' edges, the one home of Latin-1 to UTF-8: the
+// report and the cells are Latin-1 inside the program, and UTF-8 (or, on
+// request, Latin-1) on the terminal and in the tooltips of marked cells.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,138 @@
+// What the extra views cost after a solve: fractions, sensitivity and steps,
+// each alone, on dense 50 x 50 problems of short decimals and of 19-digit
+// coefficients. Each benchmark runs its seeded problems in turn and reports
+// the median and the worst time of one problem in milliseconds. Targets:
+// fractions and sensitivity within 300 ms (short decimals) and 500 ms (19
+// digits) worst; the steps bounded by ShownStepLimit.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "solve/report_agreement.h"
+#include "solve/views_report.h"
+#include "solver/checked_solve.h"
+#include "solver/testing/random_problem.h"
+
+namespace pivora {
+namespace {
+
+constexpr int kProblems = 6;
+constexpr int kSize = 50;
+
+// Short decimals (mostly "<="), the same with 19-digit coefficients, and
+// short decimals of mixed signs and relations, whose runs take hundreds to
+// thousands of exchanges.
+enum Family { kShortDecimals, kLongDecimals, kMixedDecimals };
+
+struct Solved {
+  testing::RandomProblem p;
+  std::unique_ptr<ExactTableau> exact = std::make_unique<ExactTableau>();
+  std::unique_ptr<SolutionTable> solutions = std::make_unique<SolutionTable>();
+  SolveStatus status = 0;
+  CheckedSolve checked;
+};
+
+// 19 significant digits, d.ddd...d times 10^-1..10^1, as typed.
+Rational LongDecimal(std::mt19937_64& rng) {
+  mpz_class digits = 1 + static_cast<long>(rng() % 9);
+  for (int k = 0; k < 18; ++k) digits = digits * 10 + static_cast<long>(rng() % 10);
+  const long e = static_cast<long>(rng() % 3) - 1;  // the value's exponent
+  Rational q(digits, 1);
+  mpz_class scale;
+  mpz_ui_pow_ui(scale.get_mpz_t(), 10, static_cast<unsigned long>(18 - e));
+  q /= Rational(scale);
+  return q;
+}
+
+// The long family has the short family's shape: "<=" rows with right-hand
+// sides 100..999 and a fifth ">=" rows with small ones, maximised.
+std::unique_ptr<Solved> Problem(Family family, std::uint64_t seed) {
+  auto s = std::make_unique<Solved>();
+  s->p =
+      family == kMixedDecimals
+          ? testing::MakeRandomProblem(seed, testing::RandomProblemShape{kSize, kSize, true, 0, 20})
+          : testing::MakeDenseDecimalFeasibleProblem(seed, kSize);
+  if (family != kLongDecimals) {
+    testing::TypedDecimals(s->p, *s->exact);
+  } else {
+    testing::TypedDecimals(s->p, *s->exact);
+    std::mt19937_64 rng(seed);
+    for (int i = 1; i <= kSize + 1; ++i) {
+      for (int j = 1; j <= kSize; ++j) {
+        (*s->exact)(i, j) = LongDecimal(rng);
+        s->p.tableau(i, j) = NearestExtended((*s->exact)(i, j));
+      }
+    }
+  }
+  s->solutions->ClearRows(2 * kSize);
+  s->checked = SolveChecked(s->p.tableau, *s->exact, kSize, kSize,
+                            SameReport(s->p.tableau, kSize, kSize, {}), *s->solutions, s->status);
+  return s;
+}
+
+void BM_View(benchmark::State& state, Family family, ReportViews views) {
+  std::vector<std::unique_ptr<Solved>> problems;
+  for (int k = 1; k <= kProblems; ++k)
+    problems.push_back(Problem(family, static_cast<std::uint64_t>(k)));
+  std::vector<double> ms;
+  std::size_t k = 0;
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    const Solved& s = *problems[k++ % kProblems];
+    const SolvedProblem problem{s.p.tableau,
+                                kSize,
+                                kSize,
+                                *s.solutions,
+                                s.status,
+                                s.checked.exact,
+                                s.exact.get(),
+                                &s.checked.judgeBasis,
+                                s.checked.replayed ? &s.checked.searchExchanges : nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<std::string> text = WriteViews(problem, views, {});
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    lines = std::max(lines, text.size());
+    state.SetIterationTime(took.count());
+    ms.push_back(took.count() * 1e3);
+  }
+  std::sort(ms.begin(), ms.end());
+  state.counters["median_ms"] = ms[ms.size() / 2];
+  state.counters["worst_ms"] = ms.back();
+  state.counters["lines"] = static_cast<double>(lines);
+}
+
+const ReportViews kFractions{false, true, false};
+const ReportViews kRanges{false, false, true};
+const ReportViews kSteps{true, false, false};
+const ReportViews kFractionSteps{true, true, false};
+
+BENCHMARK_CAPTURE(BM_View, fractions_short, kShortDecimals, kFractions)
+    ->UseManualTime()
+    ->Iterations(12);
+BENCHMARK_CAPTURE(BM_View, ranges_short, kShortDecimals, kRanges)->UseManualTime()->Iterations(12);
+BENCHMARK_CAPTURE(BM_View, steps_short, kShortDecimals, kSteps)->UseManualTime()->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, fraction_steps_short, kShortDecimals, kFractionSteps)
+    ->UseManualTime()
+    ->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, steps_mixed, kMixedDecimals, kSteps)->UseManualTime()->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, fraction_steps_mixed, kMixedDecimals, kFractionSteps)
+    ->UseManualTime()
+    ->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, fractions_19_digits, kLongDecimals, kFractions)
+    ->UseManualTime()
+    ->Iterations(12);
+BENCHMARK_CAPTURE(BM_View, ranges_19_digits, kLongDecimals, kRanges)
+    ->UseManualTime()
+    ->Iterations(12);
+BENCHMARK_CAPTURE(BM_View, steps_19_digits, kLongDecimals, kSteps)->UseManualTime()->Iterations(6);
+BENCHMARK_CAPTURE(BM_View, fraction_steps_19_digits, kLongDecimals, kFractionSteps)
+    ->UseManualTime()
+    ->Iterations(6);
+
+}  // namespace
+}  // namespace pivora

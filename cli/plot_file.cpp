@@ -1,0 +1,56 @@
+#include "cli/plot_file.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <array>
+#include <filesystem>
+
+#include "cli/plot_module.h"
+#include "ui/text_encoding.h"
+#include "plot/solve_graphically.h"
+
+namespace pivora {
+
+namespace {
+
+using WritePlot = bool (*)(const GraphicalSolution&, const std::string&, std::string&);
+
+// The plot module: beside the program (the build), else where it is installed.
+void* LoadPlotModule() {
+  std::array<char, 4096> self{};
+  const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+  if (length > 0) {
+    const std::filesystem::path beside =
+        std::filesystem::path(std::string(self.data(), static_cast<std::size_t>(length)))
+            .parent_path() /
+        kPlotModuleName;
+    if (void* module = ::dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL)) return module;
+  }
+  const std::string installed = std::string(PIVORA_PLOT_MODULE_DIR) + "/" + kPlotModuleName;
+  return ::dlopen(installed.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+}  // namespace
+
+bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::string& error) {
+  const GraphicalSolution plot = SolveGraphically(window);
+  if (plot.outcome == PlotOutcome::kTooManyVariables) {
+    error = Latin1ToUtf8(TooManyVariablesText(plot.n));
+    return false;
+  }
+  // Loaded once, for the life of the program: Qt does not go away cleanly.
+  static void* module = LoadPlotModule();
+  const auto write =
+      module != nullptr ? reinterpret_cast<WritePlot>(::dlsym(module, kPlotModuleEntry)) : nullptr;
+  if (write == nullptr) {
+    const char* why = ::dlerror();
+    error = std::string("Das Zeichenmodul ") + kPlotModuleName +
+            " fehlt oder passt nicht zu diesem Programm" +
+            (why != nullptr ? std::string(" (") + why + ")" : std::string()) + ".";
+    return false;
+  }
+  return write(plot, path, error);
+}
+
+}  // namespace pivora

@@ -1,0 +1,77 @@
+// pivora-solve --plot: the picture written without a display, as SVG or PNG,
+// and refused in German for more than two variables.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace pivora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A directory of its own for one test, removed with everything in it.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    std::string pattern = (fs::temp_directory_path() / "pivora_plot_XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~ScratchDir() { fs::remove_all(path_); }
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  fs::path path_;
+};
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs pivora-solve with the display taken away; gives its exit status.
+int SolveWithPlot(const fs::path& picture, const std::string& example, const fs::path& err) {
+  const std::string command =
+      std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '") + PIVORA_SOLVE_PROGRAM +
+      "' --plot '" + picture.string() + "' '" + PIVORA_EXAMPLES_DIR + "/" + example +
+      "' >/dev/null 2>'" + err.string() + "'";
+  const int status = std::system(command.c_str());
+  return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(PlotOption, WritesSvgAndPngWithoutADisplay) {
+  const ScratchDir dir;
+  ASSERT_EQ(SolveWithPlot(dir / "a.svg", "worked-example.txt", dir / "err"), 0)
+      << Slurp(dir / "err");
+  const std::string svg = Slurp(dir / "a.svg");
+  EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("</svg>"), std::string::npos);
+  EXPECT_NE(svg.find("Grafische L"), std::string::npos);
+
+  ASSERT_EQ(SolveWithPlot(dir / "b.png", "unbounded.txt", dir / "err"), 0) << Slurp(dir / "err");
+  const std::string png = Slurp(dir / "b.png");
+  EXPECT_EQ(png.rfind("\x89PNG\r\n\x1a\n", 0), 0u);
+  EXPECT_GT(png.size(), 2000u);
+}
+
+TEST(PlotOption, RefusesMoreThanTwoVariablesAndOtherEndings) {
+  const ScratchDir dir;
+  EXPECT_EQ(SolveWithPlot(dir / "c.svg", "diet.txt", dir / "err"), 2);
+  EXPECT_NE(Slurp(dir / "err").find("nur f\xC3\xBCr 1 oder 2 Variablen, hier sind es 3"),
+            std::string::npos)
+      << Slurp(dir / "err");
+  EXPECT_FALSE(fs::exists(dir / "c.svg"));
+
+  EXPECT_EQ(SolveWithPlot(dir / "d.gif", "worked-example.txt", dir / "err"), 2);
+  EXPECT_NE(Slurp(dir / "err").find(".svg oder .png"), std::string::npos) << Slurp(dir / "err");
+}
+
+}  // namespace
+}  // namespace pivora

@@ -1,0 +1,403 @@
+#include "plot/painter/plot_painter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QtMath>
+#include <map>
+#include <utility>
+
+namespace pivora {
+
+namespace {
+
+// Dark, distinct colours for the constraint lines, in row order.
+constexpr QRgb kLineColours[] = {qRgb(31, 78, 160), qRgb(120, 60, 160), qRgb(140, 86, 75),
+                                 qRgb(0, 120, 140), qRgb(90, 90, 90),   qRgb(160, 40, 120),
+                                 qRgb(60, 100, 40), qRgb(30, 30, 110)};
+constexpr QRgb kThinRegion = qRgb(70, 130, 200);
+constexpr QRgb kUnboundedColour = qRgb(170, 20, 20);
+constexpr QRgb kGridColour = qRgb(232, 232, 232);
+
+constexpr double kLineHeight = 16;
+
+QString Text(const std::string& latin1) { return QString::fromLatin1(latin1); }
+
+QFont PlotFont(double pixels, bool bold = false) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(static_cast<int>(pixels));
+  font.setBold(bold);
+  return font;
+}
+
+// The notes under the picture: the legend of the path, then the plot's own.
+std::vector<QString> NoteLines(const GraphicalSolution& plot, bool thinRegion) {
+  std::vector<QString> lines;
+  if (plot.path.size() > 1) {
+    lines.push_back(QStringLiteral("Weg der Austauschschritte%1: 0 = Start, k = nach Schritt k")
+                        .arg(plot.exactSteps ? QStringLiteral(" (exakte Rechnung)") : QString()));
+  }
+  if (thinRegion) {
+    lines.push_back(
+        QStringLiteral("Der zulässige Bereich ist schmaler als ein Pixel und breiter gezeichnet."));
+  }
+  for (const std::string& note : plot.notes) lines.push_back(Text(note));
+  return lines;
+}
+
+// The rectangle of the plane inside `area`, with room for the title, the
+// tick labels and the notes.
+QRectF PlotRect(const QRectF& area, int noteCount) {
+  const double bottom = 44 + kLineHeight * noteCount;
+  return area.adjusted(64, 56, -28, -bottom);
+}
+
+double Fraction(const Rational& v, const Rational& lo, const Rational& hi) {
+  return Rational((v - lo) / (hi - lo)).get_d();
+}
+
+QPointF Unit(QPointF v) {
+  const double length = std::hypot(v.x(), v.y());
+  return length > 0 ? v / length : QPointF(0, 0);
+}
+
+void Arrow(QPainter& painter, QPointF from, QPointF to, double head = 10) {
+  painter.drawLine(from, to);
+  const QPointF d = Unit(to - from);
+  if (d.isNull()) return;
+  const QPointF side(-d.y(), d.x());
+  const QPolygonF tip{to, to - d * head + side * head * 0.45, to - d * head - side * head * 0.45};
+  painter.save();
+  painter.setBrush(painter.pen().color());
+  painter.setPen(Qt::NoPen);
+  painter.drawPolygon(tip);
+  painter.restore();
+}
+
+class Picture {
+ public:
+  Picture(QPainter& painter, const GraphicalSolution& plot, const QRectF& area, QRectF rect)
+      : p_(painter), plot_(plot), area_(area), rect_(rect) {}
+
+  QPointF At(const PlanePoint& q) const {
+    return {rect_.left() + Fraction(q.x, plot_.x0, plot_.x1) * rect_.width(),
+            rect_.bottom() - Fraction(q.y, plot_.y0, plot_.y1) * rect_.height()};
+  }
+
+  // The screen direction in which a x + b y grows.
+  QPointF Rising(const Rational& a, const Rational& b) const {
+    // Exact up to one common scale, so that no part overflows a double.
+    const Rational u = a * (plot_.x1 - plot_.x0);
+    const Rational v = b * (plot_.y1 - plot_.y0);
+    const Rational scale = std::max(Rational(abs(u)), Rational(abs(v)));
+    if (scale == 0) return {0, 0};
+    return Unit(QPointF(Rational(u / scale).get_d() / rect_.width(),
+                        -Rational(v / scale).get_d() / rect_.height()));
+  }
+
+  void Grid() {
+    p_.setPen(QPen(QColor(kGridColour), 1));
+    p_.setFont(PlotFont(11));
+    const ViewNumbers& numbers = plot_.numbers;
+    for (Rational x = plot_.xTicks.first; x <= plot_.xTicks.last; x += plot_.xTicks.step) {
+      const double sx = At({x, 0}).x();
+      p_.setPen(QPen(QColor(kGridColour), 1));
+      p_.drawLine(QPointF(sx, rect_.top()), QPointF(sx, rect_.bottom()));
+      p_.setPen(Qt::black);
+      p_.drawText(QRectF(sx - 40, rect_.bottom() + 4, 80, 14), Qt::AlignHCenter | Qt::AlignTop,
+                  Text(numbers.Text(x)));
+    }
+    if (plot_.n == 2) {
+      for (Rational y = plot_.yTicks.first; y <= plot_.yTicks.last; y += plot_.yTicks.step) {
+        const double sy = At({0, y}).y();
+        p_.setPen(QPen(QColor(kGridColour), 1));
+        p_.drawLine(QPointF(rect_.left(), sy), QPointF(rect_.right(), sy));
+        p_.setPen(Qt::black);
+        p_.drawText(QRectF(rect_.left() - 64, sy - 7, 58, 14), Qt::AlignRight | Qt::AlignVCenter,
+                    Text(numbers.Text(y)));
+      }
+    }
+    p_.setPen(QPen(QColor(180, 180, 180), 1));
+    p_.setBrush(Qt::NoBrush);
+    p_.drawRect(rect_);
+  }
+
+  // Returns whether the region had to be widened to be seen.
+  bool Region() {
+    const std::vector<PlanePoint>& region = plot_.region;
+    if (region.empty()) return false;
+    QPolygonF polygon;
+    for (const PlanePoint& q : region) polygon << At(q);
+    double area = 0;
+    double perimeter = 0;
+    for (qsizetype k = 0; k < polygon.size(); ++k) {
+      const QPointF a = polygon[k];
+      const QPointF b = polygon[(k + 1) % polygon.size()];
+      area += a.x() * b.y() - b.x() * a.y();
+      perimeter += std::hypot(b.x() - a.x(), b.y() - a.y());
+    }
+    if (polygon.size() < 3) {
+      // A segment (an equation, or one variable) or a single point: a band
+      // along it.
+      p_.setPen(QPen(QColor(kRegionFill), 12, Qt::SolidLine, Qt::RoundCap));
+      if (polygon.size() == 1) {
+        p_.drawPoint(polygon.front());
+      } else {
+        p_.drawLine(polygon[0], polygon[1]);
+      }
+      return false;
+    }
+    // Twice the area over the perimeter: about the width of a thin region.
+    const bool thin = std::abs(area) / std::max(perimeter, 1e-9) < 0.5;
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(QColor(kRegionFill));
+    p_.drawPolygon(polygon);
+    if (thin) {
+      p_.setPen(QPen(QColor(kThinRegion), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p_.setBrush(Qt::NoBrush);
+      p_.drawPolygon(polygon);
+    }
+    return thin;
+  }
+
+  void Axes() {
+    p_.setPen(QPen(Qt::black, 1.2));
+    p_.setFont(PlotFont(13, true));
+    if (plot_.y0 <= 0 && plot_.y1 >= 0) {
+      const double sy = At({0, 0}).y();
+      Arrow(p_, QPointF(rect_.left(), sy), QPointF(rect_.right() + 12, sy), 8);
+      p_.drawText(QPointF(rect_.right() + 2, sy + 20), QStringLiteral("x1"));
+    }
+    if (plot_.n == 2 && plot_.x0 <= 0 && plot_.x1 >= 0) {
+      const double sx = At({0, 0}).x();
+      Arrow(p_, QPointF(sx, rect_.bottom()), QPointF(sx, rect_.top() - 12), 8);
+      p_.drawText(QPointF(sx + 6, rect_.top() - 2), QStringLiteral("x2"));
+    }
+  }
+
+  void Constraints() {
+    p_.setFont(PlotFont(12, true));
+    std::size_t k = 0;
+    for (const PlotConstraint& c : plot_.constraints) {
+      const QColor colour(kLineColours[k++ % std::size(kLineColours)]);
+      if (!c.shown) continue;
+      const QPointF a = At(c.shown->from);
+      const QPointF b = At(c.shown->to);
+      p_.setPen(QPen(colour, c.relation == 0 ? 2.6 : 1.6));
+      p_.drawLine(a, b);
+      // Short strokes on the side the constraint allows.
+      const QPointF side = Rising(c.line.a, c.line.b) * (c.relation < 0 ? -1.0 : 1.0);
+      if (c.relation != 0) {
+        p_.setPen(QPen(colour, 1.2));
+        for (int s = 1; s <= 9; ++s) {
+          const QPointF on = a + (b - a) * (s / 10.0);
+          p_.drawLine(on, on + side * 7);
+        }
+      }
+      // The label near the upper end (the right end of a level line), on
+      // the side the constraint cuts off.
+      const QPointF end = (b.y() < a.y() || (b.y() == a.y() && b.x() > a.x())) ? b : a;
+      const QPointF other = end == b ? a : b;
+      const QPointF spot = end + (other - end) * 0.1 - side * 14;
+      p_.setPen(colour);
+      const QString label = QStringLiteral("NB %1").arg(c.row);
+      p_.drawText(QRectF(spot.x() - 30, spot.y() - 8, 60, 16), Qt::AlignCenter, label);
+    }
+  }
+
+  void Objective() {
+    if (!plot_.objectiveLine || plot_.optima.empty()) return;
+    const QPointF a = At(plot_.objectiveLine->from);
+    const QPointF b = At(plot_.objectiveLine->to);
+    p_.setPen(QPen(QColor(kObjectiveColour), 1.6, Qt::DashLine));
+    p_.drawLine(a, b);
+    const QPointF from = At(plot_.optima.front().at);
+    const QPointF d = Rising(plot_.improvement.x, plot_.improvement.y);
+    p_.setPen(QPen(QColor(kObjectiveColour), 2.2));
+    Arrow(p_, from, from + d * 46);
+    p_.setFont(PlotFont(12, true));
+    const QPointF labelAt = from + d * 52 + QPointF(-20, d.y() < 0 ? -6 : 14);
+    p_.drawText(labelAt, QStringLiteral("Z"));
+    if (plot_.optimalEdge) {
+      p_.setPen(QPen(QColor(kOptimumMarker), 9, Qt::SolidLine, Qt::RoundCap));
+      p_.drawLine(At(plot_.optimalEdge->from), At(plot_.optimalEdge->to));
+    }
+  }
+
+  void Unbounded() {
+    if (!plot_.unboundedRay) return;
+    const QPointF a = At(plot_.unboundedRay->from);
+    const QPointF b = At(plot_.unboundedRay->to);
+    p_.setPen(QPen(QColor(kUnboundedColour), 3));
+    Arrow(p_, a, b, 14);
+    p_.setFont(PlotFont(12, true));
+    const QPointF d = Unit(b - a);
+    const QPointF spot = a + (b - a) * 0.55 + QPointF(-d.y(), d.x()) * 14;
+    p_.drawText(QRectF(spot.x() - 80, spot.y() - 8, 160, 16), Qt::AlignCenter,
+                QStringLiteral("Z wächst unbegrenzt"));
+  }
+
+  void Path() {
+    const std::vector<PlotVertex>& path = plot_.path;
+    if (path.size() < 2) return;
+    p_.setPen(QPen(QColor(kPathColour), 2));
+    for (std::size_t k = 1; k < path.size(); ++k) {
+      const QPointF a = At(path[k - 1].at);
+      const QPointF b = At(path[k].at);
+      const QPointF d = Unit(b - a);
+      if (d.isNull()) continue;
+      // From the edge of one point's dot to the edge of the next.
+      Arrow(p_, a + d * 6, b - d * 7, 9);
+    }
+    // One label per point: the numbers of every visit.
+    std::map<std::pair<double, double>, QString> labels;
+    for (std::size_t k = 0; k < path.size(); ++k) {
+      const QPointF at = At(path[k].at);
+      QString& label = labels[{at.x(), at.y()}];
+      label += (label.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(k);
+    }
+    p_.setFont(PlotFont(12, true));
+    for (const auto& [xy, label] : labels) {
+      const QPointF at(xy.first, xy.second);
+      p_.setPen(Qt::NoPen);
+      p_.setBrush(QColor(kPathColour));
+      p_.drawEllipse(at, 3.5, 3.5);
+      p_.setPen(QColor(kPathColour).darker(130));
+      DrawLabel(at, label, false);
+    }
+  }
+
+  void Optima() {
+    p_.setFont(PlotFont(12, true));
+    int k = 0;
+    for (const PlotVertex& v : plot_.optima) {
+      const QPointF at = At(v.at);
+      p_.setPen(QPen(Qt::white, 1.5));
+      p_.setBrush(QColor(kOptimumMarker));
+      p_.drawEllipse(at, 6.5, 6.5);
+      p_.setPen(QColor(kOptimumMarker));
+      DrawLabel(at, QStringLiteral("%1. Lösung").arg(++k), true);
+    }
+  }
+
+  void Headings(const std::vector<QString>& notes) {
+    p_.setPen(Qt::black);
+    p_.setFont(PlotFont(16, true));
+    p_.drawText(QRectF(area_.left() + 12, area_.top() + 6, area_.width() - 24, 22),
+                Qt::AlignLeft | Qt::AlignVCenter, Text(PlotTitle()));
+    const std::string status = PlotStatusLine(plot_);
+    const bool alarm = plot_.outcome != PlotOutcome::kOptimum;
+    p_.setPen(alarm ? QColor(kUnboundedColour) : QColor(Qt::black));
+    p_.setFont(PlotFont(13, alarm));
+    p_.drawText(QRectF(area_.left() + 12, area_.top() + 28, area_.width() - 24, 18),
+                Qt::AlignLeft | Qt::AlignVCenter, Text(status));
+    if (plot_.outcome == PlotOutcome::kInfeasible) {
+      p_.setFont(PlotFont(26, true));
+      p_.drawText(rect_, Qt::AlignCenter, Text(status));
+    }
+    p_.setPen(QColor(60, 60, 60));
+    p_.setFont(PlotFont(12));
+    double y = rect_.bottom() + 26;
+    for (const QString& line : notes) {
+      p_.drawText(QRectF(area_.left() + 12, y, area_.width() - 24, kLineHeight),
+                  Qt::AlignLeft | Qt::AlignVCenter, line);
+      y += kLineHeight;
+    }
+  }
+
+  // A point's label: below right of it (`below`) or above left, moved to the
+  // other side where it would leave the frame.
+  void DrawLabel(QPointF at, const QString& text, bool below) {
+    const double width = QFontMetricsF(p_.font()).horizontalAdvance(text) + 2;
+    const double y = below ? at.y() + 2 : at.y() - 20;
+    bool right = below;
+    if (right && at.x() + 9 + width > rect_.right()) right = false;
+    if (!right && at.x() - 6 - width < rect_.left()) right = true;
+    const QRectF box =
+        right ? QRectF(at.x() + 9, y, width, 16) : QRectF(at.x() - 6 - width, y, width, 16);
+    p_.drawText(box, Qt::AlignCenter, text);
+  }
+
+  std::vector<PlotHotspot> Hotspots() const {
+    std::vector<std::pair<const PlotVertex*, QStringList>> spots;
+    const auto name = [&spots](const PlotVertex& v, const QString& what) {
+      for (auto& [vertex, names] : spots) {
+        if (vertex->at == v.at) {
+          names << what;
+          return;
+        }
+      }
+      spots.push_back({&v, QStringList{what}});
+    };
+    int k = 0;
+    for (const PlotVertex& v : plot_.optima) name(v, QStringLiteral("%1. Lösung").arg(++k));
+    for (std::size_t s = 0; s < plot_.path.size(); ++s) {
+      name(plot_.path[s],
+           s == 0 ? QStringLiteral("Start") : QStringLiteral("nach Schritt %1").arg(s));
+    }
+    for (const PlotVertex& v : plot_.vertices) name(v, QStringLiteral("Ecke"));
+    std::vector<PlotHotspot> hotspots;
+    for (const auto& [vertex, names] : spots) {
+      QStringList shown = names;
+      if (shown.size() > 1) shown.removeAll(QStringLiteral("Ecke"));
+      hotspots.push_back({At(vertex->at), shown.join(QStringLiteral(", ")) + QStringLiteral(": ") +
+                                              Text(VertexText(plot_, *vertex))});
+    }
+    return hotspots;
+  }
+
+ private:
+  QPainter& p_;
+  const GraphicalSolution& plot_;
+  QRectF area_;
+  QRectF rect_;
+};
+
+bool Drawable(const GraphicalSolution& plot) {
+  return plot.outcome == PlotOutcome::kOptimum || plot.outcome == PlotOutcome::kUnbounded ||
+         plot.outcome == PlotOutcome::kInfeasible;
+}
+
+}  // namespace
+
+QPointF ScreenPoint(const GraphicalSolution& plot, const QRectF& area, const PlanePoint& p) {
+  const QRectF rect = PlotRect(area, static_cast<int>(NoteLines(plot, false).size()) + 1);
+  return {rect.left() + Fraction(p.x, plot.x0, plot.x1) * rect.width(),
+          rect.bottom() - Fraction(p.y, plot.y0, plot.y1) * rect.height()};
+}
+
+PaintedPlot PaintPlot(QPainter& painter, const GraphicalSolution& plot, const QRectF& area) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.fillRect(area, Qt::white);
+  // Room for one more note than known, for the thin region's.
+  const QRectF rect = PlotRect(area, static_cast<int>(NoteLines(plot, false).size()) + 1);
+  Picture picture(painter, plot, area, rect);
+  PaintedPlot painted;
+  if (Drawable(plot)) {
+    picture.Grid();
+    painter.save();
+    painter.setClipRect(rect.adjusted(-1, -1, 1, 1));
+    painted.thinRegion = picture.Region();
+    painter.restore();
+    picture.Axes();
+    painter.save();
+    painter.setClipRect(rect.adjusted(-1, -1, 1, 1));
+    picture.Constraints();
+    picture.Objective();
+    picture.Unbounded();
+    picture.Path();
+    picture.Optima();
+    painter.restore();
+    painted.hotspots = picture.Hotspots();
+  }
+  picture.Headings(NoteLines(plot, painted.thinRegion));
+  painter.restore();
+  return painted;
+}
+
+}  // namespace pivora

@@ -1,0 +1,106 @@
+#include "plot/solve_graphically.h"
+
+#include <exception>
+#include <memory>
+
+#include "solve/number_format.h"
+#include "solve/report_agreement.h"
+#include "solver/checked_solve.h"
+#include "solver/explained_run.h"
+#include "ui/read_window_problem.h"
+
+namespace pivora {
+
+namespace {
+
+// The window's counts, Max/Min and cell texts, held apart from the window:
+// the reader writes its defaults of empty cells here, not into the grids.
+class ProblemCopy final : public WindowOperations {
+ public:
+  explicit ProblemCopy(WindowOperations& window)
+      : n_(window.NVarsValue()), m_(window.NConsValue()), maximum_(window.MaximumChecked()) {
+    Copy(window.NB(), nb_);
+    Copy(window.ZF(), zf_);
+  }
+
+  int NVarsValue() const override { return n_; }
+  int NVarsMaximum() const override { return kMaxVariables; }
+  int NConsValue() const override { return m_; }
+  int NConsMaximum() const override { return kMaxConstraints; }
+  int DigitsValue() const override { return 10; }
+  bool MaximumChecked() const override { return maximum_; }
+  bool DetailsChecked() const override { return true; }
+  CellStore& NB() override { return nb_; }
+  CellStore& ZF() override { return zf_; }
+  void SolClear() override {}
+  void SolAppendLine(std::string_view) override {}
+  void SolTakeFocus() override {}
+  void SetFooterText(std::string_view) override {}
+
+ private:
+  void Copy(const CellStore& from, CellStore& to) const {
+    for (int column = 0; column <= n_ + 2; ++column) {
+      for (int row = 0; row <= m_; ++row) to.SetText(column, row, from.Text(column, row));
+    }
+  }
+
+  int n_;
+  int m_;
+  bool maximum_;
+  CellStore nb_{5, 3};
+  CellStore zf_{3, 2};
+};
+
+}  // namespace
+
+GraphicalSolution SolveGraphically(WindowOperations& window) {
+  const int n = window.NVarsValue();
+  if (n > 2) return PlotWithoutProblem(PlotOutcome::kTooManyVariables, n);
+  const int m = window.NConsValue();
+  ProblemCopy copy(window);
+  const NumberFormat format = SolveNumberFormat();
+  Tableau tableau;
+  auto typed = std::make_unique<ExactTableau>();
+  if (ReadWindowProblem(copy, format, tableau, typed.get())) {
+    return PlotWithoutProblem(PlotOutcome::kInputError, n);
+  }
+  ReportSettings settings;
+  settings.details = window.DetailsChecked();
+  settings.precision = window.DigitsValue();
+  settings.format = format;
+  try {
+    SolutionTable solutions(kUninitialised);
+    solutions.ClearRows(n + m);
+    SolveStatus status = 0;
+    const CheckedSolve solved =
+        SolveChecked(tableau, *typed, m, n, SameReport(tableau, m, n, settings), solutions, status);
+    // The steps as the steps view shows them: the exact run's where the
+    // exact result was printed or fractions are shown, else a repeat of the
+    // extended run; the optima of the exact run, whose values the report's
+    // numbers are, rounded.
+    const bool exactSteps = solved.exact || window.Views().fractions;
+    const ExplainedRun stepsRun = exactSteps
+                                      ? ExplainRun(*typed, m, n, true)
+                                      : ExplainRun(tableau, m, n, RunNumbers::kExtended, true);
+    const ExplainedRun exactRun = exactSteps ? ExplainedRun{} : ExplainRun(*typed, m, n, false);
+    const ExplainedRun& exact = exactSteps ? stepsRun : exactRun;
+    // A negative entry stands for a variable at 0 (the report prints it as
+    // 0 with its magnitude in brackets).
+    const auto value = [](const std::vector<Rational>& solution, int row) {
+      const Rational& v = solution[static_cast<std::size_t>(row)];
+      return v < 0 ? Rational(0) : v;
+    };
+    std::vector<PlanePoint> optima;
+    for (const std::vector<Rational>& solution : exact.solutions) {
+      optima.push_back({value(solution, 1), n == 2 ? value(solution, 2) : Rational(0)});
+    }
+    return PlotSolvedProblem(*typed, m, n, exact.status, optima, stepsRun.steps, exactSteps,
+                             ViewNumbers{false, settings.precision, format});
+  } catch (const std::exception& error) {
+    GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
+    plot.notes.emplace_back(error.what());
+    return plot;
+  }
+}
+
+}  // namespace pivora

@@ -1,0 +1,66 @@
+// The test support that reads problem files as the command and the window read
+// them: the file's shape by the problem-file reader, every cell by the solve
+// command's own ReadProblem. It stands above files/ and solve/, so the
+// solver's tests use it through solver/testing/problem_file.h and include
+// nothing but the solver.
+#include "solver/testing/problem_file.h"
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <utility>
+
+#include "files/problem_file.h"
+#include "solve/number_format.h"
+#include "solve/read_problem.h"
+
+namespace pivora::testing {
+namespace {
+
+// The cells of one grid by (column, row), for ReadProblem.
+class FileCells final : public GridCells {
+ public:
+  std::string_view Text(int column, int row) const override {
+    const auto cell = cells_.find({column, row});
+    return cell == cells_.end() ? std::string_view() : std::string_view(cell->second);
+  }
+  void SetText(int column, int row, std::string_view text) override {
+    cells_[{column, row}] = std::string(text);
+  }
+
+ private:
+  std::map<std::pair<int, int>, std::string> cells_;
+};
+
+}  // namespace
+
+std::optional<ProblemFile> ParseProblem(const std::string& text) {
+  const ProblemFileOutcome file = ::pivora::ReadProblemFile(std::string_view(text));
+  if (file.kind != ProblemFileOutcome::Kind::kRead) return std::nullopt;
+  const ::pivora::ProblemFile& cells = file.problem;
+  FileCells nb;
+  FileCells zf;
+  for (int p = 1; p <= cells.m; ++p) {
+    const auto& row = cells.constraints[static_cast<std::size_t>(p - 1)];
+    for (int j = 1; j <= cells.n + 2; ++j) nb.SetText(j, p, row[static_cast<std::size_t>(j - 1)]);
+  }
+  for (int j = 1; j <= cells.n; ++j)
+    zf.SetText(j, 1, cells.objective[static_cast<std::size_t>(j - 1)]);
+  ProblemFile p;
+  p.m = cells.m;
+  p.n = cells.n;
+  const ReadOutcome read =
+      ReadProblem(nb, zf, p.n, p.m, cells.maximum, SolveNumberFormat(), p.tableau);
+  if (read.kind != ReadOutcome::Kind::kSound) return std::nullopt;
+  return p;
+}
+
+std::optional<ProblemFile> ReadProblemFile(const std::string& path) {
+  std::ifstream in(path);
+  if (!in) return std::nullopt;
+  std::stringstream text;
+  text << in.rdbuf();
+  return ParseProblem(text.str());
+}
+
+}  // namespace pivora::testing

@@ -1,0 +1,321 @@
+#include "ui/messages.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace pivora::messages {
+
+// --- pivora-solve and pivora-bench ---
+
+const char* const kSolveHelp =
+    "Aufruf: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
+    "                     [--ranges] [--latin1] [--plot BILD] [DATEI | -]\n"
+    "\n"
+    "L\u00f6st das lineare Programm in DATEI (der Standardeingabe, wenn DATEI - ist\n"
+    "oder fehlt) genau so, wie es die Schaltfl\u00e4che \u00bbL\u00f6sung\u00ab des "
+    "Fensters tut, und\n"
+    "gibt die Zeilen des Berichts aus, die das Fenster zeigen w\u00fcrde.\n"
+    "\n"
+    "  --digits N    g\u00fcltige Stellen der Werte, 3 bis 15 (Vorgabe 10; Werte\n"
+    "                au\u00dferhalb gelten als die n\u00e4chste Grenze)\n"
+    "  --no-details  ohne die Werte der Schlupfvariablen und die Betr\u00e4ge in\n"
+    "                eckigen Klammern\n"
+    "  --steps       vor dem Bericht jeden Austauschschritt: jedes Tableau mit\n"
+    "                dem Pivotelement und der Regel, die es gew\u00e4hlt hat\n"
+    "  --fractions   jede Zahl als exakten gek\u00fcrzten Bruch\n"
+    "  --ranges      Schattenpreise, reduzierte Kosten und die Bereiche der\n"
+    "                rechten Seiten und Zielkoeffizienten, in denen die erste\n"
+    "                optimale Basis optimal bleibt\n"
+    "  --latin1      den Bericht in Latin-1 statt UTF-8 ausgeben\n"
+    "  --plot BILD   zudem die grafische L\u00f6sung eines Problems mit 1 oder 2\n"
+    "                Variablen in BILD zeichnen, eine SVG- (.svg) oder PNG-Datei (.png)\n"
+    "  --help        diese Hilfe ausgeben\n"
+    "\n"
+    "Die Problemdatei: Leerzeilen und Zeilen, die mit # beginnen, z\u00e4hlen nicht.\n"
+    "Die erste Zeile ist max oder min, die zweite die Zielfunktion (n Zellen,\n"
+    "1 bis 50), dann eine Zeile je Bedingung (1 bis 50): n Koeffizienten, die\n"
+    "Relation (<, <=, >, >=, =, ==) und die rechte Seite. Zellen sind durch\n"
+    "Leerzeichen oder Tabulatoren getrennt; eine Zelle in doppelten\n"
+    "Anf\u00fchrungszeichen darf Leerzeichen enthalten (\"\" ist eine leere Zelle,\n"
+    "und \"\" darin steht f\u00fcr ein Anf\u00fchrungszeichen). Auf max oder min d\u00fcrfen\n"
+    "digits=N und details=on|off folgen; die Optionen gehen ihnen vor.\n"
+    "Beispiel:\n"
+    "\n"
+    "  max\n"
+    "  3 2\n"
+    "  1 1 <= 4\n"
+    "  1 3 <= 6\n"
+    "\n"
+    "DATEI darf auch ein LP-Modell (Endung .lp) oder ein MPS-Modell (.mps, freies\n"
+    "oder festes Format) sein, gelesen mit GLPK: Schranken werden zu\n"
+    "Bedingungszeilen, freie und nach unten negativ beschr\u00e4nkte Variablen werden\n"
+    "aufgeteilt oder verschoben, so dass alle nichtnegativ sind, und eine Legende\n"
+    "nach dem Bericht sagt, f\u00fcr welche Spalte, Zeile oder Schranke des Modells\n"
+    "jedes x[j] und y[i] steht.\n"
+    "\n"
+    "R\u00fcckgabewert: 0 ein Bericht wurde geschrieben (Optimum, keine zul\u00e4ssige\n"
+    "L\u00f6sung oder unbeschr\u00e4nkt), 1 eine fehlerhafte Zelle (EINGABEFEHLER!),\n"
+    "2 ein Aufruf- oder Dateiformatfehler, 3 ein Gleitkommafehler im L\u00f6ser.\n";
+
+const char* const kBenchHelp =
+    "Aufruf: pivora-bench [--repeat N] DATEI...\n"
+    "\n"
+    "Liest jede Problemdatei (im Format von pivora-solve, oder ein LP- oder\n"
+    "MPS-Modell) einmal, liest dann N-mal (Vorgabe 1000) die Zellen in ein\n"
+    "Tableau, wie es der L\u00f6sungsbefehl tut, wendet darauf das Simplexverfahren\n"
+    "an und gibt aus:\n"
+    "\n"
+    "  DATEI status=K pivots=P read_us=R solve_us=T\n"
+    "\n"
+    "K ist der Status der L\u00f6sung (0 keine zul\u00e4ssige L\u00f6sung, -1 unbeschr\u00e4nkt,\n"
+    "1 bis 50 die Zahl der optimalen Ecken), P die Austauschschritte einer\n"
+    "L\u00f6sung, R und T die Mediane der Zeiten eines Einlesens und einer L\u00f6sung in\n"
+    "Mikrosekunden (monotone Uhr). Eine Zeile, die auf \" exact\" endet, kennzeichnet\n"
+    "eine Datei, deren 80-Bit-Ergebnis die exakte Pr\u00fcfung nicht besteht, so dass\n"
+    "der L\u00f6sungsbefehl die exakte Rechnung berichtet; \" cycled\" eine, deren\n"
+    "80-Bit-Rechnung zu einer fr\u00fcheren Basis zur\u00fcckkam.\n"
+    "\n"
+    "  --repeat N    Wiederholungen je Datei, 1 bis 100000000 (Vorgabe 1000)\n"
+    "  --help        diese Hilfe ausgeben\n";
+
+std::string TryHelp(std::string_view program) {
+  return "Aufruf und Optionen: " + std::string(program) + " --help";
+}
+
+std::string NeedsValue(std::string_view option) {
+  return std::string(option) + " braucht einen Wert";
+}
+
+std::string UnknownOption(std::string_view quoted) {
+  return "unbekannte Option " + std::string(quoted);
+}
+
+std::string DigitsNotInteger(std::string_view quoted) {
+  return "--digits braucht eine ganze Zahl, nicht " + std::string(quoted);
+}
+
+std::string RepeatOutOfRange(int largest, std::string_view quoted) {
+  return "--repeat braucht eine ganze Zahl von 1 bis " + std::to_string(largest) + ", nicht " +
+         std::string(quoted);
+}
+
+const char* const kOnlyOneProblemFile = "bitte nur eine Problemdatei angeben";
+const char* const kNoProblemFile = "keine Problemdatei angegeben";
+const char* const kStandardInput = "<Standardeingabe>";
+
+std::string SystemError(int error) {
+  switch (error) {
+    case ENOENT:
+      return "Datei oder Verzeichnis nicht gefunden";
+    case EACCES:
+    case EPERM:
+      return "keine Berechtigung";
+    case EISDIR:
+      return "ist ein Verzeichnis";
+    case ENOTDIR:
+      return "ein Teil des Pfades ist kein Verzeichnis";
+    case ENAMETOOLONG:
+      return "der Name ist zu lang";
+    case ELOOP:
+      return "zu viele symbolische Verkn\u00fcpfungen";
+    case ENOSPC:
+      return "kein Platz mehr auf dem Ger\u00e4t";
+    case EIO:
+      return "Ein-/Ausgabefehler";
+    case EMFILE:
+    case ENFILE:
+      return "zu viele offene Dateien";
+    case ENOMEM:
+      return "nicht genug Speicher";
+    case EPIPE:
+      return "die Gegenseite hat die Verbindung geschlossen";
+    case EROFS:
+      return "das Dateisystem ist nur lesbar";
+    case EFBIG:
+      return "die Datei ist zu gro\u00df";
+    case EINVAL:
+      return "ung\u00fcltiges Argument";
+    default:
+      return "Systemfehler " + std::to_string(error);
+  }
+}
+
+std::string CannotOpen(int error) {
+  return "kann nicht ge\u00f6ffnet werden: " + SystemError(error);
+}
+
+std::string CannotRead(int error) { return "kann nicht gelesen werden: " + SystemError(error); }
+
+std::string CannotWriteOutput(int error) {
+  return "die Standardausgabe kann nicht geschrieben werden: " + SystemError(error);
+}
+
+std::string InputTooLarge(std::size_t mebibytes) {
+  return "die Eingabe ist gr\u00f6\u00dfer als " + std::to_string(mebibytes) +
+         " MiB; eine Problemdatei von 50 \u00d7 52 Zellen ist weit kleiner";
+}
+
+std::string GridCell(bool inObjectiveGrid, int column, int row) {
+  return std::string(inObjectiveGrid ? "der Zielfunktion ZF" : "der Bedingungstabelle NB") +
+         ", Zelle (" + std::to_string(column) + ", " + std::to_string(row) + ")";
+}
+
+std::string InputError(bool inObjectiveGrid, int column, int row, std::string_view quoted) {
+  return "Eingabefehler in " + GridCell(inObjectiveGrid, column, row) + ": " + std::string(quoted);
+}
+
+const char* const kExactReSolveNote =
+    "Hinweis: das 80-Bit-Ergebnis wurde durch das der exakten Rechnung ersetzt";
+
+std::string FloatingPointError(std::string_view what) {
+  if (what == "Floating point overflow.") return "Gleitkomma\u00fcberlauf.";
+  if (what == "Floating point division by zero.") return "Gleitkommadivision durch null.";
+  if (what == "Invalid floating point operation.") return "Ung\u00fcltige Gleitkommaoperation.";
+  return std::string(what);
+}
+
+// --- The window: the context menu ---
+
+const char* const kFileMenu = "Datei";
+const char* const kNew = "Neu";
+const char* const kOpen = "\u00d6ffnen \u2026";
+const char* const kRecentMenu = "Zuletzt ge\u00f6ffnet";
+const char* const kNoRecentFiles = "(keine)";
+const char* const kSave = "Speichern";
+const char* const kSaveAs = "Speichern unter \u2026";
+const char* const kSaveReport = "Bericht speichern \u2026";
+const char* const kPrintReport = "Bericht drucken \u2026";
+const char* const kEditMenu = "Bearbeiten";
+const char* const kUndo = "R\u00fcckg\u00e4ngig";
+const char* const kRedo = "Wiederholen";
+const char* const kCopy = "Kopieren";
+const char* const kPaste = "Einf\u00fcgen";
+const char* const kViewMenu = "Ansicht";
+const char* const kReportWindow = "Bericht im eigenen Fenster";
+const char* const kStepsView = "Rechenschritte anzeigen";
+const char* const kFractionsView = "Als Br\u00fcche anzeigen";
+const char* const kRangesView = "Sensitivit\u00e4t anzeigen";
+const char* const kHelpMenu = "Hilfe";
+const char* const kKeysAndRules = "Tastenk\u00fcrzel und Eingaberegeln";
+const char* const kAbout = "\u00dcber Pivora";
+
+// --- The report window ---
+
+const char* const kReportWindowTitle = "Pivora \u2013 Bericht";
+const char* const kZoomIn = "Gr\u00f6\u00dfer";
+const char* const kZoomOut = "Kleiner";
+const char* const kZoomReset = "Normale Gr\u00f6\u00dfe";
+const char* const kFitToWidth = "Auf Fensterbreite";
+const char* const kCopyLatex = "Tableaus als LaTeX kopieren";
+const char* const kLatexCopied = "Die Tableaus der Rechenschritte sind als LaTeX kopiert.";
+const char* const kNoStepsForLatex =
+    "Der Bericht enth\u00e4lt keine Rechenschritte. Bitte \u00bbRechenschritte "
+    "anzeigen\u00ab w\u00e4hlen und neu l\u00f6sen.";
+const char* const kSaveReportTitle = "Bericht speichern";
+const char* const kSaveReportFilter =
+    "Text (*.txt);;HTML (*.html *.htm);;PDF (*.pdf);;Alle Dateien (*)";
+
+std::string CannotSaveReport(std::string_view name, std::string_view reason) {
+  return "Der Bericht kann nicht als \u00bb" + std::string(name) +
+         "\u00ab gespeichert werden: " + std::string(reason);
+}
+
+// --- Pasting, the help and the about box ---
+
+std::string BlockDoesNotFit(int height, int width, int column, int row, bool objective,
+                            int maxVariables, int maxConstraints) {
+  return "Der eingef\u00fcgte Block (" + std::to_string(height) + " \u00d7 " +
+         std::to_string(width) + " Zellen) passt ab Zelle (" + std::to_string(column) + ", " +
+         std::to_string(row) + ") nicht in " +
+         (objective ? "die Zielfunktion (eine Zeile)" : "die Bedingungen") + ": h\u00f6chstens " +
+         std::to_string(maxVariables) + " Variablen und " + std::to_string(maxConstraints) +
+         " Bedingungen.";
+}
+
+const char* const kDecimalCommaQuestion = "Dezimalkommas als Dezimalpunkte \u00fcbernehmen?";
+
+const char* const kHelpTitle = "Pivora \u2013 Tastenk\u00fcrzel und Eingaberegeln";
+
+const char* const kHelpPage =
+    "<h2>Tastenk\u00fcrzel</h2>"
+    "<table cellspacing=\"0\" cellpadding=\"3\">"
+    "<tr><td><b>F9</b>, <b>Strg+Eingabe</b></td><td>L\u00f6sen, wo immer der Fokus "
+    "steht</td></tr>"
+    "<tr><td><b>F1</b></td><td>dieses Fenster</td></tr>"
+    "<tr><td><b>F4</b></td><td>der Bericht im eigenen Fenster</td></tr>"
+    "<tr><td><b>F6</b></td><td>die grafische L\u00f6sung eines Problems mit 1 oder 2 "
+    "Variablen</td></tr>"
+    "<tr><td><b>Strg+N</b></td><td>neues, leeres Problem</td></tr>"
+    "<tr><td><b>Strg+O</b></td><td>Problemdatei, LP-Modell (.lp) oder MPS-Modell (.mps) "
+    "\u00f6ffnen</td></tr>"
+    "<tr><td><b>Strg+S</b>, <b>Strg+Umschalt+S</b></td><td>das Problem speichern (unter "
+    "einem neuen Namen)</td></tr>"
+    "<tr><td><b>Strg+B</b></td><td>den Bericht als Text, HTML oder PDF speichern</td></tr>"
+    "<tr><td><b>Strg+P</b></td><td>den Bericht drucken</td></tr>"
+    "<tr><td><b>Strg+Z</b>, <b>Strg+Y</b></td><td>r\u00fcckg\u00e4ngig und wiederholen: "
+    "Tippen, Einf\u00fcgen, \u00d6ffnen, die Anzahlen, das L\u00f6schen per Doppelklick, "
+    "jedes L\u00f6sen</td></tr>"
+    "<tr><td><b>Strg+C</b>, <b>Strg+V</b></td><td>die aktuelle Zelle kopieren; einen "
+    "Block (aus einer Tabellenkalkulation) ab der aktuellen Zelle einf\u00fcgen</td></tr>"
+    "<tr><td><b>Strg+1</b>, <b>Strg+2</b>, <b>Strg+3</b></td><td>Rechenschritte, "
+    "Br\u00fcche, Sensitivit\u00e4t anzeigen (ab dem n\u00e4chsten L\u00f6sen)</td></tr>"
+    "<tr><td><b>Tab</b>, <b>Umschalt+Tab</b></td><td>zur n\u00e4chsten oder vorigen "
+    "Zelle</td></tr>"
+    "<tr><td><b>Strg+Tab</b>, <b>Strg+Umschalt+Tab</b></td><td>zum n\u00e4chsten oder "
+    "vorigen Element des Fensters, auch aus einer Tabelle hinaus</td></tr>"
+    "<tr><td><b>Pfeil auf</b>, <b>Pfeil ab</b></td><td>in Variablen, Bedingungen und "
+    "Stellen: einen Schritt; eine getippte Anzahl gilt mit <b>Eingabe</b> oder beim "
+    "Verlassen</td></tr>"
+    "<tr><td><b>Doppelklick</b></td><td>auf eine Tabelle: beide Tabellen und den Bericht "
+    "leeren; auf den Bericht: ihn leeren</td></tr>"
+    "<tr><td><b>Strg+Plus</b>, <b>Strg+Minus</b>, <b>Strg+0</b>, <b>Strg+9</b></td><td>im "
+    "Berichtsfenster: gr\u00f6\u00dfer, kleiner, normale Gr\u00f6\u00dfe, so gro\u00df, "
+    "dass die l\u00e4ngste Zeile in das Fenster passt</td></tr>"
+    "<tr><td><b>Strg+Umschalt+C</b></td><td>im Berichtsfenster: die Tableaus der "
+    "Rechenschritte als LaTeX kopieren</td></tr>"
+    "</table>"
+    "<p>Ein Rechtsklick auf die Tabellen, ihre K\u00f6pfe oder den Hintergrund zeigt "
+    "alle Befehle.</p>"
+    "<h2>Eingaberegeln einer Zelle</h2>"
+    "<ul>"
+    "<li>Eine Zahl: ein Vorzeichen <tt>+</tt> oder <tt>-</tt> nach Wunsch, Ziffern, ein "
+    "<b>Dezimalpunkt</b> (kein Komma) und ein Exponent <tt>e</tt> oder <tt>E</tt> nach "
+    "Wunsch, etwa <tt>-1.5</tt>, <tt>.25</tt>, <tt>3e-2</tt>. Leerzeichen davor und danach "
+    "z\u00e4hlen nicht; Tausenderpunkte, Leerzeichen in der Zahl und Text sind "
+    "Fehler.</li>"
+    "<li>Eine Relation: <tt>&lt;</tt> oder <tt>&lt;=</tt>, <tt>&gt;</tt> oder "
+    "<tt>&gt;=</tt>, <tt>=</tt> oder <tt>==</tt>, genau so, ohne Leerzeichen.</li>"
+    "<li>Eine leere Zelle gilt als <tt>0</tt>, eine leere Relation als <tt>&lt;=</tt>; "
+    "beides wird beim L\u00f6sen eingetragen.</li>"
+    "<li>Eine Zelle, die nicht gelesen werden kann, zeigt <tt>&nbsp;&nbsp;FEHLER!</tt>, der "
+    "Bericht <tt>EINGABEFEHLER!</tt>; der Tooltip der Zelle nennt den Grund, "
+    "Strg+Z gibt den getippten Text zur\u00fcck.</li>"
+    "<li>Alle Variablen sind nichtnegativ. H\u00f6chstens 50 Variablen und 50 "
+    "Bedingungen; Stellen 3 bis 15.</li>"
+    "<li>Ein eingef\u00fcgter Block mit Dezimalkommas (<tt>1,5</tt>, <tt>1.234,5</tt>) "
+    "kann auf Nachfrage in Dezimalpunkte umgewandelt werden.</li>"
+    "</ul>"
+    "<h2>Das Dateiformat</h2>"
+    "<p>Eine Problemdatei ist Text: die erste Zeile <tt>max</tt> oder <tt>min</tt>, "
+    "die zweite die Zielfunktion (n Zellen), dann eine Zeile je Bedingung: n "
+    "Koeffizienten, die Relation und die rechte Seite. Zellen sind durch Leerzeichen oder "
+    "Tabulatoren getrennt; Leerzeilen und Zeilen mit <tt>#</tt> am Anfang z\u00e4hlen "
+    "nicht. Eine Zelle in doppelten Anf\u00fchrungszeichen beh\u00e4lt ihre Leerzeichen "
+    "(<tt>\"\"</tt> ist eine leere Zelle). Auf <tt>max</tt> oder <tt>min</tt> d\u00fcrfen "
+    "<tt>digits=N</tt> und <tt>details=on</tt> oder <tt>details=off</tt> folgen.</p>"
+    "<pre>max digits=6 details=off\n3 2\n1 1 &lt;= 4\n\"\" 3 &lt;= 6</pre>"
+    "<p>Ge\u00f6ffnet werden auch LP-Modelle (<tt>.lp</tt>) und MPS-Modelle "
+    "(<tt>.mps</tt>); die Tooltips der Tabellenk\u00f6pfe sagen dann, wof\u00fcr jedes x "
+    "und jede Zeile steht.</p>";
+
+const char* const kAboutTitle = "\u00dcber Pivora";
+
+const char* const kAboutText =
+    "<h3>Pivora v6.0</h3>"
+    "<p>Lineare Optimierung mit der Simplex-Methode (Austauschverfahren) in 80-Bit-"
+    "Arithmetik; jedes Ergebnis wird exakt in rationalen Zahlen gepr\u00fcft.</p>"
+    "<p>Bis zu 50 Variablen und 50 Bedingungen. F1 zeigt alle Tastenk\u00fcrzel und die "
+    "Eingaberegeln.</p>";
+
+}  // namespace pivora::messages

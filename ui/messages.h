@@ -1,0 +1,90 @@
+// Every German text the window and the two programs show a person, UTF-8:
+// the programs' help and error messages, the window's menus, dialogs,
+// questions and help. One place, so the wording stays consistent and no
+// English slips through; the tests compare these texts exactly. The report
+// lines are the solve layer's and stay there.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pivora::messages {
+
+// --- pivora-solve and pivora-bench ---
+extern const char* const kSolveHelp;
+extern const char* const kBenchHelp;
+// The line after a usage error: where to read how the program is called.
+std::string TryHelp(std::string_view program);
+std::string NeedsValue(std::string_view option);
+// `quoted` is the argument as QuotedForMessage wrote it.
+std::string UnknownOption(std::string_view quoted);
+std::string DigitsNotInteger(std::string_view quoted);
+std::string RepeatOutOfRange(int largest, std::string_view quoted);
+extern const char* const kOnlyOneProblemFile;
+extern const char* const kNoProblemFile;
+// The name messages give standard input.
+extern const char* const kStandardInput;
+std::string CannotOpen(int error);
+std::string CannotRead(int error);
+std::string CannotWriteOutput(int error);
+std::string InputTooLarge(std::size_t mebibytes);
+// What an `errno` value means, in German; the number itself for one
+// without a German text.
+std::string SystemError(int error);
+// "der Bedingungstabelle NB, Zelle (3, 2)" or "der Zielfunktion ZF, ...".
+std::string GridCell(bool inObjectiveGrid, int column, int row);
+// "Eingabefehler in der ...: TEXT", `quoted` as QuotedForMessage wrote it.
+std::string InputError(bool inObjectiveGrid, int column, int row, std::string_view quoted);
+extern const char* const kExactReSolveNote;
+// The German text of a floating-point error the solver raised; its own
+// text where there is none.
+std::string FloatingPointError(std::string_view what);
+
+// --- The window: the context menu, by group ---
+extern const char* const kFileMenu;
+extern const char* const kNew;
+extern const char* const kOpen;
+extern const char* const kRecentMenu;
+extern const char* const kNoRecentFiles;
+extern const char* const kSave;
+extern const char* const kSaveAs;
+extern const char* const kSaveReport;
+extern const char* const kPrintReport;
+extern const char* const kEditMenu;
+extern const char* const kUndo;
+extern const char* const kRedo;
+extern const char* const kCopy;
+extern const char* const kPaste;
+extern const char* const kViewMenu;
+extern const char* const kReportWindow;
+extern const char* const kStepsView;
+extern const char* const kFractionsView;
+extern const char* const kRangesView;
+extern const char* const kHelpMenu;
+extern const char* const kKeysAndRules;
+extern const char* const kAbout;
+
+// --- The report window ---
+extern const char* const kReportWindowTitle;
+extern const char* const kZoomIn;
+extern const char* const kZoomOut;
+extern const char* const kZoomReset;
+extern const char* const kFitToWidth;
+extern const char* const kCopyLatex;
+extern const char* const kLatexCopied;
+extern const char* const kNoStepsForLatex;
+extern const char* const kSaveReportTitle;
+extern const char* const kSaveReportFilter;
+std::string CannotSaveReport(std::string_view name, std::string_view reason);
+
+// --- Pasting, the help and the about box ---
+std::string BlockDoesNotFit(int height, int width, int column, int row, bool objective,
+                            int maxVariables, int maxConstraints);
+extern const char* const kDecimalCommaQuestion;
+extern const char* const kHelpTitle;
+// The help window's page, HTML: every key, the rules of a cell, the file format.
+extern const char* const kHelpPage;
+extern const char* const kAboutTitle;
+extern const char* const kAboutText;
+
+}  // namespace pivora::messages

@@ -1,0 +1,18 @@
+// The steps view's tableaux as LaTeX, for exercise sheets: one array per
+// exchange step and one for the final tableau, the pivot element boxed
+// (\boxed needs amsmath), each headed by the step's line as a comment.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pivora {
+
+// Reads the report's lines (UTF-8) as the steps view writes them: a line
+// "Schritt K (...): ..." or "Endtableau:", an optional "Grund: ..." line,
+// then the tableau's lines up to the next empty line. Labels become
+// subscripted (x_{1}), fractions \frac, "1.5E+20" 1.5 \cdot 10^{20}. Empty
+// when the lines hold no step.
+std::string StepsAsLatex(const std::vector<std::string>& lines);
+
+}  // namespace pivora

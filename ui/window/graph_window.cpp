@@ -1,0 +1,182 @@
+#include "ui/window/graph_window.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "plot/solve_graphically.h"
+#include "ui/window/spin_edit.h"
+#include "ui/window/tform1.h"
+
+namespace pivora {
+
+namespace {
+
+// How near the pointer must come to a vertex for its text, in pixels.
+constexpr double kHoverReach = 8;
+
+QSettings Settings() { return QSettings(QStringLiteral("pivora"), QStringLiteral("pivora")); }
+
+const QString kGeometryKey = QStringLiteral("GrafischeLoesung/geometry");
+const QString kFolderKey = QStringLiteral("GrafischeLoesung/folder");
+
+}  // namespace
+
+PlotView::PlotView(QWidget* parent) : QWidget(parent) {
+  setMinimumSize(420, 320);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlotView::SetPlot(GraphicalSolution plot) {
+  plot_ = std::move(plot);
+  update();
+}
+
+const PlotHotspot* PlotView::HotspotAt(QPointF at) const {
+  const PlotHotspot* nearest = nullptr;
+  double best = kHoverReach;
+  for (const PlotHotspot& h : painted_.hotspots) {
+    const double d = std::hypot(h.at.x() - at.x(), h.at.y() - at.y());
+    if (d <= best) {
+      nearest = &h;
+      best = d;
+    }
+  }
+  return nearest;
+}
+
+void PlotView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painted_ = PaintPlot(painter, plot_, QRectF(rect()));
+}
+
+bool PlotView::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const PlotHotspot* spot = HotspotAt(help->pos())) {
+      QToolTip::showText(help->globalPos(), spot->text, this,
+                         QRect(spot->at.toPoint() - QPoint(8, 8), QSize(16, 16)));
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("GraphWindow"));
+  setWindowTitle(QStringLiteral("Grafische Lösung"));
+  view_ = new PlotView(this);
+  auto* png = new QPushButton(QStringLiteral("Als PNG speichern …"), this);
+  auto* svg = new QPushButton(QStringLiteral("Als SVG speichern …"), this);
+  auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+  connect(png, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("png")); });
+  connect(svg, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("svg")); });
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(png);
+  buttons->addWidget(svg);
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(view_, 1);
+  layout->addLayout(buttons);
+  resize(kPlotFileSize + QSize(12, 48));
+}
+
+GraphWindow::~GraphWindow() {
+  if (isVisible()) SavePlace();
+}
+
+void GraphWindow::SetPlot(GraphicalSolution plot) { view_->SetPlot(std::move(plot)); }
+
+bool GraphWindow::Export(const QString& path) {
+  QString error;
+  if (WritePlotFile(view_->Plot(), path, view_->size(), error)) return true;
+  QMessageBox::warning(this, QStringLiteral("Grafische Lösung"), error);
+  return false;
+}
+
+void GraphWindow::AskAndExport(const QString& suffix) {
+  QSettings settings = Settings();
+  const QString folder = settings.value(kFolderKey).toString();
+  const QString filter = suffix == QStringLiteral("png") ? QStringLiteral("PNG-Bilder (*.png)")
+                                                         : QStringLiteral("SVG-Bilder (*.svg)");
+  QString path =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Grafische Lösung speichern"),
+                                   folder.isEmpty() ? QStringLiteral("loesung.") + suffix
+                                                    : folder + QStringLiteral("/loesung.") + suffix,
+                                   filter);
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
+    path += QLatin1Char('.') + suffix;
+  }
+  if (Export(path)) settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
+}
+
+void GraphWindow::SavePlace() const { Settings().setValue(kGeometryKey, saveGeometry()); }
+
+void GraphWindow::closeEvent(QCloseEvent* event) {
+  SavePlace();
+  QWidget::closeEvent(event);
+}
+
+void GraphWindow::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    placed_ = true;
+    restoreGeometry(Settings().value(kGeometryKey).toByteArray());
+  }
+  QWidget::showEvent(event);
+}
+
+GraphCommand::GraphCommand(TForm1& form)
+    : QObject(&form),
+      form_(form),
+      window_(new GraphWindow(&form)),
+      action_(new QAction(QStringLiteral("Grafische Lösung"), this)) {
+  auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), &form);
+  f6->setContext(Qt::WindowShortcut);
+  connect(f6, &QShortcut::activated, this, &GraphCommand::Show);
+  // The menu shows F6 beside the entry; the shortcut above does the work.
+  action_->setShortcut(QKeySequence(Qt::Key_F6));
+  action_->setShortcutContext(Qt::WidgetShortcut);
+  connect(action_, &QAction::triggered, this, &GraphCommand::Show);
+  connect(form.NVars(), &QSpinBox::valueChanged, this, &GraphCommand::FollowVariableCount);
+  FollowVariableCount();
+}
+
+void GraphCommand::Show() {
+  Redraw();
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void GraphCommand::SolveEnded() {
+  if (window_->isVisible()) Redraw();
+}
+
+void GraphCommand::Redraw() { window_->SetPlot(SolveGraphically(form_)); }
+
+void GraphCommand::FollowVariableCount() {
+  const int n = form_.NVarsValue();
+  const bool drawable = n <= 2;
+  action_->setEnabled(drawable);
+  action_->setToolTip(drawable ? QStringLiteral("Die Lösung als Bild: Bereich, Geraden, Weg und "
+                                                "optimale Ecken (F6)")
+                               : QString::fromLatin1(TooManyVariablesText(n)));
+}
+
+}  // namespace pivora

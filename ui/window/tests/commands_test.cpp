@@ -1,0 +1,300 @@
+// The window's commands as a user finds them: German dialogs, the context
+// menu whose entries are the very actions of the keys, the report in its
+// own window following every solve, its export, and a paste from a German
+// spreadsheet.
+#include <QAction>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "ui/window/command_menu.h"
+#include "ui/window/file_actions.h"
+#include "ui/window/report_export.h"
+#include "ui/window/report_memo.h"
+#include "ui/window/report_window.h"
+#include "ui/window/window_commands.h"
+#include "window_test_support.h"
+
+using namespace pivora;
+using namespace pivora::testing;
+
+class CommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theToolkitSpeaksGerman();
+  void everyMenuEntryIsTheActionOfItsKey();
+  void aRightClickOnAGridHeadingOpensTheMenu();
+  void newEmptiesTheProblemInOneUndoStep();
+  void theReportWindowFollowsEverySolve();
+  void theReportIsSavedAsTextHtmlAndPdf();
+  void decimalCommasArePastedAsPointsOnYes();
+};
+
+// Clicks the button with `text` on the next message box; notes its text.
+static void AnswerNextQuestion(const QString& text, QString* shown) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, text, shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    poll->stop();
+    poll->deleteLater();
+    *shown = box->text();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == text) QTest::mouseClick(button, Qt::LeftButton);
+    }
+  });
+  poll->start();
+}
+
+static QList<QAction*> Entries(QMenu* menu) {
+  QList<QAction*> entries;
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) continue;
+    if (QMenu* group = action->menu()) {
+      entries += Entries(group);
+    } else {
+      entries.append(action);
+    }
+  }
+  return entries;
+}
+
+void CommandsTest::theToolkitSpeaksGerman() {
+  QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+  QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+  QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Speichern"));
+  QCOMPARE(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S).toString(QKeySequence::NativeText),
+           QStringLiteral("Strg+Umschalt+S"));
+}
+
+// Each entry is the action that holds its keys in the window, so the menu
+// and the keys cannot drift apart; each shows its key.
+void CommandsTest::everyMenuEntryIsTheActionOfItsKey() {
+  const auto form = StartedWindow();
+  std::unique_ptr<QMenu> menu(form->Commands().Menu().Build());
+  QStringList groups;
+  for (QAction* group : menu->actions()) groups.append(group->text());
+  QCOMPARE(groups, (QStringList{"Datei", "Bearbeiten", "Ansicht", "Hilfe"}));
+  const QList<QAction*> entries = Entries(menu.get());
+  QStringList texts;
+  for (QAction* entry : entries) {
+    texts.append(entry->text());
+    if (entry->text() == QStringLiteral("(keine)") ||
+        entry->text() == QStringLiteral("\u00dcber Pivora")) {
+      continue;
+    }
+    QVERIFY2(!entry->shortcut().isEmpty(), qPrintable(entry->text()));
+    // F6 opens the picture's window even where its entry is disabled, to say
+    // why: a shortcut of its own holds that key.
+    if (entry->text() == QStringLiteral("Grafische L\u00f6sung")) continue;
+    QVERIFY2(form->actions().contains(entry), qPrintable(entry->text()));
+    QVERIFY(entry->isShortcutVisibleInContextMenu());
+  }
+  QCOMPARE(texts,
+           (QStringList{"Neu", "\u00d6ffnen \u2026", "(keine)", "Speichern",
+                        "Speichern unter \u2026", "Bericht speichern \u2026",
+                        "Bericht drucken \u2026", "R\u00fcckg\u00e4ngig", "Wiederholen", "Kopieren",
+                        "Einf\u00fcgen", "Rechenschritte anzeigen", "Als Br\u00fcche anzeigen",
+                        "Sensitivit\u00e4t anzeigen", "Bericht im eigenen Fenster",
+                        "Grafische L\u00f6sung",
+                        "Tastenk\u00fcrzel und Eingaberegeln", "\u00dcber Pivora"}));
+
+  // The key and the entry do the same: F4 and the entry open the report
+  // window, F1 and the entry the help.
+  const auto entry = [&entries](const char* text) {
+    for (QAction* e : entries)
+      if (e->text() == QString::fromUtf8(text)) return e;
+    return static_cast<QAction*>(nullptr);
+  };
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_F4);
+  QVERIFY(form->Commands().ReportWindowIfOpen() &&
+          form->Commands().ReportWindowIfOpen()->isVisible());
+  form->Commands().ReportWindowIfOpen()->close();
+  entry("Bericht im eigenen Fenster")->trigger();
+  QVERIFY(form->Commands().ReportWindowIfOpen()->isVisible());
+  QVERIFY(form->Commands().Action(Command::kHelp)->shortcut() == QKeySequence(Qt::Key_F1));
+  QVERIFY(form->Commands().Action(Command::kReportWindow) == entry("Bericht im eigenen Fenster"));
+}
+
+void CommandsTest::aRightClickOnAGridHeadingOpensTheMenu() {
+  const auto form = StartedWindow();
+  for (QWidget* widget : {static_cast<QWidget*>(form->NBGrid()->horizontalHeader()->viewport()),
+                          form->ZFGrid()->Editor(), static_cast<QWidget*>(form->lbl2()),
+                          static_cast<QWidget*>(form.get())}) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            widget->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget, &event);
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = form->findChild<QMenu*>(QStringLiteral("commandMenu"))) != nullptr &&
+                menu->isVisible());
+    menu->close();
+    QTRY_VERIFY(form->findChild<QMenu*>(QStringLiteral("commandMenu")) == nullptr);
+  }
+}
+
+void CommandsTest::newEmptiesTheProblemInOneUndoStep() {
+  const auto form = StartedWindow();
+  SpinTo(form->NVars(), 3);
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("7"));
+  form->Minimum()->setChecked(true);
+  QString asked;
+  AnswerNextQuestion(QStringLiteral("Verwerfen"), &asked);
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_N, Qt::ControlModifier);
+  QCOMPARE(asked, QStringLiteral("\u00c4nderungen speichern?"));
+  QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  QCOMPARE(form->NVars()->value(), 2);
+  QCOMPARE(Text(form->NB(), 1, 1), "");
+  QVERIFY(form->Maximum()->isChecked());
+  form->Commands().Action(Command::kUndo)->trigger();
+  QCOMPARE(form->NVars()->value(), 3);
+  QCOMPARE(Text(form->NB(), 1, 1), "7");
+  QVERIFY(form->Minimum()->isChecked());
+}
+
+void CommandsTest::theReportWindowFollowsEverySolve() {
+  const auto form = StartedWindow();
+  QTest::keyClick(form->NVars(), Qt::Key_F4);
+  ReportWindow* window = form->Commands().ReportWindowIfOpen();
+  QVERIFY(window);
+  TypeWorkedExample(*form);
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  QTRY_COMPARE(window->Text()->toPlainText(), form->Sol()->toPlainText());
+  QVERIFY(window->Text()->toPlainText().contains(QStringLiteral("Zmax = 12")));
+  QVERIFY(QFontInfo(window->Text()->font()).fixedPitch());
+
+  // Strg+C in the window copies the selected report text, not a grid cell.
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  window->Text()->setFocus();
+  window->Text()->selectAll();
+  QTest::keyClick(window->Text(), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), form->Sol()->toPlainText());
+
+  // The steps view, chosen by its key, reaches the window at the next solve.
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_1, Qt::ControlModifier);
+  QVERIFY(form->Sol()->Views().steps);
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_F9);
+  QTRY_VERIFY(window->Text()->toPlainText().startsWith(QStringLiteral("Rechenschritte")));
+  QCOMPARE(window->Text()->toPlainText(), form->Sol()->toPlainText());
+
+  // The steps and sensitivity of a 10 x 10 problem fit the width of a wide
+  // window without scrolling sideways.
+  QString problem = QStringLiteral("max\n");
+  for (int j = 1; j <= 10; ++j) problem += QString::number(j % 7 + 1) + u' ';
+  for (int i = 1; i <= 10; ++i) {
+    problem += u'\n';
+    for (int j = 1; j <= 10; ++j) problem += QString::number((i * j) % 9 + 1) + u' ';
+    problem += QStringLiteral("<= ") + QString::number(10 * i + 3);
+  }
+  const QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("zehn.txt")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(problem.toUtf8() + '\n');
+  file.close();
+  QVERIFY(form->Commands().Files().OpenFile(file.fileName()));
+  form->Sol()->SetViews(ReportViews{true, false, true});
+  QTest::mouseClick(form->Solve(), Qt::LeftButton);
+  window->resize(1400, 700);
+  QTRY_COMPARE(window->Text()->toPlainText(), form->Sol()->toPlainText());
+  QVERIFY(window->Text()->horizontalScrollBar()->maximum() > 0);
+  window->FitToWidth();
+  QTRY_COMPARE(window->Text()->horizontalScrollBar()->maximum(), 0);
+  QVERIFY(window->Zoom() < 0);
+  window->SetZoom(0);
+
+  // Zoom, size and place are kept for the next window.
+  const int size = window->Text()->font().pixelSize();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window->Text(), Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(window->Text(), Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(window->Text()->font().pixelSize(), size + 2);
+  window->setGeometry(120, 130, 700, 450);
+  window->close();
+  const auto second = StartedWindow();
+  QTest::keyClick(second->NVars(), Qt::Key_F4);
+  ReportWindow* again = second->Commands().ReportWindowIfOpen();
+  QCOMPARE(again->Zoom(), 2);
+  QCOMPARE(again->size(), QSize(700, 450));
+}
+
+void CommandsTest::theReportIsSavedAsTextHtmlAndPdf() {
+  const QTemporaryDir dir;
+  const QString report = QStringLiteral("L\u00d6SUNG:\n\nOptimum: Zmax = 12\n<x> & y");
+  const QString text = dir.filePath(QStringLiteral("bericht.txt"));
+  QCOMPARE(ReportFormatOfPath(text), ReportFormat::kText);
+  QVERIFY(WriteReport(report, text, ReportFormat::kText));
+  QFile file(text);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), (report + u'\n').toUtf8());
+
+  const QString html = dir.filePath(QStringLiteral("bericht.HTML"));
+  QCOMPARE(ReportFormatOfPath(html), ReportFormat::kHtml);
+  QVERIFY(WriteReport(report, html, ReportFormat::kHtml));
+  QFile page(html);
+  QVERIFY(page.open(QIODevice::ReadOnly));
+  const QString written = QString::fromUtf8(page.readAll());
+  QVERIFY(written.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+  QVERIFY(written.contains(
+      QStringLiteral("<pre>L\u00d6SUNG:\n\nOptimum: Zmax = 12\n&lt;x&gt; &amp; y</pre>")));
+
+  const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+  QCOMPARE(ReportFormatOfPath(pdf), ReportFormat::kPdf);
+  QVERIFY(WriteReport(report, pdf, ReportFormat::kPdf));
+  QFile document(pdf);
+  QVERIFY(document.open(QIODevice::ReadOnly));
+  QVERIFY(document.readAll().startsWith("%PDF-"));
+
+  QString reason;
+  QVERIFY(!WriteReport(report, dir.filePath(QStringLiteral("no/such/folder.pdf")),
+                       ReportFormat::kPdf, &reason));
+  QCOMPARE(reason, QStringLiteral("Datei oder Verzeichnis nicht gefunden"));
+}
+
+void CommandsTest::decimalCommasArePastedAsPointsOnYes() {
+  const auto form = StartedWindow();
+  ClickCell(form->NBGrid(), 1, 1);
+  QApplication::clipboard()->setText(
+      QStringLiteral("1,5\t-1.234,5\t<=\t1.000\r\n,25\t2\t>=\t1,5E-3\r\n"));
+  QString asked;
+  AnswerNextQuestion(QStringLiteral("&Ja"), &asked);
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(asked, QStringLiteral("Dezimalkommas als Dezimalpunkte \u00fcbernehmen?"));
+  QCOMPARE(Text(form->NB(), 1, 1), "1.5");
+  QCOMPARE(Text(form->NB(), 2, 1), "-1234.5");
+  QCOMPARE(Text(form->NB(), 3, 1), "<=");
+  QCOMPARE(Text(form->NB(), 4, 1), "1000");
+  QCOMPARE(Text(form->NB(), 1, 2), ".25");
+  QCOMPARE(Text(form->NB(), 4, 2), "1.5E-3");
+  QVERIFY(QTest::qWaitForWindowActive(form.get()));
+
+  // A block of plain numbers asks nothing and goes in as it is.
+  bool boxShown = false;
+  QTimer poll;
+  connect(&poll, &QTimer::timeout, [&boxShown] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxShown = true;
+      box->reject();
+    }
+  });
+  poll.start(5);
+  ClickCell(form->ZFGrid(), 1, 1);
+  QApplication::clipboard()->setText(QStringLiteral("1.000\t2.5\n"));
+  QTest::keyClick(form->ZFGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
+  QTest::qWait(30);
+  QVERIFY(!boxShown);
+  QCOMPARE(Text(form->ZF(), 1, 1), "1.000");
+  QCOMPARE(Text(form->ZF(), 2, 1), "2.5");
+}
+
+PIVORA_WINDOW_TEST_MAIN(CommandsTest)
+#include "commands_test.moc"
