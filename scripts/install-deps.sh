@@ -11,11 +11,15 @@ set -euo pipefail
 PROGRAM_PACKAGES=(
   # toolchain and build
   g++ cmake make
-  # exact rationals and exact arithmetic, and the LP and MPS model reader
+  # exact rationals, exact basis solves by p-adic lifting, and the LP and MPS
+  # model reader
   libgmp-dev libflint-dev libglpk-dev
-  # the window, its SVG export, Qt's own German texts and the fonts
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
-  libgl-dev fonts-liberation
+  # the window and its fonts
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation
+  # the graphical solution's SVG export
+  qt6-svg-dev
+  # the toolkit's own German texts (dialogs, standard context menus, key names)
+  qt6-translations-l10n
 )
 
 TEST_PACKAGES=(

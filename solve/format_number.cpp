@@ -43,10 +43,11 @@ int RoundDigits(char (&digits)[18], int precision, std::int16_t& exponent) {
   return last + 1;
 }
 
-void AppendExponent(std::string& text, int exponent, int exponentDigits) {
+// Exponents of four digits and more are written in full.
+void AppendExponent(std::string& text, long exponent, int exponentDigits) {
   text += 'E';
   if (exponent < 0) text += '-';
-  char buffer[8];
+  char buffer[24];
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(exponent));
   const int length = static_cast<int>(end - buffer);
   if (length < exponentDigits) text.append(static_cast<std::size_t>(exponentDigits - length), '0');
@@ -104,19 +105,14 @@ DecimalForm DecimalDigits(Extended value, int precision) {
   return form;
 }
 
-std::string FormatGeneral(Extended value, int precision, int exponentDigits,
-                          const NumberFormat& format) {
+std::string LayOutDecimal(bool negative, std::string_view digits, long exponent, int precision,
+                          int exponentDigits, const NumberFormat& format) {
   precision = ClampPrecision(precision);
   if (exponentDigits < 0 || exponentDigits > 4) exponentDigits = 0;
-  const DecimalForm form = DecimalDigits(value, precision);
-  if (form.exponent == kInfinityExponent) return form.negative ? "-INF" : "INF";
-  if (form.exponent == kNanExponent) return "NAN";
-
   std::string text;
   text.reserve(32);
-  if (form.negative) text += '-';
-  const int e = form.exponent;
-  const std::string_view digits(form.digits, static_cast<std::size_t>(form.count));
+  if (negative) text += '-';
+  const long e = exponent;
   if (e > precision || e < -3) {
     text += digits.front();
     if (digits.size() > 1) {
@@ -141,6 +137,18 @@ std::string FormatGeneral(Extended value, int precision, int exponentDigits,
     }
   }
   return text;
+}
+
+std::string FormatGeneral(Extended value, int precision, int exponentDigits,
+                          const NumberFormat& format) {
+  precision = ClampPrecision(precision);
+  if (exponentDigits < 0 || exponentDigits > 4) exponentDigits = 0;
+  const DecimalForm form = DecimalDigits(value, precision);
+  if (form.exponent == kInfinityExponent) return form.negative ? "-INF" : "INF";
+  if (form.exponent == kNanExponent) return "NAN";
+  return LayOutDecimal(form.negative,
+                       std::string_view(form.digits, static_cast<std::size_t>(form.count)),
+                       form.exponent, precision, exponentDigits, format);
 }
 
 std::string FormatWhole(Extended value) {

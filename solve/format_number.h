@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "solve/number_format.h"
 
@@ -19,7 +20,7 @@ namespace pivora {
 struct DecimalForm {
   std::int16_t exponent = 0;
   bool negative = false;
-  int count = 0;    // 0..18 digits, no trailing '0'
+  int count = 0;  // 0..18 digits, no trailing '0'
   char digits[18] = {};
 };
 
@@ -29,6 +30,14 @@ DecimalForm DecimalDigits(Extended value, int precision);
 // "0" for zero and subnormals, "INF"/"-INF", "NAN" as DecimalDigits marks them.
 std::string FormatGeneral(Extended value, int precision, int exponentDigits,
                           const NumberFormat& format);
+
+// The layout FormatGeneral gives 0.digits x 10^exponent at `precision`
+// (clamped to 2..18) significant digits: the scientific form where
+// `exponent` > precision or < -3, else the fixed form; at least
+// `exponentDigits` (0..4) exponent digits. `digits` has no trailing '0' and
+// is empty for zero; its first digit may be '0'.
+std::string LayOutDecimal(bool negative, std::string_view digits, long exponent, int precision,
+                          int exponentDigits, const NumberFormat& format);
 
 // Precision 15, no exponent padding: plain digits for every whole number of
 // at most 15 digits, under every locale.

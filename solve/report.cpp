@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "solve/format_exact.h"
 #include "solve/format_number.h"
 #include "solve/report_layout.h"
 
@@ -34,6 +35,34 @@ class ExtendedNumbers {
   const ReportSettings& settings_;
 };
 
+// The exact values' texts, each rounded once from the rational: 0 only for
+// 0, and a bracket for every negative entry, however small.
+class ExactNumbers {
+ public:
+  ExactNumbers(const ExactSolutions& values, const ReportSettings& settings)
+      : values_(values), settings_(settings) {}
+
+  std::string Objective() const { return Value(values_(0, 1)); }
+
+  void Append(std::string& line, int row, int k, bool withMagnitude) const {
+    const Rational& v = values_(row, k);
+    if (sgn(v) <= 0) {
+      line.append("0");
+      if (withMagnitude && sgn(v) < 0) line.append(" [\xB1").append(Value(-v)).append("]");
+      return;
+    }
+    line.append(Value(v));
+  }
+
+ private:
+  std::string Value(const Rational& v) const {
+    return FormatExact(v, settings_.precision, kExponentDigits, settings_.format);
+  }
+
+  const ExactSolutions& values_;
+  const ReportSettings& settings_;
+};
+
 }  // namespace
 
 Extended ZeroThreshold() {
@@ -45,7 +74,12 @@ Extended ZeroThreshold() {
 Extended SnapToZero(Extended value) { return std::fabs(value) < ZeroThreshold() ? 0.0L : value; }
 
 Report WriteReport(const Tableau& tableau, int m, int n, const SolutionTable& solutions,
-                   SolveStatus status, const ReportSettings& settings) {
+                   SolveStatus status, const ReportSettings& settings,
+                   const ExactSolutions* exact) {
+  if (exact && IsOptimal(status) && exact->Status() == status) {
+    return WriteReportLayout(tableau, m, n, status, settings.details,
+                             ExactNumbers(*exact, settings));
+  }
   return WriteReportLayout(tableau, m, n, status, settings.details,
                            ExtendedNumbers(solutions, settings));
 }

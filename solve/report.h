@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "solve/number_format.h"
+#include "solver/exact_solutions.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -38,7 +39,12 @@ struct Report {
 
 // `tableau` is the one the solver read (its Max/Min flag names the optimum
 // Zmax or Zmin); `solutions` and `status` are what the solver returned.
+// Where `exact` (may be null) holds the values of that result (the checked
+// solve's), every number is their text rounded once to the digits, and only
+// an exact 0 prints as 0; otherwise the extended values are formatted, with
+// entries below the zero threshold snapped to 0.
 Report WriteReport(const Tableau& tableau, int m, int n, const SolutionTable& solutions,
-                   SolveStatus status, const ReportSettings& settings);
+                   SolveStatus status, const ReportSettings& settings,
+                   const ExactSolutions* exact = nullptr);
 
 }  // namespace pivora

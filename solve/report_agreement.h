@@ -1,5 +1,5 @@
-// The exact judge's comparison for the solve command: two results agree
-// where their reports are the same text.
+// The exact judge's comparison for the solve command: the extended result
+// stands where its report is the text of the exact values.
 #pragma once
 
 #include "solve/report.h"
@@ -7,10 +7,12 @@
 
 namespace pivora {
 
-// Compares the reports WriteReport gives for the two results with `settings`
-// (the digit count, the details, the number format): equal lines mean every
-// number the report prints is the same at the chosen digits. `tableau` must
-// outlive the returned function.
+// Compares the report WriteReport gives for the extended result with the one
+// it gives for the exact values, with `settings` (the digit count, the
+// details, the number format): equal lines mean the same status and every
+// number the report prints the exact value correctly rounded at the chosen
+// digits, a 0 only for an exact 0. `tableau` must outlive the returned
+// function.
 ResultsAgree SameReport(const Tableau& tableau, int m, int n, const ReportSettings& settings);
 
 }  // namespace pivora

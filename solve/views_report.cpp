@@ -104,7 +104,8 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
       Append(lines, FractionReport(p, none, settings.details));
     }
   } else {
-    Append(lines, WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings).lines);
+    Append(lines,
+           WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings, p.values).lines);
   }
   if (views.ranges) {
     Sensitivity sensitivity;

@@ -40,6 +40,7 @@ struct SolvedProblem {
   // Where the judge replayed the optimum: the search's exchanges from
   // judgeBasis (CheckedSolve::searchExchanges); else null.
   const std::vector<std::array<int, 2>>* searchExchanges = nullptr;
+  const ExactSolutions* values = nullptr;  // the checked solve's exact values (may be null)
 };
 
 // The lines to write into the emptied memo, none to delete afterwards. The

@@ -1,6 +1,7 @@
 // The work tableau of a given basis, built exactly from the problem as typed
-// in one fraction-free elimination: the judge of every extended result, the
-// warm start of the exact re-solve, and the exact final tableau for reports.
+// from one solve of the basis system, or one row or column of it alone: the
+// judge of every extended result, the warm start of the exact re-solve, and
+// the exact final tableau for reports.
 #pragma once
 
 #include <array>
@@ -37,6 +38,18 @@ BasisLabels LabelsOf(const BasicWorkTableau<V>& w, int m, int n,
   return basis;
 }
 
+// How the integer system of a basis is solved exactly.
+enum class ExactRoad {
+  kLifting,       // p-adic lifting and rational reconstruction (Dixon, 1982):
+                  // a few modular steps per digit of the result
+  kFractionFree,  // fraction-free Gauss-Jordan elimination (Bareiss, 1968):
+                  // no set-up cost, the faster road on small systems
+  kFaster,        // whichever of the two is faster for the system: the
+                  // elimination for the whole tableau, for small systems and
+                  // for short numbers, lifting for one row or column of long
+                  // numbers from 25 x 25 on
+};
+
 // Writes into `w` the work tableau that the exchange method holds at `basis`
 // for `problem` (m constraints, n variables): row i expresses its basic
 // variable, column n+1 the constant, row m+1 sigma * z, in the non-basic
@@ -47,16 +60,26 @@ BasisLabels LabelsOf(const BasicWorkTableau<V>& w, int m, int n,
 // integer sums for the others, with no greatest common divisor taken.
 // False, with `w` unspecified, where the labels name no basis (a variable
 // missing or twice, a zero label on an inequality) or its matrix is singular.
-// Asks `observer` (may be null) before every elimination step whether to
-// stop, and throws SolveCancelled then.
+// Asks `observer` (may be null) whether to stop before the solve and between
+// the rounds of an elimination, and throws SolveCancelled then.
 bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                       BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer = nullptr);
+                       BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer = nullptr,
+                       ExactRoad road = ExactRoad::kFaster);
 
-// Row r (1..m) of that work tableau alone, columns 1..n+1 into row[0..n]:
-// the same values, at the cost of one elimination of the tight rows'
-// transposed matrix with a single right-hand side. False where
-// BuildBasisTableau would be.
+// Row r (1..m+1, the objective row included) of that work tableau alone,
+// columns 1..n+1 into row[0..n]: the same values, at the cost of one solve of
+// the tight rows' transposed matrix with a single right-hand side. False
+// where BuildBasisTableau would be.
 bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                          int r, std::vector<Rational>& row, ExchangeObserver* observer = nullptr);
+                          int r, std::vector<Rational>& row, ExchangeObserver* observer = nullptr,
+                          ExactRoad road = ExactRoad::kFaster);
+
+// Column j (1..n+1, the constants included) of that work tableau alone, rows
+// 1..m+1 into column[0..m]: one solve of the tight rows with a single
+// right-hand side. False where BuildBasisTableau would be.
+bool BuildBasisTableauColumn(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                             int j, std::vector<Rational>& column,
+                             ExchangeObserver* observer = nullptr,
+                             ExactRoad road = ExactRoad::kFaster);
 
 }  // namespace pivora

@@ -7,6 +7,7 @@
 #include "solver/basis_tableau.h"
 #include "solver/exact_replay.h"
 #include "solver/exact_solve.h"
+#include "solver/fp_error.h"
 #include "solver/simplex.h"
 
 namespace pivora {
@@ -40,14 +41,35 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
   return true;
 }
 
+// The extended run raised a floating-point error: the exact run from the
+// problem's own tableau is the result, and only an optimum beyond the
+// extended range still ends the solve. The table is put back first, so that
+// such an end leaves it as it was.
+CheckedSolve SolveAfterFault(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
+                             const SolutionTable& before, SolutionTable& solutions,
+                             SolveStatus& status, ExchangeObserver* observer) {
+  CopyRows(before, solutions, n + m);
+  CheckedSolve result;
+  result.cycled = record.cycled || record.stalled;
+  result.exchanges = record.exchanges;
+  auto values = std::make_shared<ExactSolutions>();
+  const ExactSolve judge = ContinueExactly(problem, m, n, StartingBasis(problem, m, n), solutions,
+                                           status, observer, values.get());
+  result.exact = true;
+  result.exactFromStart = true;
+  result.exactExchanges = judge.exchanges;
+  result.values = std::move(values);
+  return result;
+}
+
 }  // namespace
 
-bool SameValues(SolveStatus statusA, const SolutionTable& a, SolveStatus statusB,
-                const SolutionTable& b, int m, int n) {
-  if (statusA != statusB) return false;
-  for (int k = 1; k <= statusA; ++k) {
+bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions& exact, int m,
+                int n) {
+  if (status != exact.Status()) return false;
+  for (int k = 1; k <= status; ++k) {
     for (int i = 0; i <= n + m; ++i) {
-      if (a(i, k) != b(i, k)) return false;
+      if (a(i, k) != NearestExtended(exact(i, k))) return false;
     }
   }
   return true;
@@ -60,7 +82,12 @@ CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, i
   // The rows a solve can write, kept to put back before the exact result.
   auto before = std::make_unique_for_overwrite<SolutionTable>();
   CopyRows(solutions, *before, n + m);
-  RunSimplex(tableau, m, n, solutions, status, *record, observer);
+  try {
+    RunSimplex(tableau, m, n, solutions, status, *record, observer);
+  } catch (const FloatingPointError&) {
+    // The extended run left the range on its way; the exact run decides.
+    return SolveAfterFault(problem, m, n, *record, *before, solutions, status, observer);
+  }
   return JudgeExactly(problem, m, n, *record, *before, agree, solutions, status, observer);
 }
 
@@ -77,27 +104,46 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   result.judged = true;
   result.judgeBasis = basis;
   if (status == kNoFeasibleSolution &&
-      StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer) &&
-      agree(status, solutions, kNoFeasibleSolution, solutions)) {
-    return result;
+      StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer)) {
+    auto proved = std::make_shared<const ExactSolutions>(kNoFeasibleSolution);
+    if (agree(status, solutions, *proved)) {
+      result.values = std::move(proved);
+      return result;
+    }
   }
   auto exact = std::make_unique<SolutionTable>();
   CopyRows(before, *exact, n + m);
   SolveStatus exactStatus = kNoFeasibleSolution;
-  if (status >= 1 &&
-      ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
-                    observer) &&
-      agree(status, solutions, exactStatus, *exact)) {
+  auto values = std::make_shared<ExactSolutions>();
+  bool exactRunsOwn = false;
+  if (status >= 1 && ReplayOptimum(problem, m, n, record, status, *exact, exactStatus,
+                                   result.exactExchanges, observer, &exactRunsOwn, values.get())) {
     result.replayed = true;
     result.searchExchanges.assign(record.searchExchanges.begin(),
                                   record.searchExchanges.begin() + (status - 1));
-    return result;
+    const bool agrees = agree(status, solutions, *values);
+    // Where the replay took the exact run's own steps, its vertices are the
+    // exact result, and no exact run from the basis is needed.
+    if (agrees || exactRunsOwn) {
+      if (!agrees) {
+        CopyRows(*exact, solutions, n + m);
+        status = exactStatus;
+        result.exact = true;
+      }
+      result.values = std::move(values);
+      return result;
+    }
+    result.replayed = false;
+    result.searchExchanges.clear();
   }
   CopyRows(before, *exact, n + m);
-  const ExactSolve judge = ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer);
+  const ExactSolve judge =
+      ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer, values.get());
   result.exactExchanges = judge.exchanges;
   result.exactFromStart = judge.fromStart;
-  if (agree(status, solutions, exactStatus, *exact)) return result;
+  const bool agrees = agree(status, solutions, *values);
+  result.values = std::move(values);
+  if (agrees) return result;
 
   CopyRows(*exact, solutions, n + m);
   status = exactStatus;
@@ -118,8 +164,10 @@ CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& s
   }
   auto problem = std::make_unique<ExactTableau>();
   ExactFromExtended(tableau, m, n, *problem);
-  const auto same = [m, n](SolveStatus sa, const SolutionTable& a, SolveStatus sb,
-                           const SolutionTable& b) { return SameValues(sa, a, sb, b, m, n); };
+  const auto same = [m, n](SolveStatus status, const SolutionTable& a,
+                           const ExactSolutions& exact) {
+    return SameValues(status, a, exact, m, n);
+  };
   return SolveChecked(tableau, *problem, m, n, same, solutions, status, observer);
 }
 

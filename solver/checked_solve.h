@@ -5,22 +5,23 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
+#include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
 #include "solver/tables.h"
 
 namespace pivora {
 
-// Whether the extended result (first status and table) prints exactly as the
-// exact result rounded to extended values (second) would: the same status
-// and, at an optimum, the same text for every number the report shows. The
-// solve command passes its report's comparison in; the solver knows no text.
-using ResultsAgree =
-    std::function<bool(SolveStatus, const SolutionTable&, SolveStatus, const SolutionTable&)>;
+// Whether the extended result (its status and table) prints exactly as the
+// exact result (its status and values) does: the same status and, at an
+// optimum, the same text for every number the report shows. The solve
+// command passes its report's comparison in; the solver knows no text.
+using ResultsAgree = std::function<bool(SolveStatus, const SolutionTable&, const ExactSolutions&)>;
 
 struct CheckedSolve {
   bool exact = false;           // the reported result is the exact one
@@ -28,7 +29,13 @@ struct CheckedSolve {
   long exchanges = 0;           // exchange steps of the extended run
   long exactExchanges = 0;      // exchange steps of the judge's exact run
   bool exactFromStart = false;  // the extended run's last basis was singular
-                                // on the typed data: the exact run started over
+                                // on the typed data, or the extended run
+                                // left the extended range: the exact run
+                                // started over
+  // The exact result the judge settled on, for the report to round once:
+  // its status and, at an optimum, the values of the reported vertices.
+  // Null only where the problem was refused before any arithmetic.
+  std::shared_ptr<const ExactSolutions> values;
   // Where the judge's exact work starts: the extended run's last basis. An
   // exact run of the method from there (ExplainResult) reaches the exact
   // values of the reported result, for the extra views. Set where `judged`.
@@ -45,9 +52,10 @@ struct CheckedSolve {
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`
 // (the same problem as typed). An optimal result is replayed first
 // (ReplayOptimum): the same vertices by the same exchanges, exactly; where
-// that confirms it and `agree` says the two print alike, it stands.
-// Otherwise the exact run goes on from the basis where the extended run's
-// phases ended:
+// that confirms it and `agree` says the two print alike, it stands; where
+// it confirms it by the exact run's own steps, the replay's exact vertices
+// are the exact result. Otherwise the exact run goes on from the basis where
+// the extended run's phases ended:
 // there the exact work tableau is built in one fraction-free elimination,
 // and the same phases and search go on exactly. Where the extended result is
 // right, that is no exchange in the phases and one exchange per further
@@ -57,10 +65,12 @@ struct CheckedSolve {
 // and where that row proves the status exactly nothing more is built. Where `agree` says
 // the two results print alike, the result is RunSimplex's bit for bit;
 // otherwise the exact one stands, with what RunSimplex wrote into the
-// SolutionTable put back first. Throws FloatingPointError where RunSimplex
-// does, and "Floating point overflow." where the exact result lies beyond
-// the extended range. Both runs show every exchange step to `observer` (may
-// be null), which can stop the solve: throws SolveCancelled then.
+// SolutionTable put back first. Where RunSimplex raises a floating-point
+// error (a magnitude beyond the extended range on its way), the exact run
+// from the problem's own tableau decides alone. Throws FloatingPointError
+// ("Floating point overflow.") only where the exact optimum lies beyond the
+// extended range. Both runs show every exchange step to `observer` (may be
+// null), which can stop the solve: throws SolveCancelled then.
 CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
                           const ResultsAgree& agree, SolutionTable& solutions, SolveStatus& status,
                           ExchangeObserver* observer = nullptr);
@@ -76,13 +86,13 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 
 // For a problem given only as extended values: the problem is the tableau's
 // binary fractions, and results agree where status and every stored value
-// are equal.
+// equal the exact value rounded to the nearest extended value.
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
                           SolveStatus& status, ExchangeObserver* observer = nullptr);
 
-// Same status and, at an optimum, equal values in rows 0..n+m of every stored
-// solution.
-bool SameValues(SolveStatus statusA, const SolutionTable& a, SolveStatus statusB,
-                const SolutionTable& b, int m, int n);
+// Same status and, at an optimum, rows 0..n+m of every stored solution equal
+// to the exact values rounded to the nearest extended value.
+bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions& exact, int m,
+                int n);
 
 }  // namespace pivora

@@ -1,92 +1,195 @@
 #include "solver/exact_replay.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
-#include "solver/alternatives.h"
 #include "solver/basis_tableau.h"
 #include "solver/exact_tables.h"
-#include "solver/exchange_method.h"
-#include "solver/fraction_free.h"
 
 namespace pivora {
 
 namespace {
 
-using Run = SimplexRun<FractionFreeArithmetic>;
+// The part of the work tableau a replay reads: the labels, the constants and
+// the objective row. A column is built from the problem where an exchange
+// needs it, by one solve of the basis system; the rest of the tableau is
+// never built. Each value is exact, so the replay decides as an exact run on
+// the whole tableau would.
+class ReplayTableau {
+ public:
+  ReplayTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                ExchangeObserver* observer)
+      : problem_(problem), m_(m), n_(n), basis_(basis), observer_(observer) {}
 
-bool ConstantsNonNegative(Run& run) {
-  for (int i = 1; i <= run.m; ++i) {
-    if (run.w(i, run.n + 1) < 0) return false;
+  // The constants and the objective row at the basis; false where the labels
+  // name no basis or a singular one.
+  bool Build() {
+    return BuildBasisTableauColumn(problem_, m_, n_, basis_, n_ + 1, constants_, observer_) &&
+           BuildBasisTableauRow(problem_, m_, n_, basis_, m_ + 1, objective_, observer_);
+  }
+
+  const Rational& Constant(int i) const { return constants_[static_cast<std::size_t>(i - 1)]; }
+  const Rational& Objective(int j) const { return objective_[static_cast<std::size_t>(j - 1)]; }
+  int RowLabel(int i) const { return basis_.row[static_cast<std::size_t>(i)]; }
+  bool ColumnFree(int j) const { return basis_.column[static_cast<std::size_t>(j)] != 0; }
+
+  // Column s at the current basis, rows 1..m+1 into column[0..m].
+  bool Column(int s, std::vector<Rational>& column) const {
+    return BuildBasisTableauColumn(problem_, m_, n_, basis_, s, column, observer_);
+  }
+
+  // The exchange of row r and column s, whose column at the current basis is
+  // `column` and whose objective entry is 0: the constants change as Pivot
+  // changes them, the objective row keeps its values (0 stays in column s),
+  // and the labels swap. Shown to the observer as an exact run's step.
+  void Exchange(int r, int s, const std::vector<Rational>& column) {
+    ThrowIfCancelled(observer_);
+    const Rational& p = column[static_cast<std::size_t>(r - 1)];
+    const Rational pivotConstant = -Constant(r) / p;
+    for (int i = 1; i <= m_ + 1; ++i) {
+      if (i != r)
+        constants_[static_cast<std::size_t>(i - 1)] +=
+            column[static_cast<std::size_t>(i - 1)] * pivotConstant;
+    }
+    constants_[static_cast<std::size_t>(r - 1)] = pivotConstant;
+    std::swap(basis_.row[static_cast<std::size_t>(r)], basis_.column[static_cast<std::size_t>(s)]);
+    ++exchanges_;
+    if (observer_ != nullptr) {
+      observer_->Exchanged(ExchangeStep{ExchangePhase::kAlternatives, exchanges_, r, s, m_, n_});
+    }
+  }
+
+  // Writes column k of `solutions` as StoreSolution does from the whole
+  // tableau.
+  void Store(BasicSolutionTable<Rational>& solutions, int k, int sigma) const {
+    const auto rowOf = [this](int label) { return label > 0 ? label : n_ - label; };
+    for (int i = 0; i <= n_ + m_; ++i) solutions(i, k) = 0;
+    for (int i = 1; i <= m_; ++i) solutions(rowOf(RowLabel(i)), k) = Constant(i);
+    for (int j = 1; j <= n_; ++j) {
+      const int label = basis_.column[static_cast<std::size_t>(j)];
+      if (label != 0) solutions(rowOf(label), k) = Objective(j);
+    }
+    solutions(0, k) = sigma * Constant(m_ + 1);
+  }
+
+  long Exchanges() const { return exchanges_; }
+
+ private:
+  const ExactTableau& problem_;
+  int m_;
+  int n_;
+  BasisLabels basis_;
+  ExchangeObserver* observer_;
+  std::vector<Rational> constants_;  // column n+1, rows 1..m+1
+  std::vector<Rational> objective_;  // row m+1, columns 1..n+1
+  long exchanges_ = 0;
+};
+
+bool ConstantsNonNegative(const ReplayTableau& t, int m) {
+  for (int i = 1; i <= m; ++i) {
+    if (t.Constant(i) < 0) return false;
   }
   return true;
 }
 
-bool FeasibleAndOptimal(Run& run) {
-  for (int i = 1; i <= run.m; ++i) {
-    if (run.RowLabel(i) == 0) return false;
+bool FeasibleAndOptimal(const ReplayTableau& t, int m, int n) {
+  for (int i = 1; i <= m; ++i) {
+    if (t.RowLabel(i) == 0) return false;
   }
-  if (!ConstantsNonNegative(run)) return false;
-  for (int j = 1; j <= run.n; ++j) {
-    if (run.ColumnFree(j) && run.w(run.m + 1, j) > 0) return false;
+  if (!ConstantsNonNegative(t, m)) return false;
+  for (int j = 1; j <= n; ++j) {
+    if (t.ColumnFree(j) && t.Objective(j) > 0) return false;
   }
   return true;
 }
 
-// The search's own next step from where the replay ended: true where it
-// would store a vertex that differs from solution 1.
-bool SearchWouldGoOn(Run& run, int previous) {
-  if (run.status >= kMaxSolutions) return false;
-  int s = 0;
-  for (int j = 1; j <= run.n && s == 0; ++j) {
-    if (j != previous && run.ColumnFree(j) && run.w(run.m + 1, j) == 0) s = j;
+// The search's own entering column: the first free column other than
+// `previous` whose objective entry is 0; 0 if none.
+int SearchColumn(const ReplayTableau& t, int n, int previous) {
+  for (int j = 1; j <= n; ++j) {
+    if (j != previous && t.ColumnFree(j) && t.Objective(j) == 0) return j;
   }
-  if (s == 0) return false;
-  const int r = ChooseRatioRow(run, s);
-  if (r == 0) return false;
-  run.Exchange(r, s);
-  StoreSolution(run, run.status + 1);
-  return DiffersFromFirst(run, run.status + 1);
+  return 0;
+}
+
+// ChooseRatioRow on `column`: the row of the smallest |constant / entry|
+// among the negative entries, the first row on ties; 0 if none.
+int RatioRow(const ReplayTableau& t, int m, const std::vector<Rational>& column) {
+  int r = 0;
+  Rational best;
+  for (int i = 1; i <= m; ++i) {
+    const Rational& entry = column[static_cast<std::size_t>(i - 1)];
+    if (!(entry < 0)) continue;
+    Rational ratio = abs(t.Constant(i) / entry);
+    if (r == 0 || best > ratio) {
+      best = std::move(ratio);
+      r = i;
+    }
+  }
+  return r;
+}
+
+bool DiffersFromFirst(const BasicSolutionTable<Rational>& solutions, int k, int m, int n) {
+  for (int i = 0; i <= n + m; ++i) {
+    if (solutions(i, 1) != solutions(i, k)) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
                    SolveStatus extendedStatus, SolutionTable& solutions, SolveStatus& status,
-                   long& exchanges, ExchangeObserver* observer) {
-  auto tables = std::make_unique<ExactTables>();
+                   long& exchanges, ExchangeObserver* observer, bool* exactRunsOwn,
+                   ExactSolutions* values) {
   const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
-  if (!BuildBasisTableau(problem, m, n, basis, tables->w, observer)) return false;
-  SolveStatus exactStatus = 1;
+  ReplayTableau t(problem, m, n, basis, observer);
+  if (!t.Build() || !FeasibleAndOptimal(t, m, n)) return false;
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
-  Run run{tables->w, m, n, sigma, tables->solutions, exactStatus, tables->record, observer};
-  ResetRecord(tables->record);
-  if (!FeasibleAndOptimal(run)) return false;
-  StoreSolution(run, 1);
+  auto exact = std::make_unique<BasicSolutionTable<Rational>>();
+  SolveStatus exactStatus = 1;
+  t.Store(*exact, 1, sigma);
 
-  run.phase = ExchangePhase::kAlternatives;
+  bool own = true;
   const int count = record.searchExchangeCount;
   // One exchange per kept vertex; one more where the last was dropped.
   const bool droppedLast = extendedStatus == count;
   int previous = 0;
-  for (int t = 0; t < count; ++t) {
-    const auto [r, s] = record.searchExchanges[static_cast<std::size_t>(t)];
-    if (s == previous || !run.ColumnFree(s) || !(run.w(m + 1, s) == 0) || !(run.w(r, s) < 0)) {
-      return false;
-    }
+  std::vector<Rational> column;
+  for (int step = 0; step < count; ++step) {
+    const auto [r, s] = record.searchExchanges[static_cast<std::size_t>(step)];
+    if (s == previous || !t.ColumnFree(s) || !(t.Objective(s) == 0)) return false;
+    if (!t.Column(s, column) || !(column[static_cast<std::size_t>(r - 1)] < 0)) return false;
+    own = own && s == SearchColumn(t, n, previous) && r == RatioRow(t, m, column);
     previous = s;
-    run.Exchange(r, s);
-    if (!ConstantsNonNegative(run)) return false;
-    StoreSolution(run, exactStatus + 1);
-    const bool differs = DiffersFromFirst(run, exactStatus + 1);
-    const bool dropped = droppedLast && t == count - 1;
+    t.Exchange(r, s, column);
+    if (!ConstantsNonNegative(t, m)) return false;
+    t.Store(*exact, exactStatus + 1, sigma);
+    const bool differs = DiffersFromFirst(*exact, exactStatus + 1, m, n);
+    const bool dropped = droppedLast && step == count - 1;
     if (differs == dropped) return false;
     if (!dropped) ++exactStatus;
   }
-  if (!droppedLast && SearchWouldGoOn(run, previous)) return false;
-  exchanges = tables->record.exchanges;
+  // The search, continued exactly by its own rule, would store no further
+  // vertex.
+  if (!droppedLast && exactStatus < kMaxSolutions) {
+    const int s = SearchColumn(t, n, previous);
+    if (s != 0) {
+      if (!t.Column(s, column)) return false;
+      const int r = RatioRow(t, m, column);
+      if (r != 0) {
+        t.Exchange(r, s, column);
+        t.Store(*exact, exactStatus + 1, sigma);
+        if (DiffersFromFirst(*exact, exactStatus + 1, m, n)) return false;
+      }
+    }
+  }
+  exchanges = t.Exchanges();
+  if (exactRunsOwn != nullptr) *exactRunsOwn = own;
 
-  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status);
+  StoreRounded(*exact, exactStatus, m, n, solutions, status, values);
   return true;
 }
 

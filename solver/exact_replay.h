@@ -3,6 +3,7 @@
 #pragma once
 
 #include "solver/exact_problem.h"
+#include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
 #include "solver/tables.h"
@@ -10,22 +11,30 @@
 namespace pivora {
 
 // For an extended run that ended optimal with `extendedStatus` solutions and
-// `record`: builds the exact work tableau of its first optimal basis and
-// replays the search's recorded exchanges exactly, one exchange per further
-// vertex. True where every step holds exactly: the first basis is feasible
-// (no zero row, no negative constant) and optimal (no positive objective
-// entry in a free column); every exchange enters a free column, not the
+// `record`: builds the constants and the objective row of its first optimal
+// basis exactly, and replays the search's recorded exchanges exactly, one
+// exchange per further vertex, with the entering column built at each. No
+// other part of the work tableau is built. True where every step holds
+// exactly: the first basis is feasible (no zero row, no negative constant)
+// and optimal (no positive objective entry in a free column); every
+// exchange enters a free column, not the
 // previous one, whose objective entry is exactly 0, at a negative entry,
 // and leaves every constant non-negative; each kept vertex differs from
 // solution 1 and a dropped one equals it; and the search, continued exactly
 // by its own rule, would store no further vertex. Then `solutions` columns
 // 1..status hold the exact vertices rounded to extended values. False says
 // nothing about the result, only that the replay does not confirm it.
-// Throws FloatingPointError("Floating point overflow.") where a confirmed
-// value lies beyond the extended range, and SolveCancelled where `observer`
-// (may be null) asks to stop.
+// Throws FloatingPointError("Floating point overflow.") where the confirmed
+// optimum lies beyond the extended range (StoreRounded), and SolveCancelled
+// where `observer` (may be null) asks to stop. Where it returns true and
+// `exactRunsOwn` is given, sets it to whether every replayed exchange was the
+// one the exact search itself takes (its first eligible column, its ratio
+// test's first row): then the confirmed vertices are those of the exact run
+// from the same basis (ContinueExactly), value for value. `values` (may be
+// null) then holds the vertices exactly.
 bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
                    SolveStatus extendedStatus, SolutionTable& solutions, SolveStatus& status,
-                   long& exchanges, ExchangeObserver* observer = nullptr);
+                   long& exchanges, ExchangeObserver* observer = nullptr,
+                   bool* exactRunsOwn = nullptr, ExactSolutions* values = nullptr);
 
 }  // namespace pivora

@@ -18,12 +18,17 @@ BasisLabels StartingBasis(const ExactTableau& problem, int m, int n) {
 
 ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                            SolutionTable& solutions, SolveStatus& status,
-                           ExchangeObserver* observer) {
+                           ExchangeObserver* observer, ExactSolutions* values) {
   auto tables = std::make_unique<ExactTables>();
   ExactSolve result;
+  SolveStatus exactStatus = kNoFeasibleSolution;
+  const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
+  SimplexRun<FractionFreeArithmetic> run{
+      tables->w, m, n, sigma, tables->solutions, exactStatus, tables->record, observer};
   if (!BuildBasisTableau(problem, m, n, basis, tables->w, observer)) {
+    // The exchange method's own starting tableau, which needs no solve.
     result.fromStart = true;
-    BuildBasisTableau(problem, m, n, StartingBasis(problem, m, n), tables->w);
+    SetUp(run, problem);
   }
   ResetRecord(tables->record);
   // Zero columns keep the equation they belong to.
@@ -33,15 +38,11 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
           basis.zeroColumnEquation[static_cast<std::size_t>(j)];
     }
   }
-  SolveStatus exactStatus = kNoFeasibleSolution;
-  const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
-  SimplexRun<FractionFreeArithmetic> run{
-      tables->w, m, n, sigma, tables->solutions, exactStatus, tables->record, observer};
   RunPhases(run);
   result.exchanges = tables->record.exchanges;
   result.cycled = tables->record.cycled;
 
-  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status);
+  StoreRounded(tables->solutions, exactStatus, m, n, solutions, status, values);
   return result;
 }
 

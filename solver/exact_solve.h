@@ -4,6 +4,7 @@
 
 #include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
+#include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
 #include "solver/tables.h"
 
@@ -23,14 +24,16 @@ struct ExactSolve {
 // only when it equals solution 1 exactly. The run starts at `basis` (built by
 // BuildBasisTableau) and goes on with the same phases and the same search,
 // where the basis is singular from the problem's own tableau. The stored
-// values are the exact ones rounded to the nearest extended value. Throws
-// FloatingPointError("Floating point overflow.") when a stored value lies
-// beyond the extended range; then `solutions` and `status` are as they were.
-// Every exchange step is shown to `observer` (may be null), which can stop
-// the run, also between the rounds of the elimination: throws SolveCancelled.
+// values are the exact ones rounded to the nearest extended value, and
+// `values` (may be null) gets the status and the values exactly. Throws
+// FloatingPointError("Floating point overflow.") when the optimum lies beyond
+// the extended range (StoreRounded); then `solutions` and `status` are as
+// they were. Every exchange step is shown to `observer` (may be null), which
+// can stop the run, also between the rounds of the elimination: throws
+// SolveCancelled.
 ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                            SolutionTable& solutions, SolveStatus& status,
-                           ExchangeObserver* observer = nullptr);
+                           ExchangeObserver* observer = nullptr, ExactSolutions* values = nullptr);
 
 // The same from the problem's own tableau.
 ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,

@@ -40,6 +40,9 @@ class ExchangeObserver {
   virtual bool CancelRequested() { return false; }
   // Told after every exchange step, once its floating-point check passed.
   virtual void Exchanged(const ExchangeStep& /*step*/) {}
+  // Told after every exact solve of a basis system, the exact judge's work
+  // between exchanges: its size and its number of right-hand sides.
+  virtual void SolvedBasisSystem(int /*size*/, int /*rightHandSides*/) {}
 
  protected:
   ExchangeObserver() = default;

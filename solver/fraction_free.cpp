@@ -59,16 +59,18 @@ FractionFree FractionFree::OverShared(mpz_class numerator, int denominatorSign,
   return v;
 }
 
-FractionFree::FractionFree(const FractionFreeProduct& p) {
-  t_ = p.a.t_ * p.b.t_;
+FractionFree::FractionFree(FractionFreeProduct&& p) {
+  const FractionFree& a = p.a_;
+  const FractionFree& b = p.b_;
+  t_ = a.t_ * b.t_;
   if (t_ == 0) return;
-  e_ = p.a.e_ + p.b.e_;
-  if (!p.a.d_) {
-    d_ = p.b.d_;
-  } else if (!p.b.d_) {
-    d_ = p.a.d_;
+  e_ = a.e_ + b.e_;
+  if (!a.d_) {
+    d_ = b.d_;
+  } else if (!b.d_) {
+    d_ = a.d_;
   } else {
-    d_ = std::make_shared<const mpz_class>(*p.a.d_ * *p.b.d_);
+    d_ = std::make_shared<const mpz_class>(*a.d_ * *b.d_);
   }
 }
 
@@ -132,9 +134,9 @@ FractionFree FractionFree::FromRational(const Rational& q, const Denominator& pr
 // and in fraction-free elimination the bracket is an integer: the entries of
 // the new tableau lie over the new shared denominator. Where a and old share
 // their denominator (an entry the last steps wrote), Do cancels.
-FractionFree operator+(const FractionFreeProduct& p, const FractionFree& old) {
-  const FractionFree& a = p.a;
-  const FractionFree& b = p.b;
+FractionFree operator+(FractionFreeProduct&& p, const FractionFree& old) {
+  const FractionFree& a = p.a_;
+  const FractionFree& b = p.b_;
   if (a.t_ == 0 || b.t_ == 0) return old;
   const bool shared = old.t_ == 0 || SameDenominator(a.d_, old.d_);
   mpz_class z = a.t_ * b.t_;

@@ -24,11 +24,24 @@ namespace pivora {
 
 class FractionFree;
 
-// a * b, evaluated when it becomes a value or meets "+ old": the exchange
-// step's update a * b + old is one fused operation.
-struct FractionFreeProduct {
-  const FractionFree& a;
-  const FractionFree& b;
+// a * b of two named values, evaluated when it becomes a value or meets
+// "+ old": the exchange step's update a * b + old is one fused operation. It
+// lives only inside the expression that made it: it cannot be copied or
+// moved, only a temporary product becomes a value or meets "+ old", and a
+// product with a temporary operand is evaluated at once (FractionFree's
+// operator*), so it never refers to a value that has gone.
+class FractionFreeProduct {
+ public:
+  FractionFreeProduct(const FractionFreeProduct&) = delete;
+  FractionFreeProduct& operator=(const FractionFreeProduct&) = delete;
+
+ private:
+  friend class FractionFree;
+  friend FractionFree operator+(FractionFreeProduct&& p, const FractionFree& old);
+  FractionFreeProduct(const FractionFree& a, const FractionFree& b) : a_(a), b_(b) {}
+
+  const FractionFree& a_;
+  const FractionFree& b_;
 };
 
 class FractionFree {
@@ -44,7 +57,7 @@ class FractionFree {
   // one tableau built over one common denominator share `odd`.
   static FractionFree OverShared(mpz_class numerator, int denominatorSign, const Denominator& odd,
                                  long twos);
-  FractionFree(const FractionFreeProduct& p);  // NOLINT: a product becomes a value
+  FractionFree(FractionFreeProduct&& p);  // NOLINT: a product becomes a value
 
   Rational ToRational() const;
   int Sign() const { return sgn(t_); }
@@ -52,9 +65,18 @@ class FractionFree {
   int ToInt() const;
 
   friend FractionFreeProduct operator*(const FractionFree& a, const FractionFree& b) {
-    return {a, b};
+    return Product(a, b);
   }
-  friend FractionFree operator+(const FractionFreeProduct& p, const FractionFree& old);
+  friend FractionFree operator*(FractionFree&& a, const FractionFree& b) {
+    return FractionFree(Product(a, b));
+  }
+  friend FractionFree operator*(const FractionFree& a, FractionFree&& b) {
+    return FractionFree(Product(a, b));
+  }
+  friend FractionFree operator*(FractionFree&& a, FractionFree&& b) {
+    return FractionFree(Product(a, b));
+  }
+  friend FractionFree operator+(FractionFreeProduct&& p, const FractionFree& old);
   friend FractionFree operator/(const FractionFree& x, const FractionFree& y);
   friend FractionFree operator-(const FractionFree& x);
   friend FractionFree Abs(const FractionFree& x);
@@ -74,6 +96,9 @@ class FractionFree {
   friend bool operator>(const FractionFree& a, int k) { return a > FractionFree(k); }
 
  private:
+  static FractionFreeProduct Product(const FractionFree& a, const FractionFree& b) {
+    return FractionFreeProduct(a, b);
+  }
   // From an exact rational; over `preferred` where that denominator allows.
   static FractionFree FromRational(const Rational& q, const Denominator& preferred);
   // |t| as a shared denominator, made once per value that divides others.

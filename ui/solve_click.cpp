@@ -83,7 +83,8 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
                                     solved.exact,
                                     exact.get(),
                                     solved.judged ? &solved.judgeBasis : nullptr,
-                                    solved.replayed ? &solved.searchExchanges : nullptr};
+                                    solved.replayed ? &solved.searchExchanges : nullptr,
+                                    solved.values.get()};
         viewLines = WriteViews(problem, views, settings, observer);
       }
     });
@@ -97,7 +98,8 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   if (views.Any()) {
     window.SolAppendLines(viewLines);
   } else {
-    const Report report = WriteReport(tableau, m, n, solutions, status, settings);
+    const Report report =
+        WriteReport(tableau, m, n, solutions, status, settings, solved.values.get());
     for (const std::string& line : report.lines) window.SolAppendLine(line);
   }
   window.SolTakeFocus();

@@ -15,6 +15,7 @@ namespace {
 struct Solved {
   SolutionTable s;
   SolveStatus status = kNoFeasibleSolution;
+  ExactSolutions values;
 };
 
 // Seeded random problems of typed decimals, reported at a random digit
@@ -40,11 +41,14 @@ TEST(CheckedReport, PrintsTheExactOptimumAtTheChosenDigits) {
                                           checked->status);
     exactRuns += run.exact;
     auto witness = std::make_unique<Solved>();
-    SolveExactly(*problem, p.m, p.n, witness->s, witness->status);
+    ContinueExactly(*problem, p.m, p.n, StartingBasis(*problem, p.m, p.n), witness->s,
+                    witness->status, nullptr, &witness->values);
 
     ASSERT_EQ(checked->status > 0, witness->status > 0);
-    const auto printed = WriteReport(p.tableau, p.m, p.n, checked->s, checked->status, settings);
-    const auto exact = WriteReport(p.tableau, p.m, p.n, witness->s, witness->status, settings);
+    const auto printed = WriteReport(p.tableau, p.m, p.n, checked->s, checked->status, settings,
+                                     run.values.get());
+    const auto exact = WriteReport(p.tableau, p.m, p.n, witness->s, witness->status, settings,
+                                   &witness->values);
     if (witness->status <= 0) {
       EXPECT_EQ(printed.lines, exact.lines);
     } else {

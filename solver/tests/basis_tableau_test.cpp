@@ -20,33 +20,39 @@ struct ExactRun {
 };
 
 // The exact run pivots its way to the tableau where the phases end; building
-// the tableau of that basis directly, or one of its rows, must give every
-// entry the same value, the equations' zero columns included.
+// the tableau of that basis directly, or one of its rows or columns, by
+// either road, must give every entry the same value, the equations' zero
+// columns and the objective row included.
 TEST(BuildBasisTableau, EqualsTheTableauTheExactRunPivotedTo) {
   int built = 0;
   for (std::uint64_t seed = 1; seed <= 300; ++seed) {
     SCOPED_TRACE(seed);
     const RandomProblem p =
-        MakeRandomProblem(seed, RandomProblemShape{1, 7, seed % 2 == 0, 20, 30});
+        MakeRandomProblem(seed, RandomProblemShape{1, 12, seed % 2 == 0, 20, 30});
     auto run = std::make_unique<ExactRun>();
     RunSimplexWith<FractionFreeArithmetic>(p.tableau, p.m, p.n, run->s, run->status, run->record);
     ExactFromExtended(p.tableau, p.m, p.n, run->problem);
     const BasicWorkTableau<FractionFree>& w = run->record.work;
     const BasisLabels labels = LabelsOf(w, p.m, p.n, run->record.zeroColumnEquation,
                                         [](const FractionFree& v) { return v.ToInt(); });
-    ASSERT_TRUE(BuildBasisTableau(run->problem, p.m, p.n, labels, run->built));
+    const ExactRoad road = seed % 3 == 0 ? ExactRoad::kFractionFree : ExactRoad::kLifting;
+    ASSERT_TRUE(BuildBasisTableau(run->problem, p.m, p.n, labels, run->built, nullptr, road));
     ++built;
     for (int i = 1; i <= p.m + 2; ++i) {
       for (int j = 1; j <= p.n + 2; ++j) {
         ASSERT_EQ(run->built(i, j).ToRational(), w(i, j).ToRational()) << i << ", " << j;
       }
     }
-    // One row alone gives the same values.
-    const int r = 1 + static_cast<int>(seed % static_cast<std::uint64_t>(p.m));
-    std::vector<Rational> row;
-    ASSERT_TRUE(BuildBasisTableauRow(run->problem, p.m, p.n, labels, r, row));
+    // One row alone gives the same values, and one column.
+    const int r = 1 + static_cast<int>(seed % static_cast<std::uint64_t>(p.m + 1));
+    std::vector<Rational> line;
+    ASSERT_TRUE(BuildBasisTableauRow(run->problem, p.m, p.n, labels, r, line, nullptr, road));
     for (int j = 1; j <= p.n + 1; ++j)
-      ASSERT_EQ(row[static_cast<std::size_t>(j - 1)], w(r, j).ToRational()) << r << ", " << j;
+      ASSERT_EQ(line[static_cast<std::size_t>(j - 1)], w(r, j).ToRational()) << r << ", " << j;
+    const int s = 1 + static_cast<int>(seed % static_cast<std::uint64_t>(p.n + 1));
+    ASSERT_TRUE(BuildBasisTableauColumn(run->problem, p.m, p.n, labels, s, line, nullptr, road));
+    for (int i = 1; i <= p.m + 1; ++i)
+      ASSERT_EQ(line[static_cast<std::size_t>(i - 1)], w(i, s).ToRational()) << i << ", " << s;
   }
   EXPECT_EQ(built, 300);
 }
@@ -74,7 +80,12 @@ TEST(BuildBasisTableau, RefusesWhatIsNoBasis) {
   basis.row = {0, 1, 2, -3};
   basis.column = {0, -1, -2, 3};
   basis.zeroColumnEquation = {};
-  EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+  std::vector<Rational> line;
+  for (const ExactRoad road : {ExactRoad::kLifting, ExactRoad::kFractionFree}) {
+    EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w, nullptr, road));
+    EXPECT_FALSE(BuildBasisTableauRow(*problem, p.m, p.n, basis, 4, line, nullptr, road));
+    EXPECT_FALSE(BuildBasisTableauColumn(*problem, p.m, p.n, basis, 4, line, nullptr, road));
+  }
 }
 
 }  // namespace

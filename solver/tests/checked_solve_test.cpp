@@ -10,6 +10,7 @@
 #include "solver/exact_solve.h"
 #include "solver/fp_error.h"
 #include "solver/simplex.h"
+#include "solver/testing/long_digit_problem.h"
 #include "solver/testing/random_problem.h"
 #include "solver/tests/glpsol_oracle.h"
 #include "solver/tests/reference_simplex.h"
@@ -180,6 +181,64 @@ TEST(SolveChecked, RandomProblemsEndAtTheExactOutcome) {
   CompareOnRandomProblems(RandomProblemShape{2, 8, true, 20, 20}, 1000);
 }
 
+// Counts the exact judge's work: the right-hand sides it solves against a
+// basis, and its exact exchanges.
+class WorkCounter : public ExchangeObserver {
+ public:
+  void SolvedBasisSystem(int /*size*/, int rightHandSides) override {
+    ++solves;
+    columns += rightHandSides;
+  }
+  void Exchanged(const ExchangeStep& /*step*/) override { ++exchanges; }
+  long solves = 0;
+  long columns = 0;
+  long exchanges = 0;
+};
+
+// The judge of a right optimum on a dense 50 x 50 problem of 19-digit
+// decimals solves its basis system for the constants, for the objective row
+// and for one entering column per replayed exchange: never the whole work
+// tableau (51 right-hand sides, and the fifty-fold work), also where the
+// texts differ, and its exact result is that of the exact run from the same
+// basis on the whole tableau.
+TEST(JudgeExactly, ConfirmsALongDigitOptimumWithoutTheWholeTableau) {
+  constexpr int kSize = 50;
+  auto exact = std::make_unique<ExactTableau>();
+  const RandomProblem p = MakeLongDigitProblem(1, LongDigitFamily::kEquations, kSize, *exact);
+  auto plain = std::make_unique<Checked>();
+  auto record = std::make_unique<SimplexRecord>();
+  RunSimplex(p.tableau, kSize, kSize, plain->s, plain->status, *record);
+  ASSERT_EQ(plain->status, 1);
+  const BasisLabels basis = LabelsOf(record->work, kSize, kSize, record->zeroColumnEquation,
+                                     [](Extended label) { return static_cast<int>(label); });
+  auto reference = std::make_unique<Checked>();
+  ContinueExactly(*exact, kSize, kSize, basis, reference->s, reference->status);
+
+  const auto before = std::make_unique<SolutionTable>();
+  const ResultsAgree never = [](SolveStatus, const SolutionTable&, const ExactSolutions&) {
+    return false;
+  };
+  const ResultsAgree same = [](SolveStatus status, const SolutionTable& a,
+                               const ExactSolutions& exact) {
+    return SameValues(status, a, exact, kSize, kSize);
+  };
+  for (const ResultsAgree& agree : {never, same}) {
+    auto judged = std::make_unique<Checked>();
+    judged->s = plain->s;
+    judged->status = plain->status;
+    WorkCounter work;
+    judged->run = JudgeExactly(*exact, kSize, kSize, *record, *before, agree, judged->s,
+                               judged->status, &work);
+    EXPECT_EQ(work.columns, work.solves);
+    EXPECT_LE(work.solves, 2 + record->searchExchangeCount + 1);
+    EXPECT_LE(work.exchanges, record->searchExchangeCount + 1);
+    ASSERT_EQ(judged->status, reference->status);
+    for (int k = 1; k <= reference->status; ++k) {
+      for (int i = 0; i <= 2 * kSize; ++i) ASSERT_EQ(judged->s(i, k), reference->s(i, k));
+    }
+  }
+}
+
 TEST(SolveChecked, ARatioBeyondTheSentinelNoLongerReportsUnbounded) {
   // The plain run's ratio test ignores the ratio 1e310 and reports "unbounded";
   // the exact run limits the column by that ratio and finds the optimum.
@@ -239,8 +298,10 @@ TEST(JudgeExactly, AStopRowWithAZeroConstantProvesNothing) {
     RunSimplex(misled->tableau, m, n, r->s, r->status, *record);
     ASSERT_EQ(r->status, kNoFeasibleSolution);
     ASSERT_NE(record->stopRow, 0);
-    const auto same = [m, n](SolveStatus sa, const SolutionTable& a, SolveStatus sb,
-                             const SolutionTable& b) { return SameValues(sa, a, sb, b, m, n); };
+    const auto same = [m, n](SolveStatus status, const SolutionTable& a,
+                             const ExactSolutions& exact) {
+      return SameValues(status, a, exact, m, n);
+    };
     r->run = JudgeExactly(*exact, m, n, *record, *before, same, r->s, r->status);
     EXPECT_TRUE(r->run.exact);
     ASSERT_EQ(r->status, 1);

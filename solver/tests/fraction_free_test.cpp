@@ -5,6 +5,8 @@
 #include <cmath>
 #include <memory>
 #include <random>
+#include <type_traits>
+#include <utility>
 
 #include "solver/exchange_method.h"
 #include "solver/rational_arithmetic.h"
@@ -30,6 +32,17 @@ Extended RandomExtended(std::mt19937_64& rng) {
   }
 }
 
+// A product refers to its operands until it is used, so it cannot be kept:
+// it is neither copied nor moved, a named one does not become a value, and
+// with a temporary operand it is a value at once.
+static_assert(!std::is_copy_constructible_v<FractionFreeProduct>);
+static_assert(!std::is_move_constructible_v<FractionFreeProduct>);
+static_assert(!std::is_convertible_v<FractionFreeProduct&, FractionFree>);
+static_assert(
+    std::is_same_v<decltype(FractionFree(1) * std::declval<const FractionFree&>()), FractionFree>);
+static_assert(
+    std::is_same_v<decltype(std::declval<const FractionFree&>() * FractionFree(1)), FractionFree>);
+
 TEST(FractionFree, ArithmeticAgreesWithPlainRationals) {
   std::mt19937_64 rng(61);
   for (int k = 0; k < 3000; ++k) {
@@ -40,6 +53,7 @@ TEST(FractionFree, ArithmeticAgreesWithPlainRationals) {
     const Rational qb = b.ToRational();
     const Rational qc = c.ToRational();
     ASSERT_EQ(FractionFree(a * b).ToRational(), qa * qb);
+    ASSERT_EQ((FractionFree(a) * FractionFree(b)).ToRational(), qa * qb);
     ASSERT_EQ((a * b + c).ToRational(), qa * qb + qc);
     ASSERT_EQ(Compare(a, b), qa < qb ? -1 : qa > qb ? 1 : 0);
     ASSERT_EQ(a == -a, qa == 0);

@@ -164,6 +164,7 @@ TEST_F(WorkedExample, InputErrorInTheObjectiveGrid) {
 TEST_F(WorkedExample, OverflowLeavesTheMemoEmptyAndTheDefaultsWritten) {
   SpinNConsTo(window, 1);
   FillRow(window.NB(), 1, {"1e-4000", "", "<=", "1e4000"});
+  FillRow(window.ZF(), 1, {"3", "0"});  // the optimum 3E8000 lies beyond the range
   window.MoveFocusAway();
   try {
     Solve();
