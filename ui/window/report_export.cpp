@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -19,14 +18,13 @@
 #include <cerrno>
 
 #include "ui/messages.h"
+#include "ui/window/window_style.h"
 
 namespace pivora {
 namespace {
 
-QFont FixedPitchFont(qreal pointSize) {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
+QFont FixedPitchFontAt(qreal pointSize) {
+  QFont font = FixedPitchFont();
   font.setPointSizeF(pointSize);
   return font;
 }
@@ -38,7 +36,7 @@ qreal FittingPointSize(const QString& report, qreal width, int resolution) {
   for (const QStringView line : QStringView(report).split(u'\n')) {
     longest = std::max(longest, line.size());
   }
-  const QFont probe = FixedPitchFont(10);
+  const QFont probe = FixedPitchFontAt(10);
   // The advance of one character at 10 pt, in points.
   const qreal advance =
       QFontMetricsF(probe).horizontalAdvance(u'0') * 72.0 / QFontMetricsF(probe).fontDpi();
@@ -73,7 +71,7 @@ void PaintReport(const QString& report, QPagedPaintDevice& device) {
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   document.setDefaultTextOption(option);
   document.setDefaultFont(
-      FixedPitchFont(FittingPointSize(report, page.width(), device.logicalDpiX())));
+      FixedPitchFontAt(FittingPointSize(report, page.width(), device.logicalDpiX())));
   document.setPlainText(report);
   document.print(&device);
 }

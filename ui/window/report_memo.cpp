@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTextBlock>
@@ -11,6 +10,7 @@
 
 #include "ui/messages.h"
 #include "ui/window/window_commands.h"
+#include "ui/window/window_style.h"
 
 namespace pivora {
 
@@ -145,9 +145,7 @@ void ReportMemo::UseFixedPitch(bool fixed) {
   if (fixed == fixedPitch_) return;
   if (fixed) {
     plainFont_ = font();
-    QFont pitch = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    pitch.setStyleHint(QFont::Monospace);
-    pitch.setFixedPitch(true);
+    QFont pitch = FixedPitchFont();
     if (plainFont_.pixelSize() > 0) pitch.setPixelSize(plainFont_.pixelSize());
     setFont(pitch);
   } else {

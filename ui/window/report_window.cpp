@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMessageBox>
@@ -23,6 +22,7 @@
 #include "ui/window/tform1.h"
 #include "ui/window/window_commands.h"
 #include "ui/window/window_settings.h"
+#include "ui/window/window_style.h"
 
 namespace pivora {
 namespace {
@@ -119,9 +119,7 @@ ReportWindow::~ReportWindow() {
 namespace {
 
 QFont ZoomedFont(int pixelSize) {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
+  QFont font = FixedPitchFont();
   font.setPixelSize(pixelSize);
   return font;
 }

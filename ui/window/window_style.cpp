@@ -1,6 +1,7 @@
 #include "ui/window/window_style.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QStyleOption>
@@ -14,6 +15,13 @@ QFont PixelFont(const QString& family, int pixelHeight, bool bold, bool italic) 
   font.setPixelSize(pixelHeight);
   font.setBold(bold);
   font.setItalic(italic);
+  return font;
+}
+
+QFont FixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
   return font;
 }
 

@@ -17,6 +17,10 @@ QFont PixelFont(const QString& family, int pixelHeight, bool bold = false, bool 
 // The window's own font: "MS Sans Serif" at 8 points, 11 pixels.
 QFont WindowFont();
 
+// The system's fixed-pitch font, in which the views' columns line up: the
+// report memo, the report window and the report's PDF and printout.
+QFont FixedPitchFont();
+
 // The application-workspace colour: the background the toolkit gives its
 // multiple-document workspace.
 QColor ApplicationWorkspaceColor();
