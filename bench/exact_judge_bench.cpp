@@ -36,6 +36,22 @@ struct Typed {
   std::unique_ptr<ExactTableau> exact = std::make_unique<ExactTableau>();
 };
 
+// The extended run of each problem, as the judge receives it.
+struct PlainRun {
+  SolutionTable s;
+  SolveStatus status = 0;
+  SimplexRecord record;
+};
+
+std::vector<std::unique_ptr<PlainRun>> PlainRuns(const std::vector<Typed>& problems) {
+  std::vector<std::unique_ptr<PlainRun>> runs;
+  for (const Typed& t : problems) {
+    auto& run = *runs.emplace_back(std::make_unique<PlainRun>());
+    RunSimplex(t.p.tableau, t.p.m, t.p.n, run.s, run.status, run.record);
+  }
+  return runs;
+}
+
 enum Family { kMixed, kFeasible };
 
 // Mixed: short decimals, mixed relations and signs (mostly infeasible at
@@ -85,16 +101,7 @@ void TimeEach(benchmark::State& state, Body body) {
 // run's last basis and the exact phases and search from there.
 void BM_Judge(benchmark::State& state, Family family) {
   const auto problems = Problems(family, static_cast<int>(state.range(0)));
-  struct Run {
-    SolutionTable s;
-    SolveStatus status = 0;
-    SimplexRecord record;
-  };
-  std::vector<std::unique_ptr<Run>> runs;
-  for (const Typed& t : problems) {
-    runs.push_back(std::make_unique<Run>());
-    RunSimplex(t.p.tableau, t.p.m, t.p.n, runs.back()->s, runs.back()->status, runs.back()->record);
-  }
+  const auto runs = PlainRuns(problems);
   const auto before = std::make_unique<SolutionTable>();
   auto s = std::make_unique<SolutionTable>();
   TimeEach(state, [&](std::size_t k) {
@@ -210,16 +217,7 @@ std::vector<Typed> LongDigitProblems(testing::LongDigitFamily family) {
 // the report's comparison: one pass over the eight problems.
 void BM_JudgeLongDigits(benchmark::State& state, testing::LongDigitFamily family) {
   const auto problems = LongDigitProblems(family);
-  struct Run {
-    SolutionTable s;
-    SolveStatus status = 0;
-    SimplexRecord record;
-  };
-  std::vector<std::unique_ptr<Run>> runs;
-  for (const Typed& t : problems) {
-    runs.push_back(std::make_unique<Run>());
-    RunSimplex(t.p.tableau, t.p.m, t.p.n, runs.back()->s, runs.back()->status, runs.back()->record);
-  }
+  const auto runs = PlainRuns(problems);
   const auto before = std::make_unique<SolutionTable>();
   auto s = std::make_unique<SolutionTable>();
   long exact = 0;
