@@ -1,8 +1,11 @@
 # `cpack -G DEB` in the build folder makes pivora_<version>_<arch>.deb: the
-# window, pivora-solve and pivora-bench, the desktop entry, the icon, the
-# AppStream metadata and the manual pages. The shared-library dependencies
-# come from dpkg-shlibdeps; the Qt platform plugins and the fonts the window
-# draws with are named here, since no binary links them.
+# window, pivora-solve and pivora-bench, the plot module pivora-solve loads
+# for --plot (in the library folder pivora/, found relative to the program),
+# the desktop entry, the icon, the AppStream metadata and the manual pages.
+# The shared-library dependencies (Qt SVG through the plot module among them)
+# come from dpkg-shlibdeps; the Qt platform plugins, Qt's German translations
+# of its dialogs and the fonts the window draws with are named here, since no
+# binary links them.
 include(GNUInstallDirs)
 install(FILES docs/man/pivora.1 docs/man/pivora-solve.1 docs/man/pivora-bench.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -22,5 +25,5 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 include(CPack)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the optimised build in build/, lists its
-# contents, checks its declared dependencies and metadata, and runs the
-# packaged pivora-solve from an unpacked copy. Fails on anything missing.
+# contents, checks its declared dependencies and metadata, runs the packaged
+# pivora-solve from an unpacked copy (the report, and --plot through the
+# packaged plot module) and formats the manual pages without a warning.
+# Fails on anything missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,9 +21,12 @@ for file in ./usr/bin/pivora ./usr/bin/pivora-solve ./usr/bin/pivora-bench \
     ./usr/share/man/man1/pivora-bench.1; do
   grep -qxF "$file" <<<"$contents" || fail "$deb lacks $file"
 done
+grep -qE '^\./usr/lib/(.*/)?pivora/pivora-solve-plot\.so$' <<<"$contents" ||
+  fail "$deb lacks the plot module pivora/pivora-solve-plot.so"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libgmp10 qt6-qpa-plugins fonts-liberation; do
+for package in libqt6widgets6 libqt6svg6 libgmp10 qt6-qpa-plugins qt6-translations-l10n \
+    fonts-liberation; do
   grep -q "\b$package\b" <<<"$depends" || fail "$deb does not depend on $package: $depends"
 done
 # Every declared dependency must be one apt can satisfy here.
@@ -37,9 +42,16 @@ dpkg-deb -x "$deb" "$unpacked"
 report=$("$unpacked/usr/bin/pivora-solve" --no-details examples/worked-example.txt)
 expected=$'L\u00d6SUNG:\n\nOptimum: Zmax = 12\n\nZF:   x1 = 4   x2 = 0'
 [ "$report" = "$expected" ] || fail "the packaged pivora-solve printed: $report"
+# --plot loads the plot module of the unpacked copy, not one from the build.
+plot="$unpacked/x.svg"
+"$unpacked/usr/bin/pivora-solve" --no-details --plot "$plot" examples/worked-example.txt \
+  >/dev/null || fail "the packaged pivora-solve --plot failed"
+[ -s "$plot" ] && grep -q '<svg' "$plot" || fail "the packaged pivora-solve --plot wrote no SVG"
 for page in pivora pivora-solve pivora-bench; do
-  man -l "$unpacked/usr/share/man/man1/$page.1" >/dev/null 2>&1 ||
-    fail "the manual page of $page does not format"
+  file="$unpacked/usr/share/man/man1/$page.1"
+  man -l "$file" >/dev/null 2>&1 || fail "the manual page of $page does not format"
+  warnings=$(groff -man -Tutf8 -ww -z "$file" 2>&1)
+  [ -z "$warnings" ] || fail "the manual page of $page formats with warnings: $warnings"
 done
 
 echo "package: $(basename "$deb"): $(wc -l <<<"$contents") entries, depends on $depends"
