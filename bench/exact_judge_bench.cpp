@@ -124,9 +124,8 @@ void BM_ExactPathForced(benchmark::State& state, Family family) {
     return false;
   };
   TimeEach(state, [&](std::size_t k) {
-    SolveStatus status = 0;
     const Typed& t = problems[k];
-    SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n, never, *s, status);
+    SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n, never, *s);
   });
 }
 BENCHMARK_CAPTURE(BM_ExactPathForced, mixed, kMixed)->Arg(25)->Arg(50)->UseManualTime();
@@ -182,10 +181,9 @@ void BM_RandomSetsExactRuns(benchmark::State& state) {
       const auto p = testing::MakeRandomProblem(static_cast<std::uint64_t>(seed) + 1000,
                                                 testing::RandomProblemShape{1, 50, true, 20, 20});
       testing::TypedDecimals(p, *exact);
-      SolveStatus status = 0;
       const auto start = std::chrono::steady_clock::now();
-      const CheckedSolve run = SolveChecked(p.tableau, *exact, p.m, p.n,
-                                            SameReport(p.tableau, p.m, p.n, {}), *s, status);
+      const CheckedSolve run =
+          SolveChecked(p.tableau, *exact, p.m, p.n, SameReport(p.tableau, p.m, p.n, {}), *s);
       const double ms =
           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() * 1e3;
       worstMs = std::max(worstMs, ms);
@@ -221,16 +219,14 @@ void BM_JudgeLongDigits(benchmark::State& state, testing::LongDigitFamily family
   const auto before = std::make_unique<SolutionTable>();
   auto s = std::make_unique<SolutionTable>();
   long exact = 0;
-  TimeEach(
-      state,
-      [&](std::size_t k) {
-        const Typed& t = problems[k];
-        *s = runs[k]->s;
-        SolveStatus status = runs[k]->status;
-        exact += JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
-                              SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
-                     .exact;
-      });
+  TimeEach(state, [&](std::size_t k) {
+    const Typed& t = problems[k];
+    *s = runs[k]->s;
+    SolveStatus status = runs[k]->status;
+    exact += JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
+                          SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
+                 .exact;
+  });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
@@ -240,34 +236,31 @@ void BM_CheckedSolveLongDigits(benchmark::State& state, testing::LongDigitFamily
   const auto problems = LongDigitProblems(family);
   auto s = std::make_unique<SolutionTable>();
   long exact = 0;
-  TimeEach(
-      state,
-      [&](std::size_t k) {
-        const Typed& t = problems[k];
-        SolveStatus status = 0;
-        exact += SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n,
-                              SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
-                     .exact;
-      });
+  TimeEach(state, [&](std::size_t k) {
+    const Typed& t = problems[k];
+    exact += SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n,
+                          SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s)
+                 .exact;
+  });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
-#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                                     \
-  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)                   \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
-  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations)        \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
-  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents)        \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
-  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)                 \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
+#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                            \
+  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)            \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
+      ->Unit(benchmark::kMillisecond);                                              \
+  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations) \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
+      ->Unit(benchmark::kMillisecond);                                              \
+  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents) \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
+      ->Unit(benchmark::kMillisecond);                                              \
+  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)          \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
       ->Unit(benchmark::kMillisecond)
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_JudgeLongDigits);
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_CheckedSolveLongDigits);
@@ -291,8 +284,8 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
     Typed& t = problems[static_cast<std::size_t>(k)];
     const auto seed = static_cast<std::uint64_t>(k + 1);
     if (family == kLongDigits) {
-      t.p = testing::MakeLongDigitProblem(seed, testing::LongDigitFamily::kEquations, size,
-                                          *t.exact);
+      t.p =
+          testing::MakeLongDigitProblem(seed, testing::LongDigitFamily::kEquations, size, *t.exact);
     } else {
       t.p = testing::MakeDenseDecimalFeasibleProblem(seed, size);
       testing::TypedDecimals(t.p, *t.exact);
@@ -304,16 +297,14 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
   }
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
   std::vector<Rational> line;
-  TimeEach(
-      state,
-      [&](std::size_t k) {
-        const Typed& t = problems[k];
-        const int m = t.p.m;
-        const int n = t.p.n;
-        if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
-        if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
-        if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
-      });
+  TimeEach(state, [&](std::size_t k) {
+    const Typed& t = problems[k];
+    const int m = t.p.m;
+    const int n = t.p.n;
+    if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
+    if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
+    if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
+  });
 }
 BENCHMARK_CAPTURE(BM_BasisSolveRoad, short_decimals, kShortDecimals)
     ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})

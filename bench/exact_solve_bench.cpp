@@ -66,8 +66,9 @@ void BM_SolveCheckedDense(benchmark::State& state) {
   long exact = 0;
   for (auto _ : state) {
     const auto& p = problems[k++ % problems.size()];
-    exact += SolveChecked(p.tableau, p.m, p.n, solved->s, solved->status).exact;
-    benchmark::DoNotOptimize(solved->status);
+    const CheckedSolve checked = SolveChecked(p.tableau, p.m, p.n, solved->s);
+    exact += checked.exact;
+    benchmark::DoNotOptimize(checked.result.solutions);
   }
   state.counters["exact"] = static_cast<double>(exact);
 }

@@ -33,7 +33,6 @@ struct Solved {
   testing::RandomProblem p;
   std::unique_ptr<ExactTableau> exact = std::make_unique<ExactTableau>();
   std::unique_ptr<SolutionTable> solutions = std::make_unique<SolutionTable>();
-  SolveStatus status = 0;
   CheckedSolve checked;
 };
 
@@ -71,7 +70,7 @@ std::unique_ptr<Solved> Problem(Family family, std::uint64_t seed) {
   }
   s->solutions->ClearRows(2 * kSize);
   s->checked = SolveChecked(s->p.tableau, *s->exact, kSize, kSize,
-                            SameReport(s->p.tableau, kSize, kSize, {}), *s->solutions, s->status);
+                            SameReport(s->p.tableau, kSize, kSize, {}), *s->solutions);
   return s;
 }
 
@@ -88,13 +87,13 @@ void BM_View(benchmark::State& state, Family family, ReportViews views) {
                                 kSize,
                                 kSize,
                                 *s.solutions,
-                                s.status,
+                                s.checked.result,
                                 s.checked.exact,
                                 s.exact.get(),
                                 &s.checked.judgeBasis,
                                 s.checked.replayed ? &s.checked.searchExchanges : nullptr};
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<std::string> text = WriteViews(problem, views, {});
+    const std::vector<std::string> text = WriteViews(problem, views, {}).lines;
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     lines = std::max(lines, text.size());
     state.SetIterationTime(took.count());

@@ -11,7 +11,6 @@
 #include "cli/enter_problem.h"
 #include "cli/input.h"
 #include "cli/load_problem.h"
-#include "ui/text_encoding.h"
 #include "files/problem_file.h"
 #include "solve/number_format.h"
 #include "solve/report_agreement.h"
@@ -21,6 +20,7 @@
 #include "ui/messages.h"
 #include "ui/plain_window.h"
 #include "ui/read_window_problem.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 namespace {
@@ -91,13 +91,10 @@ ExitCode Measure(const std::string& path, int repeat) {
   auto exact = std::make_unique<ExactTableau>();
   ReadWindowProblem(window, SolveNumberFormat(), tableau, exact.get());
   SolutionTable checkedSolutions;
-  SolveStatus checkedStatus = 0;
-  CheckedSolve checked;
-  try {
-    checked = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, ReportSettings{}),
-                           checkedSolutions, checkedStatus);
-  } catch (const FloatingPointError& error) {
-    PrintError(kProgram, name + ": " + messages::FloatingPointError(error.what()));
+  const CheckedSolve checked = SolveChecked(
+      tableau, *exact, m, n, SameReport(tableau, m, n, ReportSettings{}), checkedSolutions);
+  if (checked.result.outcome == SolveOutcome::kFloatingPointError) {
+    PrintError(kProgram, name + ": " + messages::FloatingPointError(checked.result.fault));
     return ExitCode::kFloatingPoint;
   }
   // "cycled": the extended run came back to an earlier basis (its result may

@@ -10,13 +10,12 @@
 #include "cli/input.h"
 #include "cli/load_problem.h"
 #include "cli/plot_file.h"
-#include "plot/graphical_solution.h"
 #include "files/problem_file.h"
-#include "solver/fp_error.h"
+#include "plot/graphical_solution.h"
 #include "ui/handlers.h"
 #include "ui/messages.h"
-#include "ui/text_encoding.h"
 #include "ui/plain_window.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 namespace {
@@ -94,11 +93,9 @@ ExitCode Run(const std::vector<std::string>& args) {
   window.SetViews(options.views);
   EnterProblem(window, problem);
 
-  SolveClickOutcome outcome;
-  try {
-    outcome = SolveClick(window, &window);
-  } catch (const FloatingPointError& error) {
-    PrintError(kProgram, name + ": " + messages::FloatingPointError(error.what()));
+  const SolveClickOutcome outcome = SolveClick(window, &window);
+  if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {
+    PrintError(kProgram, name + ": " + messages::FloatingPointError(outcome.fault));
     return ExitCode::kFloatingPoint;
   }
 

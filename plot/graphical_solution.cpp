@@ -160,13 +160,13 @@ GraphicalSolution PlotWithoutProblem(PlotOutcome outcome, int n) {
   return plot;
 }
 
-GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, SolveStatus status,
+GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, SolveOutcome outcome,
                                     const std::vector<PlanePoint>& optima, const StepRecord& steps,
                                     bool exactSteps, const ViewNumbers& numbers) {
   GraphicalSolution plot;
-  plot.outcome = IsOptimal(status)      ? PlotOutcome::kOptimum
-                 : status == kUnbounded ? PlotOutcome::kUnbounded
-                                        : PlotOutcome::kInfeasible;
+  plot.outcome = outcome == SolveOutcome::kOptimal     ? PlotOutcome::kOptimum
+                 : outcome == SolveOutcome::kUnbounded ? PlotOutcome::kUnbounded
+                                                       : PlotOutcome::kInfeasible;
   plot.n = n;
   plot.m = m;
   plot.maximise = typed(m + 1, n + 2) > 0;

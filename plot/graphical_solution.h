@@ -11,6 +11,7 @@
 #include "plot/plane.h"
 #include "solve/view_numbers.h"
 #include "solver/exact_problem.h"
+#include "solver/solve_outcome.h"
 #include "solver/step_record.h"
 #include "solver/tables.h"
 
@@ -89,10 +90,10 @@ struct GraphicalSolution {
 };
 
 // The picture of a solved problem: `typed` as the user typed it (m rows,
-// n = 1 or 2 variables), the exact run's status and the points x of its
+// n = 1 or 2 variables), the exact run's outcome and the points x of its
 // optimal solutions in the report's order, and the exchange steps of the
 // run the steps view shows.
-GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, SolveStatus status,
+GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, SolveOutcome outcome,
                                     const std::vector<PlanePoint>& optima, const StepRecord& steps,
                                     bool exactSteps, const ViewNumbers& numbers);
 

@@ -71,9 +71,13 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
   try {
     SolutionTable solutions(kUninitialised);
     solutions.ClearRows(n + m);
-    SolveStatus status = 0;
     const CheckedSolve solved =
-        SolveChecked(tableau, *typed, m, n, SameReport(tableau, m, n, settings), solutions, status);
+        SolveChecked(tableau, *typed, m, n, SameReport(tableau, m, n, settings), solutions);
+    if (solved.result.outcome == SolveOutcome::kFloatingPointError) {
+      GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
+      plot.notes.push_back(solved.result.fault);
+      return plot;
+    }
     // The steps as the steps view shows them: the exact run's where the
     // exact result was printed or fractions are shown, else a repeat of the
     // extended run; the optima of the exact run, whose values the report's
@@ -94,8 +98,8 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
     for (const std::vector<Rational>& solution : exact.solutions) {
       optima.push_back({value(solution, 1), n == 2 ? value(solution, 2) : Rational(0)});
     }
-    return PlotSolvedProblem(*typed, m, n, exact.status, optima, stepsRun.steps, exactSteps,
-                             ViewNumbers{false, settings.precision, format});
+    return PlotSolvedProblem(*typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps,
+                             exactSteps, ViewNumbers{false, settings.precision, format});
   } catch (const std::exception& error) {
     GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
     plot.notes.emplace_back(error.what());

@@ -65,10 +65,8 @@ std::vector<std::string> StepsOf(const SolvedProblem& p, const ExactTableau& pro
   return view.Finish(run.steps, exactRun, &resultEnd().steps.last);
 }
 
-}  // namespace
-
-std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& views,
-                                    const ReportSettings& settings, ExchangeObserver* observer) {
+std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& views,
+                                   const ReportSettings& settings, ExchangeObserver* observer) {
   const ViewNumbers numbers{views.fractions, settings.precision, settings.format};
   const bool typed = p.typed != nullptr;
   std::unique_ptr<ExactTableau> binary;
@@ -96,20 +94,21 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
     lines.emplace_back();
   }
   if (views.fractions) {
-    if (p.status >= 1) {
+    if (p.result.Optimal()) {
       Append(lines, FractionReport(p, result(), settings.details));
     } else {
       ExplainedRun none;
-      none.status = p.status;
+      none.status = p.result.Status();
       Append(lines, FractionReport(p, none, settings.details));
     }
   } else {
-    Append(lines,
-           WriteReport(p.tableau, p.m, p.n, p.solutions, p.status, settings, p.values).lines);
+    Append(
+        lines,
+        WriteReport(p.tableau, p.m, p.n, p.solutions, p.result.Status(), settings, p.values).lines);
   }
   if (views.ranges) {
     Sensitivity sensitivity;
-    if (p.status >= 1 && result().status >= 1) {
+    if (p.result.Optimal() && IsOptimal(result().status)) {
       sensitivity = AnalyseSensitivity(problem, p.m, p.n, result().optimalBasis, result().optimum);
     }
     Append(lines, SensitivityLines(sensitivity, numbers));
@@ -117,6 +116,17 @@ std::vector<std::string> WriteViews(const SolvedProblem& p, const ReportViews& v
   // A cancel during the last writing still ends the solve as cancelled.
   ThrowIfCancelled(observer);
   return lines;
+}
+
+}  // namespace
+
+WrittenViews WriteViews(const SolvedProblem& p, const ReportViews& views,
+                        const ReportSettings& settings, ExchangeObserver* observer) {
+  try {
+    return {p.result.outcome, ViewLines(p, views, settings, observer)};
+  } catch (const SolveCancelled&) {
+    return {SolveOutcome::kCancelled, {}};
+  }
 }
 
 }  // namespace pivora

@@ -12,6 +12,7 @@
 #include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
+#include "solver/solve_outcome.h"
 
 namespace pivora {
 
@@ -27,8 +28,8 @@ struct SolvedProblem {
   int m = 0;
   int n = 0;
   const SolutionTable& solutions;  // what the solve command reports
-  SolveStatus status = kNoFeasibleSolution;
-  bool exact = false;  // that result came from the exact re-solve
+  SolveResult result;              // the checked solve's, one the report prints
+  bool exact = false;              // that result came from the exact re-solve
   // The exact values of the typed cell texts (every text the solve accepts
   // is a finite decimal); null where the problem exists only as extended
   // values.
@@ -52,12 +53,14 @@ struct SolvedProblem {
 // where the exact result stands or fractions are asked for: on the problem as
 // typed where it is known, else on the extended values. They show at most
 // ShownStepLimit steps; an exact run that would go on stops there, and the
-// tableau of the reported result ends the view. Throws FloatingPointError
-// only where the solve itself did, and SolveCancelled where `observer` (may
-// be null) asks to stop: it is asked before every exchange and every shown
-// step.
-std::vector<std::string> WriteViews(const SolvedProblem& problem, const ReportViews& views,
-                                    const ReportSettings& settings,
-                                    ExchangeObserver* observer = nullptr);
+// tableau of the reported result ends the view. `observer` (may be null) is
+// asked before every exchange and every shown step whether to stop; where it
+// does, the outcome is kCancelled and there are no lines.
+struct WrittenViews {
+  SolveOutcome outcome = SolveOutcome::kNoFeasibleSolution;  // the problem's, or kCancelled
+  std::vector<std::string> lines;
+};
+WrittenViews WriteViews(const SolvedProblem& problem, const ReportViews& views,
+                        const ReportSettings& settings, ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

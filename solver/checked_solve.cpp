@@ -7,6 +7,7 @@
 #include "solver/basis_tableau.h"
 #include "solver/exact_replay.h"
 #include "solver/exact_solve.h"
+#include "solver/exchange_observer.h"
 #include "solver/fp_error.h"
 #include "solver/simplex.h"
 
@@ -62,6 +63,43 @@ CheckedSolve SolveAfterFault(const ExactTableau& problem, int m, int n, const Si
   return result;
 }
 
+// The solve as the exchange method sees it, with its integer status and its
+// exceptions.
+CheckedSolve SolveWithStatus(const Tableau& tableau, const ExactTableau& problem, int m, int n,
+                             const ResultsAgree& agree, SolutionTable& solutions,
+                             SolveStatus& status, ExchangeObserver* observer) {
+  auto record = std::make_unique<SimplexRecord>();
+  // The rows a solve can write, kept to put back before the exact result.
+  auto before = std::make_unique_for_overwrite<SolutionTable>();
+  CopyRows(solutions, *before, n + m);
+  try {
+    RunSimplex(tableau, m, n, solutions, status, *record, observer);
+  } catch (const FloatingPointError&) {
+    // The extended run left the range on its way; the exact run decides.
+    return SolveAfterFault(problem, m, n, *record, *before, solutions, status, observer);
+  }
+  return JudgeExactly(problem, m, n, *record, *before, agree, solutions, status, observer);
+}
+
+// The boundary: what the solver throws becomes an outcome here.
+template <class Solve>
+CheckedSolve WithOutcome(const Solve& solve) {
+  SolveStatus status = kNoFeasibleSolution;
+  CheckedSolve checked;
+  try {
+    checked = solve(status);
+    checked.result = ResultOf(status);
+  } catch (const SolveCancelled&) {
+    checked = {};
+    checked.result.outcome = SolveOutcome::kCancelled;
+  } catch (const FloatingPointError& error) {
+    checked = {};
+    checked.result.outcome = SolveOutcome::kFloatingPointError;
+    checked.result.fault = error.what();
+  }
+  return checked;
+}
+
 }  // namespace
 
 bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions& exact, int m,
@@ -76,19 +114,11 @@ bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions
 }
 
 CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
-                          const ResultsAgree& agree, SolutionTable& solutions, SolveStatus& status,
+                          const ResultsAgree& agree, SolutionTable& solutions,
                           ExchangeObserver* observer) {
-  auto record = std::make_unique<SimplexRecord>();
-  // The rows a solve can write, kept to put back before the exact result.
-  auto before = std::make_unique_for_overwrite<SolutionTable>();
-  CopyRows(solutions, *before, n + m);
-  try {
-    RunSimplex(tableau, m, n, solutions, status, *record, observer);
-  } catch (const FloatingPointError&) {
-    // The extended run left the range on its way; the exact run decides.
-    return SolveAfterFault(problem, m, n, *record, *before, solutions, status, observer);
-  }
-  return JudgeExactly(problem, m, n, *record, *before, agree, solutions, status, observer);
+  return WithOutcome([&](SolveStatus& status) {
+    return SolveWithStatus(tableau, problem, m, n, agree, solutions, status, observer);
+  });
 }
 
 CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
@@ -152,23 +182,25 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 }
 
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                          SolveStatus& status, ExchangeObserver* observer) {
-  for (int i = 1; i <= m + 1; ++i) {
-    for (int j = 1; j <= n + 2; ++j) {
-      // RunSimplex refuses such a problem before any arithmetic.
-      if (!std::isfinite(tableau(i, j))) {
-        RunSimplex(tableau, m, n, solutions, status);
-        return {};
+                          ExchangeObserver* observer) {
+  return WithOutcome([&](SolveStatus& status) {
+    for (int i = 1; i <= m + 1; ++i) {
+      for (int j = 1; j <= n + 2; ++j) {
+        // RunSimplex refuses such a problem before any arithmetic.
+        if (!std::isfinite(tableau(i, j))) {
+          RunSimplex(tableau, m, n, solutions, status);
+          return CheckedSolve{};
+        }
       }
     }
-  }
-  auto problem = std::make_unique<ExactTableau>();
-  ExactFromExtended(tableau, m, n, *problem);
-  const auto same = [m, n](SolveStatus status, const SolutionTable& a,
-                           const ExactSolutions& exact) {
-    return SameValues(status, a, exact, m, n);
-  };
-  return SolveChecked(tableau, *problem, m, n, same, solutions, status, observer);
+    auto problem = std::make_unique<ExactTableau>();
+    ExactFromExtended(tableau, m, n, *problem);
+    const auto same = [m, n](SolveStatus status, const SolutionTable& a,
+                             const ExactSolutions& exact) {
+      return SameValues(status, a, exact, m, n);
+    };
+    return SolveWithStatus(tableau, *problem, m, n, same, solutions, status, observer);
+  });
 }
 
 }  // namespace pivora

@@ -13,6 +13,7 @@
 #include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
 #include "solver/simplex_record.h"
+#include "solver/solve_outcome.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -24,6 +25,9 @@ namespace pivora {
 using ResultsAgree = std::function<bool(SolveStatus, const SolutionTable&, const ExactSolutions&)>;
 
 struct CheckedSolve {
+  // The outcome the command reports; at kCancelled and kFloatingPointError
+  // nothing below is set.
+  SolveResult result;
   bool exact = false;           // the reported result is the exact one
   bool cycled = false;          // the extended run returned to an earlier basis
   long exchanges = 0;           // exchange steps of the extended run
@@ -67,18 +71,21 @@ struct CheckedSolve {
 // otherwise the exact one stands, with what RunSimplex wrote into the
 // SolutionTable put back first. Where RunSimplex raises a floating-point
 // error (a magnitude beyond the extended range on its way), the exact run
-// from the problem's own tableau decides alone. Throws FloatingPointError
+// from the problem's own tableau decides alone. Ends at kFloatingPointError
 // ("Floating point overflow.") only where the exact optimum lies beyond the
 // extended range. Both runs show every exchange step to `observer` (may be
-// null), which can stop the solve: throws SolveCancelled then.
+// null), which can stop the solve: the outcome is kCancelled then, and the
+// table unfinished. Nothing thrown inside the solver leaves it.
 CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
-                          const ResultsAgree& agree, SolutionTable& solutions, SolveStatus& status,
+                          const ResultsAgree& agree, SolutionTable& solutions,
                           ExchangeObserver* observer = nullptr);
 
 // The judge alone, for a RunSimplex run on the extended values of `problem`
 // that left `solutions`, `status` and `record`; `before` is the solution
 // table as it was before that run. Does what SolveChecked does after its
-// RunSimplex call.
+// RunSimplex call, on the exchange method's integer `status`, and throws
+// what the exact run throws (FloatingPointError, SolveCancelled); its
+// `result` is not set.
 CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
                           const SolutionTable& before, const ResultsAgree& agree,
                           SolutionTable& solutions, SolveStatus& status,
@@ -88,7 +95,7 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 // binary fractions, and results agree where status and every stored value
 // equal the exact value rounded to the nearest extended value.
 CheckedSolve SolveChecked(const Tableau& tableau, int m, int n, SolutionTable& solutions,
-                          SolveStatus& status, ExchangeObserver* observer = nullptr);
+                          ExchangeObserver* observer = nullptr);
 
 // Same status and, at an optimum, rows 0..n+m of every stored solution equal
 // to the exact values rounded to the nearest extended value.

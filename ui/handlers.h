@@ -26,7 +26,9 @@ void SolDblClick(WindowOperations& window, Sender sender);
 // What one run of the solve command ended with.
 struct SolveClickOutcome {
   // kCancelled: the solve was stopped on request; the memo says so.
-  enum class Kind { kReport, kInputError, kCancelled };
+  // kFloatingPointError: the solver met an invalid operation, a division by
+  // zero or an overflow; the memo stays empty and the defaults written stay.
+  enum class Kind { kReport, kInputError, kCancelled, kFloatingPointError };
   Kind kind = Kind::kReport;
   // kInputError: the faulty cell and the text it held before the fault mark.
   bool inObjectiveGrid = false;
@@ -35,12 +37,13 @@ struct SolveClickOutcome {
   std::string faultyText;
   // kReport: the result came from the exact re-solve.
   bool exact = false;
+  // kFloatingPointError: the error's text for the error box, for example
+  // "Floating point overflow.".
+  std::string fault;
 };
 
-// Reads the grids, solves, writes the report. Throws FloatingPointError when
-// the solver meets an invalid operation, a division by zero or an overflow;
-// the memo then stays empty and the defaults written stay. The solver runs
-// on the calling thread.
+// Reads the grids, solves, writes the report. The solver runs on the
+// calling thread.
 SolveClickOutcome SolveClick(WindowOperations& window, Sender sender);
 
 // The same with the solver run by `runner`. When the solve is cancelled

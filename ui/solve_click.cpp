@@ -56,8 +56,6 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
     return outcome;
   }
 
-  // A FloatingPointError leaves from here: nothing is written to the memo and
-  // the focus stays where it is.
   ReportSettings settings;
   settings.details = window.DetailsChecked();
   settings.precision = window.DigitsValue();
@@ -65,30 +63,36 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   // Only the rows a solve writes are cleared.
   SolutionTable solutions(kUninitialised);
   solutions.ClearRows(n + m);
-  SolveStatus status = 0;
   CheckedSolve solved;
   const ReportViews views = window.Views();
-  std::vector<std::string> viewLines;
-  try {
-    // The views are part of the solve: on its thread, under its cancel.
-    runner.Run([&](ExchangeObserver* observer) {
-      solved = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions,
-                            status, observer);
-      if (views.Any()) {
-        const SolvedProblem problem{tableau,
-                                    m,
-                                    n,
-                                    solutions,
-                                    status,
-                                    solved.exact,
-                                    exact.get(),
-                                    solved.judged ? &solved.judgeBasis : nullptr,
-                                    solved.replayed ? &solved.searchExchanges : nullptr,
-                                    solved.values.get()};
-        viewLines = WriteViews(problem, views, settings, observer);
-      }
-    });
-  } catch (const SolveCancelled&) {
+  WrittenViews written;
+  // The views are part of the solve: on its thread, under its cancel.
+  runner.Run([&](ExchangeObserver* observer) {
+    solved = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions,
+                          observer);
+    if (views.Any() && solved.result.Reported()) {
+      const SolvedProblem problem{tableau,
+                                  m,
+                                  n,
+                                  solutions,
+                                  solved.result,
+                                  solved.exact,
+                                  exact.get(),
+                                  solved.judged ? &solved.judgeBasis : nullptr,
+                                  solved.replayed ? &solved.searchExchanges : nullptr,
+                                  solved.values.get()};
+      written = WriteViews(problem, views, settings, observer);
+      if (written.outcome == SolveOutcome::kCancelled)
+        solved.result = {SolveOutcome::kCancelled, 0, {}};
+    }
+  });
+  if (solved.result.outcome == SolveOutcome::kFloatingPointError) {
+    // Nothing is written to the memo and the focus stays where it is.
+    outcome.kind = SolveClickOutcome::Kind::kFloatingPointError;
+    outcome.fault = solved.result.fault;
+    return outcome;
+  }
+  if (solved.result.outcome == SolveOutcome::kCancelled) {
     outcome.kind = SolveClickOutcome::Kind::kCancelled;
     window.SolAppendLine(kCancelledLine);
     window.SolTakeFocus();
@@ -96,10 +100,10 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   }
   outcome.exact = solved.exact;
   if (views.Any()) {
-    window.SolAppendLines(viewLines);
+    window.SolAppendLines(written.lines);
   } else {
-    const Report report =
-        WriteReport(tableau, m, n, solutions, status, settings, solved.values.get());
+    const Report report = WriteReport(tableau, m, n, solutions, solved.result.Status(), settings,
+                                      solved.values.get());
     for (const std::string& line : report.lines) window.SolAppendLine(line);
   }
   window.SolTakeFocus();

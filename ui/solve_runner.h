@@ -14,9 +14,9 @@ using SolveJob = std::function<void(ExchangeObserver* observer)>;
 
 class SolveRunner {
  public:
-  // Runs `job` to its end and returns then; what it throws (a
-  // FloatingPointError, SolveCancelled) leaves from here, on the calling
-  // thread.
+  // Runs `job` to its end and returns then; what it throws leaves from
+  // here, on the calling thread. The solve's own outcomes, a cancel and a
+  // floating-point error among them, come back as values, not thrown.
   virtual void Run(const SolveJob& job) = 0;
 
  protected:

@@ -37,18 +37,18 @@ TEST(CheckedReport, PrintsTheExactOptimumAtTheChosenDigits) {
 
     auto checked = std::make_unique<Solved>();
     const CheckedSolve run = SolveChecked(p.tableau, *problem, p.m, p.n,
-                                          SameReport(p.tableau, p.m, p.n, settings), checked->s,
-                                          checked->status);
+                                          SameReport(p.tableau, p.m, p.n, settings), checked->s);
+    checked->status = run.result.Status();
     exactRuns += run.exact;
     auto witness = std::make_unique<Solved>();
     ContinueExactly(*problem, p.m, p.n, StartingBasis(*problem, p.m, p.n), witness->s,
                     witness->status, nullptr, &witness->values);
 
     ASSERT_EQ(checked->status > 0, witness->status > 0);
-    const auto printed = WriteReport(p.tableau, p.m, p.n, checked->s, checked->status, settings,
-                                     run.values.get());
-    const auto exact = WriteReport(p.tableau, p.m, p.n, witness->s, witness->status, settings,
-                                   &witness->values);
+    const auto printed =
+        WriteReport(p.tableau, p.m, p.n, checked->s, checked->status, settings, run.values.get());
+    const auto exact =
+        WriteReport(p.tableau, p.m, p.n, witness->s, witness->status, settings, &witness->values);
     if (witness->status <= 0) {
       EXPECT_EQ(printed.lines, exact.lines);
     } else {

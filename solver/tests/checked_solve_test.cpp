@@ -27,7 +27,8 @@ struct Checked {
 
 std::unique_ptr<Checked> SolveCheckedProblem(const Tableau& t, int m, int n) {
   auto r = std::make_unique<Checked>();
-  r->run = SolveChecked(t, m, n, r->s, r->status);
+  r->run = SolveChecked(t, m, n, r->s);
+  r->status = r->run.result.Status();
   return r;
 }
 
@@ -258,13 +259,9 @@ TEST(SolveChecked, ExtendedFaultsStillEndTheSolve) {
   const auto p = ParseProblem("max\n1\n1e-4940 <= 1\n");
   ASSERT_TRUE(p);
   SolutionTable s;
-  SolveStatus status = 99;
-  try {
-    SolveChecked(p->tableau, p->m, p->n, s, status);
-    FAIL() << "no error";
-  } catch (const FloatingPointError& e) {
-    EXPECT_STREQ(e.what(), "Floating point overflow.");
-  }
+  const SolveResult result = SolveChecked(p->tableau, p->m, p->n, s).result;
+  EXPECT_EQ(result.outcome, SolveOutcome::kFloatingPointError);
+  EXPECT_EQ(result.fault, "Floating point overflow.");
 }
 
 // The judge takes a claim of no feasible solution only where the typed

@@ -64,16 +64,17 @@ TEST(KnownFaultOfThePlainRun, SnappingGivesAWrongOptimumAndAFalseOptimum) {
   ASSERT_GE(r->status, 1);
   EXPECT_NEAR(static_cast<double>(r->S(0, 1)), 3860.91420270011, 1e-10) << "the known fault";
   SolutionTable checked;
-  SolveStatus checkedStatus = 99;
-  SolveChecked(wrong->tableau, wrong->m, wrong->n, checked, checkedStatus);
-  ASSERT_GE(checkedStatus, 1);
+  const SolveResult optimum = SolveChecked(wrong->tableau, wrong->m, wrong->n, checked).result;
+  ASSERT_TRUE(optimum.Optimal());
   EXPECT_NEAR(static_cast<double>(checked(0, 1)), 3860.881574, 1e-6) << "the true optimum";
 
   const auto falseOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-false-optimum.txt"));
   ASSERT_TRUE(falseOptimum);
   EXPECT_GE(SolveProblem(*falseOptimum)->status, 1) << "the known fault";
-  SolveChecked(falseOptimum->tableau, falseOptimum->m, falseOptimum->n, checked, checkedStatus);
-  EXPECT_EQ(checkedStatus, kNoFeasibleSolution) << "the true answer";
+  EXPECT_EQ(
+      SolveChecked(falseOptimum->tableau, falseOptimum->m, falseOptimum->n, checked).result.outcome,
+      SolveOutcome::kNoFeasibleSolution)
+      << "the true answer";
 }
 
 }  // namespace

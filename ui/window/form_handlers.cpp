@@ -115,7 +115,8 @@ void TForm1::SolDblClick(Sender sender) {
 
 // The solver runs on a worker while the window repaints (WindowSolve); the
 // wait cursor shows from before the memo is emptied until the report is
-// written, and is gone before any error box.
+// written, and is gone before any error box: a floating-point error of the
+// solve shows its text there.
 // The extra views' aligned tables need a fixed-pitch font; the plain report
 // keeps the window's.
 void TForm1::SolveClick(Sender sender) {
@@ -124,7 +125,12 @@ void TForm1::SolveClick(Sender sender) {
   {
     const WaitCursor wait;
     WindowSolve runner(*this);
-    error = RunHandler([this, sender, &runner] { pivora::SolveClick(*this, sender, runner); });
+    SolveClickOutcome outcome;
+    error = RunHandler(
+        [this, sender, &runner, &outcome] { outcome = pivora::SolveClick(*this, sender, runner); });
+    if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {
+      error = QString::fromLatin1(outcome.fault);
+    }
   }
   graph_->SolveEnded();
   ShowError(error);

@@ -21,9 +21,9 @@ int main() {
   tableau(3, 4) = kMaximise;
   ExactFromExtended(tableau, 2, 2, exact);
   static SolutionTable solutions;
+  const SolveResult result = SolveChecked(tableau, 2, 2, solutions).result;
+  const bool checked = result.Optimal() && result.solutions == 1 && solutions(0, 1) == 12;
   SolveStatus status = kNoFeasibleSolution;
-  SolveChecked(tableau, 2, 2, solutions, status);
-  const bool checked = status == 1 && solutions(0, 1) == 12;
   SolveExactly(exact, 2, 2, solutions, status);
   const ExplainedRun run = ExplainRun(exact, 2, 2, false);
   const Sensitivity ranges = AnalyseSensitivity(exact, 2, 2, StartingBasis(exact, 2, 2));
