@@ -10,8 +10,8 @@
 #include "solver/checked_solve.h"
 #include "solver/exact_solve.h"
 #include "solver/simplex.h"
-#include "solver/testing/problem_file.h"
 #include "solver/testing/random_problem.h"
+#include "solver/testing/test_problem.h"
 
 namespace pivora {
 namespace {
@@ -108,7 +108,7 @@ BENCHMARK(BM_SolveExactlyDenseDecimal)->Arg(50)->Unit(benchmark::kMillisecond)->
 void BM_SolveExactlyFixture(benchmark::State& state, const std::string& file) {
   const auto data =
       std::filesystem::path(__FILE__).parent_path().parent_path() / "solver/tests/data";
-  const auto p = testing::ReadProblemFile((data / file).string());
+  const auto p = testing::ReadTestProblem((data / file).string());
   if (!p) {
     state.SkipWithError(("cannot read " + file).c_str());
     return;

@@ -8,8 +8,8 @@
 #include "solver/arithmetic.h"
 #include "solver/pivot.h"
 #include "solver/simplex.h"
-#include "solver/testing/problem_file.h"
 #include "solver/testing/random_problem.h"
+#include "solver/testing/test_problem.h"
 
 namespace pivora {
 namespace {
@@ -133,7 +133,7 @@ BENCHMARK(BM_BareExchangesDense)->Arg(10)->Arg(20)->Arg(50)->Unit(benchmark::kMi
 void BM_RunSimplexAfiro(benchmark::State& state) {
   std::string path = __FILE__;
   path = path.substr(0, path.rfind('/')) + "/../solver/tests/data/lp-instances/afiro.txt";
-  const auto problem = testing::ReadProblemFile(path);
+  const auto problem = testing::ReadTestProblem(path);
   if (!problem) {
     state.SkipWithError("afiro.txt not found");
     return;

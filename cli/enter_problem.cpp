@@ -9,13 +9,7 @@ void EnterProblem(PlainWindow& window, const ProblemFile& problem) {
   FormActivate(window, &window);
   SpinNVarsTo(window, problem.n);
   SpinNConsTo(window, problem.m);
-  for (int p = 1; p <= problem.m; ++p) {
-    const std::vector<std::string>& row = problem.constraints[static_cast<std::size_t>(p - 1)];
-    for (std::size_t c = 0; c < row.size(); ++c)
-      window.NB().SetText(static_cast<int>(c) + 1, p, row[c]);
-  }
-  for (std::size_t c = 0; c < problem.objective.size(); ++c)
-    window.ZF().SetText(static_cast<int>(c) + 1, 1, problem.objective[c]);
+  EnterProblemCells(problem, window.NB(), window.ZF());
   window.SetMaximumChecked(problem.maximum);
 }
 

@@ -321,4 +321,13 @@ std::string WriteProblemFile(const ProblemFile& problem) {
   return out;
 }
 
+void EnterProblemCells(const ProblemFile& problem, GridCells& nb, GridCells& zf) {
+  for (int r = 1; r <= problem.m; ++r) {
+    const std::vector<std::string>& row = problem.constraints[static_cast<std::size_t>(r - 1)];
+    for (std::size_t c = 0; c < row.size(); ++c) nb.SetText(static_cast<int>(c) + 1, r, row[c]);
+  }
+  for (std::size_t c = 0; c < problem.objective.size(); ++c)
+    zf.SetText(static_cast<int>(c) + 1, 1, problem.objective[c]);
+}
+
 }  // namespace pivora

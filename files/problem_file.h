@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "solve/grid_cells.h"
+
 namespace pivora {
 
 struct ProblemFile {
@@ -56,5 +58,10 @@ ProblemFileOutcome ReadProblemFile(std::string_view content);
 // are empty, hold a blank or a tab, start with '"', or start a line with
 // '#' are quoted. Lines end with LF. A cell text cannot hold a line break.
 std::string WriteProblemFile(const ProblemFile& problem);
+
+// Writes every cell of `problem` into the grids as the user would type it,
+// empty cells as empty texts: NB (1..n+2, 1..m) and ZF (1..n, 1). The counts,
+// Max/Min and the settings are the caller's.
+void EnterProblemCells(const ProblemFile& problem, GridCells& nb, GridCells& zf);
 
 }  // namespace pivora

@@ -77,7 +77,7 @@ TEST(AlternativeOptima, RecordHoldsTheFirstOptimumNotTheLastVertex) {
 // Walks that keep finding new vertices end at 50, and a vertex met again
 // after solution 2 is kept and counted: only solution 1 is compared.
 TEST(AlternativeOptima, StopsAtFiftyAndKeepsRepeatsOfLaterSolutions) {
-  const auto problem = ReadProblemFile(SourcePath("solver/tests/data/fifty-alternatives.txt"));
+  const auto problem = ReadTestProblem(SourcePath("solver/tests/data/fifty-alternatives.txt"));
   ASSERT_TRUE(problem);
   const auto r = SolveProblem(*problem);
   ASSERT_EQ(r->status, 50);

@@ -44,7 +44,7 @@ TEST(SolveChecked, FailingFixturesReportTheTrueOutcome) {
   ASSERT_EQ(outcomes.size(), 6u);
   for (const auto& expected : outcomes) {
     SCOPED_TRACE(expected.file);
-    const auto p = ReadProblemFile(SourcePath("solver/tests/data/certify/" + expected.file));
+    const auto p = ReadTestProblem(SourcePath("solver/tests/data/certify/" + expected.file));
     ASSERT_TRUE(p);
     const auto extended = SolveProblem(*p);
     const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
@@ -55,14 +55,14 @@ TEST(SolveChecked, FailingFixturesReportTheTrueOutcome) {
 }
 
 TEST(SolveChecked, SnappingFixturesAndBealeEndRight) {
-  const auto falseOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-false-optimum.txt"));
+  const auto falseOptimum = ReadTestProblem(SourcePath("solver/tests/data/snap-false-optimum.txt"));
   ASSERT_TRUE(falseOptimum);
   const auto infeasible =
       SolveCheckedProblem(falseOptimum->tableau, falseOptimum->m, falseOptimum->n);
   EXPECT_TRUE(infeasible->run.exact);
   EXPECT_EQ(infeasible->status, 0);
 
-  const auto wrongOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-wrong-optimum.txt"));
+  const auto wrongOptimum = ReadTestProblem(SourcePath("solver/tests/data/snap-wrong-optimum.txt"));
   ASSERT_TRUE(wrongOptimum);
   const auto optimum = SolveCheckedProblem(wrongOptimum->tableau, wrongOptimum->m, wrongOptimum->n);
   EXPECT_TRUE(optimum->run.exact);
@@ -77,7 +77,7 @@ TEST(SolveChecked, SnappingFixturesAndBealeEndRight) {
 
   // Beale's example cycles; the least-index rule ends the cycle at the right
   // optimum, from which the exact run makes no exchange.
-  const auto beale = ReadProblemFile(SourcePath("solver/tests/data/beale.txt"));
+  const auto beale = ReadTestProblem(SourcePath("solver/tests/data/beale.txt"));
   ASSERT_TRUE(beale);
   const auto cycled = SolveCheckedProblem(beale->tableau, beale->m, beale->n);
   EXPECT_TRUE(cycled->run.cycled);
@@ -90,7 +90,7 @@ TEST(SolveChecked, AgreesWithGlpsolOnTheFailingFixtures) {
   for (const auto& expected :
        ReadExpectedOutcomes(SourcePath("solver/tests/data/certify/EXPECTED"))) {
     SCOPED_TRACE(expected.file);
-    const auto p = ReadProblemFile(SourcePath("solver/tests/data/certify/" + expected.file));
+    const auto p = ReadTestProblem(SourcePath("solver/tests/data/certify/" + expected.file));
     ASSERT_TRUE(p);
     const OracleAnswer oracle = SolveWithGlpsol(p->tableau, p->m, p->n);
     const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
@@ -129,7 +129,7 @@ TEST(SolveChecked, SoundResultsAreJudgedWithoutReSolving) {
   for (const char* file :
        {"lp-instances/afiro.txt", "lp-instances/avgas.txt", "lp-instances/blending.txt",
         "lp-instances/chip.txt", "lp-instances/galenet.txt", "fifty-alternatives.txt"}) {
-    const auto p = ReadProblemFile(SourcePath(std::string("solver/tests/data/") + file));
+    const auto p = ReadTestProblem(SourcePath(std::string("solver/tests/data/") + file));
     ASSERT_TRUE(p) << file;
     texts.push_back(FormatProblem(p->tableau, p->m, p->n));
   }

@@ -20,7 +20,7 @@ struct ExactResult {
   ExactSolve run;
 };
 
-std::unique_ptr<ExactResult> Exactly(const ProblemFile& p) {
+std::unique_ptr<ExactResult> Exactly(const TestProblem& p) {
   auto r = std::make_unique<ExactResult>();
   r->run = SolveExactly(p.tableau, p.m, p.n, r->s, r->status);
   return r;
@@ -33,7 +33,7 @@ std::unique_ptr<ExactResult> ExactlyText(const std::string& text) {
 }
 
 std::unique_ptr<ExactResult> ExactlyFile(const std::string& name) {
-  const auto p = ReadProblemFile(SourcePath("solver/tests/data/" + name));
+  const auto p = ReadTestProblem(SourcePath("solver/tests/data/" + name));
   EXPECT_TRUE(p) << name;
   return Exactly(*p);
 }
@@ -101,7 +101,7 @@ TEST(SolveExactly, AgreesWithGlpsolOnTheFixtures) {
        {"snap-false-optimum.txt", "snap-wrong-optimum.txt", "feasibility-cycle-1.txt",
         "feasibility-cycle-2.txt", "feasibility-cycle-3.txt"}) {
     SCOPED_TRACE(name);
-    const auto p = ReadProblemFile(SourcePath(std::string("solver/tests/data/") + name));
+    const auto p = ReadTestProblem(SourcePath(std::string("solver/tests/data/") + name));
     ASSERT_TRUE(p);
     const OracleAnswer oracle = SolveWithGlpsol(p->tableau, p->m, p->n);
     const auto exact = Exactly(*p);

@@ -65,7 +65,7 @@ TEST(ExplainedRun, WorkedExampleInOneExchange) {
 // sixth exchange gives back the starting tableau with its columns permuted.
 // The least-index rule then finishes at z = -0.05, x1 = 0.04, x3 = 1.
 TEST(ExplainedRun, BealeCyclesThroughSixExchangesThenLeastIndexEnds) {
-  const auto problem = ReadProblemFile(SourcePath("solver/tests/data/beale.txt"));
+  const auto problem = ReadTestProblem(SourcePath("solver/tests/data/beale.txt"));
   ASSERT_TRUE(problem);
   const ExplainedRun run = ExplainRun(problem->tableau, 3, 4, RunNumbers::kExact, true);
   const std::vector<Entering> cycle{{1, -1}, {2, -2}, {3, 1}, {4, 2}, {-1, 3}, {-2, 4}};

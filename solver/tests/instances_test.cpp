@@ -21,7 +21,7 @@ TEST(LpInstances, StatusAndObjectiveAsPublished) {
   for (const auto& expected : outcomes) {
     SCOPED_TRACE(expected.file);
     const auto problem =
-        ReadProblemFile(SourcePath("solver/tests/data/lp-instances/" + expected.file));
+        ReadTestProblem(SourcePath("solver/tests/data/lp-instances/" + expected.file));
     ASSERT_TRUE(problem);
     const auto r = SolveProblem(*problem);
     EXPECT_FALSE(r->record.cycled);
@@ -30,7 +30,7 @@ TEST(LpInstances, StatusAndObjectiveAsPublished) {
 }
 
 TEST(Cycling, BealesExampleEndsAtTheOptimumByTheLeastIndexRule) {
-  const auto problem = ReadProblemFile(SourcePath("solver/tests/data/beale.txt"));
+  const auto problem = ReadTestProblem(SourcePath("solver/tests/data/beale.txt"));
   ASSERT_TRUE(problem);
   const auto r = SolveProblem(*problem);
   ASSERT_GE(r->status, 1);
@@ -46,7 +46,7 @@ TEST(Cycling, FeasibilityRuleCyclesEndWithTheTrueOutcome) {
   ASSERT_EQ(outcomes.size(), 3u);
   for (const auto& expected : outcomes) {
     SCOPED_TRACE(expected.file);
-    const auto problem = ReadProblemFile(SourcePath("solver/tests/data/" + expected.file));
+    const auto problem = ReadTestProblem(SourcePath("solver/tests/data/" + expected.file));
     ASSERT_TRUE(problem);
     const auto r = SolveProblem(*problem);
     EXPECT_TRUE(r->record.cycled);
@@ -58,7 +58,7 @@ TEST(Cycling, FeasibilityRuleCyclesEndWithTheTrueOutcome) {
 // optimum on one problem and an optimum on an infeasible one. The method
 // keeps them; the checked solve reports the true answers.
 TEST(KnownFaultOfThePlainRun, SnappingGivesAWrongOptimumAndAFalseOptimum) {
-  const auto wrong = ReadProblemFile(SourcePath("solver/tests/data/snap-wrong-optimum.txt"));
+  const auto wrong = ReadTestProblem(SourcePath("solver/tests/data/snap-wrong-optimum.txt"));
   ASSERT_TRUE(wrong);
   const auto r = SolveProblem(*wrong);
   ASSERT_GE(r->status, 1);
@@ -68,7 +68,7 @@ TEST(KnownFaultOfThePlainRun, SnappingGivesAWrongOptimumAndAFalseOptimum) {
   ASSERT_TRUE(optimum.Optimal());
   EXPECT_NEAR(static_cast<double>(checked(0, 1)), 3860.881574, 1e-6) << "the true optimum";
 
-  const auto falseOptimum = ReadProblemFile(SourcePath("solver/tests/data/snap-false-optimum.txt"));
+  const auto falseOptimum = ReadTestProblem(SourcePath("solver/tests/data/snap-false-optimum.txt"));
   ASSERT_TRUE(falseOptimum);
   EXPECT_GE(SolveProblem(*falseOptimum)->status, 1) << "the known fault";
   EXPECT_EQ(

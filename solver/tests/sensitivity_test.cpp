@@ -100,7 +100,7 @@ void ExpectClose(double ours, double theirs) {
   }
 }
 
-void ExpectAsGlpsol(const ProblemFile& problem) {
+void ExpectAsGlpsol(const TestProblem& problem) {
   const int m = problem.m;
   const int n = problem.n;
   const ExplainedRun run = ExplainRun(problem.tableau, m, n, RunNumbers::kExact, false);
@@ -139,7 +139,7 @@ TEST(Sensitivity, AgreesWithGlpsolOnSharedInstances) {
   if (!GlpsolAvailable()) GTEST_SKIP() << "glpsol is not installed";
   for (const char* file : {"lp-instances/blending.txt", "lp-instances/chip.txt"}) {
     SCOPED_TRACE(file);
-    const auto problem = ReadProblemFile(SourcePath(std::string("solver/tests/data/") + file));
+    const auto problem = ReadTestProblem(SourcePath(std::string("solver/tests/data/") + file));
     ASSERT_TRUE(problem);
     ExpectAsGlpsol(*problem);
   }
@@ -157,7 +157,7 @@ TEST(Sensitivity, AgreesWithGlpsolOnEveryKindOfRow) {
 // One line per constraint ("y1 Nichtbasis 3 [2, 7]") and per variable
 // ("x3 Nichtbasis 0 -2 (-inf, 3]"): status, shadow price or value and
 // reduced cost, then the range.
-std::vector<std::string> SensitivityLines(const ProblemFile& problem) {
+std::vector<std::string> SensitivityLines(const TestProblem& problem) {
   const ExplainedRun run =
       ExplainRun(problem.tableau, problem.m, problem.n, RunNumbers::kExact, false);
   EXPECT_GE(run.status, 1);

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "solver/simplex.h"
-#include "solver/testing/problem_file.h"
+#include "solver/testing/test_problem.h"
 
 namespace pivora::testing {
 
 struct SolvedProblem {
-  ProblemFile problem;
+  TestProblem problem;
   SolutionTable solutions;
   SolveStatus status = 99;
   SimplexRecord record;
@@ -22,7 +22,7 @@ struct SolvedProblem {
 };
 
 // Null when the text is not a valid problem.
-inline std::unique_ptr<SolvedProblem> SolveProblem(const ProblemFile& problem) {
+inline std::unique_ptr<SolvedProblem> SolveProblem(const TestProblem& problem) {
   auto solved = std::make_unique<SolvedProblem>();
   solved->problem = problem;
   RunSimplex(problem.tableau, problem.m, problem.n, solved->solutions, solved->status,

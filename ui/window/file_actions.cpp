@@ -73,21 +73,32 @@ bool SameProblem(const ProblemFile& a, const ProblemFile& b) {
 
 // The snapshot that puts `problem` into the window: its cells, every other
 // cell empty, no report, and the settings the file gives.
+// One grid of a snapshot, as the cells EnterProblemCells writes.
+class SnapshotGrid final : public GridCells {
+ public:
+  SnapshotGrid(WindowSnapshot& snapshot, bool objective)
+      : snapshot_(snapshot), objective_(objective) {}
+  std::string_view Text(int column, int row) const override {
+    text_ = snapshot_.Text(objective_, column, row);
+    return text_;
+  }
+  void SetText(int column, int row, std::string_view text) override {
+    snapshot_.SetText(objective_, column, row, std::string(text));
+  }
+
+ private:
+  WindowSnapshot& snapshot_;
+  bool objective_;
+  mutable std::string text_;
+};
+
 WindowSnapshot SnapshotOf(const ProblemFile& problem, const WindowSnapshot& current) {
   WindowSnapshot snapshot;
   snapshot.n = problem.n;
   snapshot.m = problem.m;
-  for (int r = 1; r <= problem.m; ++r) {
-    const std::vector<std::string>& row = problem.constraints[static_cast<std::size_t>(r - 1)];
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      if (!row[c].empty()) snapshot.nb.push_back({static_cast<int>(c) + 1, r, row[c]});
-    }
-  }
-  for (std::size_t c = 0; c < problem.objective.size(); ++c) {
-    if (!problem.objective[c].empty()) {
-      snapshot.zf.push_back({static_cast<int>(c) + 1, 1, problem.objective[c]});
-    }
-  }
+  SnapshotGrid nb(snapshot, false);
+  SnapshotGrid zf(snapshot, true);
+  EnterProblemCells(problem, nb, zf);
   snapshot.maximum = problem.maximum;
   snapshot.details = problem.details.value_or(current.details);
   snapshot.digits = std::clamp(problem.digits.value_or(current.digits), 3, 15);

@@ -2,8 +2,8 @@
 // them: the file's shape by the problem-file reader, every cell by the solve
 // command's own ReadProblem (ParseNumber, the relation signs, the defaults of
 // empty cells), so a test solves exactly the problem a user would. Reading
-// needs those two layers, so ParseProblem and ReadProblemFile are defined in
-// the testing library above them (testing/problem_file.cpp), which the
+// needs those two layers, so ParseProblem and ReadTestProblem are defined in
+// the testing library above them (testing/test_problem.cpp), which the
 // solver's tests link; this header includes nothing but the solver.
 #pragma once
 
@@ -19,18 +19,18 @@
 
 namespace pivora::testing {
 
-struct ProblemFile {
+struct TestProblem {
   Tableau tableau;
   int m = 0;
   int n = 0;
 };
 
 // The problem in `text`, or nothing if its shape is wrong or a cell is faulty.
-std::optional<ProblemFile> ParseProblem(const std::string& text);
+std::optional<TestProblem> ParseProblem(const std::string& text);
 
 // The problem in the file at `path`, or nothing if it cannot be read or
 // ParseProblem refuses it.
-std::optional<ProblemFile> ReadProblemFile(const std::string& path);
+std::optional<TestProblem> ReadTestProblem(const std::string& path);
 
 // The shortest decimal text that strtold reads back as exactly `value`.
 inline std::string NumberText(Extended value) {

@@ -1,9 +1,9 @@
 // The test support that reads problem files as the command and the window read
 // them: the file's shape by the problem-file reader, every cell by the solve
 // command's own ReadProblem. It stands above files/ and solve/, so the
-// solver's tests use it through solver/testing/problem_file.h and include
+// solver's tests use it through solver/testing/test_problem.h and include
 // nothing but the solver.
-#include "solver/testing/problem_file.h"
+#include "solver/testing/test_problem.h"
 
 #include <fstream>
 #include <map>
@@ -34,19 +34,14 @@ class FileCells final : public GridCells {
 
 }  // namespace
 
-std::optional<ProblemFile> ParseProblem(const std::string& text) {
+std::optional<TestProblem> ParseProblem(const std::string& text) {
   const ProblemFileOutcome file = ::pivora::ReadProblemFile(std::string_view(text));
   if (file.kind != ProblemFileOutcome::Kind::kRead) return std::nullopt;
   const ::pivora::ProblemFile& cells = file.problem;
   FileCells nb;
   FileCells zf;
-  for (int p = 1; p <= cells.m; ++p) {
-    const auto& row = cells.constraints[static_cast<std::size_t>(p - 1)];
-    for (int j = 1; j <= cells.n + 2; ++j) nb.SetText(j, p, row[static_cast<std::size_t>(j - 1)]);
-  }
-  for (int j = 1; j <= cells.n; ++j)
-    zf.SetText(j, 1, cells.objective[static_cast<std::size_t>(j - 1)]);
-  ProblemFile p;
+  EnterProblemCells(cells, nb, zf);
+  TestProblem p;
   p.m = cells.m;
   p.n = cells.n;
   const ReadOutcome read =
@@ -55,7 +50,7 @@ std::optional<ProblemFile> ParseProblem(const std::string& text) {
   return p;
 }
 
-std::optional<ProblemFile> ReadProblemFile(const std::string& path) {
+std::optional<TestProblem> ReadTestProblem(const std::string& path) {
   std::ifstream in(path);
   if (!in) return std::nullopt;
   std::stringstream text;
