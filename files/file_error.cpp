@@ -41,6 +41,10 @@ std::string GermanFileError(int error, bool writing) {
       return "Der Datentr\xC3\xA4ger meldet einen Ein-/Ausgabefehler.";
     case ENOMEM:
       return "Der Arbeitsspeicher reicht nicht aus.";
+    case EPIPE:
+      return "Die Gegenseite hat die Verbindung geschlossen.";
+    case EINVAL:
+      return "Das Betriebssystem weist den Zugriff als ung\xC3\xBCltig ab.";
     default:
       return std::string(writing ? "Die Datei kann nicht geschrieben werden"
                                  : "Die Datei kann nicht gelesen werden") +

@@ -1,5 +1,6 @@
 // What went wrong with a file, in German sentences of our own: the
-// operating system's reasons (errno) and a check before a file is read.
+// operating system's reasons (errno) and a check before a file is read. The
+// one place an errno becomes German text, for the window and the programs.
 #pragma once
 
 #include <optional>
@@ -8,8 +9,9 @@
 namespace pivora {
 
 // One sentence for `error` (an errno value) when reading or, with
-// `writing`, writing a file: "Die Datei gibt es nicht.", "Der Datenträger
-// ist voll." and so on; the number for reasons without a sentence.
+// `writing`, writing a file (standard output included): "Die Datei gibt es
+// nicht.", "Der Datenträger ist voll." and so on; the number for reasons
+// without a sentence. UTF-8.
 std::string GermanFileError(int error, bool writing);
 
 // Why the file at `path` cannot be read (it does not exist, is a folder, may

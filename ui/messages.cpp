@@ -1,8 +1,8 @@
 #include "ui/messages.h"
 
-#include <cerrno>
-#include <cstring>
 #include <string>
+
+#include "files/file_error.h"
 
 namespace pivora::messages {
 
@@ -104,51 +104,16 @@ const char* const kOnlyOneProblemFile = "bitte nur eine Problemdatei angeben";
 const char* const kNoProblemFile = "keine Problemdatei angegeben";
 const char* const kStandardInput = "<Standardeingabe>";
 
-std::string SystemError(int error) {
-  switch (error) {
-    case ENOENT:
-      return "Datei oder Verzeichnis nicht gefunden";
-    case EACCES:
-    case EPERM:
-      return "keine Berechtigung";
-    case EISDIR:
-      return "ist ein Verzeichnis";
-    case ENOTDIR:
-      return "ein Teil des Pfades ist kein Verzeichnis";
-    case ENAMETOOLONG:
-      return "der Name ist zu lang";
-    case ELOOP:
-      return "zu viele symbolische Verkn\u00fcpfungen";
-    case ENOSPC:
-      return "kein Platz mehr auf dem Ger\u00e4t";
-    case EIO:
-      return "Ein-/Ausgabefehler";
-    case EMFILE:
-    case ENFILE:
-      return "zu viele offene Dateien";
-    case ENOMEM:
-      return "nicht genug Speicher";
-    case EPIPE:
-      return "die Gegenseite hat die Verbindung geschlossen";
-    case EROFS:
-      return "das Dateisystem ist nur lesbar";
-    case EFBIG:
-      return "die Datei ist zu gro\u00df";
-    case EINVAL:
-      return "ung\u00fcltiges Argument";
-    default:
-      return "Systemfehler " + std::to_string(error);
-  }
-}
-
 std::string CannotOpen(int error) {
-  return "kann nicht ge\u00f6ffnet werden: " + SystemError(error);
+  return "kann nicht ge\u00f6ffnet werden: " + GermanFileError(error, false);
 }
 
-std::string CannotRead(int error) { return "kann nicht gelesen werden: " + SystemError(error); }
+std::string CannotRead(int error) {
+  return "kann nicht gelesen werden: " + GermanFileError(error, false);
+}
 
 std::string CannotWriteOutput(int error) {
-  return "die Standardausgabe kann nicht geschrieben werden: " + SystemError(error);
+  return "die Standardausgabe kann nicht geschrieben werden: " + GermanFileError(error, true);
 }
 
 std::string InputTooLarge(std::size_t mebibytes) {

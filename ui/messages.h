@@ -24,13 +24,11 @@ extern const char* const kOnlyOneProblemFile;
 extern const char* const kNoProblemFile;
 // The name messages give standard input.
 extern const char* const kStandardInput;
+// The reason for an errno value is GermanFileError's sentence.
 std::string CannotOpen(int error);
 std::string CannotRead(int error);
 std::string CannotWriteOutput(int error);
 std::string InputTooLarge(std::size_t mebibytes);
-// What an `errno` value means, in German; the number itself for one
-// without a German text.
-std::string SystemError(int error);
 // "der Bedingungstabelle NB, Zelle (3, 2)" or "der Zielfunktion ZF, ...".
 std::string GridCell(bool inObjectiveGrid, int column, int row);
 // "Eingabefehler in der ...: TEXT", `quoted` as QuotedForMessage wrote it.

@@ -343,8 +343,7 @@ TEST(PivoraSolve, UsageErrorsAndHelp) {
       {"a.txt b.txt", "bitte nur eine Problemdatei angeben" + help},
       {"/nonexistent/problem.txt",
        "/nonexistent/problem.txt: kann nicht ge\xC3\xB6"
-       "ffnet werden: Datei oder Verzeichnis "
-       "nicht gefunden\n"},
+       "ffnet werden: Die Datei gibt es nicht.\n"},
   };
   for (const auto& [arguments, err] : cases) {
     r = Solve(arguments, kWorkedExample);

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "files/file_error.h"
 #include "ui/messages.h"
 #include "ui/window/window_style.h"
 
@@ -80,7 +81,7 @@ void PaintReport(const QString& report, QPagedPaintDevice& device) {
 bool WriteReport(const QString& report, const QString& path, ReportFormat format, QString* reason) {
   errno = 0;
   const auto failed = [reason] {
-    if (reason) *reason = QString::fromUtf8(messages::SystemError(errno ? errno : EIO).c_str());
+    if (reason) *reason = QString::fromUtf8(GermanFileError(errno ? errno : EIO, true).c_str());
     return false;
   };
   if (format == ReportFormat::kPdf) {

@@ -257,7 +257,7 @@ void CommandsTest::theReportIsSavedAsTextHtmlAndPdf() {
   QString reason;
   QVERIFY(!WriteReport(report, dir.filePath(QStringLiteral("no/such/folder.pdf")),
                        ReportFormat::kPdf, &reason));
-  QCOMPARE(reason, QStringLiteral("Datei oder Verzeichnis nicht gefunden"));
+  QCOMPARE(reason, QStringLiteral("Den Ordner gibt es nicht."));
 }
 
 void CommandsTest::decimalCommasArePastedAsPointsOnYes() {
