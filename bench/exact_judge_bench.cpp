@@ -219,14 +219,16 @@ void BM_JudgeLongDigits(benchmark::State& state, testing::LongDigitFamily family
   const auto before = std::make_unique<SolutionTable>();
   auto s = std::make_unique<SolutionTable>();
   long exact = 0;
-  TimeEach(state, [&](std::size_t k) {
-    const Typed& t = problems[k];
-    *s = runs[k]->s;
-    SolveStatus status = runs[k]->status;
-    exact += JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
-                          SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
-                 .exact;
-  });
+  TimeEach(
+      state,
+      [&](std::size_t k) {
+        const Typed& t = problems[k];
+        *s = runs[k]->s;
+        SolveStatus status = runs[k]->status;
+        exact += JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
+                              SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
+                     .exact;
+      });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
@@ -236,31 +238,33 @@ void BM_CheckedSolveLongDigits(benchmark::State& state, testing::LongDigitFamily
   const auto problems = LongDigitProblems(family);
   auto s = std::make_unique<SolutionTable>();
   long exact = 0;
-  TimeEach(state, [&](std::size_t k) {
-    const Typed& t = problems[k];
-    exact += SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n,
-                          SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s)
-                 .exact;
-  });
+  TimeEach(
+      state,
+      [&](std::size_t k) {
+        const Typed& t = problems[k];
+        exact += SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n,
+                              SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s)
+                     .exact;
+      });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
-#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                            \
-  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)            \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
-      ->Unit(benchmark::kMillisecond);                                              \
-  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations) \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
-      ->Unit(benchmark::kMillisecond);                                              \
-  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents) \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
-      ->Unit(benchmark::kMillisecond);                                              \
-  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)          \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
+#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                                     \
+  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)                   \
+      ->Iterations(kProblems)                                                              \
+      ->UseManualTime()                                                                    \
+      ->Unit(benchmark::kMillisecond);                                                     \
+  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations)        \
+      ->Iterations(kProblems)                                                              \
+      ->UseManualTime()                                                                    \
+      ->Unit(benchmark::kMillisecond);                                                     \
+  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents)        \
+      ->Iterations(kProblems)                                                              \
+      ->UseManualTime()                                                                    \
+      ->Unit(benchmark::kMillisecond);                                                     \
+  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)                 \
+      ->Iterations(kProblems)                                                              \
+      ->UseManualTime()                                                                    \
       ->Unit(benchmark::kMillisecond)
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_JudgeLongDigits);
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_CheckedSolveLongDigits);
@@ -284,8 +288,8 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
     Typed& t = problems[static_cast<std::size_t>(k)];
     const auto seed = static_cast<std::uint64_t>(k + 1);
     if (family == kLongDigits) {
-      t.p =
-          testing::MakeLongDigitProblem(seed, testing::LongDigitFamily::kEquations, size, *t.exact);
+      t.p = testing::MakeLongDigitProblem(seed, testing::LongDigitFamily::kEquations, size,
+                                          *t.exact);
     } else {
       t.p = testing::MakeDenseDecimalFeasibleProblem(seed, size);
       testing::TypedDecimals(t.p, *t.exact);
@@ -297,14 +301,16 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
   }
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
   std::vector<Rational> line;
-  TimeEach(state, [&](std::size_t k) {
-    const Typed& t = problems[k];
-    const int m = t.p.m;
-    const int n = t.p.n;
-    if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
-    if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
-    if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
-  });
+  TimeEach(
+      state,
+      [&](std::size_t k) {
+        const Typed& t = problems[k];
+        const int m = t.p.m;
+        const int n = t.p.n;
+        if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
+        if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
+        if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
+      });
 }
 BENCHMARK_CAPTURE(BM_BasisSolveRoad, short_decimals, kShortDecimals)
     ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})

@@ -18,9 +18,11 @@ mpz_class PowerOfTen(long exponent) {
 ExactDecimal::ExactDecimal(mpz_class significand, long exponent)
     : significand_(std::move(significand)), exponent_(exponent) {}
 
-ExactDecimal ExactDecimal::FromDouble(double value) {
+template <class Float>
+ExactDecimal ExactDecimal::Shortest(Float value) {
   if (value == 0) return {};
-  // Scientific form always: "d.ddde±x", at most 17 digits.
+  // Scientific form always: "d.ddde±x", at most 17 digits for a double and
+  // 21 for an extended value.
   char buffer[64];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
@@ -41,6 +43,10 @@ ExactDecimal ExactDecimal::FromDouble(double value) {
   return ExactDecimal(mpz_class(digits, 10),
                       std::strtol(text.c_str() + e + 1, nullptr, 10) - fraction);
 }
+
+ExactDecimal ExactDecimal::FromDouble(double value) { return Shortest(value); }
+
+ExactDecimal ExactDecimal::FromExtended(long double value) { return Shortest(value); }
 
 ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b) {
   if (a.exponent_ == b.exponent_) return ExactDecimal(a.significand_ + b.significand_, a.exponent_);

@@ -16,8 +16,10 @@ class ExactDecimal {
   explicit ExactDecimal(long integer) : significand_(integer) {}
 
   // The shortest decimal that reads back as `value` (std::to_chars' digits);
-  // both zeros give zero. `value` must be finite.
+  // both zeros give zero. `value` must be finite. With Text(), the one
+  // place a double's or an extended value's shortest text is made.
   static ExactDecimal FromDouble(double value);
+  static ExactDecimal FromExtended(long double value);
 
   // The value as text, with as few characters as to_chars would use for it:
   // positional ("0.3", "-12", "0.0001") or with an exponent ("1e-05",
@@ -37,6 +39,8 @@ class ExactDecimal {
 
  private:
   ExactDecimal(mpz_class significand, long exponent);
+  template <class Float>
+  static ExactDecimal Shortest(Float value);
 
   mpz_class significand_;  // value = significand_ * 10^exponent_
   long exponent_ = 0;

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <utility>
 
+#include "files/exact_decimal.h"
 #include "files/problem_file.h"
 #include "solve/number_format.h"
 #include "solve/read_problem.h"
@@ -48,6 +49,19 @@ std::optional<TestProblem> ParseProblem(const std::string& text) {
       ReadProblem(nb, zf, p.n, p.m, cells.maximum, SolveNumberFormat(), p.tableau);
   if (read.kind != ReadOutcome::Kind::kSound) return std::nullopt;
   return p;
+}
+
+std::string FormatProblem(const Tableau& t, int m, int n) {
+  const auto number = [](Extended value) { return ExactDecimal::FromExtended(value).Text(); };
+  std::string text = t(m + 1, n + 2) > 0 ? "max\n" : "min\n";
+  for (int j = 1; j <= n; ++j) text += number(t(m + 1, j)) + (j < n ? " " : "\n");
+  for (int i = 1; i <= m; ++i) {
+    for (int j = 1; j <= n; ++j) text += number(t(i, j)) + " ";
+    const Extended code = t(i, n + 2);
+    text += code > 0 ? ">= " : code == 0 ? "= " : "<= ";
+    text += number(t(i, n + 1)) + "\n";
+  }
+  return text;
 }
 
 std::optional<TestProblem> ReadTestProblem(const std::string& path) {

@@ -2,12 +2,12 @@
 // them: the file's shape by the problem-file reader, every cell by the solve
 // command's own ReadProblem (ParseNumber, the relation signs, the defaults of
 // empty cells), so a test solves exactly the problem a user would. Reading
-// needs those two layers, so ParseProblem and ReadTestProblem are defined in
-// the testing library above them (testing/test_problem.cpp), which the
-// solver's tests link; this header includes nothing but the solver.
+// and writing need the layers above the solver, so ParseProblem,
+// ReadTestProblem and FormatProblem are defined in the testing library above
+// them (testing/test_problem.cpp), which the solver's tests link; this
+// header includes nothing but the solver.
 #pragma once
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -32,28 +32,9 @@ std::optional<TestProblem> ParseProblem(const std::string& text);
 // ParseProblem refuses it.
 std::optional<TestProblem> ReadTestProblem(const std::string& path);
 
-// The shortest decimal text that strtold reads back as exactly `value`.
-inline std::string NumberText(Extended value) {
-  char buffer[64];
-  for (int digits = 1; digits <= 21; ++digits) {
-    std::snprintf(buffer, sizeof buffer, "%.*Lg", digits, value);
-    if (std::strtold(buffer, nullptr) == value) break;
-  }
-  return buffer;
-}
-
-// The problem in the file format, without comment lines.
-inline std::string FormatProblem(const Tableau& t, int m, int n) {
-  std::string text = t(m + 1, n + 2) > 0 ? "max\n" : "min\n";
-  for (int j = 1; j <= n; ++j) text += NumberText(t(m + 1, j)) + (j < n ? " " : "\n");
-  for (int i = 1; i <= m; ++i) {
-    for (int j = 1; j <= n; ++j) text += NumberText(t(i, j)) + " ";
-    const Extended code = t(i, n + 2);
-    text += code > 0 ? ">= " : code == 0 ? "= " : "<= ";
-    text += NumberText(t(i, n + 1)) + "\n";
-  }
-  return text;
-}
+// The problem in the file format, without comment lines; every number is
+// the shortest decimal that reads back as its extended value.
+std::string FormatProblem(const Tableau& t, int m, int n);
 
 // One line of an EXPECTED file: "file outcome optimum", outcome "optimal",
 // "infeasible" or "unbounded", optimum "-" unless optimal.
