@@ -146,8 +146,9 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   SolveStatus exactStatus = kNoFeasibleSolution;
   auto values = std::make_shared<ExactSolutions>();
   bool exactRunsOwn = false;
-  if (status >= 1 && ReplayOptimum(problem, m, n, record, status, *exact, exactStatus,
-                                   result.exactExchanges, observer, &exactRunsOwn, values.get())) {
+  if (IsOptimal(status) &&
+      ReplayOptimum(problem, m, n, record, status, *exact, exactStatus, result.exactExchanges,
+                    observer, &exactRunsOwn, values.get())) {
     result.replayed = true;
     result.searchExchanges.assign(record.searchExchanges.begin(),
                                   record.searchExchanges.begin() + (status - 1));
