@@ -95,7 +95,7 @@ ExitCode Run(const std::vector<std::string>& args) {
 
   const SolveClickOutcome outcome = SolveClick(window, &window);
   if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {
-    PrintError(kProgram, name + ": " + messages::FloatingPointError(outcome.fault));
+    PrintError(kProgram, name + ": " + messages::FloatingPointError(outcome.result.fault));
     return ExitCode::kFloatingPoint;
   }
 

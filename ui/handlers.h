@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "solver/solve_outcome.h"
 #include "ui/solve_runner.h"
 #include "ui/window_operations.h"
 
@@ -37,9 +38,10 @@ struct SolveClickOutcome {
   std::string faultyText;
   // kReport: the result came from the exact re-solve.
   bool exact = false;
-  // kFloatingPointError: the error's text for the error box, for example
-  // "Floating point overflow.".
-  std::string fault;
+  // kReport, kCancelled, kFloatingPointError: the solve's outcome and the
+  // number of optimal solutions; at kFloatingPointError its `fault` is the
+  // text for the error box, for example "Floating point overflow.".
+  SolveResult result;
 };
 
 // Reads the grids, solves, writes the report. The solver runs on the

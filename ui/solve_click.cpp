@@ -86,10 +86,10 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
         solved.result = {SolveOutcome::kCancelled, 0, {}};
     }
   });
+  outcome.result = solved.result;
   if (solved.result.outcome == SolveOutcome::kFloatingPointError) {
     // Nothing is written to the memo and the focus stays where it is.
     outcome.kind = SolveClickOutcome::Kind::kFloatingPointError;
-    outcome.fault = solved.result.fault;
     return outcome;
   }
   if (solved.result.outcome == SolveOutcome::kCancelled) {

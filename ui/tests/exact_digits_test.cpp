@@ -32,7 +32,7 @@ Lines Solve(const std::vector<Lines>& rows, const Lines& objective, bool maximum
   window.SetDigits(digits);
   const SolveClickOutcome outcome = SolveClick(window, &window);
   if (exact) *exact = outcome.exact;
-  if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) return {outcome.fault};
+  if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) return {outcome.result.fault};
   return window.SolLines();
 }
 

@@ -60,7 +60,9 @@ TEST_F(WorkedExample, MinimumGivesZmin) {
 TEST_F(WorkedExample, TwoOptimaGiveElevenLines) {
   FillRow(window.NB(), 2, {"1", "0", "<=", "3"});
   FillRow(window.ZF(), 1, {"1", "1"});
-  Solve();
+  const SolveResult result = Solve().result;
+  EXPECT_EQ(result.outcome, SolveOutcome::kOptimal);
+  EXPECT_EQ(result.solutions, 2);
   EXPECT_EQ(window.SolLines(), (Lines{"2  L\xD6SUNGEN:", "", "Optimum: Zmax = 4", "",
                                       "1. L\xF6sung:", "ZF:   x1 = 3   x2 = 1",
                                       "NB:  y1 = 0 [\xB1"
@@ -167,7 +169,7 @@ TEST_F(WorkedExample, OverflowLeavesTheMemoEmptyAndTheDefaultsWritten) {
   window.MoveFocusAway();
   const SolveClickOutcome outcome = Solve();
   EXPECT_EQ(outcome.kind, SolveClickOutcome::Kind::kFloatingPointError);
-  EXPECT_EQ(outcome.fault, "Floating point overflow.");
+  EXPECT_EQ(outcome.result.fault, "Floating point overflow.");
   EXPECT_TRUE(window.SolLines().empty());
   EXPECT_EQ(window.NB().Text(2, 1), "0");
   EXPECT_FALSE(window.SolHasFocus());

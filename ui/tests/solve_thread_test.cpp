@@ -120,6 +120,7 @@ TEST(SolveThread, ACancelledCommandSaysSoInOneLineAndKeepsTheDefaults) {
   CancelAtOnce runner;
   const SolveClickOutcome outcome = SolveClick(window, &window, runner);
   EXPECT_EQ(outcome.kind, SolveClickOutcome::Kind::kCancelled);
+  EXPECT_EQ(outcome.result.outcome, SolveOutcome::kCancelled);
   EXPECT_EQ(window.SolLines(), std::vector<std::string>{"ABGEBROCHEN!"});
   EXPECT_EQ(window.NB().Text(3, 1), "<=");  // defaults written before the solve stay
   EXPECT_EQ(window.ZF().Text(2, 1), "0");

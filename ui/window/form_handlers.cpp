@@ -129,7 +129,7 @@ void TForm1::SolveClick(Sender sender) {
     error = RunHandler(
         [this, sender, &runner, &outcome] { outcome = pivora::SolveClick(*this, sender, runner); });
     if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {
-      error = QString::fromLatin1(outcome.fault);
+      error = QString::fromLatin1(outcome.result.fault);
     }
   }
   graph_->SolveEnded();
