@@ -52,7 +52,9 @@ class ExchangeObserver {
 };
 
 // A solve that its observer asked to stop. Everything the solve was given
-// to fill (solution table, status) is then to be ignored.
+// to fill (solution table, status) is then to be ignored. It unwinds the
+// solver's own calls only: the checked solve (SolveChecked) and the views
+// (WriteViews) hand it up as the outcome SolveOutcome::kCancelled.
 class SolveCancelled : public std::exception {
  public:
   const char* what() const noexcept override { return "Solve cancelled."; }
