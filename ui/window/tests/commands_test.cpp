@@ -38,23 +38,6 @@ class CommandsTest : public QObject {
   void decimalCommasArePastedAsPointsOnYes();
 };
 
-// Clicks the button with `text` on the next message box; notes its text.
-static void AnswerNextQuestion(const QString& text, QString* shown) {
-  auto* poll = new QTimer;
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, text, shown] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    poll->stop();
-    poll->deleteLater();
-    *shown = box->text();
-    for (QAbstractButton* button : box->buttons()) {
-      if (button->text() == text) QTest::mouseClick(button, Qt::LeftButton);
-    }
-  });
-  poll->start();
-}
-
 static QList<QAction*> Entries(QMenu* menu) {
   QList<QAction*> entries;
   for (QAction* action : menu->actions()) {
@@ -147,7 +130,7 @@ void CommandsTest::newEmptiesTheProblemInOneUndoStep() {
   TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("7"));
   form->Minimum()->setChecked(true);
   QString asked;
-  AnswerNextQuestion(QStringLiteral("Verwerfen"), &asked);
+  AnswerNextBox(QStringLiteral("Verwerfen"), &asked);
   QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_N, Qt::ControlModifier);
   QCOMPARE(asked, QStringLiteral("\u00c4nderungen speichern?"));
   QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -266,7 +249,7 @@ void CommandsTest::decimalCommasArePastedAsPointsOnYes() {
   QApplication::clipboard()->setText(
       QStringLiteral("1,5\t-1.234,5\t<=\t1.000\r\n,25\t2\t>=\t1,5E-3\r\n"));
   QString asked;
-  AnswerNextQuestion(QStringLiteral("&Ja"), &asked);
+  AnswerNextBox(QStringLiteral("&Ja"), &asked);
   QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
   QCOMPARE(asked, QStringLiteral("Dezimalkommas als Dezimalpunkte \u00fcbernehmen?"));
   QCOMPARE(Text(form->NB(), 1, 1), "1.5");

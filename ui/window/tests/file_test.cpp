@@ -34,23 +34,6 @@ class FileTest : public QObject {
 
 static FileActions& Files(TForm1& form) { return form.Commands().Files(); }
 
-// Clicks the button with `text` on the next message box and notes its text.
-static void AnswerNextBox(const QString& text, QString* shown) {
-  auto* poll = new QTimer;
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, text, shown] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    poll->stop();
-    poll->deleteLater();
-    *shown = box->text();
-    for (QAbstractButton* button : box->buttons()) {
-      if (button->text() == text) QTest::mouseClick(button, Qt::LeftButton);
-    }
-  });
-  poll->start();
-}
-
 void FileTest::savingAndOpeningGiveBackEveryCellAsTyped() {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("p.txt"));

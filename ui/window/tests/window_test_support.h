@@ -143,6 +143,24 @@ inline void AnswerNextErrorBox(ErrorBoxSeen* seen) {
   poll->start();
 }
 
+// Clicks the button with `text` on the next message box that opens, and
+// notes the box's text in `shown`.
+inline void AnswerNextBox(const QString& text, QString* shown) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, text, shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    poll->stop();
+    poll->deleteLater();
+    *shown = box->text();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == text) QTest::mouseClick(button, Qt::LeftButton);
+    }
+  });
+  poll->start();
+}
+
 // The worked example typed key by key: maximise 3 x1 + 2 x2 subject to
 // x1 + x2 <= 4 and x1 + 3 x2 <= 6.
 inline void TypeWorkedExample(TForm1& form) {
