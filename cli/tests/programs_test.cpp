@@ -365,6 +365,17 @@ TEST(PivoraBench, OneLinePerFileWithStatusPivotsAndMedians) {
   EXPECT_TRUE(std::regex_match(r.out, line)) << r.out;
 }
 
+// The plain run leaves the range on the way; the exact run finds the
+// optimum 1, as pivora-solve reports it.
+TEST(PivoraBench, APlainRunBeyondTheRangeIsJudgedExactly) {
+  const testing::TemporaryDirectory files;
+  const std::string wide = files.Write("wide.txt", "max\n1 1\n1 1E3000 <= 1\n1E3000 1 <= 1E3000\n");
+  const Result r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 3 " + Quoted(wide));
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find(" status=1 "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(" exact\n"), std::string::npos) << r.out;
+}
+
 TEST(PivoraBench, BadFilesAndOptions) {
   const testing::TemporaryDirectory files;
   const std::string bad = files.Write("bench-bad.txt", "max\n1 2\n1 <= 4\n");
