@@ -152,6 +152,8 @@ void ReportWindow::FitToWidth() {
 }
 
 void ReportWindow::Follow() {
+  // A hidden window takes the report when it is shown again.
+  if (!isVisible()) return;
   const QString report = form_.Sol()->toPlainText();
   if (report != text_->toPlainText()) text_->setPlainText(report);
 }
