@@ -34,7 +34,9 @@ for target in "${targets[@]}"; do
   seeds="seeds_${target}[@]"
   mkdir -p "$out/corpus/$target"
   log="$out/${target}_fuzz.log"
-  if "$out/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+  # A fixed seed makes a run repeatable: the same binary and seeds try the
+  # same inputs in the same order, so CI fails only on what a run here found.
+  if "$out/fuzz/${target}_fuzz" -seed="${FUZZ_SEED:-1}" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
       -rss_limit_mb=2048 -dict="fuzz/$target.dict" -artifact_prefix="$out/${target}-" \
       "$out/corpus/$target" "${!seeds}" >"$log" 2>&1; then
     echo "fuzz: $name: $(grep -Eo 'Done [0-9]+ runs in [0-9]+ second\(s\)' "$log" | tail -1)"
