@@ -30,6 +30,7 @@ namespace pivora {
 namespace {
 
 constexpr int kProblems = 8;
+constexpr int kLongDigitSize = 50;
 
 struct Typed {
   testing::RandomProblem p;
@@ -206,7 +207,8 @@ std::vector<Typed> LongDigitProblems(testing::LongDigitFamily family) {
   std::vector<Typed> problems(kProblems);
   for (int k = 0; k < kProblems; ++k) {
     Typed& t = problems[static_cast<std::size_t>(k)];
-    t.p = testing::MakeLongDigitProblem(static_cast<std::uint64_t>(k + 1), family, 50, *t.exact);
+    t.p = testing::MakeLongDigitProblem(static_cast<std::uint64_t>(k + 1), family, kLongDigitSize,
+                                        *t.exact);
   }
   return problems;
 }
@@ -219,16 +221,14 @@ void BM_JudgeLongDigits(benchmark::State& state, testing::LongDigitFamily family
   const auto before = std::make_unique<SolutionTable>();
   auto s = std::make_unique<SolutionTable>();
   long exact = 0;
-  TimeEach(
-      state,
-      [&](std::size_t k) {
-        const Typed& t = problems[k];
-        *s = runs[k]->s;
-        SolveStatus status = runs[k]->status;
-        exact += JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
-                              SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
-                     .exact;
-      });
+  TimeEach(state, [&](std::size_t k) {
+    const Typed& t = problems[k];
+    *s = runs[k]->s;
+    SolveStatus status = runs[k]->status;
+    exact += JudgeExactly(*t.exact, t.p.m, t.p.n, runs[k]->record, *before,
+                          SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s, status)
+                 .exact;
+  });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
@@ -238,36 +238,69 @@ void BM_CheckedSolveLongDigits(benchmark::State& state, testing::LongDigitFamily
   const auto problems = LongDigitProblems(family);
   auto s = std::make_unique<SolutionTable>();
   long exact = 0;
-  TimeEach(
-      state,
-      [&](std::size_t k) {
-        const Typed& t = problems[k];
-        exact += SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n,
-                              SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s)
-                     .exact;
-      });
+  TimeEach(state, [&](std::size_t k) {
+    const Typed& t = problems[k];
+    exact += SolveChecked(t.p.tableau, *t.exact, t.p.m, t.p.n,
+                          SameReport(t.p.tableau, t.p.m, t.p.n, {}), *s)
+                 .exact;
+  });
   state.counters["exact"] = static_cast<double>(exact);
 }
 
-#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                                     \
-  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)                   \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
-  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations)        \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
-  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents)        \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
-  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)                 \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
+#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                            \
+  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)            \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
+      ->Unit(benchmark::kMillisecond);                                              \
+  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations) \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
+      ->Unit(benchmark::kMillisecond);                                              \
+  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents) \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
+      ->Unit(benchmark::kMillisecond);                                              \
+  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)          \
+      ->Iterations(kProblems)                                                       \
+      ->UseManualTime()                                                             \
       ->Unit(benchmark::kMillisecond)
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_JudgeLongDigits);
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_CheckedSolveLongDigits);
+
+// The exact run from the extended run's last basis (ContinueExactly) on its
+// two work tableaux side by side: residues and exact values. Where the
+// extended basis is wrong, this run's exchanges are what the judge pays for.
+void BM_ExactRunWork(benchmark::State& state, testing::LongDigitFamily family, ExactWork work) {
+  const auto problems = LongDigitProblems(family);
+  const auto runs = PlainRuns(problems);
+  std::vector<BasisLabels> bases;
+  for (const auto& run : runs) {
+    bases.push_back(LabelsOf(run->record.work, kLongDigitSize, kLongDigitSize,
+                             run->record.zeroColumnEquation,
+                             [](Extended label) { return static_cast<int>(label); }));
+  }
+  auto s = std::make_unique<SolutionTable>();
+  long exchanges = 0;
+  TimeEach(state, [&](std::size_t k) {
+    SolveStatus status = 0;
+    exchanges += ContinueExactly(*problems[k].exact, kLongDigitSize, kLongDigitSize, bases[k], *s,
+                                 status, nullptr, nullptr, work)
+                     .exchanges;
+  });
+  state.counters["exchanges"] = static_cast<double>(exchanges);
+}
+
+#define PIVORA_EXACT_RUN_WORK(family, name)                                                \
+  BENCHMARK_CAPTURE(BM_ExactRunWork, name##_residues, family, ExactWork::kResidues)        \
+      ->Iterations(kProblems)                                                              \
+      ->UseManualTime()                                                                    \
+      ->Unit(benchmark::kMillisecond);                                                     \
+  BENCHMARK_CAPTURE(BM_ExactRunWork, name##_exact_values, family, ExactWork::kExactValues) \
+      ->Iterations(kProblems)                                                              \
+      ->UseManualTime()                                                                    \
+      ->Unit(benchmark::kMillisecond)
+PIVORA_EXACT_RUN_WORK(testing::LongDigitFamily::kMixedExponents, mixed_exponents);
+PIVORA_EXACT_RUN_WORK(testing::LongDigitFamily::kDegenerate, degenerate);
 
 // The two roads of the exact basis solve (ExactRoad), side by side, at the
 // basis where the extended run's phases ended: the constants column, the
@@ -288,8 +321,8 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
     Typed& t = problems[static_cast<std::size_t>(k)];
     const auto seed = static_cast<std::uint64_t>(k + 1);
     if (family == kLongDigits) {
-      t.p = testing::MakeLongDigitProblem(seed, testing::LongDigitFamily::kEquations, size,
-                                          *t.exact);
+      t.p =
+          testing::MakeLongDigitProblem(seed, testing::LongDigitFamily::kEquations, size, *t.exact);
     } else {
       t.p = testing::MakeDenseDecimalFeasibleProblem(seed, size);
       testing::TypedDecimals(t.p, *t.exact);
@@ -301,16 +334,14 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
   }
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
   std::vector<Rational> line;
-  TimeEach(
-      state,
-      [&](std::size_t k) {
-        const Typed& t = problems[k];
-        const int m = t.p.m;
-        const int n = t.p.n;
-        if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
-        if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
-        if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
-      });
+  TimeEach(state, [&](std::size_t k) {
+    const Typed& t = problems[k];
+    const int m = t.p.m;
+    const int n = t.p.n;
+    if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
+    if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
+    if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
+  });
 }
 BENCHMARK_CAPTURE(BM_BasisSolveRoad, short_decimals, kShortDecimals)
     ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})

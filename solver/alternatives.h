@@ -11,8 +11,8 @@ namespace pivora {
 // variable gets its row's constant, a non-basic one its objective-row entry,
 // the slack of an eliminated equation 0, and row 0 the objective value
 // sigma * W(m+1, n+1). Label L goes to row L if L > 0 and to row n - L if L < 0.
-template <class Arith>
-void StoreSolution(SimplexRun<Arith>& run, int k) {
+template <class Arith, class Work>
+void StoreSolution(SimplexRun<Arith, Work>& run, int k) {
   const int m = run.m;
   const int n = run.n;
   const auto rowOf = [n](int label) { return label > 0 ? label : n - label; };
@@ -28,8 +28,8 @@ void StoreSolution(SimplexRun<Arith>& run, int k) {
 }
 
 // Whether stored solution k differs from solution 1 in any of rows 0..n+m.
-template <class Arith>
-bool DiffersFromFirst(SimplexRun<Arith>& run, int k) {
+template <class Arith, class Work>
+bool DiffersFromFirst(SimplexRun<Arith, Work>& run, int k) {
   bool differs = false;
   for (int i = 0; i <= run.n + run.m && !differs; ++i) {
     differs = Arith::Differs(run.solutions(i, 1), run.solutions(i, k));
@@ -45,8 +45,8 @@ bool DiffersFromFirst(SimplexRun<Arith>& run, int k) {
 // reached. Ends at 50 solutions, when no such column is left, when it could
 // grow without limit, or when the new vertex equals solution 1 (then dropped).
 // Only the previous column is skipped: it holds the variable that just left.
-template <class Arith>
-void SearchAlternatives(SimplexRun<Arith>& run) {
+template <class Arith, class Work>
+void SearchAlternatives(SimplexRun<Arith, Work>& run) {
   int previous = 0;
   while (run.status < kMaxSolutions) {
     int s = 0;

@@ -81,9 +81,9 @@ ExactRoad Resolve(ExactRoad road, const IntegerMatrix& a, int k) {
 
 }  // namespace
 
-bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                       BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer,
-                       ExactRoad road) {
+bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                          IntegerMatrix& numerators, mpz_class& common, ExchangeObserver* observer,
+                          ExactRoad road) {
   BasisPlaces places;
   if (!ReadPlaces(problem, m, n, basis, places)) return false;
   const IntegerRows rows(problem, m, n);
@@ -107,35 +107,25 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
   // of it (Sylvester's identity), so the exchanges that follow divide
   // exactly, as fraction-free values need; over a smaller multiple, such as
   // the least common multiple of the scales, they need not.
-  mpz_class common = rows.Scale(m + 1);
+  common = rows.Scale(m + 1);
   for (int i = 1; i <= m; ++i) {
     const int e = SubstitutedRow(basis, m, i);
     if (e != 0) common *= rows.Scale(e);
   }
   const mpz_class scales = common;
   common *= determinant;
-  const int sign = sgn(common);
-  mpz_class odd = abs(common);
-  const long twos = static_cast<long>(mpz_scan1(odd.get_mpz_t(), 0));
-  mpz_tdiv_q_2exp(odd.get_mpz_t(), odd.get_mpz_t(), static_cast<mp_bitcnt_t>(twos));
-  const FractionFree::Denominator shared =
-      odd == 1 ? nullptr : std::make_shared<const mpz_class>(odd);
-  const auto entry = [&](mpz_class numerator) {
-    return FractionFree::OverShared(std::move(numerator), sign, shared, twos);
-  };
 
-  w.Fill(FractionFree(0));
   // Basic x: determinant * x(B) is the right block.
   for (int q = 0; q < k; ++q) {
     const int i = places.basicXRow[static_cast<std::size_t>(q)];
-    for (int j = 1; j <= n + 1; ++j) w(i, j) = entry(scales * a(q, k + j - 1));
+    for (int j = 1; j <= n + 1; ++j) numerators(i - 1, j - 1) = scales * a(q, k + j - 1);
   }
   // Row `r` (1..m+1) whose variable is g(e) / scale(e) * (a'(e) x - b'(e))
   // (the objective: sigma / scale(c) * c' x), by substituting x(B).
-  mpz_class sum;
   const auto substitute = [&](int r, int e) {
     const mpz_class multiple = scales / rows.Scale(e);
     for (int j = 1; j <= n + 1; ++j) {
+      mpz_class& sum = numerators(r - 1, j - 1);
       sum = 0;
       for (int q = 0; q < k; ++q) {
         mpz_addmul(sum.get_mpz_t(),
@@ -150,14 +140,34 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
         mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), rows.At(e, n + 1).get_mpz_t());
       sum *= multiple;
       if (RowSign(problem, e, n) < 0) sum = -sum;
-      w(r, j) = entry(sum);
     }
   };
   for (int r = 1; r <= m + 1; ++r) {
     const int e = SubstitutedRow(basis, m, r);
     if (e != 0) substitute(r, e);
   }
+  return true;
+}
 
+bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                       BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer,
+                       ExactRoad road) {
+  IntegerMatrix numerators(m + 1, n + 1);
+  mpz_class common;
+  if (!BuildBasisNumerators(problem, m, n, basis, numerators, common, observer, road)) return false;
+  const int sign = sgn(common);
+  mpz_class odd = abs(common);
+  const long twos = static_cast<long>(mpz_scan1(odd.get_mpz_t(), 0));
+  mpz_tdiv_q_2exp(odd.get_mpz_t(), odd.get_mpz_t(), static_cast<mp_bitcnt_t>(twos));
+  const FractionFree::Denominator shared =
+      odd == 1 ? nullptr : std::make_shared<const mpz_class>(odd);
+
+  w.Fill(FractionFree(0));
+  for (int i = 1; i <= m + 1; ++i) {
+    for (int j = 1; j <= n + 1; ++j) {
+      w(i, j) = FractionFree::OverShared(std::move(numerators(i - 1, j - 1)), sign, shared, twos);
+    }
+  }
   for (int i = 1; i <= m; ++i) w(i, n + 2) = FractionFree(basis.row[static_cast<std::size_t>(i)]);
   for (int j = 1; j <= n; ++j)
     w(m + 2, j) = FractionFree(basis.column[static_cast<std::size_t>(j)]);

@@ -14,6 +14,8 @@
 
 namespace pivora {
 
+class IntegerMatrix;
+
 // A basis of the exchange method as the labels of its work tableau name it:
 // row i holds the basic variable row[i], column j the non-basic variable
 // column[j]; a label l > 0 names x[l], l < 0 names y[-l]. Label 0 names the
@@ -65,6 +67,16 @@ enum class ExactRoad {
 bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                        BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer = nullptr,
                        ExactRoad road = ExactRoad::kFaster);
+
+// The same tableau as integers over one common denominator: `numerators`
+// (m+1 x n+1) gets, at (i-1, j-1), `common` times entry (i, j) of rows
+// 1..m+1 and columns 1..n+1. Each numerator is, up to its sign, an
+// (m+1) x (m+1) minor of the scaled problem's whole matrix (the columns of
+// x, the slacks and z, and the constants), and `common` the basis one.
+bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                          IntegerMatrix& numerators, mpz_class& common,
+                          ExchangeObserver* observer = nullptr,
+                          ExactRoad road = ExactRoad::kFaster);
 
 // Row r (1..m+1, the objective row included) of that work tableau alone,
 // columns 1..n+1 into row[0..n]: the same values, at the cost of one solve of

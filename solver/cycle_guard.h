@@ -11,10 +11,10 @@ namespace pivora {
 // The basis is the row labels together with the column labels: in exact
 // arithmetic they fix every entry of the work tableau, so with deterministic
 // choice rules a repeat means the phase would exchange without end.
-template <class V>
+template <class V, class Work = BasicWorkTableau<V>>
 class CycleGuard {
  public:
-  CycleGuard(const BasicWorkTableau<V>& w, int m, int n) : w_(w), m_(m), n_(n) { Save(); }
+  CycleGuard(const Work& w, int m, int n) : w_(w), m_(m), n_(n) { Save(); }
 
   // Forgets the bases seen so far: from here on only a repeat of a basis
   // reached after this call counts.
@@ -54,7 +54,7 @@ class CycleGuard {
     for (int j = 1; j <= n_; ++j) columns_[static_cast<std::size_t>(j - 1)] = w_(m_ + 2, j);
   }
 
-  const BasicWorkTableau<V>& w_;
+  const Work& w_;
   int m_;
   int n_;
   long power_ = 1;

@@ -5,6 +5,7 @@
 #include "solver/exact_tables.h"
 #include "solver/exchange_method.h"
 #include "solver/fraction_free.h"
+#include "solver/residue_tableau.h"
 
 namespace pivora {
 
@@ -16,24 +17,25 @@ BasisLabels StartingBasis(const ExactTableau& problem, int m, int n) {
   return basis;
 }
 
-ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                           SolutionTable& solutions, SolveStatus& status,
-                           ExchangeObserver* observer, ExactSolutions* values) {
+namespace {
+
+// The phases and the search on work tableau `w`, which holds `basis` (or the
+// starting tableau where `fromStart`), to the rounded and exact solutions.
+template <class Work>
+ExactSolve RunOn(Work& w, const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                 bool fromStart, SolutionTable& solutions, SolveStatus& status,
+                 ExchangeObserver* observer, ExactSolutions* values) {
   auto tables = std::make_unique<ExactTables>();
   ExactSolve result;
+  result.fromStart = fromStart;
   SolveStatus exactStatus = kNoFeasibleSolution;
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
-  SimplexRun<FractionFreeArithmetic> run{
-      tables->w, m, n, sigma, tables->solutions, exactStatus, tables->record, observer};
-  if (!BuildBasisTableau(problem, m, n, basis, tables->w, observer)) {
-    // The exchange method's own starting tableau, which needs no solve.
-    result.fromStart = true;
-    SetUp(run, problem);
-  }
+  SimplexRun<FractionFreeArithmetic, Work> run{
+      w, m, n, sigma, tables->solutions, exactStatus, tables->record, observer};
   ResetRecord(tables->record);
   // Zero columns keep the equation they belong to.
-  for (int j = 1; j <= n; ++j) {
-    if (basis.column[static_cast<std::size_t>(j)] == 0 && !result.fromStart) {
+  for (int j = 1; j <= n && !fromStart; ++j) {
+    if (basis.column[static_cast<std::size_t>(j)] == 0) {
       tables->record.zeroColumnEquation[static_cast<std::size_t>(j)] =
           basis.zeroColumnEquation[static_cast<std::size_t>(j)];
     }
@@ -44,6 +46,52 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
 
   StoreRounded(tables->solutions, exactStatus, m, n, solutions, status, values);
   return result;
+}
+
+// On residues; false (nothing written) where the numbers are too long for
+// them, or where an entry read back was not the tableau's.
+bool ContinueOnResidues(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                        SolutionTable& solutions, SolveStatus& status, ExchangeObserver* observer,
+                        ExactSolutions* values, ExactSolve& result) {
+  std::unique_ptr<ResidueTableau> w;
+  BasisLabels start = basis;
+  auto built = ResidueTableau::Build(problem, m, n, start, observer, w);
+  const bool fromStart = built == ResidueTableau::Built::kNoBasis;
+  if (fromStart) {
+    start = StartingBasis(problem, m, n);
+    built = ResidueTableau::Build(problem, m, n, start, observer, w);
+  }
+  if (built != ResidueTableau::Built::kBuilt) return false;
+  try {
+    result = RunOn(*w, problem, m, n, start, fromStart, solutions, status, observer, values);
+  } catch (const ResidueBoundExceeded&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                           SolutionTable& solutions, SolveStatus& status,
+                           ExchangeObserver* observer, ExactSolutions* values, ExactWork work) {
+  ExactSolve result;
+  if (work == ExactWork::kResidues &&
+      ContinueOnResidues(problem, m, n, basis, solutions, status, observer, values, result))
+    return result;
+
+  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+  bool fromStart = false;
+  if (!BuildBasisTableau(problem, m, n, basis, *w, observer)) {
+    // The exchange method's own starting tableau, which needs no solve.
+    fromStart = true;
+    auto tables = std::make_unique<ExactTables>();
+    SolveStatus unused = kNoFeasibleSolution;
+    SimplexRun<FractionFreeArithmetic> setUp{
+        *w, m, n, 1, tables->solutions, unused, tables->record, observer};
+    SetUp(setUp, problem);
+  }
+  return RunOn(*w, problem, m, n, basis, fromStart, solutions, status, observer, values);
 }
 
 ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,

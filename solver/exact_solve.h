@@ -18,6 +18,13 @@ struct ExactSolve {
                            // run started from the problem's own tableau
 };
 
+// How the exact run holds its work tableau.
+enum class ExactWork {
+  kResidues,     // as residues (ResidueTableau), where the numbers allow
+                 // that; exact values otherwise
+  kExactValues,  // as exact fraction-free values
+};
+
 // Same contract as RunSimplex, on the exact problem: the phases decide by
 // exact zero tests and exact comparisons, nothing is snapped, a ratio of any
 // size limits its column, and the alternative-optima search drops a vertex
@@ -30,10 +37,14 @@ struct ExactSolve {
 // the extended range (StoreRounded); then `solutions` and `status` are as
 // they were. Every exchange step is shown to `observer` (may be null), which
 // can stop the run, also between the rounds of the elimination: throws
-// SolveCancelled.
+// SolveCancelled. `work` says how the tableau is held; both take the same
+// steps to the same values, residues in a fraction of the time where the
+// numbers are long (a run on residues that cannot go on, as where an entry
+// read back lies beyond its bound, starts again on exact values).
 ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                            SolutionTable& solutions, SolveStatus& status,
-                           ExchangeObserver* observer = nullptr, ExactSolutions* values = nullptr);
+                           ExchangeObserver* observer = nullptr, ExactSolutions* values = nullptr,
+                           ExactWork work = ExactWork::kResidues);
 
 // The same from the problem's own tableau.
 ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,

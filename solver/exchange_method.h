@@ -3,6 +3,8 @@
 // search. RunSimplex is its extended instance.
 #pragma once
 
+#include <type_traits>
+
 #include "solver/alternatives.h"
 #include "solver/exchange_observer.h"
 #include "solver/phases.h"
@@ -12,18 +14,20 @@
 
 namespace pivora {
 
-// The work tableau's used region into the record.
-template <class Arith>
-void KeepWork(SimplexRun<Arith>& run) {
-  run.record.work.CopyRegion(run.w, run.m + 2, run.n + 2);
+// The work tableau's used region into the record. A tableau of another kind
+// keeps its entries itself: its runs' callers read the solutions only.
+template <class Arith, class Work>
+void KeepWork(SimplexRun<Arith, Work>& run) {
+  if constexpr (std::is_same_v<Work, BasicWorkTableau<typename Arith::Value>>)
+    run.record.work.CopyRegion(run.w, run.m + 2, run.n + 2);
 }
 
 // Runs the phases and the search from the work tableau `run.w` holds, whatever
 // basis that is: the equality phase exchanges the rows still labelled 0, the
 // feasibility phase removes the negative constants, and so on. Sets the
 // status; record.work receives the tableau where the phases ended.
-template <class Arith>
-void RunPhases(SimplexRun<Arith>& run) {
+template <class Arith, class Work>
+void RunPhases(SimplexRun<Arith, Work>& run) {
   run.status = kNoFeasibleSolution;
   run.phase = ExchangePhase::kEquality;
   if (!RunEqualityPhase(run)) {

@@ -12,8 +12,8 @@ namespace pivora {
 // first; 0 if none. In the objective row m+1 that is Bland's entering column
 // (0: optimal); in a row with a negative constant, the feasibility rule's
 // (0: infeasible).
-template <class Arith>
-int ChooseLeastIndexColumnIn(SimplexRun<Arith>& run, int r) {
+template <class Arith, class Work>
+int ChooseLeastIndexColumnIn(SimplexRun<Arith, Work>& run, int r) {
   int s = 0;
   int bestOrder = 0;
   for (int j = 1; j <= run.n; ++j) {
@@ -28,14 +28,14 @@ int ChooseLeastIndexColumnIn(SimplexRun<Arith>& run, int r) {
 }
 
 // Optimisation: Bland's entering column.
-template <class Arith>
-int ChooseLeastIndexColumn(SimplexRun<Arith>& run) {
+template <class Arith, class Work>
+int ChooseLeastIndexColumn(SimplexRun<Arith, Work>& run) {
   return ChooseLeastIndexColumnIn(run, run.m + 1);
 }
 
 // Optimisation: Bland's leaving row for column s.
-template <class Arith>
-int ChooseLeastIndexRatioRow(SimplexRun<Arith>& run, int s) {
+template <class Arith, class Work>
+int ChooseLeastIndexRatioRow(SimplexRun<Arith, Work>& run, int s) {
   return ChooseRatioRowAmong<RatioTies::kLeastIndex>(run, s, [](int) { return true; });
 }
 
@@ -46,8 +46,8 @@ int ChooseLeastIndexRatioRow(SimplexRun<Arith>& run, int s) {
 // row limits it and every non-negative row stays non-negative. This is
 // Bland's rule applied to "maximise row r" over the non-negative rows, so it
 // ends, and the set of non-negative rows never shrinks.
-template <class Arith>
-int ChooseFeasibilityRow(SimplexRun<Arith>& run, int r, int s) {
+template <class Arith, class Work>
+int ChooseFeasibilityRow(SimplexRun<Arith, Work>& run, int r, int s) {
   const int n = run.n;
   const int limiting = ChooseRatioRowAmong<RatioTies::kLeastIndex>(
       run, s, [&](int i) { return i != r && !(run.w(i, n + 1) < 0); });

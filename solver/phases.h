@@ -14,8 +14,8 @@ namespace pivora {
 // equation left with no such entry is redundant when its constant is 0
 // (relabelled as the slack y[r] of value 0) and infeasible otherwise. Each
 // pass removes one zero label, so the phase ends.
-template <class Arith>
-bool RunEqualityPhase(SimplexRun<Arith>& run) {
+template <class Arith, class Work>
+bool RunEqualityPhase(SimplexRun<Arith, Work>& run) {
   for (;;) {
     int r = 0;
     for (int i = 1; i <= run.m && r == 0; ++i) {
@@ -45,9 +45,9 @@ bool RunEqualityPhase(SimplexRun<Arith>& run) {
 // rounding make that rule come back to an earlier basis too, the phase stops
 // at the first negative row as if it proved infeasibility, and the record
 // says the run stalled: that result is unproved.
-template <class Arith>
-bool RunFeasibilityPhase(SimplexRun<Arith>& run) {
-  CycleGuard<typename Arith::Value> guard(run.w, run.m, run.n);
+template <class Arith, class Work>
+bool RunFeasibilityPhase(SimplexRun<Arith, Work>& run) {
+  CycleGuard<typename Arith::Value, Work> guard(run.w, run.m, run.n);
   bool leastIndex = false;
   run.leastIndex = false;
   for (;;) {
@@ -88,10 +88,10 @@ bool RunFeasibilityPhase(SimplexRun<Arith>& run) {
 // such as Beale's), the phase goes on by Bland's least-index rule. Should
 // rounding make that rule come back to an earlier basis too, the phase ends
 // there as if optimal, and the record says the run stalled.
-template <class Arith>
-bool RunOptimisationPhase(SimplexRun<Arith>& run) {
+template <class Arith, class Work>
+bool RunOptimisationPhase(SimplexRun<Arith, Work>& run) {
   using Value = typename Arith::Value;
-  CycleGuard<Value> guard(run.w, run.m, run.n);
+  CycleGuard<Value, Work> guard(run.w, run.m, run.n);
   bool leastIndex = false;
   run.leastIndex = false;
   const int objective = run.m + 1;

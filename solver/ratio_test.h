@@ -16,8 +16,8 @@ enum class RatioTies {
 // the smallest |W(i, n+1) / W(i, s)| (quotient first), ties settled by
 // `Ties`. 0 if no such row limits the column (for extended values, a ratio
 // at or beyond the 1.7E308 sentinel never does).
-template <RatioTies Ties, class Arith, class Candidate>
-int ChooseRatioRowAmong(SimplexRun<Arith>& run, int s, Candidate candidate) {
+template <RatioTies Ties, class Arith, class Work, class Candidate>
+int ChooseRatioRowAmong(SimplexRun<Arith, Work>& run, int s, Candidate candidate) {
   using Value = typename Arith::Value;
   Value best = Arith::InitialRatio();
   bool haveBest = false;
@@ -46,8 +46,8 @@ int ChooseRatioRowAmong(SimplexRun<Arith>& run, int s, Candidate candidate) {
 }
 
 // The method's ratio test on column s over every row, the first row on ties.
-template <class Arith>
-int ChooseRatioRow(SimplexRun<Arith>& run, int s) {
+template <class Arith, class Work>
+int ChooseRatioRow(SimplexRun<Arith, Work>& run, int s) {
   return ChooseRatioRowAmong<RatioTies::kFirstRow>(run, s, [](int) { return true; });
 }
 

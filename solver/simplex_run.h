@@ -13,11 +13,14 @@
 
 namespace pivora {
 
-template <class Arith>
+// `Work` is the work tableau: a BasicWorkTableau of Arith's values, or a
+// tableau that makes its own exchange step (Exchange(r, s)) and gives each
+// entry as such a value when it is read.
+template <class Arith, class Work = BasicWorkTableau<typename Arith::Value>>
 struct SimplexRun {
   using Value = typename Arith::Value;
 
-  BasicWorkTableau<Value>& w;
+  Work& w;
   int m;
   int n;
   int sigma;  // +1 maximise, -1 minimise
@@ -41,7 +44,11 @@ struct SimplexRun {
   // ever taken on a value that overflowed), then the observer is told.
   void Exchange(int r, int s) {
     ThrowIfCancelled(observer);
-    Pivot<Arith>(w, m, n, r, s);
+    if constexpr (requires { w.Exchange(r, s); }) {
+      w.Exchange(r, s);
+    } else {
+      Pivot<Arith>(w, m, n, r, s);
+    }
     ++record.exchanges;
     ExposeToFlagTest(w);
     Arith::CheckFlags();
@@ -68,8 +75,8 @@ inline void FlipSign(Extended& x) { reinterpret_cast<unsigned char*>(&x)[9] ^= 0
 // numbers in its layout (the problem as typed) that Arith's values are built
 // from. Every entry of rows 1..m+2, columns 1..n+2 is written once (the three
 // corners that hold no value get 0), and nothing outside them.
-template <class Arith, class Problem>
-void SetUp(SimplexRun<Arith>& run, const Problem& t) {
+template <class Arith, class Work, class Problem>
+void SetUp(SimplexRun<Arith, Work>& run, const Problem& t) {
   using Value = typename Arith::Value;
   constexpr bool kExtendedProblem = std::is_same_v<std::decay_t<decltype(t(1, 1))>, Extended>;
   const auto entry = [&t](int i, int j) {

@@ -1,0 +1,344 @@
+#include "solver/residue_tableau.h"
+
+#include <flint/ulong_extras.h>
+
+#include <algorithm>
+#include <cassert>
+#include <functional>
+#include <utility>
+
+#include "solver/basis_places.h"
+
+namespace pivora {
+
+namespace {
+
+// Primes below 2^62: n_mulmod_shoup needs them below 2^63, and each adds at
+// least 61 bits to the product.
+constexpr mp_limb_t kFirstPrimeBelow = mp_limb_t{1} << 62;
+constexpr long kBitsPerPrime = 61;
+// Bits of the product beyond twice the bound: a reading that is not the
+// numerator lands inside the bound with a chance of 2^-64.
+constexpr long kCheckBits = 64;
+// More primes would cost more than exact values do: with numbers that long
+// the tableau would hold over 10 MB of residues.
+constexpr int kMostPrimes = 400;
+
+// The largest prime below q (q odd and above 3).
+mp_limb_t PrimeBelow(mp_limb_t q) {
+  do {
+    q -= 2;
+  } while (n_is_prime(q) == 0);
+  return q;
+}
+
+// The primes below 2^62 in falling order, found once.
+const std::vector<mp_limb_t>& WordPrimes() {
+  static const std::vector<mp_limb_t> primes = [] {
+    std::vector<mp_limb_t> p;
+    p.reserve(kMostPrimes + 1);
+    mp_limb_t q = kFirstPrimeBelow + 1;
+    while (static_cast<int>(p.size()) < kMostPrimes + 1) {
+      q = PrimeBelow(q);
+      p.push_back(q);
+    }
+    return p;
+  }();
+  return primes;
+}
+
+// ceil(log2 |x|) or more for x != 0 (0 for 0): x < 2^BitsAbove(x).
+long BitsAbove(const mpz_class& x) {
+  return x == 0 ? 0 : static_cast<long>(mpz_sizeinbase(x.get_mpz_t(), 2));
+}
+
+// A bound in bits on every numerator of the tableau: each is an
+// (m+1) x (m+1) minor of the scaled problem's whole matrix, whose columns
+// are the x (with their objective coefficient), the slacks and z (their
+// scale in their own row) and the constants; by Hadamard's inequality its
+// magnitude is at most the product of the m+1 longest column norms.
+long NumeratorBoundBits(const IntegerRows& rows, int m, int n) {
+  std::vector<long> norms;
+  mpz_class squares;
+  const auto columnNorm = [&](int j, int lastRow) {
+    squares = 0;
+    for (int t = 1; t <= lastRow; ++t) {
+      const mpz_class& a = rows.At(t, j);
+      mpz_addmul(squares.get_mpz_t(), a.get_mpz_t(), a.get_mpz_t());
+    }
+    // |v| = sqrt(squares) < 2^ceil(bits / 2).
+    norms.push_back((BitsAbove(squares) + 1) / 2);
+  };
+  for (int j = 1; j <= n; ++j) columnNorm(j, m + 1);
+  columnNorm(n + 1, m);
+  for (int t = 1; t <= m + 1; ++t) norms.push_back(BitsAbove(rows.Scale(t)));
+  std::sort(norms.begin(), norms.end(), std::greater<>());
+  long bits = 0;
+  for (int k = 0; k < m + 1 && k < static_cast<int>(norms.size()); ++k)
+    bits += norms[static_cast<std::size_t>(k)];
+  return bits;
+}
+
+// |x| modulo each prime of `comb`, then the sign: residues in [0, p).
+void ReduceInto(const mpz_class& x, const fmpz_comb_t comb, fmpz_comb_temp_t temp, fmpz_t scratch,
+                const std::vector<mp_limb_t>& primes, mp_limb_t* out) {
+  fmpz_set_mpz(scratch, x.get_mpz_t());
+  fmpz_abs(scratch, scratch);
+  fmpz_multi_mod_ui(out, scratch, comb, temp);
+  if (sgn(x) < 0) {
+    for (std::size_t k = 0; k < primes.size(); ++k) {
+      if (out[k] != 0) out[k] = primes[k] - out[k];
+    }
+  }
+}
+
+}  // namespace
+
+ResidueTableau::ResidueTableau(int m, int n, long boundBits, int primes)
+    : m_(m),
+      n_(n),
+      cols_(n + 1),
+      cells_((m + 1) * (n + 1)),
+      boundBits_(boundBits),
+      primes_(WordPrimes().begin(), WordPrimes().begin() + primes),
+      residues_(static_cast<std::size_t>(primes) * static_cast<std::size_t>(cells_)),
+      denominatorResidues_(static_cast<std::size_t>(primes)),
+      nextPrime_(WordPrimes()[static_cast<std::size_t>(primes - 1)]),
+      cache_(static_cast<std::size_t>(cells_)),
+      gathered_(static_cast<std::size_t>(primes)),
+      rowLabels_(static_cast<std::size_t>(m + 1)),
+      columnLabels_(static_cast<std::size_t>(n + 1)) {
+  fmpz_init(integer_);
+  inverses_.reserve(primes_.size());
+  for (const mp_limb_t p : primes_) inverses_.push_back(n_preinvert_limb(p));
+  InitialiseComb();
+}
+
+ResidueTableau::~ResidueTableau() {
+  ClearComb();
+  fmpz_clear(integer_);
+}
+
+void ResidueTableau::InitialiseComb() {
+  fmpz_comb_init(comb_, primes_.data(), static_cast<slong>(primes_.size()));
+  fmpz_comb_temp_init(combTemp_, comb_);
+  combMade_ = true;
+}
+
+void ResidueTableau::ClearComb() {
+  if (!combMade_) return;
+  fmpz_comb_temp_clear(combTemp_);
+  fmpz_comb_clear(comb_);
+  combMade_ = false;
+}
+
+ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, int n,
+                                            const BasisLabels& basis, ExchangeObserver* observer,
+                                            std::unique_ptr<ResidueTableau>& out, long boundBits) {
+  const IntegerRows rows(problem, m, n);
+  const long bound = boundBits != 0 ? boundBits : NumeratorBoundBits(rows, m, n);
+  // The product covers twice the bound and the check bits with one prime to
+  // spare, so that RenewPrime can rebuild the entries from the others.
+  const long primes = (bound + 1 + kCheckBits + kBitsPerPrime - 1) / kBitsPerPrime + 1;
+  if (primes > kMostPrimes) return Built::kTooLong;
+
+  IntegerMatrix numerators(m + 1, n + 1);
+  mpz_class common;
+  if (!BuildBasisNumerators(problem, m, n, basis, numerators, common, observer))
+    return Built::kNoBasis;
+
+  out.reset(new ResidueTableau(m, n, bound, static_cast<int>(primes)));
+  ResidueTableau& t = *out;
+  // The numerators are known exactly: the residues are made from them at the
+  // first exchange, so a run that makes none costs no reduction.
+  for (int i = 1; i <= m + 1; ++i) {
+    for (int j = 1; j <= n + 1; ++j) {
+      Cell& c = t.cache_[t.CellIndex(i, j)];
+      c.numerator = std::move(numerators(i - 1, j - 1));
+      c.numeratorEpoch = t.epoch_;
+    }
+  }
+  t.SetDenominator(std::move(common));
+  for (int i = 1; i <= m; ++i)
+    t.rowLabels_[static_cast<std::size_t>(i)] =
+        FractionFree(basis.row[static_cast<std::size_t>(i)]);
+  for (int j = 1; j <= n; ++j)
+    t.columnLabels_[static_cast<std::size_t>(j)] =
+        FractionFree(basis.column[static_cast<std::size_t>(j)]);
+  return Built::kBuilt;
+}
+
+void ResidueTableau::MakeResidues() {
+  if (reduced_) return;
+  const std::size_t count = primes_.size();
+  for (std::size_t cell = 0; cell < static_cast<std::size_t>(cells_); ++cell) {
+    ReduceInto(cache_[cell].numerator, comb_, combTemp_, integer_, primes_, gathered_.data());
+    for (std::size_t k = 0; k < count; ++k)
+      residues_[k * static_cast<std::size_t>(cells_) + cell] = gathered_[k];
+  }
+  reduced_ = true;
+}
+
+void ResidueTableau::SetDenominator(mpz_class d) {
+  assert(d != 0);
+  denominator_ = std::move(d);
+  for (std::size_t k = 0; k < primes_.size(); ++k)
+    denominatorResidues_[k] = mpz_fdiv_ui(denominator_.get_mpz_t(), primes_[k]);
+  denominatorSign_ = sgn(denominator_);
+  mpz_class odd = abs(denominator_);
+  denominatorTwos_ = static_cast<long>(mpz_scan1(odd.get_mpz_t(), 0));
+  mpz_tdiv_q_2exp(odd.get_mpz_t(), odd.get_mpz_t(), static_cast<mp_bitcnt_t>(denominatorTwos_));
+  denominatorOdd_ = odd == 1 ? nullptr : std::make_shared<const mpz_class>(std::move(odd));
+}
+
+const mpz_class& ResidueTableau::Numerator(std::size_t cell) const {
+  Cell& c = cache_[cell];
+  if (c.numeratorEpoch == epoch_) return c.numerator;
+  const std::size_t count = primes_.size();
+  for (std::size_t k = 0; k < count; ++k)
+    gathered_[k] = residues_[k * static_cast<std::size_t>(cells_) + cell];
+  fmpz_multi_CRT_ui(integer_, gathered_.data(), comb_,
+                    const_cast<fmpz_comb_temp_struct*>(combTemp_), 1);
+  if (static_cast<long>(fmpz_bits(integer_)) > boundBits_) throw ResidueBoundExceeded();
+  fmpz_get_mpz(c.numerator.get_mpz_t(), integer_);
+  c.numeratorEpoch = epoch_;
+  return c.numerator;
+}
+
+const FractionFree& ResidueTableau::Value(int i, int j) const {
+  const std::size_t cell = CellIndex(i, j);
+  Cell& c = cache_[cell];
+  if (c.valueEpoch != epoch_) {
+    c.value = FractionFree::OverShared(Numerator(cell), denominatorSign_, denominatorOdd_,
+                                       denominatorTwos_);
+    c.valueEpoch = epoch_;
+  }
+  return c.value;
+}
+
+const FractionFree& ResidueTableau::operator()(int i, int j) const {
+  assert(i >= 1 && i <= m_ + 2 && j >= 1 && j <= n_ + 2);
+  if (i <= m_ + 1 && j <= n_ + 1) return Value(i, j);
+  if (j == n_ + 2 && i <= m_) return rowLabels_[static_cast<std::size_t>(i)];
+  if (i == m_ + 2 && j <= n_) return columnLabels_[static_cast<std::size_t>(j)];
+  return zero_;
+}
+
+FractionFree& ResidueTableau::operator()(int i, int j) {
+  return const_cast<FractionFree&>(std::as_const(*this)(i, j));
+}
+
+void ResidueTableau::Exchange(int r, int s) {
+  assert(r >= 1 && r <= m_ && s >= 1 && s <= n_);
+  const std::size_t pivotCell = CellIndex(r, s);
+  mpz_class pivot = Numerator(pivotCell);
+  assert(pivot != 0);
+  MakeResidues();
+  for (int k = 0; k < Primes(); ++k) {
+    if (denominatorResidues_[static_cast<std::size_t>(k)] == 0) RenewPrime(k);
+  }
+
+  const int rows = m_ + 1;
+  const int pivotRowStart = (r - 1) * cols_;
+  const int column = s - 1;
+  for (std::size_t k = 0; k < primes_.size(); ++k) {
+    const mp_limb_t p = primes_[k];
+    const mp_limb_t pinv = inverses_[k];
+    mp_limb_t* const base = ResiduesOf(static_cast<int>(k));
+    mp_limb_t* const pivotRow = base + pivotRowStart;
+    const mp_limb_t dinv = n_invmod(denominatorResidues_[k], p);
+    // N'(i, j) = N(i, j) a - N(i, s) / D N(r, j), a = N(r, s) / D.
+    const mp_limb_t a = n_mulmod2_preinv(pivotRow[column], dinv, p, pinv);
+    const mp_limb_t aShoup = n_mulmod_precomp_shoup(a, p);
+    for (int i = 0; i < rows; ++i) {
+      mp_limb_t* const row = base + i * cols_;
+      if (row == pivotRow) continue;
+      const mp_limb_t c = n_mulmod2_preinv(row[column], dinv, p, pinv);
+      const mp_limb_t minusC = c == 0 ? 0 : p - c;
+      const mp_limb_t cShoup = n_mulmod_precomp_shoup(minusC, p);
+      for (int j = 0; j < cols_; ++j) {
+        if (j == column) continue;
+        const mp_limb_t kept = n_mulmod_shoup(a, row[j], aShoup, p);
+        const mp_limb_t taken = n_mulmod_shoup(minusC, pivotRow[j], cShoup, p);
+        row[j] = n_addmod(kept, taken, p);
+      }
+    }
+    // N'(r, j) = -N(r, j); N'(i, s) = N(i, s); N'(r, s) = D.
+    for (int j = 0; j < cols_; ++j) {
+      if (j != column) pivotRow[j] = pivotRow[j] == 0 ? 0 : p - pivotRow[j];
+    }
+    pivotRow[column] = denominatorResidues_[k];
+  }
+
+  // The numerators known exactly stay known: column s keeps them, row r
+  // changes their sign, and N(r, s) becomes the old D.
+  const long next = epoch_ + 1;
+  for (int i = 1; i <= rows; ++i) {
+    Cell& c = cache_[CellIndex(i, s)];
+    if (i != r && c.numeratorEpoch == epoch_) c.numeratorEpoch = next;
+  }
+  for (int j = 1; j <= cols_; ++j) {
+    Cell& c = cache_[CellIndex(r, j)];
+    if (j != s && c.numeratorEpoch == epoch_) {
+      c.numerator = -c.numerator;
+      c.numeratorEpoch = next;
+    }
+  }
+  Cell& pivotEntry = cache_[pivotCell];
+  pivotEntry.numerator = denominator_;
+  pivotEntry.numeratorEpoch = next;
+  epoch_ = next;
+  SetDenominator(std::move(pivot));
+  std::swap(rowLabels_[static_cast<std::size_t>(r)], columnLabels_[static_cast<std::size_t>(s)]);
+}
+
+void ResidueTableau::RenewPrime(int k) {
+  MakeResidues();
+  const auto renewed = static_cast<std::size_t>(k);
+  // Every numerator from the other primes, which still cover the bound.
+  std::vector<mp_limb_t> others;
+  for (std::size_t q = 0; q < primes_.size(); ++q) {
+    if (q != renewed) others.push_back(primes_[q]);
+  }
+  fmpz_comb_t comb;
+  fmpz_comb_temp_t temp;
+  fmpz_comb_init(comb, others.data(), static_cast<slong>(others.size()));
+  fmpz_comb_temp_init(temp, comb);
+  for (int cell = 0; cell < cells_; ++cell) {
+    Cell& c = cache_[static_cast<std::size_t>(cell)];
+    if (c.numeratorEpoch == epoch_) continue;
+    std::size_t g = 0;
+    for (std::size_t q = 0; q < primes_.size(); ++q) {
+      if (q != renewed)
+        gathered_[g++] =
+            residues_[q * static_cast<std::size_t>(cells_) + static_cast<std::size_t>(cell)];
+    }
+    fmpz_multi_CRT_ui(integer_, gathered_.data(), comb, temp, 1);
+    if (static_cast<long>(fmpz_bits(integer_)) > boundBits_) {
+      fmpz_comb_temp_clear(temp);
+      fmpz_comb_clear(comb);
+      throw ResidueBoundExceeded();
+    }
+    fmpz_get_mpz(c.numerator.get_mpz_t(), integer_);
+    c.numeratorEpoch = epoch_;
+  }
+  fmpz_comb_temp_clear(temp);
+  fmpz_comb_clear(comb);
+
+  // A prime below every one used so far that does not divide D.
+  mp_limb_t p = nextPrime_;
+  do {
+    p = PrimeBelow(p);
+  } while (mpz_fdiv_ui(denominator_.get_mpz_t(), p) == 0);
+  nextPrime_ = p;
+  primes_[renewed] = p;
+  inverses_[renewed] = n_preinvert_limb(p);
+  denominatorResidues_[renewed] = mpz_fdiv_ui(denominator_.get_mpz_t(), p);
+  mp_limb_t* const base = ResiduesOf(k);
+  for (int cell = 0; cell < cells_; ++cell)
+    base[cell] = mpz_fdiv_ui(cache_[static_cast<std::size_t>(cell)].numerator.get_mpz_t(), p);
+  ClearComb();
+  InitialiseComb();
+}
+
+}  // namespace pivora

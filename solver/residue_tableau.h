@@ -1,0 +1,125 @@
+// The exact work tableau of the exchange method held as residues, for runs
+// of many exchanges on long numbers. Every entry is an integer numerator
+// over one common denominator D, the basis determinant of the scaled
+// problem, and each numerator is, up to its sign, a minor of the problem's
+// whole matrix, so Hadamard's inequality bounds it. The numerators are kept
+// modulo word primes whose product exceeds twice that bound many times over.
+// An exchange step of row r and column s is then the fraction-free one,
+//   N'(i, j) = (N(i, j) N(r, s) - N(i, s) N(r, j)) / D,   D' = N(r, s),
+// done in word arithmetic for every prime; an entry becomes an exact value
+// (by Chinese remaindering) only when the method reads it. A step costs a
+// few word operations per entry and prime, where a tableau of exact values
+// multiplies numbers thousands of bits long in every entry.
+#pragma once
+
+#include <flint/fmpz.h>
+#include <gmpxx.h>
+
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "solver/basis_tableau.h"
+#include "solver/exact_problem.h"
+#include "solver/exchange_observer.h"
+#include "solver/fraction_free.h"
+
+namespace pivora {
+
+// An entry read back lay beyond the numerators' bound: the residues do not
+// hold the tableau. Never expected; the caller goes on with exact values.
+struct ResidueBoundExceeded : std::exception {
+  const char* what() const noexcept override { return "residue bound exceeded"; }
+};
+
+class ResidueTableau {
+ public:
+  enum class Built {
+    kBuilt,
+    kNoBasis,  // the labels name no basis, or a singular one
+    kTooLong,  // the numbers would need more primes than are worth keeping
+  };
+
+  // The work tableau that the exchange method holds at `basis` (as
+  // BuildBasisTableau writes it) into `out`. `boundBits` replaces the
+  // problem's own bound on the numerators where it is not 0 (a test's
+  // planted fault). Asks `observer` (may be null) whether to stop, as
+  // BuildBasisTableau does.
+  static Built Build(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                     ExchangeObserver* observer, std::unique_ptr<ResidueTableau>& out,
+                     long boundBits = 0);
+
+  ResidueTableau(const ResidueTableau&) = delete;
+  ResidueTableau& operator=(const ResidueTableau&) = delete;
+  ~ResidueTableau();
+
+  // Entry (i, j) of rows 1..m+2 and columns 1..n+2, as the exchange method
+  // addresses its work tableau: labels in column n+2 and row m+2. An entry
+  // of rows 1..m+1 and columns 1..n+1 is made exact when it is first read
+  // after an exchange (throws ResidueBoundExceeded where it cannot be);
+  // writing to it changes nothing. Labels are held as they are written.
+  const FractionFree& operator()(int i, int j) const;
+  FractionFree& operator()(int i, int j);
+
+  // The exchange of row r (1..m) and column s (1..n), whose entry is not 0,
+  // with the labels swapped.
+  void Exchange(int r, int s);
+
+  // Replaces prime k by a fresh one: the entries are rebuilt from the other
+  // primes and reduced modulo the new one. Exchange does this where prime k
+  // divides D, which the next step must divide by.
+  void RenewPrime(int k);
+
+  int Primes() const { return static_cast<int>(primes_.size()); }
+
+ private:
+  struct Cell {
+    long numeratorEpoch = -1;
+    long valueEpoch = -1;
+    mpz_class numerator;
+    FractionFree value;
+  };
+
+  ResidueTableau(int m, int n, long boundBits, int primes);
+  std::size_t CellIndex(int i, int j) const {
+    return static_cast<std::size_t>((i - 1) * cols_ + (j - 1));
+  }
+  mp_limb_t* ResiduesOf(int k) {
+    return residues_.data() + static_cast<std::size_t>(k) * static_cast<std::size_t>(cells_);
+  }
+  // The residues of the numerators built exactly, before the first step.
+  void MakeResidues();
+  void SetDenominator(mpz_class d);
+  void InitialiseComb();
+  void ClearComb();
+  const mpz_class& Numerator(std::size_t cell) const;
+  const FractionFree& Value(int i, int j) const;
+
+  int m_;
+  int n_;
+  int cols_;   // n + 1
+  int cells_;  // (m + 1) * (n + 1)
+  long boundBits_;
+  std::vector<mp_limb_t> primes_;
+  std::vector<mp_limb_t> inverses_;  // n_preinvert_limb of each prime
+  std::vector<mp_limb_t> residues_;  // prime-major: cells_ per prime
+  bool reduced_ = false;             // residues_ holds them
+  std::vector<mp_limb_t> denominatorResidues_;
+  mp_limb_t nextPrime_ = 0;  // RenewPrime's next candidate
+  mpz_class denominator_;
+  int denominatorSign_ = 1;
+  FractionFree::Denominator denominatorOdd_;
+  long denominatorTwos_ = 0;
+  fmpz_comb_struct comb_[1];
+  fmpz_comb_temp_struct combTemp_[1];
+  bool combMade_ = false;
+  long epoch_ = 0;
+  mutable std::vector<Cell> cache_;
+  mutable std::vector<mp_limb_t> gathered_;
+  mutable fmpz_t integer_;
+  std::vector<FractionFree> rowLabels_;     // 1..m
+  std::vector<FractionFree> columnLabels_;  // 1..n
+  FractionFree zero_;
+};
+
+}  // namespace pivora

@@ -1,0 +1,131 @@
+#include "solver/residue_tableau.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "solver/exact_solve.h"
+#include "solver/pivot.h"
+#include "solver/simplex.h"
+#include "solver/testing/long_digit_problem.h"
+#include "solver/tests/solve_text.h"
+
+namespace pivora::testing {
+namespace {
+
+struct Run {
+  SolutionTable s;
+  SolveStatus status = 99;
+  ExactSolutions values;
+  ExactSolve run;
+};
+
+std::unique_ptr<Run> Continue(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                              ExactWork work) {
+  auto r = std::make_unique<Run>();
+  r->run = ContinueExactly(problem, m, n, basis, r->s, r->status, nullptr, &r->values, work);
+  return r;
+}
+
+// The run on residues takes the exact run's every step: the same exchanges
+// to the same status and the same exact vertices.
+void ExpectSameRun(const ExactTableau& problem, int m, int n, const BasisLabels& basis) {
+  const auto residues = Continue(problem, m, n, basis, ExactWork::kResidues);
+  const auto values = Continue(problem, m, n, basis, ExactWork::kExactValues);
+  ASSERT_EQ(residues->status, values->status);
+  EXPECT_EQ(residues->run.exchanges, values->run.exchanges);
+  EXPECT_EQ(residues->run.cycled, values->run.cycled);
+  EXPECT_EQ(residues->run.fromStart, values->run.fromStart);
+  ASSERT_EQ(residues->values.Status(), values->values.Status());
+  for (int k = 1; k <= values->status; ++k) {
+    for (int i = 0; i <= n + m; ++i)
+      ASSERT_EQ(residues->values(i, k), values->values(i, k)) << "row " << i << " vertex " << k;
+  }
+}
+
+BasisLabels PlainBasis(const Tableau& tableau, int m, int n) {
+  auto record = std::make_unique<SimplexRecord>();
+  auto s = std::make_unique<SolutionTable>();
+  SolveStatus status = 0;
+  RunSimplex(tableau, m, n, *s, status, *record);
+  return LabelsOf(record->work, m, n, record->zeroColumnEquation,
+                  [](Extended label) { return static_cast<int>(label); });
+}
+
+// From the plain run's last basis and from the start, on long digits whose
+// plain runs end on wrong bases and come back to earlier ones, and on the
+// problems where exact runs cycle and finish by the least-index rules.
+TEST(ResidueTableau, ExactRunsOnResiduesTakeTheExactValuesSteps) {
+  for (const auto family : {LongDigitFamily::kEquations, LongDigitFamily::kMixedExponents,
+                            LongDigitFamily::kDegenerate}) {
+    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+      SCOPED_TRACE(::testing::Message()
+                   << "family " << static_cast<int>(family) << " seed " << seed);
+      auto exact = std::make_unique<ExactTableau>();
+      const RandomProblem p = MakeLongDigitProblem(seed, family, 12, *exact);
+      ExpectSameRun(*exact, p.m, p.n, PlainBasis(p.tableau, p.m, p.n));
+      ExpectSameRun(*exact, p.m, p.n, StartingBasis(*exact, p.m, p.n));
+    }
+  }
+  for (const char* name : {"beale.txt", "feasibility-cycle-1.txt", "feasibility-cycle-2.txt",
+                           "feasibility-cycle-3.txt", "fifty-alternatives.txt",
+                           "snap-false-optimum.txt", "snap-wrong-optimum.txt"}) {
+    SCOPED_TRACE(name);
+    const auto p = ReadTestProblem(SourcePath(std::string("solver/tests/data/") + name));
+    ASSERT_TRUE(p);
+    auto exact = std::make_unique<ExactTableau>();
+    ExactFromExtended(p->tableau, p->m, p->n, *exact);
+    ExpectSameRun(*exact, p->m, p->n, StartingBasis(*exact, p->m, p->n));
+  }
+}
+
+void ExpectSameTableau(const ResidueTableau& residues, const BasicWorkTableau<FractionFree>& w,
+                       int m, int n) {
+  for (int i = 1; i <= m + 2; ++i) {
+    for (int j = 1; j <= n + 2; ++j)
+      ASSERT_EQ(residues(i, j), w(i, j)) << "entry (" << i << ", " << j << ")";
+  }
+}
+
+// Entry for entry the exact values' tableau, exchange after exchange, also
+// after primes have been renewed on the way.
+TEST(ResidueTableau, HoldsTheExactTableauThroughExchangesAndRenewedPrimes) {
+  constexpr int kSize = 10;
+  auto exact = std::make_unique<ExactTableau>();
+  MakeLongDigitProblem(3, LongDigitFamily::kMixedExponents, kSize, *exact);
+  const BasisLabels start = StartingBasis(*exact, kSize, kSize);
+  std::unique_ptr<ResidueTableau> residues;
+  ASSERT_EQ(ResidueTableau::Build(*exact, kSize, kSize, start, nullptr, residues),
+            ResidueTableau::Built::kBuilt);
+  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+  ASSERT_TRUE(BuildBasisTableau(*exact, kSize, kSize, start, *w));
+  ExpectSameTableau(*residues, *w, kSize, kSize);
+  for (int step = 0; step < 3 * kSize; ++step) {
+    SCOPED_TRACE(::testing::Message() << "step " << step);
+    const int r = step % kSize + 1;
+    int s = 1 + (step * 7) % kSize;
+    while ((*w)(r, s) == 0) s = s % kSize + 1;
+    residues->Exchange(r, s);
+    Pivot<FractionFreeArithmetic>(*w, kSize, kSize, r, s);
+    if (step == 4) residues->RenewPrime(0);
+    if (step == 9) residues->RenewPrime(residues->Primes() - 1);
+    ExpectSameTableau(*residues, *w, kSize, kSize);
+  }
+}
+
+// Residues that do not hold the tableau are not taken for it: with a bound
+// far below the numerators, the first entry remade after an exchange is
+// refused.
+TEST(ResidueTableau, AReadingBeyondTheBoundIsRefused) {
+  auto exact = std::make_unique<ExactTableau>();
+  MakeLongDigitProblem(1, LongDigitFamily::kMixedRelations, 6, *exact);
+  std::unique_ptr<ResidueTableau> residues;
+  ASSERT_EQ(ResidueTableau::Build(*exact, 6, 6, StartingBasis(*exact, 6, 6), nullptr, residues, 16),
+            ResidueTableau::Built::kBuilt);
+  residues->Exchange(1, 1);
+  EXPECT_THROW((*residues)(2, 2), ResidueBoundExceeded);
+}
+
+}  // namespace
+}  // namespace pivora::testing
