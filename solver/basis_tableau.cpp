@@ -1,5 +1,9 @@
 #include "solver/basis_tableau.h"
 
+#include <flint/fmpz.h>
+#include <flint/nmod_mat.h>
+#include <flint/nmod_vec.h>
+
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -147,6 +151,228 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
     if (e != 0) substitute(r, e);
   }
   return true;
+}
+
+namespace {
+
+// An nmod_mat for the one call.
+class WordMatrix {
+ public:
+  WordMatrix(slong rows, slong cols, mp_limb_t p) { nmod_mat_init(m_, rows, cols, p); }
+  ~WordMatrix() { nmod_mat_clear(m_); }
+  WordMatrix(const WordMatrix&) = delete;
+  WordMatrix& operator=(const WordMatrix&) = delete;
+  nmod_mat_struct* get() { return m_; }
+  mp_limb_t& operator()(slong i, slong j) { return nmod_mat_entry(m_, i, j); }
+
+ private:
+  nmod_mat_t m_;
+};
+
+// x modulo each prime of `comb` into out[0..], residues in [0, p).
+void Reduce(const mpz_class& x, const fmpz_comb_t comb, fmpz_comb_temp_t temp, fmpz_t scratch,
+            const std::vector<mp_limb_t>& primes, mp_limb_t* out) {
+  fmpz_set_mpz(scratch, x.get_mpz_t());
+  fmpz_abs(scratch, scratch);
+  fmpz_multi_mod_ui(out, scratch, comb, temp);
+  if (sgn(x) < 0) {
+    for (std::size_t t = 0; t < primes.size(); ++t) {
+      if (out[t] != 0) out[t] = primes[t] - out[t];
+    }
+  }
+}
+
+// Integers reduced modulo every prime, prime-major: the value of item i
+// modulo prime t at t * count + i.
+class ReducedTable {
+ public:
+  ReducedTable(const std::vector<mp_limb_t>& primes, std::size_t count)
+      : primes_(primes), count_(count), cells_(primes.size() * count) {}
+  void Set(std::size_t i, const mp_limb_t* residues) {
+    for (std::size_t t = 0; t < primes_.size(); ++t) cells_[t * count_ + i] = residues[t];
+  }
+  mp_limb_t At(std::size_t t, std::size_t i) const { return cells_[t * count_ + i]; }
+
+ private:
+  const std::vector<mp_limb_t>& primes_;
+  std::size_t count_;
+  std::vector<mp_limb_t> cells_;
+};
+
+// Whether `order` (a permutation of 0..k-1) is even.
+bool EvenOrder(std::vector<slong> order) {
+  bool even = true;
+  for (std::size_t p = 0; p < order.size(); ++p) {
+    while (order[p] != static_cast<slong>(p)) {
+      std::swap(order[p], order[static_cast<std::size_t>(order[p])]);
+      even = !even;
+    }
+  }
+  return even;
+}
+
+}  // namespace
+
+BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
+                                 const BasisLabels& basis, const std::vector<mp_limb_t>& primes,
+                                 long boundBits, std::vector<mp_limb_t>& residues,
+                                 mpz_class& common, ExchangeObserver* observer) {
+  BasisPlaces places;
+  if (!ReadPlaces(problem, m, n, basis, places)) return BasisResidues::kNoBasis;
+  const IntegerRows rows(problem, m, n);
+  const int k = static_cast<int>(places.basicX.size());
+  const int width = n + 1;
+
+  // The system before any elimination, as BuildBasisNumerators sets it up.
+  IntegerMatrix a(k, k + width);
+  WriteTightRows(rows, places, false, a);
+  for (int j = 1; j <= width; ++j)
+    WriteRightColumn(problem, rows, places, basis, n, j, k + j - 1, a);
+  mpz_class scales = rows.Scale(m + 1);
+  for (int i = 1; i <= m; ++i) {
+    const int e = SubstitutedRow(basis, m, i);
+    if (e != 0) scales *= rows.Scale(e);
+  }
+
+  // Every integer the rows need, reduced once: the system, the problem's
+  // rows and each substituted row's multiple g(e) scales / scale(e).
+  const std::size_t systemCells = static_cast<std::size_t>(k) * static_cast<std::size_t>(k + width);
+  const std::size_t rowCells = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(width);
+  const std::size_t multiples = static_cast<std::size_t>(m + 2);
+  ReducedTable reduced(primes, systemCells + rowCells + multiples + 1);
+  const auto rowCell = [&](int e, int j) {
+    return systemCells + static_cast<std::size_t>((e - 1) * width + j - 1);
+  };
+  const auto multipleCell = [&](int e) {
+    return systemCells + rowCells + static_cast<std::size_t>(e);
+  };
+  const std::size_t scalesCell = systemCells + rowCells + multiples;
+  {
+    fmpz_comb_t comb;
+    fmpz_comb_temp_t temp;
+    fmpz_t scratch;
+    fmpz_comb_init(comb, primes.data(), static_cast<slong>(primes.size()));
+    fmpz_comb_temp_init(temp, comb);
+    fmpz_init(scratch);
+    std::vector<mp_limb_t> out(primes.size());
+    const auto put = [&](std::size_t i, const mpz_class& x) {
+      Reduce(x, comb, temp, scratch, primes, out.data());
+      reduced.Set(i, out.data());
+    };
+    for (int p = 0; p < k; ++p) {
+      for (int q = 0; q < k + width; ++q)
+        put(static_cast<std::size_t>(p * (k + width) + q), a(p, q));
+    }
+    for (int e = 1; e <= m + 1; ++e) {
+      for (int j = 1; j <= (e <= m ? width : n); ++j) put(rowCell(e, j), rows.At(e, j));
+      mpz_class multiple = scales / rows.Scale(e);
+      if (RowSign(problem, e, n) < 0) multiple = -multiple;
+      put(multipleCell(e), multiple);
+    }
+    put(scalesCell, scales);
+    fmpz_clear(scratch);
+    fmpz_comb_temp_clear(temp);
+    fmpz_comb_clear(comb);
+  }
+
+  // The rows whose variable is substituted: (row, problem row).
+  std::vector<std::array<int, 2>> substituted;
+  for (int r = 1; r <= m + 1; ++r) {
+    const int e = SubstitutedRow(basis, m, r);
+    if (e != 0) substituted.push_back({r, e});
+  }
+  const std::size_t cells = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(width);
+  residues.assign(primes.size() * cells, 0);
+  std::vector<mp_limb_t> determinants(primes.size(), 1);
+  for (std::size_t t = 0; t < primes.size(); ++t) {
+    ThrowIfCancelled(observer);
+    const mp_limb_t prime = primes[t];
+    nmod_t mod;
+    nmod_init(&mod, prime);
+    mp_limb_t* const out = residues.data() + t * cells;
+    // x(B) = M^-1 * right block, and det M, modulo the prime.
+    WordMatrix x(k, width, prime);
+    if (k > 0) {
+      WordMatrix lu(k, k, prime);
+      for (int p = 0; p < k; ++p) {
+        const std::size_t base = static_cast<std::size_t>(p * (k + width));
+        for (int q = 0; q < k; ++q) lu(p, q) = reduced.At(t, base + static_cast<std::size_t>(q));
+      }
+      std::vector<slong> order(static_cast<std::size_t>(k));
+      for (int p = 0; p < k; ++p) order[static_cast<std::size_t>(p)] = p;
+      // Singular modulo the prime: singular, or the prime divides the
+      // determinant; the exact elimination tells which.
+      if (nmod_mat_lu(order.data(), lu.get(), 1) < k) return BasisResidues::kUndecided;
+      // LU = PM, row p of PM being row order[p] of M: det M is the
+      // diagonal's product times the sign of the order.
+      mp_limb_t determinant = 1;
+      for (int p = 0; p < k; ++p) determinant = nmod_mul(determinant, lu(p, p), mod);
+      if (!EvenOrder(order)) determinant = nmod_neg(determinant, mod);
+      determinants[t] = determinant;
+      for (int p = 0; p < k; ++p) {
+        const std::size_t base =
+            static_cast<std::size_t>(order[static_cast<std::size_t>(p)] * (k + width) + k);
+        for (int j = 0; j < width; ++j) x(p, j) = reduced.At(t, base + static_cast<std::size_t>(j));
+      }
+      nmod_mat_solve_tril(x.get(), lu.get(), x.get(), 1);
+      nmod_mat_solve_triu(x.get(), lu.get(), x.get(), 0);
+    }
+    const mp_limb_t determinant = determinants[t];
+    const mp_limb_t commonResidue = nmod_mul(reduced.At(t, scalesCell), determinant, mod);
+    // Basic x: common * x(B).
+    for (int q = 0; q < k; ++q) {
+      mp_limb_t* const row =
+          out + static_cast<std::size_t>(places.basicXRow[static_cast<std::size_t>(q)] - 1) *
+                    static_cast<std::size_t>(width);
+      for (int j = 0; j < width; ++j) row[j] = nmod_mul(commonResidue, x(q, j), mod);
+    }
+    // A substituted row: multiple * det * (a'(e, B) x(B) + its own terms),
+    // the products for all such rows in one matrix product.
+    WordMatrix coefficients(static_cast<slong>(substituted.size()), k, prime);
+    WordMatrix products(static_cast<slong>(substituted.size()), width, prime);
+    for (std::size_t u = 0; u < substituted.size(); ++u) {
+      const int e = substituted[u][1];
+      for (int q = 0; q < k; ++q)
+        coefficients(static_cast<slong>(u), q) =
+            reduced.At(t, rowCell(e, places.basicX[static_cast<std::size_t>(q)]));
+    }
+    if (k > 0 && !substituted.empty()) nmod_mat_mul(products.get(), coefficients.get(), x.get());
+    for (std::size_t u = 0; u < substituted.size(); ++u) {
+      const int r = substituted[u][0];
+      const int e = substituted[u][1];
+      const mp_limb_t factor = nmod_mul(reduced.At(t, multipleCell(e)), determinant, mod);
+      mp_limb_t* const row =
+          out + static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(width);
+      for (int j = 1; j <= width; ++j) {
+        mp_limb_t sum = products(static_cast<slong>(u), j - 1);
+        const int label = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
+        if (label > 0) sum = nmod_add(sum, reduced.At(t, rowCell(e, label)), mod);
+        // The objective's cell n+1 is 0.
+        if (j == width && e <= m) sum = nmod_sub(sum, reduced.At(t, rowCell(e, width)), mod);
+        row[j - 1] = nmod_mul(factor, sum, mod);
+      }
+    }
+  }
+  if (observer != nullptr) observer->SolvedBasisSystem(k, width);
+
+  // The determinant itself, from its residues: a minor of the scaled rows,
+  // within the bound.
+  fmpz_comb_t comb;
+  fmpz_comb_temp_t temp;
+  fmpz_t determinant;
+  fmpz_comb_init(comb, primes.data(), static_cast<slong>(primes.size()));
+  fmpz_comb_temp_init(temp, comb);
+  fmpz_init(determinant);
+  fmpz_multi_CRT_ui(determinant, determinants.data(), comb, temp, 1);
+  const bool within = static_cast<long>(fmpz_bits(determinant)) <= boundBits;
+  mpz_class exact;
+  fmpz_get_mpz(exact.get_mpz_t(), determinant);
+  fmpz_clear(determinant);
+  fmpz_comb_temp_clear(temp);
+  fmpz_comb_clear(comb);
+  if (!within) return BasisResidues::kUndecided;
+  common = scales * exact;
+  return BasisResidues::kBuilt;
 }
 
 bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,

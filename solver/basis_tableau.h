@@ -78,6 +78,19 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
                           ExchangeObserver* observer = nullptr,
                           ExactRoad road = ExactRoad::kFaster);
 
+// The same numerators modulo each of `primes` (word primes), found without
+// exact elimination: one solve of the basis system and its determinant per
+// prime. `residues` gets them prime-major, (m+1) x (n+1) row by row for each
+// prime, and `common` the common denominator exactly (its determinant
+// rebuilt from its residues, which `boundBits` bounds). kUndecided where a
+// prime divides the determinant, or the determinant lies beyond the bound:
+// the exact elimination (BuildBasisNumerators) decides those.
+enum class BasisResidues { kBuilt, kNoBasis, kUndecided };
+BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
+                                 const BasisLabels& basis, const std::vector<mp_limb_t>& primes,
+                                 long boundBits, std::vector<mp_limb_t>& residues,
+                                 mpz_class& common, ExchangeObserver* observer = nullptr);
+
 // Row r (1..m+1, the objective row included) of that work tableau alone,
 // columns 1..n+1 into row[0..n]: the same values, at the cost of one solve of
 // the tight rows' transposed matrix with a single right-hand side. False

@@ -142,20 +142,30 @@ ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, 
   const long primes = (bound + 1 + kCheckBits + kBitsPerPrime - 1) / kBitsPerPrime + 1;
   if (primes > kMostPrimes) return Built::kTooLong;
 
-  IntegerMatrix numerators(m + 1, n + 1);
-  mpz_class common;
-  if (!BuildBasisNumerators(problem, m, n, basis, numerators, common, observer))
-    return Built::kNoBasis;
-
   out.reset(new ResidueTableau(m, n, bound, static_cast<int>(primes)));
   ResidueTableau& t = *out;
-  // The numerators are known exactly: the residues are made from them at the
-  // first exchange, so a run that makes none costs no reduction.
-  for (int i = 1; i <= m + 1; ++i) {
-    for (int j = 1; j <= n + 1; ++j) {
-      Cell& c = t.cache_[t.CellIndex(i, j)];
-      c.numerator = std::move(numerators(i - 1, j - 1));
-      c.numeratorEpoch = t.epoch_;
+  mpz_class common;
+  const BasisResidues modular =
+      BuildBasisResidues(problem, m, n, basis, t.primes_, bound, t.residues_, common, observer);
+  if (modular == BasisResidues::kNoBasis) {
+    out.reset();
+    return Built::kNoBasis;
+  }
+  t.reduced_ = modular == BasisResidues::kBuilt;
+  if (!t.reduced_) {
+    IntegerMatrix numerators(m + 1, n + 1);
+    if (!BuildBasisNumerators(problem, m, n, basis, numerators, common, observer)) {
+      out.reset();
+      return Built::kNoBasis;
+    }
+    // The numerators are known exactly: the residues are made from them at
+    // the first exchange, so a run that makes none costs no reduction.
+    for (int i = 1; i <= m + 1; ++i) {
+      for (int j = 1; j <= n + 1; ++j) {
+        Cell& c = t.cache_[t.CellIndex(i, j)];
+        c.numerator = std::move(numerators(i - 1, j - 1));
+        c.numeratorEpoch = t.epoch_;
+      }
     }
   }
   t.SetDenominator(std::move(common));

@@ -88,43 +88,49 @@ void ExpectSameTableau(const ResidueTableau& residues, const BasicWorkTableau<Fr
   }
 }
 
-// Entry for entry the exact values' tableau, exchange after exchange, also
-// after primes have been renewed on the way.
+// Entry for entry the exact values' tableau, from the start and from the
+// plain run's last basis (built without exact elimination), exchange after
+// exchange, also after primes have been renewed on the way.
 TEST(ResidueTableau, HoldsTheExactTableauThroughExchangesAndRenewedPrimes) {
   constexpr int kSize = 10;
   auto exact = std::make_unique<ExactTableau>();
-  MakeLongDigitProblem(3, LongDigitFamily::kMixedExponents, kSize, *exact);
-  const BasisLabels start = StartingBasis(*exact, kSize, kSize);
-  std::unique_ptr<ResidueTableau> residues;
-  ASSERT_EQ(ResidueTableau::Build(*exact, kSize, kSize, start, nullptr, residues),
-            ResidueTableau::Built::kBuilt);
-  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
-  ASSERT_TRUE(BuildBasisTableau(*exact, kSize, kSize, start, *w));
-  ExpectSameTableau(*residues, *w, kSize, kSize);
-  for (int step = 0; step < 3 * kSize; ++step) {
-    SCOPED_TRACE(::testing::Message() << "step " << step);
-    const int r = step % kSize + 1;
-    int s = 1 + (step * 7) % kSize;
-    while ((*w)(r, s) == 0) s = s % kSize + 1;
-    residues->Exchange(r, s);
-    Pivot<FractionFreeArithmetic>(*w, kSize, kSize, r, s);
-    if (step == 4) residues->RenewPrime(0);
-    if (step == 9) residues->RenewPrime(residues->Primes() - 1);
+  const RandomProblem p = MakeLongDigitProblem(3, LongDigitFamily::kMixedExponents, kSize, *exact);
+  for (const BasisLabels& start :
+       {StartingBasis(*exact, kSize, kSize), PlainBasis(p.tableau, kSize, kSize)}) {
+    std::unique_ptr<ResidueTableau> residues;
+    ASSERT_EQ(ResidueTableau::Build(*exact, kSize, kSize, start, nullptr, residues),
+              ResidueTableau::Built::kBuilt);
+    auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+    ASSERT_TRUE(BuildBasisTableau(*exact, kSize, kSize, start, *w));
     ExpectSameTableau(*residues, *w, kSize, kSize);
+    for (int step = 0; step < 3 * kSize; ++step) {
+      SCOPED_TRACE(::testing::Message() << "step " << step);
+      const int r = step % kSize + 1;
+      int s = 1 + (step * 7) % kSize;
+      while ((*w)(r, s) == 0) s = s % kSize + 1;
+      residues->Exchange(r, s);
+      Pivot<FractionFreeArithmetic>(*w, kSize, kSize, r, s);
+      if (step == 4) residues->RenewPrime(0);
+      if (step == 9) residues->RenewPrime(residues->Primes() - 1);
+      ExpectSameTableau(*residues, *w, kSize, kSize);
+    }
   }
 }
 
 // Residues that do not hold the tableau are not taken for it: with a bound
-// far below the numerators, the first entry remade after an exchange is
-// refused.
+// far below the numerators, the first entry remade from them is refused.
 TEST(ResidueTableau, AReadingBeyondTheBoundIsRefused) {
   auto exact = std::make_unique<ExactTableau>();
   MakeLongDigitProblem(1, LongDigitFamily::kMixedRelations, 6, *exact);
   std::unique_ptr<ResidueTableau> residues;
   ASSERT_EQ(ResidueTableau::Build(*exact, 6, 6, StartingBasis(*exact, 6, 6), nullptr, residues, 16),
             ResidueTableau::Built::kBuilt);
-  residues->Exchange(1, 1);
-  EXPECT_THROW((*residues)(2, 2), ResidueBoundExceeded);
+  EXPECT_THROW(
+      {
+        residues->Exchange(1, 1);
+        (*residues)(2, 2);
+      },
+      ResidueBoundExceeded);
 }
 
 }  // namespace
