@@ -109,4 +109,16 @@ bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool de
   return solved;
 }
 
+void ReduceModuloPrimes(const mpz_class& x, const fmpz_comb_t comb, fmpz_comb_temp_t temp,
+                        fmpz_t scratch, const std::vector<mp_limb_t>& primes, mp_limb_t* out) {
+  fmpz_set_mpz(scratch, x.get_mpz_t());
+  fmpz_abs(scratch, scratch);
+  fmpz_multi_mod_ui(out, scratch, comb, temp);
+  if (sgn(x) < 0) {
+    for (std::size_t t = 0; t < primes.size(); ++t) {
+      if (out[t] != 0) out[t] = primes[t] - out[t];
+    }
+  }
+}
+
 }  // namespace pivora

@@ -3,6 +3,7 @@
 // integer system of the tight rows in the basic x.
 #pragma once
 
+#include <flint/fmpz.h>
 #include <gmpxx.h>
 
 #include <cstddef>
@@ -90,5 +91,10 @@ bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool de
 
 // The same by kLifting, with no cancel point.
 bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant);
+
+// x modulo each of `primes` (the primes of `comb`) into out[0..]: residues
+// in [0, p), whatever the sign of x. `temp` and `scratch` are work space.
+void ReduceModuloPrimes(const mpz_class& x, const fmpz_comb_t comb, fmpz_comb_temp_t temp,
+                        fmpz_t scratch, const std::vector<mp_limb_t>& primes, mp_limb_t* out);
 
 }  // namespace pivora

@@ -169,19 +169,6 @@ class WordMatrix {
   nmod_mat_t m_;
 };
 
-// x modulo each prime of `comb` into out[0..], residues in [0, p).
-void Reduce(const mpz_class& x, const fmpz_comb_t comb, fmpz_comb_temp_t temp, fmpz_t scratch,
-            const std::vector<mp_limb_t>& primes, mp_limb_t* out) {
-  fmpz_set_mpz(scratch, x.get_mpz_t());
-  fmpz_abs(scratch, scratch);
-  fmpz_multi_mod_ui(out, scratch, comb, temp);
-  if (sgn(x) < 0) {
-    for (std::size_t t = 0; t < primes.size(); ++t) {
-      if (out[t] != 0) out[t] = primes[t] - out[t];
-    }
-  }
-}
-
 // Integers reduced modulo every prime, prime-major: the value of item i
 // modulo prime t at t * count + i.
 class ReducedTable {
@@ -256,7 +243,7 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
     fmpz_init(scratch);
     std::vector<mp_limb_t> out(primes.size());
     const auto put = [&](std::size_t i, const mpz_class& x) {
-      Reduce(x, comb, temp, scratch, primes, out.data());
+      ReduceModuloPrimes(x, comb, temp, scratch, primes, out.data());
       reduced.Set(i, out.data());
     };
     for (int p = 0; p < k; ++p) {

@@ -79,19 +79,6 @@ long NumeratorBoundBits(const IntegerRows& rows, int m, int n) {
   return bits;
 }
 
-// |x| modulo each prime of `comb`, then the sign: residues in [0, p).
-void ReduceInto(const mpz_class& x, const fmpz_comb_t comb, fmpz_comb_temp_t temp, fmpz_t scratch,
-                const std::vector<mp_limb_t>& primes, mp_limb_t* out) {
-  fmpz_set_mpz(scratch, x.get_mpz_t());
-  fmpz_abs(scratch, scratch);
-  fmpz_multi_mod_ui(out, scratch, comb, temp);
-  if (sgn(x) < 0) {
-    for (std::size_t k = 0; k < primes.size(); ++k) {
-      if (out[k] != 0) out[k] = primes[k] - out[k];
-    }
-  }
-}
-
 }  // namespace
 
 ResidueTableau::ResidueTableau(int m, int n, long boundBits, int primes)
@@ -182,7 +169,8 @@ void ResidueTableau::MakeResidues() {
   if (reduced_) return;
   const std::size_t count = primes_.size();
   for (std::size_t cell = 0; cell < static_cast<std::size_t>(cells_); ++cell) {
-    ReduceInto(cache_[cell].numerator, comb_, combTemp_, integer_, primes_, gathered_.data());
+    ReduceModuloPrimes(cache_[cell].numerator, comb_, combTemp_, integer_, primes_,
+                       gathered_.data());
     for (std::size_t k = 0; k < count; ++k)
       residues_[k * static_cast<std::size_t>(cells_) + cell] = gathered_[k];
   }
