@@ -32,6 +32,7 @@ ExactSolve RunOn(Work& w, const ExactTableau& problem, int m, int n, const Basis
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
   SimplexRun<FractionFreeArithmetic, Work> run{
       w, m, n, sigma, tables->solutions, exactStatus, tables->record, observer};
+  run.keepWork = false;
   ResetRecord(tables->record);
   // Zero columns keep the equation they belong to.
   for (int j = 1; j <= n && !fromStart; ++j) {
@@ -53,17 +54,12 @@ ExactSolve RunOn(Work& w, const ExactTableau& problem, int m, int n, const Basis
 bool ContinueOnResidues(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                         SolutionTable& solutions, SolveStatus& status, ExchangeObserver* observer,
                         ExactSolutions* values, ExactSolve& result) {
-  std::unique_ptr<ResidueTableau> w;
-  BasisLabels start = basis;
-  auto built = ResidueTableau::Build(problem, m, n, start, observer, w);
-  const bool fromStart = built == ResidueTableau::Built::kNoBasis;
-  if (fromStart) {
-    start = StartingBasis(problem, m, n);
-    built = ResidueTableau::Build(problem, m, n, start, observer, w);
-  }
-  if (built != ResidueTableau::Built::kBuilt) return false;
+  bool fromStart = false;
+  const auto w = ResiduesFrom(problem, m, n, basis, observer, fromStart);
+  if (!w) return false;
   try {
-    result = RunOn(*w, problem, m, n, start, fromStart, solutions, status, observer, values);
+    result = RunOn(*w, problem, m, n, fromStart ? StartingBasis(problem, m, n) : basis, fromStart,
+                   solutions, status, observer, values);
   } catch (const ResidueBoundExceeded&) {
     return false;
   }
@@ -71,6 +67,18 @@ bool ContinueOnResidues(const ExactTableau& problem, int m, int n, const BasisLa
 }
 
 }  // namespace
+
+std::unique_ptr<ResidueTableau> ResiduesFrom(const ExactTableau& problem, int m, int n,
+                                             const BasisLabels& basis, ExchangeObserver* observer,
+                                             bool& fromStart) {
+  std::unique_ptr<ResidueTableau> w;
+  auto built = ResidueTableau::Build(problem, m, n, basis, observer, w);
+  fromStart = built == ResidueTableau::Built::kNoBasis;
+  if (fromStart)
+    built = ResidueTableau::Build(problem, m, n, StartingBasis(problem, m, n), observer, w);
+  if (built != ResidueTableau::Built::kBuilt) w.reset();
+  return w;
+}
 
 ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                            SolutionTable& solutions, SolveStatus& status,

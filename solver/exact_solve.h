@@ -2,10 +2,13 @@
 // in exact rationals, either from the start or from a given basis.
 #pragma once
 
+#include <memory>
+
 #include "solver/basis_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/exact_solutions.h"
 #include "solver/exchange_observer.h"
+#include "solver/residue_tableau.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -45,6 +48,13 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
                            SolutionTable& solutions, SolveStatus& status,
                            ExchangeObserver* observer = nullptr, ExactSolutions* values = nullptr,
                            ExactWork work = ExactWork::kResidues);
+
+// The residue tableau of `basis`, or of the starting basis (then
+// `fromStart`) where `basis` names no basis or a singular one; null where
+// the numbers are too long to be worth holding as residues.
+std::unique_ptr<ResidueTableau> ResiduesFrom(const ExactTableau& problem, int m, int n,
+                                             const BasisLabels& basis, ExchangeObserver* observer,
+                                             bool& fromStart);
 
 // The same from the problem's own tableau.
 ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,

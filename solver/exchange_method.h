@@ -4,6 +4,7 @@
 #pragma once
 
 #include <type_traits>
+#include <utility>
 
 #include "solver/alternatives.h"
 #include "solver/exchange_observer.h"
@@ -14,12 +15,17 @@
 
 namespace pivora {
 
-// The work tableau's used region into the record. A tableau of another kind
-// keeps its entries itself: its runs' callers read the solutions only.
+// The work tableau's used region into the record, where the run keeps it.
 template <class Arith, class Work>
 void KeepWork(SimplexRun<Arith, Work>& run) {
-  if constexpr (std::is_same_v<Work, BasicWorkTableau<typename Arith::Value>>)
+  if (!run.keepWork) return;
+  if constexpr (std::is_same_v<Work, BasicWorkTableau<typename Arith::Value>>) {
     run.record.work.CopyRegion(run.w, run.m + 2, run.n + 2);
+  } else {
+    for (int i = 1; i <= run.m + 2; ++i) {
+      for (int j = 1; j <= run.n + 2; ++j) run.record.work(i, j) = std::as_const(run.w)(i, j);
+    }
+  }
 }
 
 // Runs the phases and the search from the work tableau `run.w` holds, whatever

@@ -136,12 +136,16 @@ ExplainedRun ExplainRun(const ExactTableau& problem, int m, int n, bool withStep
   return Explain<FractionFreeArithmetic>(problem, m, n, withSteps, options, observer);
 }
 
-ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const BasisLabels& start,
-                           const std::vector<std::array<int, 2>>* search,
-                           ExchangeObserver* observer) {
+namespace {
+
+// ExplainResult's run on work tableau `w`, which holds `start`, or the
+// starting tableau where `fromStart`.
+template <class Work>
+ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
+                         const BasisLabels& start, bool fromStart,
+                         const std::vector<std::array<int, 2>>* search,
+                         ExchangeObserver* observer) {
   auto tables = std::make_unique<ExactTables>();
-  const bool fromStart = !BuildBasisTableau(problem, m, n, start, tables->w, observer);
-  if (fromStart) BuildBasisTableau(problem, m, n, StartingBasis(problem, m, n), tables->w);
   ResetRecord(tables->record);
   // Zero columns keep the equation they belong to.
   for (int j = 1; j <= n && !fromStart; ++j) {
@@ -150,8 +154,8 @@ ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const Basi
   }
   ExplainedRun result;
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
-  SimplexRun<FractionFreeArithmetic> run{
-      tables->w, m, n, sigma, tables->solutions, result.status, tables->record, observer};
+  SimplexRun<FractionFreeArithmetic, Work> run{
+      w, m, n, sigma, tables->solutions, result.status, tables->record, observer};
   if (search != nullptr && !fromStart) {
     // The replayed optimum: its first vertex here, then the search's own
     // exchanges, each one a further vertex.
@@ -170,8 +174,29 @@ ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const Basi
   KeepResult(tables->record, tables->solutions, m, n, result);
   if (result.status >= 1) result.optimum = SnapshotOf(tables->record.work, m, n);
   result.steps.exchanges = tables->record.exchanges;
-  result.steps.last = SnapshotOf(tables->w, m, n);
+  result.steps.last = SnapshotOf(w, m, n);
   return result;
+}
+
+}  // namespace
+
+ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const BasisLabels& start,
+                           const std::vector<std::array<int, 2>>* search,
+                           ExchangeObserver* observer) {
+  // On residues where the numbers allow, for the exchanges' sake; on exact
+  // values where they do not, or where an entry read back was not the
+  // tableau's.
+  bool fromStart = false;
+  if (const auto residues = ResiduesFrom(problem, m, n, start, observer, fromStart)) {
+    try {
+      return ExplainFrom(*residues, problem, m, n, start, fromStart, search, observer);
+    } catch (const ResidueBoundExceeded&) {
+    }
+  }
+  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+  fromStart = !BuildBasisTableau(problem, m, n, start, *w, observer);
+  if (fromStart) BuildBasisTableau(problem, m, n, StartingBasis(problem, m, n), *w);
+  return ExplainFrom(*w, problem, m, n, start, fromStart, search, observer);
 }
 
 }  // namespace pivora

@@ -30,6 +30,9 @@ struct SimplexRun {
   ExchangeObserver* observer = nullptr;  // may be null
   ExchangePhase phase = ExchangePhase::kEquality;
   bool leastIndex = false;  // the phase has gone over to its least-index rule
+  // Where the phases end, the work tableau is copied into record.work; a
+  // caller that reads only the solutions spares that.
+  bool keepWork = true;
 
   Value& RowLabel(int i) { return w(i, n + 2); }
   Value& ColumnLabel(int j) { return w(m + 2, j); }

@@ -93,8 +93,9 @@ inline Rational RationalOf(Extended x) { return ExactRational(x); }
 inline Rational RationalOf(const Rational& q) { return q; }
 inline Rational RationalOf(const FractionFree& v) { return v.ToRational(); }
 
-template <class Value>
-TableauSnapshot SnapshotOf(const BasicWorkTableau<Value>& w, int m, int n) {
+// `w` is a BasicWorkTableau, or any work tableau (SimplexRun's Work).
+template <class Work>
+TableauSnapshot SnapshotOf(const Work& w, int m, int n) {
   TableauSnapshot s;
   s.m = m;
   s.n = n;
