@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cassert>
 #include <functional>
+#include <mutex>
 #include <utility>
 
 #include "solver/basis_places.h"
@@ -20,9 +21,10 @@ constexpr long kBitsPerPrime = 61;
 // Bits of the product beyond twice the bound: a reading that is not the
 // numerator lands inside the bound with a chance of 2^-64.
 constexpr long kCheckBits = 64;
-// More primes would cost more than exact values do: with numbers that long
-// the tableau would hold over 10 MB of residues.
-constexpr int kMostPrimes = 400;
+// The residues one tableau may hold, 16 MB (the build reduces about three
+// times as many integers for a moment): beyond that the numbers are so long
+// that exact values serve as well.
+constexpr long kMostResidues = 2'000'000;
 
 // The largest prime below q (q odd and above 3).
 mp_limb_t PrimeBelow(mp_limb_t q) {
@@ -32,19 +34,15 @@ mp_limb_t PrimeBelow(mp_limb_t q) {
   return q;
 }
 
-// The primes below 2^62 in falling order, found once.
-const std::vector<mp_limb_t>& WordPrimes() {
-  static const std::vector<mp_limb_t> primes = [] {
-    std::vector<mp_limb_t> p;
-    p.reserve(kMostPrimes + 1);
-    mp_limb_t q = kFirstPrimeBelow + 1;
-    while (static_cast<int>(p.size()) < kMostPrimes + 1) {
-      q = PrimeBelow(q);
-      p.push_back(q);
-    }
-    return p;
-  }();
-  return primes;
+// The first `count` primes below 2^62 in falling order, found once for all
+// tableaus and solves.
+std::vector<mp_limb_t> WordPrimes(std::size_t count) {
+  static std::mutex mutex;
+  static std::vector<mp_limb_t> primes;
+  const std::lock_guard<std::mutex> lock(mutex);
+  while (primes.size() < count)
+    primes.push_back(PrimeBelow(primes.empty() ? kFirstPrimeBelow + 1 : primes.back()));
+  return {primes.begin(), primes.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
 // ceil(log2 |x|) or more for x != 0 (0 for 0): x < 2^BitsAbove(x).
@@ -87,10 +85,10 @@ ResidueTableau::ResidueTableau(int m, int n, long boundBits, int primes)
       cols_(n + 1),
       cells_((m + 1) * (n + 1)),
       boundBits_(boundBits),
-      primes_(WordPrimes().begin(), WordPrimes().begin() + primes),
+      primes_(WordPrimes(static_cast<std::size_t>(primes))),
       residues_(static_cast<std::size_t>(primes) * static_cast<std::size_t>(cells_)),
       denominatorResidues_(static_cast<std::size_t>(primes)),
-      nextPrime_(WordPrimes()[static_cast<std::size_t>(primes - 1)]),
+      nextPrime_(primes_.back()),
       cache_(static_cast<std::size_t>(cells_)),
       gathered_(static_cast<std::size_t>(primes)),
       rowLabels_(static_cast<std::size_t>(m + 1)),
@@ -127,7 +125,7 @@ ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, 
   // The product covers twice the bound and the check bits with one prime to
   // spare, so that RenewPrime can rebuild the entries from the others.
   const long primes = (bound + 1 + kCheckBits + kBitsPerPrime - 1) / kBitsPerPrime + 1;
-  if (primes > kMostPrimes) return Built::kTooLong;
+  if (primes * (m + 1) * (n + 1) > kMostResidues) return Built::kTooLong;
 
   out.reset(new ResidueTableau(m, n, bound, static_cast<int>(primes)));
   ResidueTableau& t = *out;
