@@ -154,6 +154,7 @@ ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, 
     }
   }
   t.SetDenominator(std::move(common));
+  if (t.reduced_) t.DivideByDenominator();
   for (int i = 1; i <= m; ++i)
     t.rowLabels_[static_cast<std::size_t>(i)] =
         FractionFree(basis.row[static_cast<std::size_t>(i)]);
@@ -165,6 +166,11 @@ ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, 
 
 void ResidueTableau::MakeResidues() {
   if (reduced_) return;
+  std::vector<int> dividing;
+  for (int k = 0; k < Primes(); ++k) {
+    if (denominatorResidues_[static_cast<std::size_t>(k)] == 0) dividing.push_back(k);
+  }
+  ReplacePrimes(dividing);
   const std::size_t count = primes_.size();
   for (std::size_t cell = 0; cell < static_cast<std::size_t>(cells_); ++cell) {
     ReduceModuloPrimes(cache_[cell].numerator, comb_, combTemp_, integer_, primes_,
@@ -173,6 +179,18 @@ void ResidueTableau::MakeResidues() {
       residues_[k * static_cast<std::size_t>(cells_) + cell] = gathered_[k];
   }
   reduced_ = true;
+  DivideByDenominator();
+}
+
+void ResidueTableau::DivideByDenominator() {
+  for (std::size_t k = 0; k < primes_.size(); ++k) {
+    const mp_limb_t p = primes_[k];
+    const mp_limb_t dinv = n_invmod(denominatorResidues_[k], p);
+    const mp_limb_t dinvShoup = n_mulmod_precomp_shoup(dinv, p);
+    mp_limb_t* const base = ResiduesOf(static_cast<int>(k));
+    for (int cell = 0; cell < cells_; ++cell)
+      base[cell] = n_mulmod_shoup(dinv, base[cell], dinvShoup, p);
+  }
 }
 
 void ResidueTableau::SetDenominator(mpz_class d) {
@@ -191,8 +209,10 @@ const mpz_class& ResidueTableau::Numerator(std::size_t cell) const {
   Cell& c = cache_[cell];
   if (c.numeratorEpoch == epoch_) return c.numerator;
   const std::size_t count = primes_.size();
-  for (std::size_t k = 0; k < count; ++k)
-    gathered_[k] = residues_[k * static_cast<std::size_t>(cells_) + cell];
+  for (std::size_t k = 0; k < count; ++k) {
+    gathered_[k] = n_mulmod2_preinv(residues_[k * static_cast<std::size_t>(cells_) + cell],
+                                    denominatorResidues_[k], primes_[k], inverses_[k]);
+  }
   fmpz_multi_CRT_ui(integer_, gathered_.data(), comb_,
                     const_cast<fmpz_comb_temp_struct*>(combTemp_), 1);
   if (static_cast<long>(fmpz_bits(integer_)) > boundBits_) throw ResidueBoundExceeded();
@@ -230,40 +250,43 @@ void ResidueTableau::Exchange(int r, int s) {
   mpz_class pivot = Numerator(pivotCell);
   assert(pivot != 0);
   MakeResidues();
-  for (int k = 0; k < Primes(); ++k) {
-    if (denominatorResidues_[static_cast<std::size_t>(k)] == 0) RenewPrime(k);
-  }
 
+  // The step of Pivot on each prime's values: W'(r, j) = -W(r, j) / p,
+  // W'(i, j) = W(i, j) + W(i, s) W'(r, j), W'(i, s) = W(i, s) / p,
+  // W'(r, s) = 1 / p. A prime that divides the pivot's numerator (the next
+  // D) cannot divide by it: it is renewed from the others afterwards.
+  std::vector<int> lost;
   const int rows = m_ + 1;
   const int pivotRowStart = (r - 1) * cols_;
   const int column = s - 1;
   for (std::size_t k = 0; k < primes_.size(); ++k) {
     const mp_limb_t p = primes_[k];
-    const mp_limb_t pinv = inverses_[k];
     mp_limb_t* const base = ResiduesOf(static_cast<int>(k));
     mp_limb_t* const pivotRow = base + pivotRowStart;
-    const mp_limb_t dinv = n_invmod(denominatorResidues_[k], p);
-    // N'(i, j) = N(i, j) a - N(i, s) / D N(r, j), a = N(r, s) / D.
-    const mp_limb_t a = n_mulmod2_preinv(pivotRow[column], dinv, p, pinv);
-    const mp_limb_t aShoup = n_mulmod_precomp_shoup(a, p);
+    if (pivotRow[column] == 0) {
+      lost.push_back(static_cast<int>(k));
+      continue;
+    }
+    const mp_limb_t inverse = n_invmod(pivotRow[column], p);
+    const mp_limb_t minusInverse = p - inverse;
+    const mp_limb_t minusInverseShoup = n_mulmod_precomp_shoup(minusInverse, p);
+    for (int j = 0; j < cols_; ++j) {
+      if (j != column)
+        pivotRow[j] = n_mulmod_shoup(minusInverse, pivotRow[j], minusInverseShoup, p);
+    }
+    const mp_limb_t inverseShoup = n_mulmod_precomp_shoup(inverse, p);
     for (int i = 0; i < rows; ++i) {
       mp_limb_t* const row = base + i * cols_;
       if (row == pivotRow) continue;
-      const mp_limb_t c = n_mulmod2_preinv(row[column], dinv, p, pinv);
-      const mp_limb_t minusC = c == 0 ? 0 : p - c;
-      const mp_limb_t cShoup = n_mulmod_precomp_shoup(minusC, p);
+      const mp_limb_t c = row[column];
+      if (c == 0) continue;
+      const mp_limb_t cShoup = n_mulmod_precomp_shoup(c, p);
       for (int j = 0; j < cols_; ++j) {
-        if (j == column) continue;
-        const mp_limb_t kept = n_mulmod_shoup(a, row[j], aShoup, p);
-        const mp_limb_t taken = n_mulmod_shoup(minusC, pivotRow[j], cShoup, p);
-        row[j] = n_addmod(kept, taken, p);
+        if (j != column) row[j] = n_addmod(row[j], n_mulmod_shoup(c, pivotRow[j], cShoup, p), p);
       }
+      row[column] = n_mulmod_shoup(inverse, c, inverseShoup, p);
     }
-    // N'(r, j) = -N(r, j); N'(i, s) = N(i, s); N'(r, s) = D.
-    for (int j = 0; j < cols_; ++j) {
-      if (j != column) pivotRow[j] = pivotRow[j] == 0 ? 0 : p - pivotRow[j];
-    }
-    pivotRow[column] = denominatorResidues_[k];
+    pivotRow[column] = inverse;
   }
 
   // The numerators known exactly stay known: column s keeps them, row r
@@ -286,53 +309,77 @@ void ResidueTableau::Exchange(int r, int s) {
   epoch_ = next;
   SetDenominator(std::move(pivot));
   std::swap(rowLabels_[static_cast<std::size_t>(r)], columnLabels_[static_cast<std::size_t>(s)]);
+  RenewPrimes(lost);
 }
 
 void ResidueTableau::RenewPrime(int k) {
   MakeResidues();
-  const auto renewed = static_cast<std::size_t>(k);
-  // Every numerator from the other primes, which still cover the bound.
+  RenewPrimes({k});
+}
+
+void ResidueTableau::RenewPrimes(const std::vector<int>& renewed) {
+  if (renewed.empty()) return;
+  const auto isRenewed = [&renewed](std::size_t q) {
+    return std::find(renewed.begin(), renewed.end(), static_cast<int>(q)) != renewed.end();
+  };
+  // Every numerator from the other primes, which still cover the bound where
+  // at most two are renewed (one prime to spare, and the check bits).
   std::vector<mp_limb_t> others;
   for (std::size_t q = 0; q < primes_.size(); ++q) {
-    if (q != renewed) others.push_back(primes_[q]);
+    if (!isRenewed(q)) others.push_back(primes_[q]);
   }
   fmpz_comb_t comb;
   fmpz_comb_temp_t temp;
   fmpz_comb_init(comb, others.data(), static_cast<slong>(others.size()));
   fmpz_comb_temp_init(temp, comb);
-  for (int cell = 0; cell < cells_; ++cell) {
+  bool within = renewed.size() <= 2;
+  for (int cell = 0; cell < cells_ && within; ++cell) {
     Cell& c = cache_[static_cast<std::size_t>(cell)];
     if (c.numeratorEpoch == epoch_) continue;
     std::size_t g = 0;
     for (std::size_t q = 0; q < primes_.size(); ++q) {
-      if (q != renewed)
-        gathered_[g++] =
-            residues_[q * static_cast<std::size_t>(cells_) + static_cast<std::size_t>(cell)];
+      if (isRenewed(q)) continue;
+      gathered_[g++] = n_mulmod2_preinv(
+          residues_[q * static_cast<std::size_t>(cells_) + static_cast<std::size_t>(cell)],
+          denominatorResidues_[q], primes_[q], inverses_[q]);
     }
     fmpz_multi_CRT_ui(integer_, gathered_.data(), comb, temp, 1);
-    if (static_cast<long>(fmpz_bits(integer_)) > boundBits_) {
-      fmpz_comb_temp_clear(temp);
-      fmpz_comb_clear(comb);
-      throw ResidueBoundExceeded();
-    }
+    within = static_cast<long>(fmpz_bits(integer_)) <= boundBits_;
     fmpz_get_mpz(c.numerator.get_mpz_t(), integer_);
     c.numeratorEpoch = epoch_;
   }
   fmpz_comb_temp_clear(temp);
   fmpz_comb_clear(comb);
+  if (!within) throw ResidueBoundExceeded();
 
-  // A prime below every one used so far that does not divide D.
-  mp_limb_t p = nextPrime_;
-  do {
-    p = PrimeBelow(p);
-  } while (mpz_fdiv_ui(denominator_.get_mpz_t(), p) == 0);
-  nextPrime_ = p;
-  primes_[renewed] = p;
-  inverses_[renewed] = n_preinvert_limb(p);
-  denominatorResidues_[renewed] = mpz_fdiv_ui(denominator_.get_mpz_t(), p);
-  mp_limb_t* const base = ResiduesOf(k);
-  for (int cell = 0; cell < cells_; ++cell)
-    base[cell] = mpz_fdiv_ui(cache_[static_cast<std::size_t>(cell)].numerator.get_mpz_t(), p);
+  ReplacePrimes(renewed);
+  for (const int k : renewed) {
+    const auto q = static_cast<std::size_t>(k);
+    const mp_limb_t p = primes_[q];
+    const mp_limb_t dinv = n_invmod(denominatorResidues_[q], p);
+    mp_limb_t* const base = ResiduesOf(k);
+    for (int cell = 0; cell < cells_; ++cell) {
+      const mp_limb_t numerator =
+          mpz_fdiv_ui(cache_[static_cast<std::size_t>(cell)].numerator.get_mpz_t(), p);
+      base[cell] = n_mulmod2_preinv(numerator, dinv, p, inverses_[q]);
+    }
+  }
+}
+
+void ResidueTableau::ReplacePrimes(const std::vector<int>& replaced) {
+  if (replaced.empty()) return;
+  for (const int k : replaced) {
+    const auto q = static_cast<std::size_t>(k);
+    // A prime below every one used so far that does not divide D.
+    mp_limb_t p = nextPrime_;
+    do {
+      p = PrimeBelow(p);
+    } while (mpz_fdiv_ui(denominator_.get_mpz_t(), p) == 0);
+    nextPrime_ = p;
+    primes_[q] = p;
+    inverses_[q] = n_preinvert_limb(p);
+    denominatorResidues_[q] = mpz_fdiv_ui(denominator_.get_mpz_t(), p);
+  }
   ClearComb();
   InitialiseComb();
 }

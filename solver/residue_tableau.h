@@ -1,15 +1,15 @@
 // The exact work tableau of the exchange method held as residues, for runs
-// of many exchanges on long numbers. Every entry is an integer numerator
+// of many exchanges on long numbers. Every entry is an integer numerator N
 // over one common denominator D, the basis determinant of the scaled
 // problem, and each numerator is, up to its sign, a minor of the problem's
-// whole matrix, so Hadamard's inequality bounds it. The numerators are kept
-// modulo word primes whose product exceeds twice that bound many times over.
-// An exchange step of row r and column s is then the fraction-free one,
-//   N'(i, j) = (N(i, j) N(r, s) - N(i, s) N(r, j)) / D,   D' = N(r, s),
-// done in word arithmetic for every prime; an entry becomes an exact value
-// (by Chinese remaindering) only when the method reads it. A step costs a
-// few word operations per entry and prime, where a tableau of exact values
-// multiplies numbers thousands of bits long in every entry.
+// whole matrix, so Hadamard's inequality bounds it. The entries N / D are
+// kept modulo word primes (none dividing D) whose product exceeds twice that
+// bound many times over, and an exchange step is Pivot's own step for each
+// prime: one product and one sum per entry in word arithmetic, where exact
+// values multiply numbers thousands of bits long. D itself is kept exactly
+// (after the step it is N(r, s)), and an entry becomes an exact value, its
+// numerator N = (N / D) D rebuilt by Chinese remaindering, only when the
+// method reads it.
 #pragma once
 
 #include <flint/fmpz.h>
@@ -67,7 +67,7 @@ class ResidueTableau {
 
   // Replaces prime k by a fresh one: the entries are rebuilt from the other
   // primes and reduced modulo the new one. Exchange does this where prime k
-  // divides D, which the next step must divide by.
+  // divides the new D, the pivot's numerator, which its step divides by.
   void RenewPrime(int k);
 
   int Primes() const { return static_cast<int>(primes_.size()); }
@@ -87,8 +87,15 @@ class ResidueTableau {
   mp_limb_t* ResiduesOf(int k) {
     return residues_.data() + static_cast<std::size_t>(k) * static_cast<std::size_t>(cells_);
   }
-  // The residues of the numerators built exactly, before the first step.
+  // The residues of the entries built exactly, before the first step.
   void MakeResidues();
+  // Each prime's residues of numerators to those of the entries, N / D.
+  void DivideByDenominator();
+  // RenewPrime for each of `renewed` at once (their residues are not read).
+  void RenewPrimes(const std::vector<int>& renewed);
+  // New primes in place of `replaced`, none dividing D; the residues are
+  // left to the caller.
+  void ReplacePrimes(const std::vector<int>& replaced);
   void SetDenominator(mpz_class d);
   void InitialiseComb();
   void ClearComb();
@@ -102,7 +109,7 @@ class ResidueTableau {
   long boundBits_;
   std::vector<mp_limb_t> primes_;
   std::vector<mp_limb_t> inverses_;  // n_preinvert_limb of each prime
-  std::vector<mp_limb_t> residues_;  // prime-major: cells_ per prime
+  std::vector<mp_limb_t> residues_;  // N / D, prime-major: cells_ per prime
   bool reduced_ = false;             // residues_ holds them
   std::vector<mp_limb_t> denominatorResidues_;
   mp_limb_t nextPrime_ = 0;  // RenewPrime's next candidate

@@ -1,7 +1,9 @@
 #include "solver/residue_tableau.h"
 
+#include <flint/ulong_extras.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -114,6 +116,33 @@ TEST(ResidueTableau, HoldsTheExactTableauThroughExchangesAndRenewedPrimes) {
       if (step == 9) residues->RenewPrime(residues->Primes() - 1);
       ExpectSameTableau(*residues, *w, kSize, kSize);
     }
+  }
+}
+
+// A pivot whose numerator one of the primes divides: that prime cannot
+// divide by it, and is renewed from the others. The largest prime below
+// 2^62, the first the tableau holds, stands in the problem as a
+// coefficient, and the exchanges pivot at it and after it.
+TEST(ResidueTableau, APrimeDividingThePivotIsRenewed) {
+  mp_limb_t prime = (mp_limb_t{1} << 62) + 1;
+  do {
+    prime -= 2;
+  } while (n_is_prime(prime) == 0);
+  const auto p = ParseProblem("max\n1 1\n1 1 <= 5\n1 3 <= 7\n");
+  ASSERT_TRUE(p);
+  auto exact = std::make_unique<ExactTableau>();
+  ExactFromExtended(p->tableau, 2, 2, *exact);
+  (*exact)(1, 1) = Rational(mpz_class(prime));
+  const BasisLabels start = StartingBasis(*exact, 2, 2);
+  std::unique_ptr<ResidueTableau> residues;
+  ASSERT_EQ(ResidueTableau::Build(*exact, 2, 2, start, nullptr, residues),
+            ResidueTableau::Built::kBuilt);
+  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+  ASSERT_TRUE(BuildBasisTableau(*exact, 2, 2, start, *w));
+  for (const auto [r, s] : {std::array{1, 1}, std::array{2, 2}, std::array{1, 2}}) {
+    residues->Exchange(r, s);
+    Pivot<FractionFreeArithmetic>(*w, 2, 2, r, s);
+    ExpectSameTableau(*residues, *w, 2, 2);
   }
 }
 
