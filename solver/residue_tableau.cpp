@@ -136,7 +136,12 @@ ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, 
     out.reset();
     return Built::kNoBasis;
   }
-  t.reduced_ = modular == BasisResidues::kBuilt;
+  // The residues hold N / D, so no prime may divide D; one that divides the
+  // scales (never for decimals) leaves the tableau to the exact build.
+  t.reduced_ = modular == BasisResidues::kBuilt &&
+               std::none_of(t.primes_.begin(), t.primes_.end(), [&common](mp_limb_t p) {
+                 return mpz_fdiv_ui(common.get_mpz_t(), p) == 0;
+               });
   if (!t.reduced_) {
     IntegerMatrix numerators(m + 1, n + 1);
     if (!BuildBasisNumerators(problem, m, n, basis, numerators, common, observer)) {

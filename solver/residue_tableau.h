@@ -56,8 +56,8 @@ class ResidueTableau {
   // Entry (i, j) of rows 1..m+2 and columns 1..n+2, as the exchange method
   // addresses its work tableau: labels in column n+2 and row m+2. An entry
   // of rows 1..m+1 and columns 1..n+1 is made exact when it is first read
-  // after an exchange (throws ResidueBoundExceeded where it cannot be);
-  // writing to it changes nothing. Labels are held as they are written.
+  // after an exchange (throws ResidueBoundExceeded where it cannot be), and
+  // is only read: only Exchange changes it. Labels are held as written.
   const FractionFree& operator()(int i, int j) const;
   FractionFree& operator()(int i, int j);
 
