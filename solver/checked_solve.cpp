@@ -60,6 +60,10 @@ CheckedSolve SolveAfterFault(const ExactTableau& problem, int m, int n, const Si
   result.exactFromStart = true;
   result.exactExchanges = judge.exchanges;
   result.values = std::move(values);
+  if (IsOptimal(status)) {
+    result.judged = true;
+    result.judgeBasis = judge.end;
+  }
   return result;
 }
 
@@ -172,6 +176,9 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
       ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer, values.get());
   result.exactExchanges = judge.exchanges;
   result.exactFromStart = judge.fromStart;
+  // The exact run from its first optimum reaches its vertices by the search
+  // alone.
+  if (IsOptimal(exactStatus)) result.judgeBasis = judge.end;
   const bool agrees = agree(status, solutions, *values);
   result.values = std::move(values);
   if (agrees) return result;

@@ -40,9 +40,11 @@ struct CheckedSolve {
   // its status and, at an optimum, the values of the reported vertices.
   // Null only where the problem was refused before any arithmetic.
   std::shared_ptr<const ExactSolutions> values;
-  // Where the judge's exact work starts: the extended run's last basis. An
-  // exact run of the method from there (ExplainResult) reaches the exact
-  // values of the reported result, for the extra views. Set where `judged`.
+  // Where an exact run of the method (ExplainResult) reaches the exact
+  // values of the reported result, for the extra views: the first optimal
+  // basis of the judge's exact run where that ran to an optimum (its search
+  // alone is left), else where the judge's exact work starts, the extended
+  // run's last basis. Set where `judged`.
   bool judged = false;
   BasisLabels judgeBasis;
   // Where the exact replay confirmed the extended optimum, the reported

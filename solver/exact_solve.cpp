@@ -44,6 +44,8 @@ ExactSolve RunOn(Work& w, const ExactTableau& problem, int m, int n, const Basis
   RunPhases(run);
   result.exchanges = tables->record.exchanges;
   result.cycled = tables->record.cycled;
+  result.end = LabelsOf(tables->record.work, m, n, tables->record.zeroColumnEquation,
+                        [](const FractionFree& label) { return label.ToInt(); });
 
   StoreRounded(tables->solutions, exactStatus, m, n, solutions, status, values);
   return result;

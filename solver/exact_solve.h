@@ -19,6 +19,10 @@ struct ExactSolve {
                            // finished by the least-index rule
   bool fromStart = false;  // the given basis was no basis or singular, so the
                            // run started from the problem's own tableau
+  // Where the phases ended: at an optimum, the first optimal basis, from
+  // which the search alone (no exchange of the phases) reaches the run's
+  // vertices.
+  BasisLabels end;
 };
 
 // How the exact run holds its work tableau.

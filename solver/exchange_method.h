@@ -15,10 +15,17 @@
 
 namespace pivora {
 
-// The work tableau's used region into the record, where the run keeps it.
+// The work tableau's used region into the record, where the run keeps it;
+// else its labels alone, the basis where the phases ended.
 template <class Arith, class Work>
 void KeepWork(SimplexRun<Arith, Work>& run) {
-  if (!run.keepWork) return;
+  if (!run.keepWork) {
+    for (int i = 1; i <= run.m; ++i)
+      run.record.work(i, run.n + 2) = std::as_const(run.w)(i, run.n + 2);
+    for (int j = 1; j <= run.n; ++j)
+      run.record.work(run.m + 2, j) = std::as_const(run.w)(run.m + 2, j);
+    return;
+  }
   if constexpr (std::is_same_v<Work, BasicWorkTableau<typename Arith::Value>>) {
     run.record.work.CopyRegion(run.w, run.m + 2, run.n + 2);
   } else {

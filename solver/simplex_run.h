@@ -31,7 +31,8 @@ struct SimplexRun {
   ExchangePhase phase = ExchangePhase::kEquality;
   bool leastIndex = false;  // the phase has gone over to its least-index rule
   // Where the phases end, the work tableau is copied into record.work; a
-  // caller that reads only the solutions spares that.
+  // caller that reads only the solutions and that basis spares that, and
+  // only the labels are copied.
   bool keepWork = true;
 
   Value& RowLabel(int i) { return w(i, n + 2); }
