@@ -8,6 +8,7 @@
 #include <string>
 
 #include "solver/exact_solve.h"
+#include "solver/explained_run.h"
 #include "solver/fp_error.h"
 #include "solver/simplex.h"
 #include "solver/testing/long_digit_problem.h"
@@ -52,6 +53,43 @@ TEST(SolveChecked, FailingFixturesReportTheTrueOutcome) {
               extended->status != checked->status || extended->solutions(0, 1) != checked->s(0, 1));
     ExpectOutcome(*checked, expected);
   }
+}
+
+// Where the judge's exact run went on from a wrong extended basis to an
+// optimum, the views are handed its first optimal basis: the exact run from
+// there makes no exchange of its phases, only the search's, and reaches the
+// judge's exact vertices.
+TEST(JudgeExactly, HandsTheViewsTheExactRunsFirstOptimum) {
+  int continued = 0;
+  const auto check = [&continued](const ExactTableau& exact, const Tableau& tableau, int m, int n) {
+    auto solutions = std::make_unique<SolutionTable>();
+    const auto same = [m, n](SolveStatus status, const SolutionTable& a,
+                             const ExactSolutions& values) {
+      return SameValues(status, a, values, m, n);
+    };
+    const CheckedSolve checked = SolveChecked(tableau, exact, m, n, same, *solutions);
+    const SolveStatus status = checked.result.Status();
+    if (!checked.judged || checked.replayed || checked.exactExchanges == 0 || status < 1) return;
+    ++continued;
+    const ExplainedRun views = ExplainResult(exact, m, n, checked.judgeBasis);
+    EXPECT_LE(views.steps.exchanges, status);
+    ASSERT_EQ(views.status, status);
+    for (int k = 1; k <= status; ++k) {
+      for (int i = 0; i <= n + m; ++i)
+        ASSERT_EQ(views.solutions[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i)],
+                  (*checked.values)(i, k));
+    }
+  };
+  // Mixed exponents at 12 x 12 whose extended runs end 8, 6 and 28 exact
+  // exchanges from the optimum.
+  for (const std::uint64_t seed : {9, 12, 15}) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    auto exact = std::make_unique<ExactTableau>();
+    const RandomProblem p =
+        MakeLongDigitProblem(seed, LongDigitFamily::kMixedExponents, 12, *exact);
+    check(*exact, p.tableau, p.m, p.n);
+  }
+  EXPECT_EQ(continued, 3);
 }
 
 TEST(SolveChecked, SnappingFixturesAndBealeEndRight) {
