@@ -22,11 +22,13 @@ class ReplayTableau {
                 ExchangeObserver* observer)
       : problem_(problem), m_(m), n_(n), basis_(basis), observer_(observer) {}
 
-  // The constants and the objective row at the basis; false where the labels
-  // name no basis or a singular one.
-  bool Build() {
-    return BuildBasisTableauColumn(problem_, m_, n_, basis_, n_ + 1, constants_, observer_) &&
-           BuildBasisTableauRow(problem_, m_, n_, basis_, m_ + 1, objective_, observer_);
+  // The constants, then the objective row at the basis; false where the
+  // labels name no basis or a singular one.
+  bool BuildConstants() {
+    return BuildBasisTableauColumn(problem_, m_, n_, basis_, n_ + 1, constants_, observer_);
+  }
+  bool BuildObjective() {
+    return BuildBasisTableauRow(problem_, m_, n_, basis_, m_ + 1, objective_, observer_);
   }
 
   const Rational& Constant(int i) const { return constants_[static_cast<std::size_t>(i - 1)]; }
@@ -93,11 +95,14 @@ bool ConstantsNonNegative(const ReplayTableau& t, int m) {
   return true;
 }
 
-bool FeasibleAndOptimal(const ReplayTableau& t, int m, int n) {
+bool Feasible(const ReplayTableau& t, int m) {
   for (int i = 1; i <= m; ++i) {
     if (t.RowLabel(i) == 0) return false;
   }
-  if (!ConstantsNonNegative(t, m)) return false;
+  return ConstantsNonNegative(t, m);
+}
+
+bool Optimal(const ReplayTableau& t, int n) {
   for (int j = 1; j <= n; ++j) {
     if (t.ColumnFree(j) && t.Objective(j) > 0) return false;
   }
@@ -146,7 +151,9 @@ bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecor
   const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
   ReplayTableau t(problem, m, n, basis, observer);
-  if (!t.Build() || !FeasibleAndOptimal(t, m, n)) return false;
+  // The objective row is built only for a feasible basis.
+  if (!t.BuildConstants() || !Feasible(t, m) || !t.BuildObjective() || !Optimal(t, n))
+    return false;
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
   auto exact = std::make_unique<BasicSolutionTable<Rational>>();
   SolveStatus exactStatus = 1;
