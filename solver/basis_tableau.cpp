@@ -221,29 +221,36 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
     if (e != 0) scales *= rows.Scale(e);
   }
 
-  // Every integer the rows need, reduced once: the system, the problem's
-  // rows and each substituted row's multiple g(e) scales / scale(e).
+  // Every integer the rows need: the system, the problem's rows and each
+  // substituted row's multiple g(e) scales / scale(e), reduced modulo a
+  // chunk of the primes at a time, so that the reductions held at once stay
+  // small whatever the number of primes.
   const std::size_t systemCells = static_cast<std::size_t>(k) * static_cast<std::size_t>(k + width);
   const std::size_t rowCells = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(width);
-  const std::size_t multiples = static_cast<std::size_t>(m + 2);
-  ReducedTable reduced(primes, systemCells + rowCells + multiples + 1);
+  const std::size_t multipleCells = static_cast<std::size_t>(m + 2);
   const auto rowCell = [&](int e, int j) {
     return systemCells + static_cast<std::size_t>((e - 1) * width + j - 1);
   };
   const auto multipleCell = [&](int e) {
     return systemCells + rowCells + static_cast<std::size_t>(e);
   };
-  const std::size_t scalesCell = systemCells + rowCells + multiples;
-  {
+  const std::size_t scalesCell = systemCells + rowCells + multipleCells;
+  std::vector<mpz_class> multiples(multipleCells);
+  for (int e = 1; e <= m + 1; ++e) {
+    mpz_class& multiple = multiples[static_cast<std::size_t>(e)];
+    multiple = scales / rows.Scale(e);
+    if (RowSign(problem, e, n) < 0) multiple = -multiple;
+  }
+  const auto reduce = [&](const std::vector<mp_limb_t>& chunk, ReducedTable& reduced) {
     fmpz_comb_t comb;
     fmpz_comb_temp_t temp;
     fmpz_t scratch;
-    fmpz_comb_init(comb, primes.data(), static_cast<slong>(primes.size()));
+    fmpz_comb_init(comb, chunk.data(), static_cast<slong>(chunk.size()));
     fmpz_comb_temp_init(temp, comb);
     fmpz_init(scratch);
-    std::vector<mp_limb_t> out(primes.size());
+    std::vector<mp_limb_t> out(chunk.size());
     const auto put = [&](std::size_t i, const mpz_class& x) {
-      ReduceModuloPrimes(x, comb, temp, scratch, primes, out.data());
+      ReduceModuloPrimes(x, comb, temp, scratch, chunk, out.data());
       reduced.Set(i, out.data());
     };
     for (int p = 0; p < k; ++p) {
@@ -252,15 +259,13 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
     }
     for (int e = 1; e <= m + 1; ++e) {
       for (int j = 1; j <= (e <= m ? width : n); ++j) put(rowCell(e, j), rows.At(e, j));
-      mpz_class multiple = scales / rows.Scale(e);
-      if (RowSign(problem, e, n) < 0) multiple = -multiple;
-      put(multipleCell(e), multiple);
+      put(multipleCell(e), multiples[static_cast<std::size_t>(e)]);
     }
     put(scalesCell, scales);
     fmpz_clear(scratch);
     fmpz_comb_temp_clear(temp);
     fmpz_comb_clear(comb);
-  }
+  };
 
   // The rows whose variable is substituted: (row, problem row).
   std::vector<std::array<int, 2>> substituted;
@@ -271,8 +276,19 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
   const std::size_t cells = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(width);
   residues.assign(primes.size() * cells, 0);
   std::vector<mp_limb_t> determinants(primes.size(), 1);
+  constexpr std::size_t kChunk = 32;
+  std::vector<mp_limb_t> chunk;
+  std::unique_ptr<ReducedTable> reduced;
   for (std::size_t t = 0; t < primes.size(); ++t) {
     ThrowIfCancelled(observer);
+    const std::size_t place = t % kChunk;  // the prime's place in its chunk
+    if (place == 0) {
+      chunk.assign(
+          primes.begin() + static_cast<std::ptrdiff_t>(t),
+          primes.begin() + static_cast<std::ptrdiff_t>(std::min(t + kChunk, primes.size())));
+      reduced = std::make_unique<ReducedTable>(chunk, scalesCell + 1);
+      reduce(chunk, *reduced);
+    }
     const mp_limb_t prime = primes[t];
     nmod_t mod;
     nmod_init(&mod, prime);
@@ -283,7 +299,8 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
       WordMatrix lu(k, k, prime);
       for (int p = 0; p < k; ++p) {
         const std::size_t base = static_cast<std::size_t>(p * (k + width));
-        for (int q = 0; q < k; ++q) lu(p, q) = reduced.At(t, base + static_cast<std::size_t>(q));
+        for (int q = 0; q < k; ++q)
+          lu(p, q) = reduced->At(place, base + static_cast<std::size_t>(q));
       }
       std::vector<slong> order(static_cast<std::size_t>(k));
       for (int p = 0; p < k; ++p) order[static_cast<std::size_t>(p)] = p;
@@ -299,13 +316,14 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
       for (int p = 0; p < k; ++p) {
         const std::size_t base =
             static_cast<std::size_t>(order[static_cast<std::size_t>(p)] * (k + width) + k);
-        for (int j = 0; j < width; ++j) x(p, j) = reduced.At(t, base + static_cast<std::size_t>(j));
+        for (int j = 0; j < width; ++j)
+          x(p, j) = reduced->At(place, base + static_cast<std::size_t>(j));
       }
       nmod_mat_solve_tril(x.get(), lu.get(), x.get(), 1);
       nmod_mat_solve_triu(x.get(), lu.get(), x.get(), 0);
     }
     const mp_limb_t determinant = determinants[t];
-    const mp_limb_t commonResidue = nmod_mul(reduced.At(t, scalesCell), determinant, mod);
+    const mp_limb_t commonResidue = nmod_mul(reduced->At(place, scalesCell), determinant, mod);
     // Basic x: common * x(B).
     for (int q = 0; q < k; ++q) {
       mp_limb_t* const row =
@@ -321,21 +339,21 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
       const int e = substituted[u][1];
       for (int q = 0; q < k; ++q)
         coefficients(static_cast<slong>(u), q) =
-            reduced.At(t, rowCell(e, places.basicX[static_cast<std::size_t>(q)]));
+            reduced->At(place, rowCell(e, places.basicX[static_cast<std::size_t>(q)]));
     }
     if (k > 0 && !substituted.empty()) nmod_mat_mul(products.get(), coefficients.get(), x.get());
     for (std::size_t u = 0; u < substituted.size(); ++u) {
       const int r = substituted[u][0];
       const int e = substituted[u][1];
-      const mp_limb_t factor = nmod_mul(reduced.At(t, multipleCell(e)), determinant, mod);
+      const mp_limb_t factor = nmod_mul(reduced->At(place, multipleCell(e)), determinant, mod);
       mp_limb_t* const row =
           out + static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(width);
       for (int j = 1; j <= width; ++j) {
         mp_limb_t sum = products(static_cast<slong>(u), j - 1);
         const int label = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
-        if (label > 0) sum = nmod_add(sum, reduced.At(t, rowCell(e, label)), mod);
+        if (label > 0) sum = nmod_add(sum, reduced->At(place, rowCell(e, label)), mod);
         // The objective's cell n+1 is 0.
-        if (j == width && e <= m) sum = nmod_sub(sum, reduced.At(t, rowCell(e, width)), mod);
+        if (j == width && e <= m) sum = nmod_sub(sum, reduced->At(place, rowCell(e, width)), mod);
         row[j - 1] = nmod_mul(factor, sum, mod);
       }
     }

@@ -21,10 +21,11 @@ constexpr long kBitsPerPrime = 61;
 // Bits of the product beyond twice the bound: a reading that is not the
 // numerator lands inside the bound with a chance of 2^-64.
 constexpr long kCheckBits = 64;
-// The residues one tableau may hold, 16 MB (the build reduces about three
-// times as many integers for a moment): beyond that the numbers are so long
-// that exact values serve as well.
-constexpr long kMostResidues = 2'000'000;
+// The residues one tableau may hold, 32 MB (the build reduces the problem
+// modulo a few primes at a time beside them; the entries read, kept exactly,
+// take about as much again): beyond that the numbers are so long that exact
+// values serve as well.
+constexpr long kMostResidues = 4'000'000;
 
 // The largest prime below q (q odd and above 3).
 mp_limb_t PrimeBelow(mp_limb_t q) {
