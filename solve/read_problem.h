@@ -53,7 +53,7 @@ ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum
 // The same, also keeping the problem as typed: on success `exact` holds the
 // exact value of every number cell read (DecimalValue of its text), the
 // relation codes and the Max/Min flag, and 0 elsewhere; after a fault its
-// contents are unspecified.
+// contents are left as they happen to be.
 ReadOutcome ReadProblem(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
                         const NumberFormat& format, Tableau& tableau, ExactTableau& exact);
 

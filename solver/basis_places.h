@@ -80,7 +80,8 @@ class IntegerMatrix {
 
 // Solves the k x k left block L of `a` against its right block R (columns
 // k.. of the width): afterwards the right block holds D * L^-1 * R, all
-// integers, with D != 0 in `denominator`; the left block is unspecified.
+// integers, with D != 0 in `denominator`; the left block holds whatever
+// the solve left there.
 // False where L is singular. `road` says how; by kLifting D is the
 // determinant of L only where `determinant` asks for it (it costs one more
 // modular determinant), by kFractionFree always. Asks `observer` (may be

@@ -60,7 +60,7 @@ enum class ExactRoad {
 // (the basis determinant of the row-scaled integer problem times the scales),
 // found by one fraction-free Gauss-Jordan elimination on the tight rows and
 // integer sums for the others, with no greatest common divisor taken.
-// False, with `w` unspecified, where the labels name no basis (a variable
+// False, with `w` holding no tableau, where the labels name no basis (a variable
 // missing or twice, a zero label on an inequality) or its matrix is singular.
 // Asks `observer` (may be null) whether to stop before the solve and between
 // the rounds of an elimination, and throws SolveCancelled then.
