@@ -66,6 +66,29 @@ int SubstitutedRow(const BasisLabels& basis, int m, int r) {
   return label > 0 ? 0 : label == 0 ? r : -label;
 }
 
+// The tight rows' system with every work column as a right-hand side:
+// column k + j - 1 for work column j, k + n for the constant.
+IntegerMatrix WholeSystem(const ExactTableau& problem, const IntegerRows& rows,
+                          const BasisPlaces& places, const BasisLabels& basis, int n) {
+  const int k = static_cast<int>(places.basicX.size());
+  IntegerMatrix a(k, k + n + 1);
+  WriteTightRows(rows, places, false, a);
+  for (int j = 1; j <= n + 1; ++j)
+    WriteRightColumn(problem, rows, places, basis, n, j, k + j - 1, a);
+  return a;
+}
+
+// The product of the scales of the substituted rows' variables, the
+// objective's included.
+mpz_class SubstitutedScales(const IntegerRows& rows, const BasisLabels& basis, int m) {
+  mpz_class scales = rows.Scale(m + 1);
+  for (int i = 1; i <= m; ++i) {
+    const int e = SubstitutedRow(basis, m, i);
+    if (e != 0) scales *= rows.Scale(e);
+  }
+  return scales;
+}
+
 // The faster road for the k x k system in `a` with one right-hand side, as
 // measured on dense systems of short decimals and of 19 digits
 // (BM_BasisSolveRoad): lifting is 6 times faster at 50 x 50 on 19 digits and
@@ -93,11 +116,7 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
   const IntegerRows rows(problem, m, n);
   const int k = static_cast<int>(places.basicX.size());
 
-  // Right block column j - 1 for work column j, column n for the constant.
-  IntegerMatrix a(k, k + n + 1);
-  WriteTightRows(rows, places, false, a);
-  for (int j = 1; j <= n + 1; ++j)
-    WriteRightColumn(problem, rows, places, basis, n, j, k + j - 1, a);
+  IntegerMatrix a = WholeSystem(problem, rows, places, basis, n);
   mpz_class determinant;
   // With every column as a right-hand side the elimination is the faster
   // road: FLINT 2.9 lifts the columns one by one.
@@ -111,13 +130,8 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
   // of it (Sylvester's identity), so the exchanges that follow divide
   // exactly, as fraction-free values need; over a smaller multiple, such as
   // the least common multiple of the scales, they need not.
-  common = rows.Scale(m + 1);
-  for (int i = 1; i <= m; ++i) {
-    const int e = SubstitutedRow(basis, m, i);
-    if (e != 0) common *= rows.Scale(e);
-  }
-  const mpz_class scales = common;
-  common *= determinant;
+  const mpz_class scales = SubstitutedScales(rows, basis, m);
+  common = scales * determinant;
 
   // Basic x: determinant * x(B) is the right block.
   for (int q = 0; q < k; ++q) {
@@ -211,15 +225,8 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
   const int width = n + 1;
 
   // The system before any elimination, as BuildBasisNumerators sets it up.
-  IntegerMatrix a(k, k + width);
-  WriteTightRows(rows, places, false, a);
-  for (int j = 1; j <= width; ++j)
-    WriteRightColumn(problem, rows, places, basis, n, j, k + j - 1, a);
-  mpz_class scales = rows.Scale(m + 1);
-  for (int i = 1; i <= m; ++i) {
-    const int e = SubstitutedRow(basis, m, i);
-    if (e != 0) scales *= rows.Scale(e);
-  }
+  const IntegerMatrix a = WholeSystem(problem, rows, places, basis, n);
+  const mpz_class scales = SubstitutedScales(rows, basis, m);
 
   // Every integer the rows need: the system, the problem's rows and each
   // substituted row's multiple g(e) scales / scale(e), reduced modulo a
