@@ -61,12 +61,12 @@ struct CheckedSolve {
 // that confirms it and `agree` says the two print alike, it stands; where
 // it confirms it by the exact run's own steps, the replay's exact vertices
 // are the exact result. Otherwise the exact run goes on from the basis where
-// the extended run's phases ended:
-// there the exact work tableau is built in one fraction-free elimination,
-// and the same phases and search go on exactly. Where the extended result is
-// right, that is no exchange in the phases and one exchange per further
-// optimal vertex; a status of no feasible solution or unbounded is proved by
-// the exact row or column at which the exact phases stop. Where the extended
+// the extended run's phases ended: first on enclosures (RunEnclosed), whose
+// steps, where they settle every choice and end at an optimum, are the exact
+// run's, and whose optimum and search the replay then builds exactly; else
+// on the exact work tableau (ContinueExactly), the same phases and search.
+// A status of no feasible solution or unbounded is proved by the exact row
+// or column at which the exact phases stop. Where the extended
 // run ended with no feasible solution, its stop row alone is built first,
 // and where that row proves the status exactly nothing more is built. Where `agree` says
 // the two results print alike, the result is RunSimplex's bit for bit;

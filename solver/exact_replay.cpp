@@ -144,29 +144,26 @@ bool DiffersFromFirst(const BasicSolutionTable<Rational>& solutions, int k, int 
 
 }  // namespace
 
-bool ReplayOptimum(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
-                   SolveStatus extendedStatus, SolutionTable& solutions, SolveStatus& status,
-                   long& exchanges, ExchangeObserver* observer, bool* exactRunsOwn,
-                   ExactSolutions* values) {
-  const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
-                                     [](Extended label) { return static_cast<int>(label); });
-  ReplayTableau t(problem, m, n, basis, observer);
+bool ReplayOptimum(const ExactTableau& problem, int m, int n, const BasisLabels& start,
+                   std::span<const std::array<int, 2>> search, SolveStatus runStatus,
+                   SolutionTable& solutions, SolveStatus& status, long& exchanges,
+                   ExchangeObserver* observer, bool* exactRunsOwn, ExactSolutions* values) {
+  ReplayTableau t(problem, m, n, start, observer);
   // The objective row is built only for a feasible basis.
-  if (!t.BuildConstants() || !Feasible(t, m) || !t.BuildObjective() || !Optimal(t, n))
-    return false;
+  if (!t.BuildConstants() || !Feasible(t, m) || !t.BuildObjective() || !Optimal(t, n)) return false;
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
   auto exact = std::make_unique<BasicSolutionTable<Rational>>();
   SolveStatus exactStatus = 1;
   t.Store(*exact, 1, sigma);
 
   bool own = true;
-  const int count = record.searchExchangeCount;
+  const int count = static_cast<int>(search.size());
   // One exchange per kept vertex; one more where the last was dropped.
-  const bool droppedLast = extendedStatus == count;
+  const bool droppedLast = runStatus == count;
   int previous = 0;
   std::vector<Rational> column;
   for (int step = 0; step < count; ++step) {
-    const auto [r, s] = record.searchExchanges[static_cast<std::size_t>(step)];
+    const auto [r, s] = search[static_cast<std::size_t>(step)];
     if (s == previous || !t.ColumnFree(s) || !(t.Objective(s) == 0)) return false;
     if (!t.Column(s, column) || !(column[static_cast<std::size_t>(r - 1)] < 0)) return false;
     own = own && s == SearchColumn(t, n, previous) && r == RatioRow(t, m, column);

@@ -11,6 +11,7 @@
 #include "solver/pivot.h"
 #include "solver/simplex.h"
 #include "solver/testing/long_digit_problem.h"
+#include "solver/tests/plain_basis.h"
 #include "solver/tests/solve_text.h"
 
 namespace pivora::testing {
@@ -44,15 +45,6 @@ void ExpectSameRun(const ExactTableau& problem, int m, int n, const BasisLabels&
     for (int i = 0; i <= n + m; ++i)
       ASSERT_EQ(residues->values(i, k), values->values(i, k)) << "row " << i << " vertex " << k;
   }
-}
-
-BasisLabels PlainBasis(const Tableau& tableau, int m, int n) {
-  auto record = std::make_unique<SimplexRecord>();
-  auto s = std::make_unique<SolutionTable>();
-  SolveStatus status = 0;
-  RunSimplex(tableau, m, n, *s, status, *record);
-  return LabelsOf(record->work, m, n, record->zeroColumnEquation,
-                  [](Extended label) { return static_cast<int>(label); });
 }
 
 // From the plain run's last basis and from the start, on long digits whose
