@@ -268,8 +268,9 @@ PIVORA_LONG_DIGIT_BENCHMARKS(BM_JudgeLongDigits);
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_CheckedSolveLongDigits);
 
 // The exact run from the extended run's last basis (ContinueExactly) on its
-// two work tableaux side by side: residues and exact values. Where the
-// extended basis is wrong, this run's exchanges are what the judge pays for.
+// three roads side by side: guided by enclosures (then the optimum replayed
+// exactly), on residues, and on exact values. Where the extended basis is
+// wrong, this run is what the judge pays for.
 void BM_ExactRunWork(benchmark::State& state, testing::LongDigitFamily family, ExactWork work) {
   const auto problems = LongDigitProblems(family);
   const auto runs = PlainRuns(problems);
@@ -291,6 +292,10 @@ void BM_ExactRunWork(benchmark::State& state, testing::LongDigitFamily family, E
 }
 
 #define PIVORA_EXACT_RUN_WORK(family, name)                                                \
+  BENCHMARK_CAPTURE(BM_ExactRunWork, name##_guided, family, ExactWork::kGuided)            \
+      ->Iterations(kProblems)                                                              \
+      ->UseManualTime()                                                                    \
+      ->Unit(benchmark::kMillisecond);                                                     \
   BENCHMARK_CAPTURE(BM_ExactRunWork, name##_residues, family, ExactWork::kResidues)        \
       ->Iterations(kProblems)                                                              \
       ->UseManualTime()                                                                    \

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "solver/basis_tableau.h"
-#include "solver/enclosed_run.h"
 #include "solver/exact_replay.h"
 #include "solver/exact_solve.h"
 #include "solver/exchange_observer.h"
@@ -42,31 +41,6 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
     const int entry = sgn(row[static_cast<std::size_t>(j - 1)]);
     if (zeroRow ? entry != 0 : entry > 0) return false;
   }
-  return true;
-}
-
-// The exact run from `basis`, its steps taken on enclosures where they
-// settle every choice and its optimum and search then replayed exactly: the
-// exact run's result at a small part of its cost. False where the
-// enclosures leave a choice open or the run does not end optimal; then the
-// exact run itself decides, and what this wrote is to be set anew.
-bool ReplayEnclosedRun(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                       SolutionTable& exact, SolveStatus& exactStatus, ExactSolutions& values,
-                       ExactSolve& judge, ExchangeObserver* observer) {
-  EnclosedRun run;
-  if (!RunEnclosed(problem, m, n, basis, observer, run) || !IsOptimal(run.status)) return false;
-  const std::span<const std::array<int, 2>> search(
-      run.searchExchanges.data(), static_cast<std::size_t>(run.searchExchangeCount));
-  long replayed = 0;
-  bool own = false;
-  if (!ReplayOptimum(problem, m, n, run.end, search, run.status, exact, exactStatus, replayed,
-                     observer, &own, &values) ||
-      !own)
-    return false;
-  judge.exchanges = run.exchanges;
-  judge.cycled = run.cycled;
-  judge.fromStart = false;
-  judge.end = run.end;
   return true;
 }
 
@@ -203,11 +177,8 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
     result.searchExchanges.clear();
   }
   CopyRows(before, *exact, n + m);
-  ExactSolve judge;
-  if (!ReplayEnclosedRun(problem, m, n, basis, *exact, exactStatus, *values, judge, observer)) {
-    CopyRows(before, *exact, n + m);
-    judge = ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer, values.get());
-  }
+  const ExactSolve judge =
+      ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer, values.get());
   result.exactExchanges = judge.exchanges;
   result.exactFromStart = judge.fromStart;
   // The exact run from its first optimum reaches its vertices by the search

@@ -1,7 +1,11 @@
 #include "solver/exact_solve.h"
 
+#include <array>
 #include <memory>
+#include <span>
 
+#include "solver/enclosed_run.h"
+#include "solver/exact_replay.h"
 #include "solver/exact_tables.h"
 #include "solver/exchange_method.h"
 #include "solver/fraction_free.h"
@@ -68,6 +72,36 @@ bool ContinueOnResidues(const ExactTableau& problem, int m, int n, const BasisLa
   return true;
 }
 
+// Guided by enclosures: where they settle every step to an optimum, the
+// replay builds that optimum and the search's vertices exactly. False
+// (nothing written but `values`) where a step is left open, the run does not
+// end optimal, or the replay does not confirm it.
+bool ContinueGuided(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                    SolutionTable& solutions, SolveStatus& status, ExchangeObserver* observer,
+                    ExactSolutions* values, ExactSolve& result) {
+  EnclosedRun run;
+  if (!RunEnclosed(problem, m, n, basis, observer, run) || !IsOptimal(run.status)) return false;
+  const std::span<const std::array<int, 2>> search(
+      run.searchExchanges.data(), static_cast<std::size_t>(run.searchExchangeCount));
+  auto replayed = std::make_unique<SolutionTable>();
+  SolveStatus replayedStatus = kNoFeasibleSolution;
+  long exchanges = 0;
+  bool own = false;
+  if (!ReplayOptimum(problem, m, n, run.end, search, run.status, *replayed, replayedStatus,
+                     exchanges, observer, &own, values) ||
+      !own)
+    return false;
+  for (int k = 1; k <= replayedStatus; ++k) {
+    for (int i = 0; i <= n + m; ++i) solutions(i, k) = (*replayed)(i, k);
+  }
+  status = replayedStatus;
+  result.exchanges = run.exchanges;
+  result.cycled = run.cycled;
+  result.fromStart = false;
+  result.end = run.end;
+  return true;
+}
+
 }  // namespace
 
 std::unique_ptr<ResidueTableau> ResiduesFrom(const ExactTableau& problem, int m, int n,
@@ -86,7 +120,10 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
                            SolutionTable& solutions, SolveStatus& status,
                            ExchangeObserver* observer, ExactSolutions* values, ExactWork work) {
   ExactSolve result;
-  if (work == ExactWork::kResidues &&
+  if (work == ExactWork::kGuided &&
+      ContinueGuided(problem, m, n, basis, solutions, status, observer, values, result))
+    return result;
+  if (work != ExactWork::kExactValues &&
       ContinueOnResidues(problem, m, n, basis, solutions, status, observer, values, result))
     return result;
 

@@ -25,11 +25,15 @@ struct ExactSolve {
   BasisLabels end;
 };
 
-// How the exact run holds its work tableau.
+// How the exact run takes its steps.
 enum class ExactWork {
-  kResidues,     // as residues (ResidueTableau), where the numbers allow
-                 // that; exact values otherwise
-  kExactValues,  // as exact fraction-free values
+  kGuided,       // on enclosures (RunEnclosed) where they settle every
+                 // choice and the run ends optimal, its optimum and search
+                 // then built exactly by the replay (ReplayOptimum); as
+                 // kResidues otherwise
+  kResidues,     // on a work tableau held as residues (ResidueTableau),
+                 // where the numbers allow that; as kExactValues otherwise
+  kExactValues,  // on a work tableau of exact fraction-free values
 };
 
 // Same contract as RunSimplex, on the exact problem: the phases decide by
@@ -44,14 +48,16 @@ enum class ExactWork {
 // the extended range (StoreRounded); then `solutions` and `status` are as
 // they were. Every exchange step is shown to `observer` (may be null), which
 // can stop the run, also between the rounds of the elimination: throws
-// SolveCancelled. `work` says how the tableau is held; both take the same
-// steps to the same values, residues in a fraction of the time where the
-// numbers are long (a run on residues that cannot go on, as where an entry
-// read back lies beyond its bound, starts again on exact values).
+// SolveCancelled. `work` says how the steps are taken; all take the same
+// steps to the same values, enclosures and residues in a fraction of the
+// time where the numbers are long (a guided run that leaves a choice open
+// starts again on residues, and a run on residues that cannot go on, as
+// where an entry read back lies beyond its bound, on exact values). The
+// guided run's steps are not shown to `observer`, only the replay's.
 ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                            SolutionTable& solutions, SolveStatus& status,
                            ExchangeObserver* observer = nullptr, ExactSolutions* values = nullptr,
-                           ExactWork work = ExactWork::kResidues);
+                           ExactWork work = ExactWork::kGuided);
 
 // The residue tableau of `basis`, or of the starting basis (then
 // `fromStart`) where `basis` names no basis or a singular one; null where

@@ -251,7 +251,8 @@ TEST(JudgeExactly, ConfirmsALongDigitOptimumWithoutTheWholeTableau) {
   const BasisLabels basis = LabelsOf(record->work, kSize, kSize, record->zeroColumnEquation,
                                      [](Extended label) { return static_cast<int>(label); });
   auto reference = std::make_unique<Checked>();
-  ContinueExactly(*exact, kSize, kSize, basis, reference->s, reference->status);
+  ContinueExactly(*exact, kSize, kSize, basis, reference->s, reference->status, nullptr, nullptr,
+                  ExactWork::kResidues);
 
   const auto before = std::make_unique<SolutionTable>();
   const ResultsAgree never = [](SolveStatus, const SolutionTable&, const ExactSolutions&) {

@@ -104,7 +104,8 @@ TEST(EnclosedRun, TakesTheExactRunsStepsOrLeavesThem) {
       ++settled;
       auto s = std::make_unique<SolutionTable>();
       SolveStatus status = 99;
-      const ExactSolve e = ContinueExactly(*exact, p.m, p.n, basis, *s, status);
+      const ExactSolve e = ContinueExactly(*exact, p.m, p.n, basis, *s, status, nullptr, nullptr,
+                                           ExactWork::kResidues);
       ASSERT_EQ(run.status, status);
       EXPECT_EQ(run.exchanges, e.exchanges);
       EXPECT_EQ(run.cycled, e.cycled);
