@@ -61,10 +61,10 @@ struct CheckedSolve {
 // that confirms it and `agree` says the two print alike, it stands; where
 // it confirms it by the exact run's own steps, the replay's exact vertices
 // are the exact result. Otherwise the exact run goes on from the basis where
-// the extended run's phases ended: first on enclosures (RunEnclosed), whose
-// steps, where they settle every choice and end at an optimum, are the exact
-// run's, and whose optimum and search the replay then builds exactly; else
-// on the exact work tableau (ContinueExactly), the same phases and search.
+// the extended run's phases ended (ContinueExactly): the same phases and
+// search, their steps taken on enclosures where those settle every choice
+// (then the replay builds the optimum and the search's vertices exactly),
+// else on the exact work tableau.
 // A status of no feasible solution or unbounded is proved by the exact row
 // or column at which the exact phases stop. Where the extended
 // run ended with no feasible solution, its stop row alone is built first,
