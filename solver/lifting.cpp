@@ -1,9 +1,12 @@
-// The integer systems of a basis solved by p-adic lifting: FLINT's Dixon
-// solver (a modular inverse of the matrix, then lifting of the solution
-// digit by digit and rational reconstruction), on GMP's integers.
+// The integer systems of a basis solved by p-adic lifting (Dixon, 1982) on
+// FLINT's matrices: a modular inverse of the matrix, then lifting of the
+// solution digit by digit, and rational reconstruction over one common
+// denominator, on GMP's integers.
 #include <flint/flint.h>
+#include <flint/fmpq.h>
 #include <flint/fmpz.h>
 #include <flint/fmpz_mat.h>
+#include <flint/nmod_mat.h>
 
 #include "solver/basis_places.h"
 
@@ -29,11 +32,108 @@ struct FlintInteger {
   fmpz_t v;
 };
 
-// Dixon (1982): the solution's numerators and common denominator are found
-// modulo a power of one word-sized prime p, from the inverse of the matrix
-// modulo p, and recovered by rational reconstruction once that power exceeds
-// the Hadamard bound. The denominator it finds divides the determinant, which
-// the modular determinant then needs only as the remaining factor.
+struct WordMatrix {
+  WordMatrix(long rows, long columns, mp_limb_t p) { nmod_mat_init(m, rows, columns, p); }
+  ~WordMatrix() { nmod_mat_clear(m); }
+  WordMatrix(const WordMatrix&) = delete;
+  WordMatrix& operator=(const WordMatrix&) = delete;
+  nmod_mat_t m;
+};
+
+// The fractions n / d (|n| <= N, 0 < d <= D) that the entries of `lifted`
+// stand for modulo `power`, as numerators `x` over one common denominator
+// `den`. Each entry t times the denominator found so far, reduced to the
+// symmetric range, is its numerator where it lies within N: where
+// power > 2 N D, the one fraction of such size the residue allows. Only an
+// entry whose denominator `den` does not divide is reconstructed on its
+// own, and `den` grows to the least common multiple. False where an entry
+// has no such fraction.
+bool Reconstruct(const fmpz_mat_t lifted, const fmpz_t power, const fmpz_t numeratorBound,
+                 const fmpz_t denominatorBound, fmpz_mat_t x, fmpz_t den) {
+  const long k = fmpz_mat_nrows(lifted);
+  const long columns = fmpz_mat_ncols(lifted);
+  fmpz_one(den);
+  FlintInteger t;
+  FlintInteger n;
+  FlintInteger d;
+  FlintInteger factor;
+  for (long j = 0; j < columns; ++j) {
+    for (long i = 0; i < k; ++i) {
+      fmpz_mul(t.v, den, fmpz_mat_entry(lifted, i, j));
+      fmpz_smod(t.v, t.v, power);
+      if (fmpz_cmpabs(t.v, numeratorBound) <= 0) {
+        fmpz_swap(fmpz_mat_entry(x, i, j), t.v);
+        continue;
+      }
+      if (!_fmpq_reconstruct_fmpz_2(n.v, d.v, fmpz_mat_entry(lifted, i, j), power, numeratorBound,
+                                    denominatorBound))
+        return false;
+      // den' = lcm(den, d): the earlier numerators take the factor den' / den,
+      // this one den' / d.
+      fmpz_gcd(factor.v, den, d.v);
+      fmpz_divexact(factor.v, d.v, factor.v);
+      for (long q = 0; q <= j; ++q) {
+        for (long r = 0; r < (q < j ? k : i); ++r)
+          fmpz_mul(fmpz_mat_entry(x, r, q), fmpz_mat_entry(x, r, q), factor.v);
+      }
+      fmpz_mul(den, den, factor.v);
+      if (fmpz_cmp(den, denominatorBound) > 0) return false;
+      fmpz_divexact(factor.v, den, d.v);
+      fmpz_mul(fmpz_mat_entry(x, i, j), n.v, factor.v);
+    }
+  }
+  return true;
+}
+
+// X = A^-1 B as numerators `x` over one positive denominator `den`. The
+// solution is lifted modulo powers of one word prime p, from the inverse of
+// A modulo p, until the power exceeds 2 N D, N and D bounding the solution's
+// numerators and denominators (Hadamard), and then reconstructed. (Trying
+// smaller fractions on the way, checked by A x = den B, never ended early on
+// dense 50 x 50 bases of long digits, where these bounds are close, and
+// cost a tenth.) False where A is singular.
+bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const fmpz_mat_t b) {
+  const long k = fmpz_mat_nrows(a);
+  const long columns = fmpz_mat_ncols(b);
+  FlintInteger numeratorBound;
+  FlintInteger denominatorBound;
+  fmpz_mat_solve_bound(numeratorBound.v, denominatorBound.v, a, b);
+  WordMatrix inverse(k, k, 1);
+  const mp_limb_t p = fmpz_mat_find_good_prime_and_invert(inverse.m, a, denominatorBound.v);
+  if (p == 0) return false;
+
+  FlintInteger bound;
+  fmpz_mul(bound.v, numeratorBound.v, denominatorBound.v);
+  fmpz_mul_2exp(bound.v, bound.v, 1);
+  FlintMatrix lifted(k, columns);  // the solution modulo `power`
+  FlintMatrix rest(k, columns);    // (B - A * lifted) / power
+  FlintMatrix digit(k, columns);
+  FlintMatrix product(k, columns);
+  WordMatrix restModP(k, columns, p);
+  WordMatrix digitModP(k, columns, p);
+  fmpz_mat_set(rest.m, b);
+  FlintInteger power;
+  fmpz_one(power.v);
+  for (;;) {
+    fmpz_mat_get_nmod_mat(restModP.m, rest.m);
+    nmod_mat_mul(digitModP.m, inverse.m, restModP.m);
+    fmpz_mat_scalar_addmul_nmod_mat_fmpz(lifted.m, digitModP.m, power.v);
+    fmpz_mul_ui(power.v, power.v, p);
+    if (fmpz_cmp(power.v, bound.v) > 0) {
+      // Past 2 N D every entry has its fraction; should one not, FLINT's own
+      // solver decides.
+      return Reconstruct(lifted.m, power.v, numeratorBound.v, denominatorBound.v, x, den) ||
+             fmpz_mat_solve_dixon_den(x, den, a, b) != 0;
+    }
+    fmpz_mat_set_nmod_mat_unsigned(digit.m, digitModP.m);
+    fmpz_mat_mul(product.m, a, digit.m);
+    fmpz_mat_sub(rest.m, rest.m, product.m);
+    fmpz_mat_scalar_divexact_ui(rest.m, rest.m, p);
+  }
+}
+
+// The denominator the lifting finds divides the determinant, which the
+// modular determinant then needs only as the remaining factor.
 bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant) {
   const int columns = a.Width() - k;
   FlintMatrix left(k, k);
@@ -44,7 +144,7 @@ bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determin
     for (int q = 0; q < k; ++q) fmpz_set_mpz(left.At(p, q), a(p, q).get_mpz_t());
     for (int j = 0; j < columns; ++j) fmpz_set_mpz(right.At(p, j), a(p, k + j).get_mpz_t());
   }
-  if (!fmpz_mat_solve_dixon_den(x.m, den.v, left.m, right.m)) return false;
+  if (!LiftToCommonDenominator(x.m, den.v, left.m, right.m)) return false;
   if (determinant) {
     FlintInteger det;
     fmpz_mat_det_modular_given_divisor(det.v, left.m, den.v, 1);
