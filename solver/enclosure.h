@@ -100,7 +100,7 @@ class Enclosure {
   Enclosure() = default;  // exactly 0
   // Exactly k; implicit, so that w(i, j) < 0 reads as for the other number
   // types.
-  Enclosure(int k) : hi_(static_cast<double>(k)) {}  // NOLINT(google-explicit-constructor)
+  Enclosure(int k) : hi_(static_cast<double>(k)) {}  // NOLINT: a whole number is a value
   // An enclosure of q: its double-double value truncated, with the rest as
   // the bound (0 where q is a double-double value). Undecided where q lies
   // beyond the range.
@@ -121,7 +121,6 @@ class Enclosure {
   friend bool operator>(const Enclosure& a, const Enclosure& b) { return b < a; }
 
   Enclosure Magnitude() const { return hi_ < 0 ? -*this : *this; }
-  bool Exact() const { return radius_ == 0; }
   // The leading double of the midpoint: a whole number's value.
   double Leading() const { return hi_; }
 
