@@ -247,23 +247,18 @@ void BM_CheckedSolveLongDigits(benchmark::State& state, testing::LongDigitFamily
   state.counters["exact"] = static_cast<double>(exact);
 }
 
-#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                            \
-  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)            \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
-      ->Unit(benchmark::kMillisecond);                                              \
-  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations) \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
-      ->Unit(benchmark::kMillisecond);                                              \
-  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents) \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
-      ->Unit(benchmark::kMillisecond);                                              \
-  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)          \
-      ->Iterations(kProblems)                                                       \
-      ->UseManualTime()                                                             \
-      ->Unit(benchmark::kMillisecond)
+// Each problem once, in processor time per problem (TimeEach), in milliseconds.
+void OnePassOfEach(benchmark::internal::Benchmark* b) {
+  b->Iterations(kProblems)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+
+#define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                                        \
+  BENCHMARK_CAPTURE(bm, equations, testing::LongDigitFamily::kEquations)->Apply(OnePassOfEach); \
+  BENCHMARK_CAPTURE(bm, mixed_relations, testing::LongDigitFamily::kMixedRelations)             \
+      ->Apply(OnePassOfEach);                                                                   \
+  BENCHMARK_CAPTURE(bm, mixed_exponents, testing::LongDigitFamily::kMixedExponents)             \
+      ->Apply(OnePassOfEach);                                                                   \
+  BENCHMARK_CAPTURE(bm, degenerate, testing::LongDigitFamily::kDegenerate)->Apply(OnePassOfEach)
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_JudgeLongDigits);
 PIVORA_LONG_DIGIT_BENCHMARKS(BM_CheckedSolveLongDigits);
 
@@ -293,17 +288,11 @@ void BM_ExactRunWork(benchmark::State& state, testing::LongDigitFamily family, E
 
 #define PIVORA_EXACT_RUN_WORK(family, name)                                                \
   BENCHMARK_CAPTURE(BM_ExactRunWork, name##_guided, family, ExactWork::kGuided)            \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
+      ->Apply(OnePassOfEach);                                                              \
   BENCHMARK_CAPTURE(BM_ExactRunWork, name##_residues, family, ExactWork::kResidues)        \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond);                                                     \
+      ->Apply(OnePassOfEach);                                                              \
   BENCHMARK_CAPTURE(BM_ExactRunWork, name##_exact_values, family, ExactWork::kExactValues) \
-      ->Iterations(kProblems)                                                              \
-      ->UseManualTime()                                                                    \
-      ->Unit(benchmark::kMillisecond)
+      ->Apply(OnePassOfEach)
 PIVORA_EXACT_RUN_WORK(testing::LongDigitFamily::kMixedExponents, mixed_exponents);
 PIVORA_EXACT_RUN_WORK(testing::LongDigitFamily::kDegenerate, degenerate);
 
@@ -350,14 +339,10 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
 }
 BENCHMARK_CAPTURE(BM_BasisSolveRoad, short_decimals, kShortDecimals)
     ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})
-    ->Iterations(kProblems)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(OnePassOfEach);
 BENCHMARK_CAPTURE(BM_BasisSolveRoad, long_digits, kLongDigits)
     ->ArgsProduct({{5, 8, 12, 25, 50}, {0, 1, 2}, {0, 1}})
-    ->Iterations(kProblems)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(OnePassOfEach);
 
 }  // namespace
 }  // namespace pivora
