@@ -2,6 +2,7 @@
 
 #include <glpk.h>
 
+#include <csetjmp>
 #include <regex>
 
 #include "files/file_error.h"
@@ -26,6 +27,34 @@ class TerminalCapture {
   }
   std::string text_;
 };
+
+// Some damaged files fail one of GLPK's own checks rather than its reader's
+// tests (a free-format MPS file that frees the same column twice fails an
+// assertion), and GLPK then ends the process. Its error hook jumps back to
+// the read instead; the environment such a failure leaves behind is freed,
+// every problem object of the thread with it.
+thread_local std::jmp_buf* glpkFailed = nullptr;
+
+[[noreturn]] void LeaveGlpk(void* /*info*/) { std::longjmp(*glpkFailed, 1); }
+
+enum class GlpkRead { kRead, kRefused, kFailedCheck };
+
+// glp_read_lp where `mpsFormat` is 0, else glp_read_mps in that format. No
+// object here needs destroying, so that the jump may leave the frames of
+// GLPK and this one's call.
+GlpkRead GuardedRead(glp_prob* problem, int mpsFormat, const char* path) {
+  std::jmp_buf failed;
+  glpkFailed = &failed;
+  glp_error_hook(LeaveGlpk, nullptr);
+  if (setjmp(failed) != 0) {
+    glp_free_env();
+    return GlpkRead::kFailedCheck;
+  }
+  const int result = mpsFormat == 0 ? glp_read_lp(problem, nullptr, path)
+                                    : glp_read_mps(problem, mpsFormat, nullptr, path);
+  glp_error_hook(nullptr, nullptr);
+  return result == 0 ? GlpkRead::kRead : GlpkRead::kRefused;
+}
 
 // A name or token quoted from the file, safe to show: at most 40 bytes,
 // anything but printable ASCII as '?'.
@@ -200,15 +229,24 @@ GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format,
   }
   GlpkProblem problem(glp_create_prob());
   TerminalCapture capture;
+  const auto read = [&](int mpsFormat) {
+    const GlpkRead result = GuardedRead(problem.get(), mpsFormat, path.c_str());
+    // Freed with GLPK's environment.
+    if (result == GlpkRead::kFailedCheck) static_cast<void>(problem.release());
+    return result;
+  };
   if (format == ModelFormat::kLp) {
-    if (glp_read_lp(problem.get(), nullptr, path.c_str()) == 0) return problem;
+    if (read(0) == GlpkRead::kRead) return problem;
     failure = DescribeGlpkFailure(capture.Text());
     return nullptr;
   }
-  if (glp_read_mps(problem.get(), GLP_MPS_FILE, nullptr, path.c_str()) == 0) return problem;
+  GlpkRead result = read(GLP_MPS_FILE);
+  if (result == GlpkRead::kRead) return problem;
   const std::string freeOutput = capture.Text();
-  glp_erase_prob(problem.get());
-  if (glp_read_mps(problem.get(), GLP_MPS_DECK, nullptr, path.c_str()) == 0) return problem;
+  if (result == GlpkRead::kRefused) {
+    glp_erase_prob(problem.get());
+    if (read(GLP_MPS_DECK) == GlpkRead::kRead) return problem;
+  }
   failure = DescribeGlpkFailure(freeOutput);
   return nullptr;
 }

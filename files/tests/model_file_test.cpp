@@ -99,5 +99,21 @@ TEST(ModelFile, FailuresAreToldInGerman) {
   EXPECT_EQ(ReadModelFile(kModels, ModelFormat::kMps).message, "Das ist ein Ordner, keine Datei.");
 }
 
+// A free-format MPS file that frees a column twice fails an assertion inside
+// GLPK, which would end the process: it is refused, and the next model
+// reads as ever.
+TEST(ModelFile, AFileThatFailsGlpksOwnCheckIsRefused) {
+  const testing::TemporaryDirectory files;
+  const std::string twice =
+      files.Write("twice.mps",
+                  "NAME T\nROWS\n N COST\n L R1\nCOLUMNS\n X COST 1 R1 1\nRHS\n RHS R1 4\nBOUNDS\n"
+                  " FR BND X\n FR BND X\nENDATA\n");
+  const ModelFileOutcome refused = ReadModelFile(twice, ModelFormat::kMps);
+  EXPECT_EQ(refused.kind, ModelFileOutcome::Kind::kFailed);
+  EXPECT_EQ(refused.message, "Das Modell ist hier nicht lesbar.");
+  EXPECT_EQ(ReadModelFile(kModels + "exmip1.lp", ModelFormat::kLp).kind,
+            ModelFileOutcome::Kind::kRead);
+}
+
 }  // namespace
 }  // namespace pivora
