@@ -1,9 +1,13 @@
 #include "files/glpk_reading.h"
 
 #include <glpk.h>
+#include <unistd.h>
 
 #include <csetjmp>
+#include <filesystem>
 #include <regex>
+#include <set>
+#include <string>
 
 #include "files/file_error.h"
 
@@ -38,6 +42,27 @@ thread_local std::jmp_buf* glpkFailed = nullptr;
 [[noreturn]] void LeaveGlpk(void* /*info*/) { std::longjmp(*glpkFailed, 1); }
 
 enum class GlpkRead { kRead, kRefused, kFailedCheck };
+
+// The descriptors this process has open on `path`.
+std::set<int> DescriptorsOn(const std::string& path) {
+  std::set<int> open;
+  std::error_code error;
+  const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", error)) {
+    std::error_code linkError;
+    if (std::filesystem::read_symlink(entry.path(), linkError) == target && !linkError)
+      open.insert(std::stoi(entry.path().filename().string()));
+  }
+  return open;
+}
+
+// A read that failed GLPK's check leaves the file it had open: closed here,
+// so that damaged files do not use up the descriptors of a long session.
+void CloseLeftOpen(const std::string& path, const std::set<int>& before) {
+  for (const int descriptor : DescriptorsOn(path)) {
+    if (before.count(descriptor) == 0) ::close(descriptor);
+  }
+}
 
 // glp_read_lp where `mpsFormat` is 0, else glp_read_mps in that format. No
 // object here needs destroying, so that the jump may leave the frames of
@@ -230,9 +255,13 @@ GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format,
   GlpkProblem problem(glp_create_prob());
   TerminalCapture capture;
   const auto read = [&](int mpsFormat) {
+    const std::set<int> before = DescriptorsOn(path);
     const GlpkRead result = GuardedRead(problem.get(), mpsFormat, path.c_str());
-    // Freed with GLPK's environment.
-    if (result == GlpkRead::kFailedCheck) static_cast<void>(problem.release());
+    if (result == GlpkRead::kFailedCheck) {
+      // Freed with GLPK's environment.
+      static_cast<void>(problem.release());
+      CloseLeftOpen(path, before);
+    }
     return result;
   };
   if (format == ModelFormat::kLp) {

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <filesystem>
 #include <new>
 #include <string>
 
@@ -99,18 +100,29 @@ TEST(ModelFile, FailuresAreToldInGerman) {
   EXPECT_EQ(ReadModelFile(kModels, ModelFormat::kMps).message, "Das ist ein Ordner, keine Datei.");
 }
 
+std::size_t OpenDescriptors() {
+  std::size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    static_cast<void>(entry);
+    ++count;
+  }
+  return count;
+}
+
 // A free-format MPS file that frees a column twice fails an assertion inside
-// GLPK, which would end the process: it is refused, and the next model
-// reads as ever.
+// GLPK, which would end the process: it is refused, the file GLPK left open
+// is closed, and the next model reads as ever.
 TEST(ModelFile, AFileThatFailsGlpksOwnCheckIsRefused) {
   const testing::TemporaryDirectory files;
   const std::string twice =
       files.Write("twice.mps",
                   "NAME T\nROWS\n N COST\n L R1\nCOLUMNS\n X COST 1 R1 1\nRHS\n RHS R1 4\nBOUNDS\n"
                   " FR BND X\n FR BND X\nENDATA\n");
+  const std::size_t open = OpenDescriptors();
   const ModelFileOutcome refused = ReadModelFile(twice, ModelFormat::kMps);
   EXPECT_EQ(refused.kind, ModelFileOutcome::Kind::kFailed);
   EXPECT_EQ(refused.message, "Das Modell ist hier nicht lesbar.");
+  EXPECT_EQ(OpenDescriptors(), open);
   EXPECT_EQ(ReadModelFile(kModels + "exmip1.lp", ModelFormat::kLp).kind,
             ModelFileOutcome::Kind::kRead);
 }
