@@ -28,12 +28,17 @@ void WindowSolve::Run(const SolveJob& job) {
   SolveThread thread(job, WakeUserInterfaceThread);
   QElapsedTimer clock;
   clock.start();
-  // The two timers only wake the loop: for the dialog, then for its count.
+  // Two timers wake the loop: one for the dialog, one for its count.
   QTimer dialogDue;
   dialogDue.setSingleShot(true);
   dialogDue.setTimerType(Qt::PreciseTimer);  // a coarse one may fire early
   dialogDue.start(kDialogDelay);
+  // The count is written only when the tick has come: each new text is a
+  // repaint whose own events wake this loop at once, so a count written on
+  // every wake kept this thread busy talking to the display.
+  bool countDue = true;
   QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&countDue] { countDue = true; });
   tick.start(kProgressInterval);
   std::unique_ptr<SolveProgressDialog> dialog;
   while (!thread.Ended()) {
@@ -42,7 +47,10 @@ void WindowSolve::Run(const SolveJob& job) {
       QObject::connect(dialog.get(), &QDialog::rejected, [&thread] { thread.Cancel(); });
       dialog->show();
     }
-    if (dialog) dialog->SetExchanges(thread.Exchanges());
+    if (dialog && countDue) {
+      dialog->SetExchanges(thread.Exchanges());
+      countDue = false;
+    }
     QCoreApplication::processEvents(
         (dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |
         QEventLoop::WaitForMoreEvents);

@@ -1,11 +1,14 @@
 // A long solve in the window: the progress dialog appears, shows the
 // exchange steps, and its "Abbrechen" stops the solve.
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <string>
 
 #include "solver/testing/klee_minty.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/solve_progress_dialog.h"
+#include "ui/window/window_solve.h"
 #include "window_test_support.h"
 
 using namespace pivora;
@@ -29,6 +32,21 @@ void FillKleeMintyCube(TForm1& form) {
   }
 }
 
+// Counts the paints of a dialog's labels.
+class LabelPaints final : public QObject {
+ public:
+  explicit LabelPaints(QDialog& dialog) {
+    for (QLabel* label : dialog.findChildren<QLabel*>()) label->installEventFilter(this);
+  }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 }  // namespace
 
 class LongSolveTest : public QObject {
@@ -39,16 +57,20 @@ class LongSolveTest : public QObject {
   void longViewIsCancelledFromTheDialog();
 };
 
-// The cube's solve shows the dialog, which counts its exchanges and cancels.
+// The cube's solve shows the dialog, which counts its exchanges, repaints
+// them a few times a second (not on every turn of the loop), and cancels.
 void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   const auto form = StartedWindow();
   FillKleeMintyCube(*form);
   form->SolAppendLine("an earlier report");
 
-  // Waits for the dialog, lets it count a little, then presses its button.
+  // Waits for the dialog, lets it count for a while, then presses its button.
   bool dialogSeen = false;
   QString countShown;
   Qt::CursorShape cursorMeanwhile = Qt::ArrowCursor;
+  std::unique_ptr<LabelPaints> paints;
+  QElapsedTimer watched;
+  qint64 watchedFor = 0;
   QTimer poll;
   poll.setInterval(10);
   connect(&poll, &QTimer::timeout, [&] {
@@ -58,9 +80,13 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
       dialogSeen = true;
       if (const QCursor* cursor = QApplication::overrideCursor()) cursorMeanwhile = cursor->shape();
       QVERIFY(form->Sol()->Lines().isEmpty());  // the memo was emptied before the solve
+      paints = std::make_unique<LabelPaints>(*dialog);
+      watched.start();
       return;
     }
+    if (watched.elapsed() < 300) return;
     poll.stop();
+    watchedFor = watched.elapsed();
     countShown = dialog->ExchangesText();
     QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
   });
@@ -70,6 +96,10 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   QVERIFY(dialogSeen);
   QVERIFY(countShown.startsWith(QStringLiteral("Austauschschritte: ")));
   QVERIFY(countShown != QStringLiteral("Austauschschritte: 0"));
+  // Each label at most once per interval, and a paint or two to spare.
+  const qint64 intervals = watchedFor / WindowSolve::kProgressInterval.count() + 2;
+  QVERIFY2(paints->count <= 2 * intervals,
+           qPrintable(QStringLiteral("%1 paints in %2 ms").arg(paints->count).arg(watchedFor)));
   QCOMPARE(cursorMeanwhile, Qt::WaitCursor);
   QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("ABGEBROCHEN!")}));
   QCOMPARE(Text(form->NB(), 1, 1), "1");
