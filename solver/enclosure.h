@@ -12,8 +12,12 @@
 // (u = 2^-53), products by Dekker's splitting (no fused multiply-add). Each
 // result's bound adds the operands' bounds as they propagate and 2^-97 of
 // its magnitude for the step itself, and is rounded up. Values stay within
-// 2^-900..2^900 in magnitude, where no step underflows or overflows; beyond
-// that a value is Undecided too. Needs round-to-nearest double arithmetic
+// 2^-900..2^900 in magnitude, where no step of a midpoint underflows or
+// overflows; beyond that a value is Undecided too. A bound can still fall
+// below the normal range (a value whose midpoint is 0, times a small one), so
+// every product and quotient of bounds carries an allowance for underflow:
+// no bound ever rounds to 0 while a number it encloses may differ from the
+// midpoint. Needs round-to-nearest double arithmetic
 // without contraction (EnclosureArithmetic::FlagScope sets the rounding).
 #pragma once
 
@@ -33,6 +37,11 @@ inline constexpr double kStepBound = 0x1p-97;  // above 15u^2 + 56u^3 of every s
 inline constexpr double kUp = 1 + 0x1p-50;     // above the rounding of a bound's few operations
 inline constexpr double kLargest = 0x1p900;
 inline constexpr double kSmallest = 0x1p-900;
+// Above what the bound of one product or quotient can lose to underflow,
+// half the smallest subnormal for each of its at most three products. It
+// counts only where the midpoint is 0: elsewhere the step's own bound, at
+// least 2^-997, is far above it.
+inline constexpr double kUnderflow = 0x1p-1072;
 
 struct Pair {
   double hi;
@@ -155,8 +164,9 @@ inline Enclosure operator*(const Enclosure& a, const Enclosure& b) {
   if ((a.hi_ == 0 && a.radius_ == 0) || (b.hi_ == 0 && b.radius_ == 0)) return Enclosure();
   const Pair z = Product({a.hi_, a.lo_}, {b.hi_, b.lo_});
   if (z.hi == 0 && a.hi_ != 0 && b.hi_ != 0) throw Undecided();  // underflow
-  return Enclosure::Rounded(
-      z.hi, z.lo, Above(a.hi_) * b.radius_ + Above(b.hi_) * a.radius_ + a.radius_ * b.radius_);
+  return Enclosure::Rounded(z.hi, z.lo,
+                            Above(a.hi_) * b.radius_ + Above(b.hi_) * a.radius_ +
+                                a.radius_ * b.radius_ + kUnderflow);
 }
 
 inline Enclosure operator/(const Enclosure& a, const Enclosure& b) {
@@ -168,7 +178,8 @@ inline Enclosure operator/(const Enclosure& a, const Enclosure& b) {
   const Pair z = Quotient({a.hi_, a.lo_}, {b.hi_, b.lo_});
   if (z.hi == 0 && a.hi_ != 0) throw Undecided();  // underflow
   // |a/b - a'/b'| <= (|a - a'| + |a'/b'| |b - b'|) / |b| for midpoints a', b'.
-  return Enclosure::Rounded(z.hi, z.lo, (a.radius_ + Above(z.hi) * b.radius_) / least);
+  return Enclosure::Rounded(z.hi, z.lo,
+                            (a.radius_ + Above(z.hi) * b.radius_) / least + kUnderflow);
 }
 
 // The exchange method's number policy on enclosures: the exact rules, whose

@@ -69,6 +69,95 @@ TEST(Enclosure, HoldsEveryStepsExactResultNarrowly) {
   }
 }
 
+// 2^k exactly.
+Rational PowerOfTwo(int k) {
+  return k >= 0 ? Rational(mpz_class(1) << k) : Rational(mpz_class(1), mpz_class(1) << -k);
+}
+
+// A number near 2^e: a 53-bit significand there, and as often as not a tail
+// 60 to 250 bits further down, which its enclosure cannot hold exactly.
+Rational NearPowerOfTwo(std::mt19937_64& rng, int e) {
+  Rational q = Rational(mpz_class(static_cast<unsigned long>(rng() >> 11))) * PowerOfTwo(e - 53);
+  if (Chance(rng, 50)) {
+    q += Rational(mpz_class(static_cast<unsigned long>(rng() >> 11))) *
+         PowerOfTwo(e - 53 - UniformInt(rng, 60, 250));
+  }
+  if (Chance(rng, 50)) q = -q;
+  return q;
+}
+
+// A difference whose midpoint is 0 while the numbers it encloses are not:
+// 2^-890 + 2^-1010 + 2^-1100 less 2^-890 + 2^-1010, then scaled down, is
+// rightly undecided, never a settled 0.
+TEST(Enclosure, ABoundNeverUnderflowsToZero) {
+  const Enclosure a(PowerOfTwo(-890) + PowerOfTwo(-1010) + PowerOfTwo(-1100));
+  const Enclosure b(PowerOfTwo(-890) + PowerOfTwo(-1010));
+  const Enclosure d = a - b;
+  EXPECT_EQ(SettledSign(d), 2);
+  EXPECT_EQ(SettledSign(d * Enclosure(PowerOfTwo(-20))), 2);
+  EXPECT_EQ(SettledSign(d / Enclosure(PowerOfTwo(40))), 2);
+  EXPECT_EQ(SettledSign(Enclosure(PowerOfTwo(-20)) * d * d), 2);
+}
+
+// Chains of the four operations near the ends of the range, 2^-900 and
+// 2^900, with differences of nearly equal numbers among their operands:
+// wherever a sign is settled it is the exact result's.
+TEST(Enclosure, SettlesNoSignWronglyNearTheRangesEnds) {
+  std::mt19937_64 rng(25);
+  long settled = 0;
+  for (int chain = 0; chain < 1000; ++chain) {
+    const int end = Chance(rng, 50) ? -890 : 890;
+    Rational exact = NearPowerOfTwo(rng, end);
+    try {
+      Enclosure value(exact);
+      for (int step = 0; step < 60; ++step) {
+        SCOPED_TRACE(::testing::Message() << "chain " << chain << " step " << step);
+        Rational q = NearPowerOfTwo(rng, UniformInt(rng, -60, 60));
+        if (Chance(rng, 30)) q = PowerOfTwo(UniformInt(rng, -60, 60));
+        switch (UniformInt(rng, 0, 4)) {
+          case 0: {
+            // Nearly the value itself: its leading 53 to 170 bits.
+            if (sgn(exact) == 0) break;
+            const long top = static_cast<long>(mpz_sizeinbase(exact.get_num_mpz_t(), 2)) -
+                             static_cast<long>(mpz_sizeinbase(exact.get_den_mpz_t(), 2));
+            const Rational scaled = exact / PowerOfTwo(static_cast<int>(top) - UniformInt(rng, 53, 170));
+            mpz_class k;
+            mpz_tdiv_q(k.get_mpz_t(), scaled.get_num_mpz_t(), scaled.get_den_mpz_t());
+            const Rational near = Rational(k) * (exact / scaled);
+            exact -= near;
+            value = value - Enclosure(near);
+            break;
+          }
+          case 1:
+            exact += q;
+            value = value + Enclosure(q);
+            break;
+          case 2:
+            exact *= q;
+            value = value * Enclosure(q);
+            break;
+          case 3:
+            exact /= q;
+            value = value / Enclosure(q);
+            break;
+          default:
+            exact *= exact;
+            value = value * value;
+            break;
+        }
+        const int sign = SettledSign(value);
+        if (sign != 2) {
+          ++settled;
+          ASSERT_EQ(sign, sgn(exact));
+        }
+      }
+    } catch (const Undecided&) {
+      // The chain left the range, or divided by what may be 0.
+    }
+  }
+  EXPECT_GT(settled, 4000);
+}
+
 // What no enclosure can settle is refused: equal values reached by
 // different roundings or not held exactly, a divisor that may be 0, a value beyond the range.
 TEST(Enclosure, RefusesWhatItCannotSettle) {
