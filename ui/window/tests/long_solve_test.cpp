@@ -16,19 +16,20 @@ using namespace pivora::testing;
 
 namespace {
 
-// The Klee-Minty cube of 20 variables: 2^20 - 1 exchanges, about a second,
-// far past the dialog's delay.
-void FillKleeMintyCube(TForm1& form) {
-  SpinTo(form.NVars(), 20);
-  SpinTo(form.NCons(), 20);
-  const RandomProblem cube = MakeKleeMinty(20);
-  for (int i = 1; i <= 20; ++i) {
-    for (int j = 1; j <= 20; ++j) {
+// The Klee-Minty cube of `size` variables: 2^size - 1 exchanges; at 20
+// about half a second, past the dialog's delay.
+void FillKleeMintyCube(TForm1& form, int size = 20) {
+  SpinTo(form.NVars(), size);
+  SpinTo(form.NCons(), size);
+  const RandomProblem cube = MakeKleeMinty(size);
+  for (int i = 1; i <= size; ++i) {
+    for (int j = 1; j <= size; ++j) {
       form.NB().SetText(j, i, std::to_string(static_cast<long long>(cube.tableau(i, j))));
     }
-    form.NB().SetText(21, i, "<=");
-    form.NB().SetText(22, i, std::to_string(static_cast<long long>(cube.tableau(i, 21))));
-    form.ZF().SetText(i, 1, std::to_string(static_cast<long long>(cube.tableau(21, i))));
+    form.NB().SetText(size + 1, i, "<=");
+    form.NB().SetText(size + 2, i,
+                      std::to_string(static_cast<long long>(cube.tableau(i, size + 1))));
+    form.ZF().SetText(i, 1, std::to_string(static_cast<long long>(cube.tableau(size + 1, i))));
   }
 }
 
@@ -61,7 +62,9 @@ class LongSolveTest : public QObject {
 // them a few times a second (not on every turn of the loop), and cancels.
 void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   const auto form = StartedWindow();
-  FillKleeMintyCube(*form);
+  // 2^24 - 1 exchanges, several seconds: still running after the dialog's
+  // delay and the watching, however fast the solve thread is given.
+  FillKleeMintyCube(*form, 24);
   form->SolAppendLine("an earlier report");
 
   // Waits for the dialog, lets it count for a while, then presses its button.
