@@ -31,6 +31,8 @@ TEST_PACKAGES=(
   glpk-utils
   # a comma locale for the locale-independence test
   locales
+  # the report's PDF read back as text, line by line (pdftotext)
+  poppler-utils
   # screenshots of the real window
   xvfb xauth x11-apps imagemagick
   # the Debian package (CPack's DEB generator asks `file` about every binary,

@@ -1,51 +1,20 @@
 #include "ui/window/report_export.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QMessageBox>
-#include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTextDocument>
-#include <QTextOption>
-#include <algorithm>
 #include <cerrno>
 
 #include "files/file_error.h"
 #include "ui/messages.h"
-#include "ui/window/window_style.h"
+#include "ui/window/report_print.h"
 
 namespace pivora {
-namespace {
-
-QFont FixedPitchFontAt(qreal pointSize) {
-  QFont font = FixedPitchFont();
-  font.setPointSizeF(pointSize);
-  return font;
-}
-
-// The largest size up to 10 pt at which the longest line fits `width`
-// (device pixels at `resolution`), but not below 5 pt; longer lines wrap.
-qreal FittingPointSize(const QString& report, qreal width, int resolution) {
-  qsizetype longest = 1;
-  for (const QStringView line : QStringView(report).split(u'\n')) {
-    longest = std::max(longest, line.size());
-  }
-  const QFont probe = FixedPitchFontAt(10);
-  // The advance of one character at 10 pt, in points.
-  const qreal advance =
-      QFontMetricsF(probe).horizontalAdvance(u'0') * 72.0 / QFontMetricsF(probe).fontDpi();
-  const qreal widthPoints = width * 72.0 / resolution;
-  return std::clamp(10.0 * widthPoints / (advance * static_cast<qreal>(longest) * 1.02), 5.0, 10.0);
-}
-
-}  // namespace
 
 ReportFormat ReportFormatOfPath(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
@@ -53,28 +22,6 @@ ReportFormat ReportFormatOfPath(const QString& path) {
     return ReportFormat::kHtml;
   if (suffix == QStringLiteral("pdf")) return ReportFormat::kPdf;
   return ReportFormat::kText;
-}
-
-QString ReportHtml(const QString& report) {
-  return QStringLiteral(
-             "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-             "<title>%1</title>\n</head>\n<body>\n<pre>")
-             .arg(QString::fromUtf8(messages::kReportWindowTitle).toHtmlEscaped()) +
-         report.toHtmlEscaped() + QStringLiteral("</pre>\n</body>\n</html>\n");
-}
-
-void PaintReport(const QString& report, QPagedPaintDevice& device) {
-  const QPageLayout layout = device.pageLayout();
-  const QRectF page = layout.paintRectPixels(device.logicalDpiX());
-  QTextDocument document;
-  document.setDocumentMargin(0);
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  document.setDefaultTextOption(option);
-  document.setDefaultFont(
-      FixedPitchFontAt(FittingPointSize(report, page.width(), device.logicalDpiX())));
-  document.setPlainText(report);
-  document.print(&device);
 }
 
 // The reason of a failure is the operating system's, in German.
@@ -93,8 +40,8 @@ bool WriteReport(const QString& report, const QString& path, ReportFormat format
     writer.setTitle(QString::fromUtf8(messages::kReportWindowTitle));
     writer.setCreator(QStringLiteral("Pivora"));
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    PaintReport(report, writer);
+    writer.setPageMargins(PrintMargins(), QPageLayout::Millimeter);
+    PaintReport(report, writer, true);
     return true;
   }
   const QByteArray bytes =
@@ -137,8 +84,10 @@ void SaveReport(QWidget* parent, const QString& report) {
 void PrintReport(QWidget* parent, const QString& report) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QString::fromUtf8(messages::kReportWindowTitle));
+  printer.setPageMargins(PrintMargins(), QPageLayout::Millimeter);
+  ProposeOrientation(report, printer);
   QPrintDialog dialog(&printer, parent);
-  if (dialog.exec() == QDialog::Accepted) PaintReport(report, printer);
+  if (dialog.exec() == QDialog::Accepted) PaintReport(report, printer, false);
   if (parent) parent->activateWindow();
 }
 

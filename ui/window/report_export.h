@@ -1,12 +1,11 @@
 // The report out of the window: saved as text (UTF-8), HTML or PDF, or
 // printed through the print dialog. Every form sets the report in the
-// fixed-pitch font, so the tables of the views stay aligned; print and PDF
-// shrink the font until the longest line fits the page's width.
+// fixed-pitch font, so the tables of the views stay aligned; on paper no
+// line wraps (ui/window/report_print.h).
 #pragma once
 
 #include <QString>
 
-class QPagedPaintDevice;
 class QWidget;
 
 namespace pivora {
@@ -16,9 +15,6 @@ enum class ReportFormat { kText, kHtml, kPdf };
 // By the name's ending: .html or .htm, .pdf, anything else text.
 ReportFormat ReportFormatOfPath(const QString& path);
 
-// The report as a whole HTML page (UTF-8, its lines preformatted).
-QString ReportHtml(const QString& report);
-
 // Writes `report` to `path` in `format`; the reason on failure.
 bool WriteReport(const QString& report, const QString& path, ReportFormat format,
                  QString* reason = nullptr);
@@ -27,7 +23,5 @@ bool WriteReport(const QString& report, const QString& path, ReportFormat format
 void SaveReport(QWidget* parent, const QString& report);
 // The print dialog, then the pages.
 void PrintReport(QWidget* parent, const QString& report);
-// Lays the report out on `device`'s pages.
-void PaintReport(const QString& report, QPagedPaintDevice& device);
 
 }  // namespace pivora

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -18,6 +20,7 @@
 #include "ui/window/file_actions.h"
 #include "ui/window/report_export.h"
 #include "ui/window/report_memo.h"
+#include "ui/window/report_print.h"
 #include "ui/window/report_window.h"
 #include "ui/window/window_commands.h"
 #include "window_test_support.h"
@@ -35,6 +38,7 @@ class CommandsTest : public QObject {
   void newEmptiesTheProblemInOneUndoStep();
   void theReportWindowFollowsEverySolve();
   void theReportIsSavedAsTextHtmlAndPdf();
+  void aWideTableauIsPrintedInWholeLines();
   void decimalCommasArePastedAsPointsOnYes();
 };
 
@@ -228,7 +232,7 @@ void CommandsTest::theReportIsSavedAsTextHtmlAndPdf() {
   const QString written = QString::fromUtf8(page.readAll());
   QVERIFY(written.contains(QStringLiteral("<meta charset=\"utf-8\">")));
   QVERIFY(written.contains(
-      QStringLiteral("<pre>L\u00d6SUNG:\n\nOptimum: Zmax = 12\n&lt;x&gt; &amp; y</pre>")));
+      QStringLiteral("<pre class=\"screen\">L\u00d6SUNG:\n\nOptimum: Zmax = 12\n&lt;x&gt; &amp; y</pre>")));
 
   const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
   QCOMPARE(ReportFormatOfPath(pdf), ReportFormat::kPdf);
@@ -241,6 +245,62 @@ void CommandsTest::theReportIsSavedAsTextHtmlAndPdf() {
   QVERIFY(!WriteReport(report, dir.filePath(QStringLiteral("no/such/folder.pdf")),
                        ReportFormat::kPdf, &reason));
   QCOMPARE(reason, QStringLiteral("Den Ordner gibt es nicht."));
+}
+
+// Blanks collapsed: the PDF's text keeps the columns' order, not their widths.
+static QString Simplified(const QString& line) { return line.simplified(); }
+
+// The steps of a 10 x 10 problem in the PDF: pdftotext reads back exactly
+// the lines laid out for each page, so none wrapped, and the step headings
+// and sentences stand whole.
+void CommandsTest::aWideTableauIsPrintedInWholeLines() {
+  const auto form = StartedWindow();
+  SpinTo(form->NVars(), 10);
+  SpinTo(form->NCons(), 10);
+  for (int i = 1; i <= 10; ++i) {
+    for (int j = 1; j <= 10; ++j) {
+      form->NB().SetText(j, i, std::to_string((i * 7 + j * 13) % 17) + ".0" + std::to_string(j));
+    }
+    form->NB().SetText(12, i, std::to_string(100 + 10 * i));
+    form->ZF().SetText(i, 1, std::to_string(i % 7 + 1));
+  }
+  form->Sol()->SetViews(ReportViews{true, false, true});
+  form->SolveClick(form->Solve());
+  const QString report = form->Sol()->toPlainText();
+  QVERIFY(report.contains(QStringLiteral("Endtableau:")));
+
+  const QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("schritte.pdf"));
+  QVERIFY(WriteReport(report, pdf, ReportFormat::kPdf));
+  QPdfWriter probe(dir.filePath(QStringLiteral("probe.pdf")));
+  probe.setPageSize(QPageSize(QPageSize::A4));
+  probe.setPageMargins(PrintMargins(), QPageLayout::Millimeter);
+  const PrintedReport printed = LayOutReport(report, probe, true);
+  QVERIFY(printed.points >= 7);
+
+  QProcess reader;
+  reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  QVERIFY2(reader.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
+  const QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\f');
+  QCOMPARE(pages.size() - 1, static_cast<qsizetype>(printed.pages.size()));
+  QStringList shown;
+  for (std::size_t p = 0; p < printed.pages.size(); ++p) {
+    QStringList read;
+    for (const QString& line : pages[static_cast<qsizetype>(p)].split(u'\n')) {
+      if (!line.trimmed().isEmpty()) read.append(Simplified(line));
+    }
+    QStringList laidOut;
+    for (const QString& line : printed.pages[p]) {
+      if (!line.trimmed().isEmpty()) laidOut.append(Simplified(line));
+    }
+    QCOMPARE(read, laidOut);
+    shown += read;
+  }
+  for (const QString& line : report.split(u'\n')) {
+    if (line.startsWith(QStringLiteral("Schritt ")) || line.startsWith(QStringLiteral("Grund:"))) {
+      QVERIFY2(shown.contains(Simplified(line)), qPrintable(line));
+    }
+  }
 }
 
 void CommandsTest::decimalCommasArePastedAsPointsOnYes() {
