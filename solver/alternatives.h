@@ -39,6 +39,16 @@ bool DiffersFromFirst(SimplexRun<Arith, Work>& run, int k) {
   return differs;
 }
 
+// The search's entering column: the first free column other than `previous`
+// whose objective-row entry is exactly 0; 0 if none.
+template <class Arith, class Work>
+int ChooseZeroColumn(SimplexRun<Arith, Work>& run, int previous) {
+  for (int j = 1; j <= run.n; ++j) {
+    if (j != previous && run.ColumnFree(j) && run.w(run.m + 1, j) == 0) return j;
+  }
+  return 0;
+}
+
 // Runs with status 1 and solution 1 stored. Each pass enters the first free
 // column other than the previous pass's whose objective-row entry is exactly
 // 0, with the ratio test of the optimisation phase, and stores the vertex
@@ -49,10 +59,7 @@ template <class Arith, class Work>
 void SearchAlternatives(SimplexRun<Arith, Work>& run) {
   int previous = 0;
   while (run.status < kMaxSolutions) {
-    int s = 0;
-    for (int j = 1; j <= run.n && s == 0; ++j) {
-      if (j != previous && run.ColumnFree(j) && run.w(run.m + 1, j) == 0) s = j;
-    }
+    const int s = ChooseZeroColumn(run, previous);
     if (s == 0) return;
     previous = s;
     const int r = ChooseRatioRow(run, s);

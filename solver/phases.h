@@ -9,6 +9,65 @@
 
 namespace pivora {
 
+// The phases' own choice rules, each on the work tableau as it stands; 0
+// where the rule finds nothing. The practice mode judges a student's pivot
+// by the same functions.
+
+// Equality: the first row still labelled 0, an equation whose zero variable
+// is basic.
+template <class Arith, class Work>
+int ChooseEqualityRow(SimplexRun<Arith, Work>& run) {
+  for (int i = 1; i <= run.m; ++i) {
+    if (run.RowLabel(i) == 0) return i;
+  }
+  return 0;
+}
+
+// Equality: the first free column with a non-zero entry in row r, of either
+// sign.
+template <class Arith, class Work>
+int ChooseEqualityColumn(SimplexRun<Arith, Work>& run, int r) {
+  for (int j = 1; j <= run.n; ++j) {
+    if (run.ColumnFree(j) && !(run.w(r, j) == 0)) return j;
+  }
+  return 0;
+}
+
+// Feasibility: the first row with a negative constant.
+template <class Arith, class Work>
+int ChooseNegativeRow(SimplexRun<Arith, Work>& run) {
+  for (int i = 1; i <= run.m; ++i) {
+    if (run.w(i, run.n + 1) < 0) return i;
+  }
+  return 0;
+}
+
+// Feasibility: the first free column with a positive entry in row r.
+template <class Arith, class Work>
+int ChooseFeasibilityColumn(SimplexRun<Arith, Work>& run, int r) {
+  for (int j = 1; j <= run.n; ++j) {
+    if (run.ColumnFree(j) && run.w(r, j) > 0) return j;
+  }
+  return 0;
+}
+
+// Optimisation: the free column with the largest positive objective-row
+// entry, the first column on ties.
+template <class Arith, class Work>
+int ChooseEnteringColumn(SimplexRun<Arith, Work>& run) {
+  using Value = typename Arith::Value;
+  const int objective = run.m + 1;
+  Value t = Arith::FromInt(0);
+  int s = 0;
+  for (int j = 1; j <= run.n; ++j) {
+    if (run.ColumnFree(j) && t < run.w(objective, j)) {
+      t = run.w(objective, j);
+      s = j;
+    }
+  }
+  return s;
+}
+
 // Exchanges the zero variable of every equation out of the basis: the first
 // row labelled 0, the first free column with a non-zero entry in it. An
 // equation left with no such entry is redundant when its constant is 0
@@ -17,15 +76,9 @@ namespace pivora {
 template <class Arith, class Work>
 bool RunEqualityPhase(SimplexRun<Arith, Work>& run) {
   for (;;) {
-    int r = 0;
-    for (int i = 1; i <= run.m && r == 0; ++i) {
-      if (run.RowLabel(i) == 0) r = i;
-    }
+    const int r = ChooseEqualityRow(run);
     if (r == 0) return true;
-    int s = 0;
-    for (int j = 1; j <= run.n && s == 0; ++j) {
-      if (run.ColumnFree(j) && !(run.w(r, j) == 0)) s = j;
-    }
+    const int s = ChooseEqualityColumn(run, r);
     if (s != 0) {
       run.record.zeroColumnEquation[static_cast<std::size_t>(s)] = r;
       run.Exchange(r, s);
@@ -51,19 +104,9 @@ bool RunFeasibilityPhase(SimplexRun<Arith, Work>& run) {
   bool leastIndex = false;
   run.leastIndex = false;
   for (;;) {
-    int r = 0;
-    for (int i = 1; i <= run.m && r == 0; ++i) {
-      if (run.w(i, run.n + 1) < 0) r = i;
-    }
+    const int r = ChooseNegativeRow(run);
     if (r == 0) return true;
-    int s = 0;
-    if (leastIndex) {
-      s = ChooseLeastIndexColumnIn(run, r);
-    } else {
-      for (int j = 1; j <= run.n && s == 0; ++j) {
-        if (run.ColumnFree(j) && run.w(r, j) > 0) s = j;
-      }
-    }
+    const int s = leastIndex ? ChooseLeastIndexColumnIn(run, r) : ChooseFeasibilityColumn(run, r);
     if (s == 0) {
       run.record.stopRow = r;
       return false;
@@ -90,24 +133,11 @@ bool RunFeasibilityPhase(SimplexRun<Arith, Work>& run) {
 // there as if optimal, and the record says the run stalled.
 template <class Arith, class Work>
 bool RunOptimisationPhase(SimplexRun<Arith, Work>& run) {
-  using Value = typename Arith::Value;
-  CycleGuard<Value, Work> guard(run.w, run.m, run.n);
+  CycleGuard<typename Arith::Value, Work> guard(run.w, run.m, run.n);
   bool leastIndex = false;
   run.leastIndex = false;
-  const int objective = run.m + 1;
   for (;;) {
-    int s = 0;
-    if (leastIndex) {
-      s = ChooseLeastIndexColumn(run);
-    } else {
-      Value t = Arith::FromInt(0);
-      for (int j = 1; j <= run.n; ++j) {
-        if (run.ColumnFree(j) && t < run.w(objective, j)) {
-          t = run.w(objective, j);
-          s = j;
-        }
-      }
-    }
+    const int s = leastIndex ? ChooseLeastIndexColumn(run) : ChooseEnteringColumn(run);
     if (s == 0) return true;
     const int r = leastIndex ? ChooseLeastIndexRatioRow(run, s) : ChooseRatioRow(run, s);
     if (r == 0) {
