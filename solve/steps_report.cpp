@@ -4,8 +4,6 @@
 
 namespace pivora {
 
-namespace {
-
 const char* PhaseName(ExchangePhase phase) {
   switch (phase) {
     case ExchangePhase::kEquality:
@@ -19,6 +17,8 @@ const char* PhaseName(ExchangePhase phase) {
   }
   return "";
 }
+
+namespace {
 
 // Whether another free column has the same largest objective-row entry.
 bool ColumnTie(const TableauSnapshot& t, int s) {
@@ -39,7 +39,9 @@ bool RowTie(const TableauSnapshot& t, int r, int s) {
   return equal > 1;
 }
 
-std::string Reason(const ShownStep& step) {
+}  // namespace
+
+std::string StepReason(const ShownStep& step) {
   const TableauSnapshot& t = step.before;
   const ExchangePick& pick = step.pick;
   if (pick.leastIndex) return "kleinster Index, weil sich eine Basis wiederholt hat";
@@ -63,6 +65,8 @@ std::string Reason(const ShownStep& step) {
   return "";
 }
 
+namespace {
+
 // The shown number of work-tableau column s: the columns of zero variables
 // are left out.
 int ShownColumn(const TableauSnapshot& t, int s) {
@@ -82,6 +86,14 @@ int ZeroColumns(const TableauSnapshot& t) {
 }
 
 }  // namespace
+
+std::string RedundantEquationNote(int i) {
+  return Numbered("Gleichung ", i) +
+         " ist \xFC"
+         "berfl\xFC"
+         "ssig (in ihrer Zeile nur Nullen): ihre Nullvariable bleibt als " +
+         LabelName(-i) + " mit Wert 0 in der Basis.";
+}
 
 std::string LabelName(int label) {
   if (label > 0) return Numbered("x", label);
@@ -103,11 +115,7 @@ void StepsView::AddNotes(const TableauSnapshot& t) {
   }
   for (int i = 1; i <= t.m; ++i) {
     if (rowLabels_[static_cast<std::size_t>(i - 1)] == 0 && t.RowLabel(i) == -i) {
-      lines_.push_back(Numbered("Gleichung ", i) +
-                       " ist \xFC"
-                       "berfl\xFC"
-                       "ssig (in ihrer Zeile nur Nullen): ihre Nullvariable bleibt als " +
-                       LabelName(-i) + " mit Wert 0 in der Basis.");
+      lines_.push_back(RedundantEquationNote(i));
     }
   }
   zeroColumns_ = ZeroColumns(t);
@@ -117,12 +125,15 @@ void StepsView::AddNotes(const TableauSnapshot& t) {
 // The tableau with its labels; with a pivot (r, s) its row and column are
 // starred and the pivot element bracketed. Every other number stands between
 // blanks so that the digits stay aligned with the brackets.
-void StepsView::AddTableau(const TableauSnapshot& t, int r, int s) {
+std::vector<std::string> TableauLines(const TableauSnapshot& t, bool maximise, int r, int s,
+                                      ShortViewNumbers& numbers, bool keepZeroColumns) {
+  const auto shown = [&t, keepZeroColumns](int j) {
+    return j > t.n || keepZeroColumns || t.ColumnLabel(j) != 0;
+  };
   AlignedTable table;
   AlignedTable::Row header{""};
   for (int j = 1; j <= t.n; ++j) {
-    if (t.ColumnLabel(j) != 0)
-      header.push_back(LabelName(t.ColumnLabel(j)) + (j == s ? "* " : "  "));
+    if (shown(j)) header.push_back(LabelName(t.ColumnLabel(j)) + (j == s ? "* " : "  "));
   }
   header.emplace_back("1  ");
   table.Add(std::move(header));
@@ -131,30 +142,41 @@ void StepsView::AddTableau(const TableauSnapshot& t, int r, int s) {
     if (i <= t.m) {
       row.push_back(LabelName(t.RowLabel(i)) + (i == r ? "*" : ""));
     } else {
-      row.emplace_back(maximise_ ? "Z" : "-Z");
+      row.emplace_back(maximise ? "Z" : "-Z");
     }
     for (int j = 1; j <= t.n + 1; ++j) {
-      if (j <= t.n && t.ColumnLabel(j) == 0) continue;
-      const std::string text = numbers_.Text(t.At(i, j));
+      if (!shown(j)) continue;
+      const std::string text = numbers.Text(t.At(i, j));
       row.push_back(i == r && j == s ? "[" + text + "]" : " " + text + " ");
     }
     table.Add(std::move(row));
   }
-  for (std::string& line : table.Lines()) lines_.push_back(std::move(line));
+  return table.Lines();
+}
+
+std::string StepLine(long number, const ShownStep& step, int column, ShortViewNumbers& numbers) {
+  const TableauSnapshot& t = step.before;
+  const ExchangePick& pick = step.pick;
+  const int leaving = t.RowLabel(pick.row);
+  return Numbered("Schritt ", number) + " (" + PhaseName(pick.phase) +
+         "): " + LabelName(t.ColumnLabel(pick.column)) + " kommt in die Basis, " +
+         (leaving == 0 ? std::string("die Nullvariable der Gleichung") : LabelName(leaving)) +
+         " verl\xE4sst sie; Pivotelement " + numbers.Text(t.At(pick.row, pick.column)) +
+         Numbered(" in Zeile ", pick.row) + Numbered(", Spalte ", column) + ".";
+}
+
+void StepsView::AddTableau(const TableauSnapshot& t, int r, int s) {
+  for (std::string& line : TableauLines(t, maximise_, r, s, numbers_)) {
+    lines_.push_back(std::move(line));
+  }
 }
 
 void StepsView::Shown(const ShownStep& step) {
   const TableauSnapshot& t = step.before;
   const ExchangePick& pick = step.pick;
-  const int leaving = t.RowLabel(pick.row);
   lines_.emplace_back();
-  lines_.push_back(
-      Numbered("Schritt ", ++steps_) + " (" + PhaseName(pick.phase) +
-      "): " + LabelName(t.ColumnLabel(pick.column)) + " kommt in die Basis, " +
-      (leaving == 0 ? std::string("die Nullvariable der Gleichung") : LabelName(leaving)) +
-      " verl\xE4sst sie; Pivotelement " + numbers_.Text(t.At(pick.row, pick.column)) +
-      Numbered(" in Zeile ", pick.row) + Numbered(", Spalte ", ShownColumn(t, pick.column)) + ".");
-  lines_.push_back("Grund: " + Reason(step) + ".");
+  lines_.push_back(StepLine(++steps_, step, ShownColumn(t, pick.column), numbers_));
+  lines_.push_back("Grund: " + StepReason(step) + ".");
   AddNotes(t);
   AddTableau(t, pick.row, pick.column);
   equalityRow_ = pick.phase == ExchangePhase::kEquality ? pick.row : 0;

@@ -46,6 +46,28 @@ class StepsView final : public StepSink {
   long steps_ = 0;
 };
 
+// The lines of tableau `t` as the steps view writes it: the basic variables
+// down the side (the objective row Z, or -Z where `maximise` is false), the
+// non-basic ones across, then the constant column "1". With a pivot (r, s),
+// else 0 and 0, its row and column are starred and the pivot bracketed.
+// The columns of zero variables are left out unless `keepZeroColumns`.
+std::vector<std::string> TableauLines(const TableauSnapshot& t, bool maximise, int r, int s,
+                                      ShortViewNumbers& numbers, bool keepZeroColumns = false);
+
+// "Schritt 3 (Optimierung): x1 kommt in die Basis, y1 verlässt sie;
+// Pivotelement -1 in Zeile 1, Spalte 1.", `column` the column as shown.
+std::string StepLine(long number, const ShownStep& step, int column, ShortViewNumbers& numbers);
+
+// Why the phase's rule chose the step's pivot, as the "Grund:" line says it.
+std::string StepReason(const ShownStep& step);
+
+// The note on equation i found redundant: its zero variable stays basic as
+// the slack y[i] of value 0.
+std::string RedundantEquationNote(int i);
+
+// "Gleichungen", "Zulässigkeit", "Optimierung", "weitere Optima".
+const char* PhaseName(ExchangePhase phase);
+
 // The name of a variable label: "x3" for 3, "y2" for -2, "0" for the zero
 // variable of an equation.
 std::string LabelName(int label);
