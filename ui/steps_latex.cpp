@@ -81,8 +81,10 @@ std::string StepsAsLatex(const std::vector<std::string>& lines) {
   for (std::size_t k = 0; k < lines.size(); ++k) {
     const std::string& title = lines[k];
     if (!StartsWith(title, "Schritt ") && title != "Endtableau:") continue;
+    // The "Grund:" line and any notes stand before the table, whose heading
+    // line starts with the blank of its empty corner.
     std::size_t at = k + 1;
-    if (at < lines.size() && StartsWith(lines[at], "Grund: ")) ++at;
+    while (at < lines.size() && !lines[at].empty() && lines[at][0] != ' ') ++at;
     std::vector<std::vector<std::string>> table;
     for (; at < lines.size() && !Words(lines[at]).empty(); ++at) table.push_back(Words(lines[at]));
     // A heading and the objective row at the least; every row one cell

@@ -9,8 +9,9 @@
 namespace pivora {
 
 // Reads the report's lines (UTF-8) as the steps view writes them: a line
-// "Schritt K (...): ..." or "Endtableau:", an optional "Grund: ..." line,
-// then the tableau's lines up to the next empty line. Labels become
+// "Schritt K (...): ..." or "Endtableau:", the lines of the reason and the
+// notes, then the tableau's lines (from its heading, which starts with a
+// blank) up to the next empty line. Labels become
 // subscripted (x_{1}), fractions \frac, "1.5E+20" 1.5 \cdot 10^{20}. Empty
 // when the lines hold no step.
 std::string StepsAsLatex(const std::vector<std::string>& lines);

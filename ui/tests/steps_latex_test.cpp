@@ -42,6 +42,21 @@ TEST(StepsAsLatex, OneArrayPerStepAndTheFinalTableauWithThePivotBoxed) {
             "\\end{array}\n\\]\n\n");
 }
 
+// A step whose tableau first shows a dropped zero column has a note between
+// its reason and its table: the table is still found.
+TEST(StepsAsLatex, NotesBeforeTheTableAreSkipped) {
+  const std::vector<std::string> lines = {
+      "Schritt 2 (Zul\xC3\xA4ssigkeit): x2 kommt in die Basis, y1 verl\xC3\xA4sst sie.",
+      "Grund: erste Zeile mit negativer Konstante.",
+      "Die Spalte der Nullvariablen von Gleichung 1 entf\xC3\xA4llt.",
+      "     x2*    1",
+      "y1*   [2]   -1",
+      "Z      1     0",
+  };
+  EXPECT_NE(StepsAsLatex(lines).find("y_{1} & \\boxed{2} & -1 \\\\\n"), std::string::npos)
+      << StepsAsLatex(lines);
+}
+
 TEST(StepsAsLatex, APlainReportHasNoSteps) {
   EXPECT_EQ(StepsAsLatex({"L\xC3\x96SUNG:", "", "Optimum: Zmax = 12", "Schritt 1 ohne Tableau"}),
             "");
