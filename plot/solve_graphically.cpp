@@ -11,57 +11,14 @@
 
 namespace pivora {
 
-namespace {
-
-// The window's counts, Max/Min and cell texts, held apart from the window:
-// the reader writes its defaults of empty cells here, not into the grids.
-class ProblemCopy final : public WindowOperations {
- public:
-  explicit ProblemCopy(WindowOperations& window)
-      : n_(window.NVarsValue()), m_(window.NConsValue()), maximum_(window.MaximumChecked()) {
-    Copy(window.NB(), nb_);
-    Copy(window.ZF(), zf_);
-  }
-
-  int NVarsValue() const override { return n_; }
-  int NVarsMaximum() const override { return kMaxVariables; }
-  int NConsValue() const override { return m_; }
-  int NConsMaximum() const override { return kMaxConstraints; }
-  int DigitsValue() const override { return 10; }
-  bool MaximumChecked() const override { return maximum_; }
-  bool DetailsChecked() const override { return true; }
-  CellStore& NB() override { return nb_; }
-  CellStore& ZF() override { return zf_; }
-  void SolClear() override {}
-  void SolAppendLine(std::string_view) override {}
-  void SolTakeFocus() override {}
-  void SetFooterText(std::string_view) override {}
-
- private:
-  void Copy(const CellStore& from, CellStore& to) const {
-    for (int column = 0; column <= n_ + 2; ++column) {
-      for (int row = 0; row <= m_; ++row) to.SetText(column, row, from.Text(column, row));
-    }
-  }
-
-  int n_;
-  int m_;
-  bool maximum_;
-  CellStore nb_{5, 3};
-  CellStore zf_{3, 2};
-};
-
-}  // namespace
-
 GraphicalSolution SolveGraphically(WindowOperations& window) {
   const int n = window.NVarsValue();
   if (n > 2) return PlotWithoutProblem(PlotOutcome::kTooManyVariables, n);
   const int m = window.NConsValue();
-  ProblemCopy copy(window);
   const NumberFormat format = SolveNumberFormat();
   Tableau tableau;
   auto typed = std::make_unique<ExactTableau>();
-  if (ReadWindowProblem(copy, format, tableau, typed.get())) {
+  if (ReadWindowProblemCopy(window, format, tableau, typed.get())) {
     return PlotWithoutProblem(PlotOutcome::kInputError, n);
   }
   ReportSettings settings;

@@ -26,4 +26,10 @@ struct CellFault {
 std::optional<CellFault> ReadWindowProblem(WindowOperations& window, const NumberFormat& format,
                                            Tableau& tableau, ExactTableau* exact);
 
+// The same on a copy of the window's counts, Max/Min and cells: the defaults
+// of empty cells go into the copy, and the grids stay as typed. For what
+// follows the grids without being a solve (the picture, the practice).
+std::optional<CellFault> ReadWindowProblemCopy(WindowOperations& window, const NumberFormat& format,
+                                               Tableau& tableau, ExactTableau* exact);
+
 }  // namespace pivora
