@@ -16,6 +16,7 @@ enum class ExitCode {
   kUsageOrFormat = 2,  // a usage error, an unreadable or malformed file, or
                        // standard output could not be written
   kFloatingPoint = 3,  // a floating-point error ended the solve
+  kPivotRefused = 4,   // --pivots: a pivot broke the exchange method's rules
 };
 
 // Writes "PROGRAM: MESSAGE" as one line on standard error.

@@ -9,6 +9,7 @@
 #include "cli/enter_problem.h"
 #include "cli/input.h"
 #include "cli/load_problem.h"
+#include "cli/pivots_check.h"
 #include "cli/plot_file.h"
 #include "files/problem_file.h"
 #include "plot/graphical_solution.h"
@@ -27,7 +28,8 @@ struct Options {
   std::optional<int> digits;
   std::optional<bool> details;
   bool latin1 = false;
-  std::optional<std::string> plot;  // the picture's file
+  std::optional<std::string> plot;    // the picture's file
+  std::optional<std::string> pivots;  // the exercise sheet's pivots
   ReportViews views;
   std::string path = "-";
 };
@@ -61,11 +63,16 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
       options.latin1 = true;
     } else if (line.Value("--plot", value)) {
       options.plot = value;
+    } else if (line.Value("--pivots", value)) {
+      options.pivots = value;
     } else if (line.Operand(value)) {
       if (pathSeen) line.Fail(messages::kOnlyOneProblemFile);
       options.path = value;
       pathSeen = true;
     }
+  }
+  if (options.pivots && (options.views.steps || options.views.ranges)) {
+    line.Fail(messages::kPivotsWithoutViews);
   }
   if (!line.Failed()) return true;
   exit = line.UsageError();
@@ -92,6 +99,9 @@ ExitCode Run(const std::vector<std::string>& args) {
       options.details.value_or(problem.details.value_or(window.DetailsChecked())));
   window.SetViews(options.views);
   EnterProblem(window, problem);
+  if (options.pivots) {
+    return CheckPivots(window, *options.pivots, name, problem, options.latin1);
+  }
 
   const SolveClickOutcome outcome = SolveClick(window, &window);
   if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {

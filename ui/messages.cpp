@@ -10,7 +10,8 @@ namespace pivora::messages {
 
 const char* const kSolveHelp =
     "Aufruf: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
-    "                     [--ranges] [--latin1] [--plot BILD] [DATEI | -]\n"
+    "                     [--ranges] [--latin1] [--plot BILD] [--pivots \"Z,S ...\"]\n"
+    "                     [DATEI | -]\n"
     "\n"
     "L\u00f6st das lineare Programm in DATEI (der Standardeingabe, wenn DATEI - ist\n"
     "oder fehlt) genau so, wie es die Schaltfl\u00e4che \u00bbL\u00f6sung\u00ab des "
@@ -30,6 +31,11 @@ const char* const kSolveHelp =
     "  --latin1      den Bericht in Latin-1 statt UTF-8 ausgeben\n"
     "  --plot BILD   zudem die grafische L\u00f6sung eines Problems mit 1 oder 2\n"
     "                Variablen in BILD zeichnen, eine SVG- (.svg) oder PNG-Datei (.png)\n"
+    "  --pivots \"Z,S ...\"\n"
+    "                statt des Berichts die Austauschschritte eines \u00dcbungsblatts\n"
+    "                pr\u00fcfen: je Pivot (Zeile Z, Spalte S, gez\u00e4hlt wie im Tableau)\n"
+    "                das Urteil nach den Regeln des Austauschverfahrens und das\n"
+    "                Tableau; bis zum ersten nicht erlaubten Pivot\n"
     "  --help        diese Hilfe ausgeben\n"
     "\n"
     "Die Problemdatei: Leerzeilen und Zeilen, die mit # beginnen, z\u00e4hlen nicht.\n"
@@ -56,7 +62,9 @@ const char* const kSolveHelp =
     "\n"
     "R\u00fcckgabewert: 0 ein Bericht wurde geschrieben (Optimum, keine zul\u00e4ssige\n"
     "L\u00f6sung oder unbeschr\u00e4nkt), 1 eine fehlerhafte Zelle (EINGABEFEHLER!),\n"
-    "2 ein Aufruf- oder Dateiformatfehler, 3 ein Gleitkommafehler im L\u00f6ser.\n";
+    "2 ein Aufruf- oder Dateiformatfehler, 3 ein Gleitkommafehler im L\u00f6ser,\n"
+    "4 mit --pivots ein Pivot, den die Regeln nicht erlauben (bei 0 waren alle\n"
+    "erlaubt).\n";
 
 const char* const kBenchHelp =
     "Aufruf: pivora-bench [--repeat N] DATEI...\n"
@@ -132,6 +140,17 @@ std::string InputError(bool inObjectiveGrid, int column, int row, std::string_vi
 
 const char* const kExactReSolveNote =
     "Hinweis: das 80-Bit-Ergebnis wurde durch das der exakten Rechnung ersetzt";
+
+std::string PivotNotAPair(std::string_view quoted) {
+  return "--pivots braucht Paare Zeile,Spalte wie \u00bb1,2\u00ab, nicht " + std::string(quoted);
+}
+
+std::string PivotOutside(std::string_view quoted, int rows, int columns) {
+  return "--pivots: " + std::string(quoted) + " liegt au\u00dferhalb des Tableaus (" +
+         std::to_string(rows) + " Zeilen, " + std::to_string(columns) + " Spalten)";
+}
+
+const char* const kPivotsWithoutViews = "--pivots geht nicht mit --steps oder --ranges zusammen";
 
 std::string FloatingPointError(std::string_view what) {
   if (what == "Floating point overflow.") return "Gleitkomma\u00fcberlauf.";

@@ -34,6 +34,10 @@ std::string GridCell(bool inObjectiveGrid, int column, int row);
 // "Eingabefehler in der ...: TEXT", `quoted` as QuotedForMessage wrote it.
 std::string InputError(bool inObjectiveGrid, int column, int row, std::string_view quoted);
 extern const char* const kExactReSolveNote;
+// --pivots: `quoted` as QuotedForMessage wrote the word.
+std::string PivotNotAPair(std::string_view quoted);
+std::string PivotOutside(std::string_view quoted, int rows, int columns);
+extern const char* const kPivotsWithoutViews;
 // The German text of a floating-point error the solver raised; its own
 // text where there is none.
 std::string FloatingPointError(std::string_view what);
