@@ -44,6 +44,29 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
   return true;
 }
 
+// The extended run's equality phase takes an equation as redundant where
+// its row has rounded to 0 in every free column, and labels its zero
+// variable as an inequality's slack y[r]. Only an equation whose row is
+// exactly 0 there (a combination of the other equations) is redundant; every
+// other such row is labelled 0 again, an equation still in the basis, for
+// the exact run's own equality phase to decide. Costs one elimination with
+// one right-hand side for each equation taken as redundant.
+void ReopenEquations(const ExactTableau& problem, int m, int n, BasisLabels& basis,
+                     ExchangeObserver* observer) {
+  std::vector<Rational> row;
+  for (int r = 1; r <= m; ++r) {
+    int& label = basis.row[static_cast<std::size_t>(r)];
+    if (problem(r, n + 2) != 0 || label != -r) continue;
+    if (!BuildBasisTableauRow(problem, m, n, basis, r, row, observer)) return;
+    bool redundant = sgn(row[static_cast<std::size_t>(n)]) == 0;
+    for (int j = 1; j <= n && redundant; ++j) {
+      redundant = basis.column[static_cast<std::size_t>(j)] == 0 ||
+                  sgn(row[static_cast<std::size_t>(j - 1)]) == 0;
+    }
+    if (!redundant) label = 0;
+  }
+}
+
 // The extended run raised a floating-point error: the exact run from the
 // problem's own tableau is the result, and only an optimum beyond the
 // extended range still ends the solve. The table is put back first, so that
@@ -135,8 +158,9 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   result.cycled = record.cycled || record.stalled;
   result.exchanges = record.exchanges;
 
-  const BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
-                                     [](Extended label) { return static_cast<int>(label); });
+  BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
+                               [](Extended label) { return static_cast<int>(label); });
+  ReopenEquations(problem, m, n, basis, observer);
   result.judged = true;
   result.judgeBasis = basis;
   if (status == kNoFeasibleSolution &&

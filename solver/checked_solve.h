@@ -44,7 +44,8 @@ struct CheckedSolve {
   // values of the reported result, for the extra views: the first optimal
   // basis of the judge's exact run where that ran to an optimum (its search
   // alone is left), else where the judge's exact work starts, the extended
-  // run's last basis. Set where `judged`.
+  // run's last basis (with the equations it took as redundant and that are
+  // not exactly, still in the basis). Set where `judged`.
   bool judged = false;
   BasisLabels judgeBasis;
   // Where the exact replay confirmed the extended optimum, the reported
@@ -60,7 +61,10 @@ struct CheckedSolve {
 // (ReplayOptimum): the same vertices by the same exchanges, exactly; where
 // that confirms it and `agree` says the two print alike, it stands; where
 // it confirms it by the exact run's own steps, the replay's exact vertices
-// are the exact result. Otherwise the exact run goes on from the basis where
+// are the exact result. An equation that the extended run took as redundant
+// is so only where it is exactly a combination of the others; every other
+// one goes back into the basis as an equation not yet exchanged, for the
+// exact run's equality phase. Otherwise the exact run goes on from the basis where
 // the extended run's phases ended (ContinueExactly): the same phases and
 // search, their steps taken on enclosures where those settle every choice
 // (then the replay builds the optimum and the search's vertices exactly),

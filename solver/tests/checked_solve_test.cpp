@@ -303,6 +303,26 @@ TEST(SolveChecked, ExtendedFaultsStillEndTheSolve) {
   EXPECT_EQ(result.fault, "Floating point overflow.");
 }
 
+// An equation that is exactly a combination of the others stays redundant,
+// as the plain run took it: the replay confirms the plain optimum, and the
+// plain result stands. One whose combination is off by 1E-10 is opened again
+// for the exact run, which finds the problem infeasible.
+TEST(JudgeExactly, AnEquationIsRedundantOnlyWhereItIsExactly) {
+  const auto redundant = ParseProblem("max\n1 2\n1 1 = 1\n2 2 = 2\n1 -1 <= 1\n");
+  ASSERT_TRUE(redundant);
+  auto r = SolveCheckedProblem(redundant->tableau, redundant->m, redundant->n);
+  EXPECT_TRUE(r->run.replayed);
+  EXPECT_FALSE(r->run.exact);
+  ASSERT_EQ(r->status, 1);
+  EXPECT_EQ(r->s(0, 1), 2);
+
+  const auto apart = ParseProblem("max\n1 2\n1 1 = 1\n2 2 = 2.0000000002\n1 -1 <= 1\n");
+  ASSERT_TRUE(apart);
+  r = SolveCheckedProblem(apart->tableau, apart->m, apart->n);
+  EXPECT_TRUE(r->run.exact);
+  EXPECT_EQ(r->status, kNoFeasibleSolution);
+}
+
 // The judge takes a claim of no feasible solution only where the typed
 // problem proves it, and a stop row whose constant is exactly 0 proves
 // nothing: not at an equation the equality phase stopped on, nor at a row the
