@@ -164,9 +164,9 @@ inline Enclosure operator*(const Enclosure& a, const Enclosure& b) {
   if ((a.hi_ == 0 && a.radius_ == 0) || (b.hi_ == 0 && b.radius_ == 0)) return Enclosure();
   const Pair z = Product({a.hi_, a.lo_}, {b.hi_, b.lo_});
   if (z.hi == 0 && a.hi_ != 0 && b.hi_ != 0) throw Undecided();  // underflow
-  return Enclosure::Rounded(z.hi, z.lo,
-                            Above(a.hi_) * b.radius_ + Above(b.hi_) * a.radius_ +
-                                a.radius_ * b.radius_ + kUnderflow);
+  return Enclosure::Rounded(
+      z.hi, z.lo,
+      Above(a.hi_) * b.radius_ + Above(b.hi_) * a.radius_ + a.radius_ * b.radius_ + kUnderflow);
 }
 
 inline Enclosure operator/(const Enclosure& a, const Enclosure& b) {
@@ -178,8 +178,7 @@ inline Enclosure operator/(const Enclosure& a, const Enclosure& b) {
   const Pair z = Quotient({a.hi_, a.lo_}, {b.hi_, b.lo_});
   if (z.hi == 0 && a.hi_ != 0) throw Undecided();  // underflow
   // |a/b - a'/b'| <= (|a - a'| + |a'/b'| |b - b'|) / |b| for midpoints a', b'.
-  return Enclosure::Rounded(z.hi, z.lo,
-                            (a.radius_ + Above(z.hi) * b.radius_) / least + kUnderflow);
+  return Enclosure::Rounded(z.hi, z.lo, (a.radius_ + Above(z.hi) * b.radius_) / least + kUnderflow);
 }
 
 // The exchange method's number policy on enclosures: the exact rules, whose

@@ -120,7 +120,8 @@ TEST(Enclosure, SettlesNoSignWronglyNearTheRangesEnds) {
             if (sgn(exact) == 0) break;
             const long top = static_cast<long>(mpz_sizeinbase(exact.get_num_mpz_t(), 2)) -
                              static_cast<long>(mpz_sizeinbase(exact.get_den_mpz_t(), 2));
-            const Rational scaled = exact / PowerOfTwo(static_cast<int>(top) - UniformInt(rng, 53, 170));
+            const Rational scaled =
+                exact / PowerOfTwo(static_cast<int>(top) - UniformInt(rng, 53, 170));
             mpz_class k;
             mpz_tdiv_q(k.get_mpz_t(), scaled.get_num_mpz_t(), scaled.get_den_mpz_t());
             const Rational near = Rational(k) * (exact / scaled);
