@@ -1,10 +1,10 @@
 #include "files/file_error.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 
 namespace pivora {
 
@@ -52,44 +52,69 @@ std::string GermanFileError(int error, bool writing) {
   }
 }
 
-namespace {
+std::string NotARegularFile(unsigned mode) {
+  const char* what = "eine Ger\xC3\xA4tedatei";
+  if (S_ISFIFO(mode)) what = "eine benannte Pipe (FIFO)";
+  if (S_ISSOCK(mode)) what = "ein Socket";
+  return std::string("Das ist keine gew\xC3\xB6hnliche Datei, sondern ") + what + ".";
+}
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
+int OpenRegularFile(const std::string& path, std::string& reason) {
+  // The type is known before the open, which may have effects on a device;
+  // and again from the open file, which may have been swapped meanwhile.
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
+    reason = GermanFileError(errno, false);
+    return -1;
+  }
+  if (S_ISDIR(status.st_mode)) {
+    reason = GermanFileError(EISDIR, false);
+    return -1;
+  }
+  if (!S_ISREG(status.st_mode)) {
+    reason = NotARegularFile(status.st_mode);
+    return -1;
+  }
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    reason = GermanFileError(errno, false);
+    return -1;
+  }
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    reason = S_ISDIR(status.st_mode) ? GermanFileError(EISDIR, false)
+                                     : NotARegularFile(status.st_mode);
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
 
 std::optional<std::string> UnreadableFile(const std::string& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return GermanFileError(errno, false);
-  if (S_ISDIR(status.st_mode)) return GermanFileError(EISDIR, false);
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return GermanFileError(errno, false);
+  std::string reason;
+  const int fd = OpenRegularFile(path, reason);
+  if (fd < 0) return reason;
+  ::close(fd);
   return std::nullopt;
 }
 
 FileContent ReadWholeFile(const std::string& path) {
   FileContent outcome;
-  if (std::optional<std::string> reason = UnreadableFile(path)) {
-    outcome.message = std::move(*reason);
-    return outcome;
-  }
-  errno = 0;
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    outcome.message = GermanFileError(errno, false);
-    return outcome;
-  }
+  const int fd = OpenRegularFile(path, outcome.message);
+  if (fd < 0) return outcome;
   char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-    outcome.content.append(buffer, got);
-  if (std::ferror(file.get())) {
-    outcome.content.clear();
-    outcome.message = GermanFileError(errno == 0 ? EIO : errno, false);
-    return outcome;
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got == 0) break;
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      outcome.content.clear();
+      outcome.message = GermanFileError(errno, false);
+      ::close(fd);
+      return outcome;
+    }
+    outcome.content.append(buffer, static_cast<std::size_t>(got));
   }
+  ::close(fd);
   outcome.read = true;
   return outcome;
 }

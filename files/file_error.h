@@ -14,8 +14,18 @@ namespace pivora {
 // without a sentence. UTF-8.
 std::string GermanFileError(int error, bool writing);
 
-// Why the file at `path` cannot be read (it does not exist, is a folder, may
-// not be read, ...), as GermanFileError words it; none when it can be.
+// Why a file of type `mode` (a stat st_mode that is neither a regular file
+// nor a folder) is refused: "Das ist keine gewöhnliche Datei, sondern eine
+// benannte Pipe (FIFO)." and so on, for devices and sockets too.
+std::string NotARegularFile(unsigned mode);
+
+// Opens the regular file at `path` for reading without ever waiting: a
+// pipe, a device or a socket is refused before anything is read from it.
+// The descriptor, or -1 with the German reason in `reason`.
+int OpenRegularFile(const std::string& path, std::string& reason);
+
+// Why the file at `path` cannot be read (it does not exist, is a folder or
+// no regular file, may not be read, ...); none when it can be.
 std::optional<std::string> UnreadableFile(const std::string& path);
 
 // The whole content of the file at `path`, or the German reason it cannot
