@@ -1,19 +1,14 @@
 #include "cli/input.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <cerrno>
+
+#include "files/file_error.h"
 #include "ui/messages.h"
 
 namespace pivora {
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
 
 std::string InputName(const std::string& path) {
   return path == "-" ? messages::kStandardInput : path;
@@ -21,33 +16,34 @@ std::string InputName(const std::string& path) {
 
 InputOutcome ReadInput(const std::string& path) {
   InputOutcome outcome;
-  std::unique_ptr<std::FILE, FileCloser> owned;
-  std::FILE* file = stdin;
+  const auto failed = [&outcome](std::string message) {
+    outcome.kind = InputOutcome::Kind::kFailed;
+    outcome.message = std::move(message);
+    outcome.content.clear();
+    return outcome;
+  };
+  int fd = STDIN_FILENO;
   if (path != "-") {
-    owned.reset(std::fopen(path.c_str(), "rb"));
-    if (!owned) {
-      outcome.kind = InputOutcome::Kind::kFailed;
-      outcome.message = messages::CannotOpen(errno);
-      return outcome;
-    }
-    file = owned.get();
+    std::string reason;
+    fd = OpenRegularFile(path, reason);
+    if (fd < 0) return failed(messages::CannotOpen(reason));
+  } else if (::fcntl(fd, F_GETFD) < 0) {
+    return failed(messages::kStandardInputClosed);
   }
   char buffer[1 << 16];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    if (outcome.content.size() + got > kMaxInputBytes) {
-      outcome.kind = InputOutcome::Kind::kFailed;
-      outcome.message = messages::InputTooLarge(kMaxInputBytes >> 20);
-      outcome.content.clear();
-      return outcome;
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got == 0) break;
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0 || outcome.content.size() + static_cast<std::size_t>(got) > kMaxInputBytes) {
+      const int error = errno;
+      if (fd != STDIN_FILENO) ::close(fd);
+      return failed(got < 0 ? messages::CannotRead(error)
+                            : messages::InputTooLarge(kMaxInputBytes >> 20));
     }
-    outcome.content.append(buffer, got);
+    outcome.content.append(buffer, static_cast<std::size_t>(got));
   }
-  if (std::ferror(file)) {
-    outcome.kind = InputOutcome::Kind::kFailed;
-    outcome.message = messages::CannotRead(errno);
-    outcome.content.clear();
-  }
+  if (fd != STDIN_FILENO) ::close(fd);
   return outcome;
 }
 

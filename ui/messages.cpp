@@ -112,9 +112,12 @@ const char* const kOnlyOneProblemFile = "bitte nur eine Problemdatei angeben";
 const char* const kNoProblemFile = "keine Problemdatei angegeben";
 const char* const kStandardInput = "<Standardeingabe>";
 
-std::string CannotOpen(int error) {
-  return "kann nicht ge\u00f6ffnet werden: " + GermanFileError(error, false);
+std::string CannotOpen(std::string_view reason) {
+  return "kann nicht ge\u00f6ffnet werden: " + std::string(reason);
 }
+
+const char* const kStandardInputClosed =
+    "ist geschlossen, es gibt nichts zu lesen; bitte eine Problemdatei angeben";
 
 std::string CannotRead(int error) {
   return "kann nicht gelesen werden: " + GermanFileError(error, false);
@@ -200,9 +203,42 @@ const char* const kSaveReportTitle = "Bericht speichern";
 const char* const kSaveReportFilter =
     "Text (*.txt);;HTML (*.html *.htm);;PDF (*.pdf);;Alle Dateien (*)";
 
-std::string CannotSaveReport(std::string_view name, std::string_view reason) {
-  return "Der Bericht kann nicht als \u00bb" + std::string(name) +
-         "\u00ab gespeichert werden: " + std::string(reason);
+// --- Files the window opens and saves ---
+
+std::string CannotSave(std::string_view name, std::string_view reason, bool existed) {
+  return "Die Datei \u00bb" + std::string(name) + "\u00ab kann nicht gespeichert werden.\n" +
+         std::string(reason) +
+         (existed ? "\nDie Datei, die schon dort war, ist unver\u00e4ndert." : "");
+}
+
+std::string ChangedOnDisk(std::string_view name) {
+  return "Die Datei \u00bb" + std::string(name) +
+         "\u00ab wurde ge\u00e4ndert, seit dieses Fenster sie ge\u00f6ffnet oder "
+         "gespeichert hat (von einem anderen Fenster oder Programm).\nSoll das Problem "
+         "dieses Fensters sie \u00fcberschreiben?";
+}
+
+const char* const kOverwrite = "\u00dcberschreiben";
+const char* const kCancel = "Abbrechen";
+
+std::string OnlyCopyLeft(std::string_view name) {
+  return "Die Datei \u00bb" + std::string(name) +
+         "\u00ab wurde seit dem Speichern von anderswo \u00fcberschrieben; das Problem "
+         "dieses Fensters steht nur noch hier.\n\u00c4nderungen speichern?";
+}
+
+std::string NotAModelName(std::string_view name) {
+  return "\u00bb" + std::string(name) +
+         "\u00ab endet wie ein LP- oder MPS-Modell und w\u00fcrde beim \u00d6ffnen als "
+         "Modell gelesen; Pivora speichert das Problem aber als Problemdatei.\nBitte einen "
+         "Namen auf \u00bb.txt\u00ab w\u00e4hlen.";
+}
+
+std::string NameNotUtf8(std::string_view name) {
+  return "Die Datei \u00bb" + std::string(name) +
+         "\u00ab kann nicht ge\u00f6ffnet werden.\nIhr Name ist nicht in UTF-8 "
+         "geschrieben (die Zeichen \ufffd), so dass das Fenster sie nicht findet. "
+         "Bitte die Datei umbenennen; pivora-solve liest sie auch so.";
 }
 
 // --- Pasting, the help and the about box ---

@@ -24,8 +24,12 @@ extern const char* const kOnlyOneProblemFile;
 extern const char* const kNoProblemFile;
 // The name messages give standard input.
 extern const char* const kStandardInput;
-// The reason for an errno value is GermanFileError's sentence.
-std::string CannotOpen(int error);
+// `reason` as the file layer words it; the reason for an errno value is
+// GermanFileError's sentence.
+std::string CannotOpen(std::string_view reason);
+// Standard input has no open descriptor at all (the program was started
+// with it closed).
+extern const char* const kStandardInputClosed;
 std::string CannotRead(int error);
 std::string CannotWriteOutput(int error);
 std::string InputTooLarge(std::size_t mebibytes);
@@ -77,7 +81,24 @@ extern const char* const kLatexCopied;
 extern const char* const kNoStepsForLatex;
 extern const char* const kSaveReportTitle;
 extern const char* const kSaveReportFilter;
-std::string CannotSaveReport(std::string_view name, std::string_view reason);
+
+// --- Files the window opens and saves ---
+// `name` as ShownFileName gives it, `reason` as the file layer words it;
+// `existed`: a file of that name was there and is unchanged.
+std::string CannotSave(std::string_view name, std::string_view reason, bool existed);
+// The question before a save overwrites a file that changed on disk since
+// this window opened or saved it; its buttons are kOverwrite, kSaveAs and
+// kCancel.
+std::string ChangedOnDisk(std::string_view name);
+extern const char* const kOverwrite;
+extern const char* const kCancel;
+// The question when closing (or replacing) an unchanged problem whose file
+// was overwritten from elsewhere: the window holds the only copy.
+std::string OnlyCopyLeft(std::string_view name);
+// A problem saved under a model's ending would be read back as a model.
+std::string NotAModelName(std::string_view name);
+// The name came from the disk in another encoding than UTF-8.
+std::string NameNotUtf8(std::string_view name);
 
 // --- Pasting, the help and the about box ---
 std::string BlockDoesNotFit(int height, int width, int column, int row, bool objective,
