@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "cli/plot_module.h"
+#include "files/file_write.h"
 #include "ui/text_encoding.h"
 #include "plot/solve_graphically.h"
 
@@ -14,7 +15,8 @@ namespace pivora {
 
 namespace {
 
-using WritePlot = bool (*)(const GraphicalSolution&, const std::string&, std::string&);
+using PlotBytes = bool (*)(const GraphicalSolution&, const std::string&, std::string&,
+                          std::string&);
 
 // The plot module: beside the program (the build), else where it is installed.
 void* LoadPlotModule() {
@@ -41,16 +43,22 @@ bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::st
   }
   // Loaded once, for the life of the program: Qt does not go away cleanly.
   static void* module = LoadPlotModule();
-  const auto write =
-      module != nullptr ? reinterpret_cast<WritePlot>(::dlsym(module, kPlotModuleEntry)) : nullptr;
-  if (write == nullptr) {
+  const auto paint =
+      module != nullptr ? reinterpret_cast<PlotBytes>(::dlsym(module, kPlotModuleEntry)) : nullptr;
+  if (paint == nullptr) {
     const char* why = ::dlerror();
     error = std::string("Das Zeichenmodul ") + kPlotModuleName +
             " fehlt oder passt nicht zu diesem Programm" +
             (why != nullptr ? std::string(" (") + why + ")" : std::string()) + ".";
     return false;
   }
-  return write(plot, path, error);
+  std::string bytes;
+  if (!paint(plot, path, bytes, error)) return false;
+  if (std::optional<std::string> reason = WriteWholeFile(path, bytes)) {
+    error = std::move(*reason);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace pivora

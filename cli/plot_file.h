@@ -10,8 +10,9 @@
 namespace pivora {
 
 // Writes the picture of the problem in `window` to `path` (ending .svg or
-// .png). False with a German reason (UTF-8) in `error` where the problem has
-// more than two variables or the file cannot be written.
+// .png), all or nothing (WriteWholeFile). False with a German reason
+// (UTF-8) in `error` where the problem has more than two variables or the
+// file cannot be written.
 bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::string& error);
 
 }  // namespace pivora

@@ -8,8 +8,9 @@
 
 #include "plot/painter/plot_painter.h"
 
-extern "C" bool PivoraWritePlot(const pivora::GraphicalSolution& plot, const std::string& path,
-                                std::string& error) {
+extern "C" bool PivoraPlotFileBytes(const pivora::GraphicalSolution& plot,
+                                    const std::string& path, std::string& bytes,
+                                    std::string& error) {
   // Fonts need an application object; the offscreen platform needs no display.
   std::unique_ptr<QGuiApplication> application;
   if (QGuiApplication::instance() == nullptr) {
@@ -25,10 +26,12 @@ extern "C" bool PivoraWritePlot(const pivora::GraphicalSolution& plot, const std
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
   QString reason;
-  if (!pivora::WritePlotFile(plot, QString::fromLocal8Bit(path.c_str()), pivora::kPlotFileSize,
-                             reason)) {
+  QByteArray file;
+  if (!pivora::PlotFileBytes(plot, QString::fromLocal8Bit(path.c_str()), pivora::kPlotFileSize,
+                             file, reason)) {
     error = reason.toStdString();
     return false;
   }
+  bytes.assign(file.constData(), static_cast<std::size_t>(file.size()));
   return true;
 }

@@ -7,11 +7,13 @@
 
 #include "plot/graphical_solution.h"
 
-// Writes `plot` to `path` (ending .svg or .png) without a display; false
-// with a German reason (UTF-8) in `error`.
-extern "C" bool PivoraWritePlot(const pivora::GraphicalSolution& plot, const std::string& path,
-                                std::string& error);
+// The picture of `plot` as the bytes of the file `path` names (ending .svg
+// or .png), painted without a display; false with a German reason (UTF-8)
+// in `error`. The program writes the bytes itself.
+extern "C" bool PivoraPlotFileBytes(const pivora::GraphicalSolution& plot,
+                                    const std::string& path, std::string& bytes,
+                                    std::string& error);
 
 // The module's file name, found beside the program or in the library folder.
 inline constexpr const char* kPlotModuleName = "pivora-solve-plot.so";
-inline constexpr const char* kPlotModuleEntry = "PivoraWritePlot";
+inline constexpr const char* kPlotModuleEntry = "PivoraPlotFileBytes";

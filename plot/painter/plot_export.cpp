@@ -1,4 +1,6 @@
-// The picture as a file: SVG through Qt's SVG generator, PNG through an image.
+// The picture as a file's bytes: SVG through Qt's SVG generator, PNG
+// through an image, both made in memory.
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -8,23 +10,22 @@
 
 namespace pivora {
 
-bool WritePlotFile(const GraphicalSolution& plot, const QString& path, QSize size, QString& error) {
+bool PlotFileBytes(const GraphicalSolution& plot, const QString& path, QSize size,
+                   QByteArray& bytes, QString& error) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   const QRectF area(QPointF(0, 0), size);
+  bytes.clear();
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   if (suffix == QStringLiteral("svg")) {
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(area);
     svg.setResolution(96);
     svg.setTitle(QString::fromLatin1(PlotTitle()));
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-      error = QStringLiteral("%1 lässt sich nicht schreiben.").arg(path);
-      return false;
-    }
+    QPainter painter(&svg);
     PaintPlot(painter, plot, area);
-    painter.end();
     return true;
   }
   if (suffix == QStringLiteral("png")) {
@@ -33,13 +34,9 @@ bool WritePlotFile(const GraphicalSolution& plot, const QString& path, QSize siz
     QPainter painter(&image);
     PaintPlot(painter, plot, area);
     painter.end();
-    if (!image.save(path, "PNG")) {
-      error = QStringLiteral("%1 lässt sich nicht schreiben.").arg(path);
-      return false;
-    }
-    return true;
+    return image.save(&buffer, "PNG");
   }
-  error = QStringLiteral("%1: das Bild endet auf .svg oder .png.").arg(path);
+  error = QStringLiteral("das Bild endet auf .svg oder .png.");
   return false;
 }
 

@@ -3,6 +3,7 @@
 // exact coordinates become screen units here and nowhere earlier.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
@@ -43,9 +44,11 @@ QPointF ScreenPoint(const GraphicalSolution& plot, const QRectF& area, const Pla
 // optima, the notes.
 PaintedPlot PaintPlot(QPainter& painter, const GraphicalSolution& plot, const QRectF& area);
 
-// Writes the picture at `size` as SVG (a name ending ".svg") or PNG
-// (".png"), any case. False with a German reason in `error` otherwise.
-bool WritePlotFile(const GraphicalSolution& plot, const QString& path, QSize size, QString& error);
+// The picture at `size` as the bytes of an SVG file (for `path` ending
+// ".svg") or a PNG file (".png"), any case; the caller writes them. False
+// with a German reason in `error` for any other ending.
+bool PlotFileBytes(const GraphicalSolution& plot, const QString& path, QSize size,
+                   QByteArray& bytes, QString& error);
 
 // The picture's size in files written without a window.
 inline constexpr QSize kPlotFileSize{800, 600};

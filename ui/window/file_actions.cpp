@@ -10,15 +10,16 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUndoStack>
 #include <algorithm>
-#include <cerrno>
 
 #include "files/file_error.h"
+#include "files/file_stamp.h"
 #include "solve/read_problem.h"
+#include "ui/messages.h"
 #include "ui/window/edit_history.h"
+#include "ui/window/file_saving.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/string_grid.h"
@@ -169,10 +170,21 @@ void FileActions::New() {
 
 FileActions::~FileActions() { qApp->removeEventFilter(this); }
 
-void FileActions::ShowError(const QString& text) {
-  QMessageBox::warning(&form_, kTitle, text, QMessageBox::Ok);
-  // Active again even where no window manager hands the activation back.
-  form_.activateWindow();
+void FileActions::ShowError(const QString& text) { ShowFileMessage(&form_, text); }
+
+std::string FileActions::LocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+void FileActions::Remember(const QString& path) {
+  if (const std::optional<FileStamp> stamp = StampOf(LocalPath(path))) stamps_[path] = *stamp;
+}
+
+bool FileActions::OverwrittenElsewhere(const QString& path) const {
+  const auto known = stamps_.find(path);
+  if (path.isEmpty() || known == stamps_.end()) return false;
+  const std::optional<FileStamp> now = StampOf(LocalPath(path));
+  return now && *now != known->second;
 }
 
 void FileActions::Open() {
@@ -191,12 +203,21 @@ bool FileActions::SaveAs() {
   QFileDialog dialog(&form_, QStringLiteral("Problem speichern"), path_, SaveFilter());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("txt"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  return WriteTo(dialog.selectedFiles().constFirst(), true);
+  // A problem file under a model's ending would be read back as a model.
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!ModelFormatOfPath(LocalPath(path))) return WriteTo(path, true);
+    ShowError(QString::fromUtf8(messages::NotAModelName(ShownFileName(path).toStdString()).c_str()));
+  }
 }
 
 bool FileActions::OpenFile(const QString& path) {
-  const QString name = QFileInfo(path).fileName();
+  const QString name = ShownFileName(path);
+  if (NameLostInDecoding(path)) {
+    ShowError(QString::fromUtf8(messages::NameNotUtf8(name.toStdString()).c_str()));
+    return false;
+  }
   const QByteArray localPath = QFile::encodeName(path);
   std::optional<ModelLegend> legend;
   ProblemFile problem;
@@ -236,6 +257,7 @@ bool FileActions::OpenFile(const QString& path) {
     ShowLegend(legend_);
     saved_[origin_] = WithDefaults(WindowProblem());
   });
+  Remember(path);
   UpdateTitle();
   emit fileUsed(path);
   return true;
@@ -259,23 +281,26 @@ void FileActions::ShowLegend(const std::optional<ModelLegend>& legend) {
 
 bool FileActions::SaveFile(const QString& path) { return WriteTo(path, false); }
 
-bool FileActions::WriteTo(const QString& path, bool asStep) {
+bool FileActions::WriteTo(const QString& path, bool asStep, bool confirmed) {
+  if (!confirmed && OverwrittenElsewhere(path)) {
+    const QString name = ShownFileName(path);
+    // Saving elsewhere is the default: it loses nothing.
+    switch (Ask(QString::fromUtf8(messages::ChangedOnDisk(name.toStdString()).c_str()),
+                {{messages::kOverwrite, QMessageBox::DestructiveRole},
+                 {messages::kSaveAs, QMessageBox::AcceptRole},
+                 {messages::kCancel, QMessageBox::RejectRole}},
+                1)) {
+      case 0:
+        break;
+      case 1:
+        return SaveAs();
+      default:
+        return false;
+    }
+  }
   const std::string text = WriteProblemFile(WindowProblem());
-  QSaveFile file(path);
-  errno = 0;
-  bool written = file.open(QIODevice::WriteOnly);
-  if (written) {
-    written = file.write(text.data(), static_cast<qint64>(text.size())) ==
-              static_cast<qint64>(text.size());
-  }
-  if (written) written = file.commit();
-  if (!written) {
-    const int error = errno != 0 ? errno : EIO;
-    ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht gespeichert werden.\n%2")
-                  .arg(QFileInfo(path).fileName(),
-                       QString::fromUtf8(GermanFileError(error, true).c_str())));
-    return false;
-  }
+  if (!SaveBytes(&form_, path, QByteArray::fromStdString(text))) return false;
+  Remember(path);
   const auto adopt = [&] {
     path_ = path;
     origin_ = path;
@@ -291,19 +316,42 @@ bool FileActions::WriteTo(const QString& path, bool asStep) {
   return true;
 }
 
-bool FileActions::MayDiscard() {
-  if (!Modified()) return true;
-  QMessageBox box(QMessageBox::Question, kTitle, QStringLiteral("\u00c4nderungen speichern?"),
-                  QMessageBox::NoButton, &form_);
-  QPushButton* save = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-  box.setDefaultButton(save);
-  box.setEscapeButton(cancel);
+int FileActions::Ask(const QString& question, std::initializer_list<AskButton> buttons,
+                     int defaultButton) {
+  QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::NoButton, &form_);
+  std::vector<QPushButton*> added;
+  for (const auto& [text, role] : buttons) added.push_back(box.addButton(QString::fromUtf8(text), role));
+  box.setDefaultButton(added[static_cast<std::size_t>(defaultButton)]);
+  box.setEscapeButton(added.back());
   box.exec();
   form_.activateWindow();
-  if (box.clickedButton() == save) return Save();
-  return box.clickedButton() == discard;
+  const auto clicked = std::find(added.begin(), added.end(), box.clickedButton());
+  return clicked == added.end() ? static_cast<int>(added.size()) - 1
+                                : static_cast<int>(clicked - added.begin());
+}
+
+bool FileActions::MayDiscard() {
+  const bool modified = Modified();
+  // Unchanged here, but its file now holds another problem: this window
+  // holds the only copy.
+  const bool onlyCopy = !modified && OverwrittenElsewhere(path_);
+  if (!modified && !onlyCopy) return true;
+  const QString question =
+      onlyCopy ? QString::fromUtf8(
+                     messages::OnlyCopyLeft(ShownFileName(path_).toStdString()).c_str())
+               : QStringLiteral("\u00c4nderungen speichern?");
+  switch (Ask(question,
+              {{messages::kSave, QMessageBox::AcceptRole},
+               {"Verwerfen", QMessageBox::DestructiveRole},
+               {messages::kCancel, QMessageBox::RejectRole}},
+              0)) {
+    case 0:
+      return onlyCopy ? WriteTo(path_, false, true) : Save();
+    case 1:
+      return true;
+    default:
+      return false;
+  }
 }
 
 ProblemFile FileActions::WindowProblem() const {

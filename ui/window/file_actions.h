@@ -5,11 +5,16 @@
 // window's title with the file's name and a mark for unsaved changes.
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
+#include <initializer_list>
 #include <map>
 #include <optional>
+#include <string>
+#include <utility>
 
+#include "files/file_stamp.h"
 #include "files/model_file.h"
 #include "files/problem_file.h"
 
@@ -43,8 +48,11 @@ class FileActions final : public QObject {
   // that cannot be read or is malformed shows a German message naming the
   // line and the reason, and leaves the window as it was; false then.
   bool OpenFile(const QString& path);
-  // Writes the window's problem to `path`; false after an error message.
-  // The text behind a fault mark is written, not the mark.
+  // Writes the window's problem to `path`, all or nothing; false after an
+  // error message naming the file and the reason, the problem still marked
+  // as changed. The text behind a fault mark is written, not the mark.
+  // Where the file changed on disk since this window opened or saved it,
+  // asks first: overwrite, save elsewhere (save as) or cancel.
   bool SaveFile(const QString& path);
 
   // The problem differs from the one last saved or opened (at start: the
@@ -54,7 +62,9 @@ class FileActions final : public QObject {
   bool Modified() const;
 
   // True when the window may close (or its problem be replaced): nothing
-  // unsaved, or the user chose to save (and it worked) or to discard.
+  // unsaved, or the user chose to save (and it worked) or to discard. An
+  // unchanged problem whose file was overwritten from elsewhere since
+  // counts as unsaved: the window holds its only copy.
   bool MayDiscard();
 
   // The window's problem as a problem file: the cells within the counts,
@@ -82,8 +92,18 @@ class FileActions final : public QObject {
   void ShowLegend(const std::optional<ModelLegend>& legend);
   FileState CurrentFile() const;
   void RestoreFile(const FileState& file);
-  // Writes to `path`, as one undo step when `asStep` (a save as).
-  bool WriteTo(const QString& path, bool asStep);
+  // Writes to `path`, as one undo step when `asStep` (a save as); asks
+  // first about a file changed on disk unless the user has `confirmed`.
+  bool WriteTo(const QString& path, bool asStep, bool confirmed = false);
+  // A question box with its buttons (the last one Escape's); the index of
+  // the one chosen.
+  using AskButton = std::pair<const char*, QMessageBox::ButtonRole>;
+  int Ask(const QString& question, std::initializer_list<AskButton> buttons, int defaultButton);
+  static std::string LocalPath(const QString& path);
+  // Notes how the file at `path` is now, after an open or a save.
+  void Remember(const QString& path);
+  // The file at `path` is there but is no longer as this window left it.
+  bool OverwrittenElsewhere(const QString& path) const;
 
   TForm1& form_;
   EditHistory& history_;
@@ -94,6 +114,8 @@ class FileActions final : public QObject {
   // The problem as last opened from or saved to each file; under the empty
   // name the empty problem of the start and of Strg+N.
   std::map<QString, ProblemFile> saved_;
+  // Each file as this window last opened or saved it.
+  std::map<QString, FileStamp> stamps_;
   bool titlePending_ = false;
 };
 

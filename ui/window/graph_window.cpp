@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "plot/solve_graphically.h"
+#include "ui/window/file_saving.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/tform1.h"
 
@@ -104,9 +105,12 @@ void GraphWindow::SetPlot(GraphicalSolution plot) { view_->SetPlot(std::move(plo
 
 bool GraphWindow::Export(const QString& path) {
   QString error;
-  if (WritePlotFile(view_->Plot(), path, view_->size(), error)) return true;
-  QMessageBox::warning(this, QStringLiteral("Grafische Lösung"), error);
-  return false;
+  QByteArray bytes;
+  if (!PlotFileBytes(view_->Plot(), path, view_->size(), bytes, error)) {
+    QMessageBox::warning(this, QStringLiteral("Grafische Lösung"), error);
+    return false;
+  }
+  return SaveBytes(this, path, bytes);
 }
 
 void GraphWindow::AskAndExport(const QString& suffix) {

@@ -1,17 +1,17 @@
 #include "ui/window/report_export.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
-#include <cerrno>
+#include <QStringList>
 
-#include "files/file_error.h"
+#include "files/file_write.h"
 #include "ui/messages.h"
+#include "ui/window/file_saving.h"
 #include "ui/window/report_print.h"
 
 namespace pivora {
@@ -24,33 +24,44 @@ ReportFormat ReportFormatOfPath(const QString& path) {
   return ReportFormat::kText;
 }
 
-// The reason of a failure is the operating system's, in German.
-bool WriteReport(const QString& report, const QString& path, ReportFormat format, QString* reason) {
-  errno = 0;
-  const auto failed = [reason] {
-    if (reason) *reason = QString::fromUtf8(GermanFileError(errno ? errno : EIO, true).c_str());
-    return false;
-  };
-  if (format == ReportFormat::kPdf) {
-    // QPdfWriter says nothing of a file it cannot write: try it first.
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) return failed();
-    probe.close();
-    QPdfWriter writer(path);
+ReportFormat ChosenReportFormat(const QString& path, const QString& filter) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (QStringList{QStringLiteral("txt"), QStringLiteral("html"), QStringLiteral("htm"),
+                  QStringLiteral("pdf")}
+          .contains(suffix)) {
+    return ReportFormatOfPath(path);
+  }
+  if (filter.startsWith(QStringLiteral("HTML"))) return ReportFormat::kHtml;
+  if (filter.startsWith(QStringLiteral("PDF"))) return ReportFormat::kPdf;
+  return ReportFormat::kText;
+}
+
+QByteArray ReportBytes(const QString& report, ReportFormat format) {
+  if (format != ReportFormat::kPdf) {
+    return (format == ReportFormat::kHtml ? ReportHtml(report) : report + u'\n').toUtf8();
+  }
+  // Made in memory, so that the file is written, and checked, in one piece.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
     writer.setTitle(QString::fromUtf8(messages::kReportWindowTitle));
     writer.setCreator(QStringLiteral("Pivora"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(PrintMargins(), QPageLayout::Millimeter);
     PaintReport(report, writer, true);
-    return true;
   }
-  const QByteArray bytes =
-      (format == ReportFormat::kHtml ? ReportHtml(report) : report + u'\n').toUtf8();
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    return failed();
-  }
-  return true;
+  return bytes;
+}
+
+bool WriteReport(const QString& report, const QString& path, ReportFormat format, QString* reason) {
+  const QByteArray bytes = ReportBytes(report, format);
+  const std::optional<std::string> failure =
+      WriteWholeFile(QFile::encodeName(path).toStdString(),
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (failure && reason) *reason = QString::fromUtf8(failure->c_str());
+  return !failure;
 }
 
 void SaveReport(QWidget* parent, const QString& report) {
@@ -68,15 +79,10 @@ void SaveReport(QWidget* parent, const QString& report) {
                      else
                        dialog.setDefaultSuffix(QStringLiteral("txt"));
                    });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = dialog.selectedFiles().constFirst();
-  QString reason;
-  if (!WriteReport(report, path, ReportFormatOfPath(path), &reason)) {
-    QMessageBox::warning(
-        parent, QStringLiteral("Pivora"),
-        QString::fromUtf8(messages::CannotSaveReport(QFileInfo(path).fileName().toStdString(),
-                                                     reason.toStdString())
-                              .c_str()));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString path = dialog.selectedFiles().constFirst();
+    SaveBytes(parent, path,
+              ReportBytes(report, ChosenReportFormat(path, dialog.selectedNameFilter())));
   }
   if (parent) parent->activateWindow();
 }

@@ -215,36 +215,30 @@ void CommandsTest::theReportWindowFollowsEverySolve() {
 }
 
 void CommandsTest::theReportIsSavedAsTextHtmlAndPdf() {
-  const QTemporaryDir dir;
   const QString report = QStringLiteral("L\u00d6SUNG:\n\nOptimum: Zmax = 12\n<x> & y");
-  const QString text = dir.filePath(QStringLiteral("bericht.txt"));
-  QCOMPARE(ReportFormatOfPath(text), ReportFormat::kText);
-  QVERIFY(WriteReport(report, text, ReportFormat::kText));
-  QFile file(text);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), (report + u'\n').toUtf8());
+  QCOMPARE(ReportFormatOfPath(QStringLiteral("bericht.txt")), ReportFormat::kText);
+  QCOMPARE(ReportBytes(report, ReportFormat::kText), (report + u'\n').toUtf8());
 
-  const QString html = dir.filePath(QStringLiteral("bericht.HTML"));
-  QCOMPARE(ReportFormatOfPath(html), ReportFormat::kHtml);
-  QVERIFY(WriteReport(report, html, ReportFormat::kHtml));
-  QFile page(html);
-  QVERIFY(page.open(QIODevice::ReadOnly));
-  const QString written = QString::fromUtf8(page.readAll());
+  QCOMPARE(ReportFormatOfPath(QStringLiteral("bericht.HTML")), ReportFormat::kHtml);
+  const QString written = QString::fromUtf8(ReportBytes(report, ReportFormat::kHtml));
   QVERIFY(written.contains(QStringLiteral("<meta charset=\"utf-8\">")));
   QVERIFY(written.contains(
       QStringLiteral("<pre class=\"screen\">L\u00d6SUNG:\n\nOptimum: Zmax = 12\n&lt;x&gt; &amp; y</pre>")));
 
-  const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
-  QCOMPARE(ReportFormatOfPath(pdf), ReportFormat::kPdf);
-  QVERIFY(WriteReport(report, pdf, ReportFormat::kPdf));
-  QFile document(pdf);
-  QVERIFY(document.open(QIODevice::ReadOnly));
-  QVERIFY(document.readAll().startsWith("%PDF-"));
-
+  QCOMPARE(ReportFormatOfPath(QStringLiteral("bericht.pdf")), ReportFormat::kPdf);
+  QVERIFY(ReportBytes(report, ReportFormat::kPdf).startsWith("%PDF-"));
+  const QTemporaryDir dir;
   QString reason;
   QVERIFY(!WriteReport(report, dir.filePath(QStringLiteral("no/such/folder.pdf")),
                        ReportFormat::kPdf, &reason));
   QCOMPARE(reason, QStringLiteral("Den Ordner gibt es nicht."));
+
+  // The name's own ending decides; a name without one takes the filter's.
+  const QString pdfFilter = QStringLiteral("PDF (*.pdf)");
+  QCOMPARE(ChosenReportFormat(QStringLiteral("bericht.txt"), pdfFilter), ReportFormat::kText);
+  QCOMPARE(ChosenReportFormat(QStringLiteral("bericht.2024"), pdfFilter), ReportFormat::kPdf);
+  QCOMPARE(ChosenReportFormat(QStringLiteral("bericht"), QStringLiteral("HTML (*.html *.htm)")),
+           ReportFormat::kHtml);
 }
 
 // Blanks collapsed: the PDF's text keeps the columns' order, not their widths.

@@ -13,6 +13,7 @@
 #include "ui/window/edit_history.h"
 #include "ui/window/file_actions.h"
 #include "ui/window/report_memo.h"
+#include "testing/small_disk.h"
 #include "ui/window/window_commands.h"
 #include "window_test_support.h"
 
@@ -30,9 +31,39 @@ class FileTest : public QObject {
   void aNewProblemForgetsTheFileAndTheTitleNamesIt();
   void pasteGrowsTheCountsOrIsRefused();
   void modelsOpenWithTheirLegendOrAreRefused();
+  void aSaveOntoAFullDiskKeepsTheOldFileAndTheWindowOpen();
+  void twoWindowsOnOneFileAskBeforeOverwriting();
 };
 
 static FileActions& Files(TForm1& form) { return form.Commands().Files(); }
+
+static QByteArray Slurp(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Answers the next message boxes in turn, each by clicking the button with
+// the next of `buttons`, and notes their texts in `shown`.
+static void AnswerBoxes(const QStringList& buttons, QStringList* shown) {
+  shown->clear();
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, buttons, shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || (!shown->isEmpty() && box->property("answered").toBool())) return;
+    box->setProperty("answered", true);
+    const QString button = buttons.value(shown->size());
+    shown->append(box->text());
+    if (shown->size() == buttons.size()) {
+      poll->stop();
+      poll->deleteLater();
+    }
+    for (QAbstractButton* b : box->buttons()) {
+      if (b->text() == button) QTest::mouseClick(b, Qt::LeftButton);
+    }
+  });
+  poll->start();
+}
 
 void FileTest::savingAndOpeningGiveBackEveryCellAsTyped() {
   QTemporaryDir dir;
@@ -250,6 +281,82 @@ void FileTest::modelsOpenWithTheirLegendOrAreRefused() {
   QApplication::sendEvent(form->Sol()->viewport(), &drop);
   QTRY_COMPARE(form->NVars()->value(), 32);
   QVERIFY(form->Sol()->Lines().isEmpty());
+}
+
+
+// Strg+S onto a full disk: the old file stays, a box names the file and the
+// reason, the problem stays marked as changed, and a close waiting for the
+// save does not happen.
+void FileTest::aSaveOntoAFullDiskKeepsTheOldFileAndTheWindowOpen() {
+  const SmallDisk disk;
+  if (!disk.Mounted()) QSKIP(disk.Why().c_str());
+  const QString path = QString::fromStdString(disk.Folder()) + QStringLiteral("/problem.txt");
+  const auto form = StartedWindow();
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
+  QVERIFY(Files(*form).SaveFile(path));
+  const QByteArray saved = Slurp(path);
+  disk.Fill();
+
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("7"));
+  QStringList shown;
+  AnswerBoxes({QStringLiteral("OK")}, &shown);
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(shown.size(), 1);
+  QVERIFY2(shown[0].contains(QStringLiteral("\u00bbproblem.txt\u00ab")) &&
+               shown[0].contains(QStringLiteral("Der Datentr\u00e4ger ist voll.")) &&
+               shown[0].contains(QStringLiteral("unver\u00e4ndert")),
+           qPrintable(shown[0]));
+  QCOMPARE(Slurp(path), saved);
+  QVERIFY(Files(*form).Modified());
+  Files(*form).UpdateTitle();
+  QVERIFY(form->windowTitle().endsWith(u'*'));
+
+  AnswerBoxes({QStringLiteral("Speichern"), QStringLiteral("OK")}, &shown);
+  QVERIFY(!form->close());
+  QCOMPARE(shown.size(), 2);
+  QVERIFY(form->isVisible());
+  QCOMPARE(Slurp(path), saved);
+}
+
+// Window B saves over what window A saved after B opened the file: B is
+// asked first, and A, whose problem then exists nowhere else, asks on
+// closing.
+void FileTest::twoWindowsOnOneFileAskBeforeOverwriting() {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("shared.txt"));
+  const auto a = StartedWindow();
+  TypeIntoCell(a->NBGrid(), 1, 1, QStringLiteral("1"));
+  QVERIFY(Files(*a).SaveFile(path));
+  const auto b = StartedWindow();
+  QVERIFY(Files(*b).OpenFile(path));
+  a->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(a.get()));
+  TypeIntoCell(a->NBGrid(), 1, 1, QStringLiteral("11"));
+  QVERIFY(Files(*a).Save());
+  const QByteArray fromA = Slurp(path);
+
+  b->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(b.get()));
+  TypeIntoCell(b->NBGrid(), 2, 1, QStringLiteral("22"));
+  const int steps = b->Commands().History().Stack().count();
+  QStringList shown;
+  AnswerBoxes({QStringLiteral("Abbrechen")}, &shown);
+  QVERIFY(!Files(*b).Save());
+  QCOMPARE(shown.size(), 1);
+  QVERIFY2(shown[0].contains(QStringLiteral("\u00bbshared.txt\u00ab wurde ge\u00e4ndert")),
+           qPrintable(shown[0]));
+  QCOMPARE(Slurp(path), fromA);
+  QVERIFY(Files(*b).Modified());
+  QCOMPARE(b->Commands().History().Stack().count(), steps);
+
+  AnswerBoxes({QStringLiteral("\u00dcberschreiben")}, &shown);
+  QVERIFY(Files(*b).Save());
+  QVERIFY(Slurp(path).contains("22"));
+
+  AnswerBoxes({QStringLiteral("Abbrechen")}, &shown);
+  QVERIFY(!a->close());
+  QCOMPARE(shown.size(), 1);
+  QVERIFY2(shown[0].contains(QStringLiteral("nur noch hier")), qPrintable(shown[0]));
 }
 
 PIVORA_WINDOW_TEST_MAIN(FileTest)
