@@ -1,10 +1,14 @@
 #include "files/glpk_reading.h"
 
 #include <glpk.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <string>
@@ -216,6 +220,27 @@ std::string Translate(const std::string& reason) {
   return "Das Modell ist hier nicht lesbar.";
 }
 
+// The MPS text without its RHS section: the indicator record "RHS" and the
+// records up to the next indicator record (a record that begins with
+// neither a blank nor the '*' of a comment), as GLPK's reader tells them.
+std::string WithoutRhsSection(const std::string& text) {
+  std::string kept;
+  bool inRhs = false;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end + 1;
+    const char first = text[start];
+    if (std::string(" \t\r\n\v\f*").find(first) == std::string::npos) {
+      const std::size_t word = text.find_first_of(" \t\r\n", start);
+      inRhs = text.compare(start, std::min(word, end) - start, "RHS") == 0;
+    }
+    if (!inRhs) kept.append(text, start, end - start);
+    start = end;
+  }
+  return kept;
+}
+
 }  // namespace
 
 void GlpkProblemDeleter::operator()(glp_prob* problem) const { glp_delete_prob(problem); }
@@ -246,8 +271,8 @@ ModelReadFailure DescribeGlpkFailure(const std::string& output) {
   return failure;
 }
 
-GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format,
-                            ModelReadFailure& failure) {
+GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format, ModelReadFailure& failure,
+                            int* mpsFormat) {
   if (std::optional<std::string> reason = UnreadableFile(path)) {
     failure = {0, std::move(*reason)};
     return nullptr;
@@ -269,15 +294,48 @@ GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format,
     failure = DescribeGlpkFailure(capture.Text());
     return nullptr;
   }
-  GlpkRead result = read(GLP_MPS_FILE);
+  const auto readMps = [&](int mps) {
+    const GlpkRead result = read(mps);
+    if (result == GlpkRead::kRead && mpsFormat != nullptr) *mpsFormat = mps;
+    return result;
+  };
+  GlpkRead result = readMps(GLP_MPS_FILE);
   if (result == GlpkRead::kRead) return problem;
   const std::string freeOutput = capture.Text();
   if (result == GlpkRead::kRefused) {
     glp_erase_prob(problem.get());
-    if (read(GLP_MPS_DECK) == GlpkRead::kRead) return problem;
+    if (readMps(GLP_MPS_DECK) == GlpkRead::kRead) return problem;
   }
   failure = DescribeGlpkFailure(freeOutput);
   return nullptr;
+}
+
+GlpkProblem ReadRangesThroughGlpk(const std::string& path, int mpsFormat) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return nullptr;
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  // The copy lives in memory, behind a descriptor GLPK opens by its path.
+  const int copy = memfd_create("pivora-ranges", MFD_CLOEXEC);
+  if (copy < 0) return nullptr;
+  const std::string kept = WithoutRhsSection(text);
+  bool written = true;
+  for (std::size_t done = 0; written && done < kept.size();) {
+    const ssize_t n = ::write(copy, kept.data() + done, kept.size() - done);
+    written = n > 0;
+    if (written) done += static_cast<std::size_t>(n);
+  }
+  GlpkProblem problem(glp_create_prob());
+  const TerminalCapture capture;
+  const std::string copyPath = "/proc/self/fd/" + std::to_string(copy);
+  const std::set<int> before = DescriptorsOn(copyPath);
+  const GlpkRead result =
+      written ? GuardedRead(problem.get(), mpsFormat, copyPath.c_str()) : GlpkRead::kRefused;
+  if (result == GlpkRead::kFailedCheck) {
+    static_cast<void>(problem.release());  // freed with GLPK's environment
+    CloseLeftOpen(copyPath, before);
+  }
+  ::close(copy);
+  return result == GlpkRead::kRead ? std::move(problem) : nullptr;
 }
 
 }  // namespace pivora

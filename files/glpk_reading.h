@@ -26,8 +26,17 @@ struct ModelReadFailure {
 
 // The model in `path`, or null with `failure` filled in. A file that cannot
 // be opened is refused before GLPK sees it. An MPS file is read as free MPS,
-// and as fixed MPS when that fails; the failure is free MPS's.
-GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format, ModelReadFailure& failure);
+// and as fixed MPS when that fails; the failure is free MPS's. `mpsFormat`
+// (may be null) gets the MPS format that read it, GLP_MPS_FILE or
+// GLP_MPS_DECK.
+GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format, ModelReadFailure& failure,
+                            int* mpsFormat = nullptr);
+
+// The MPS model in `path` read again in `mpsFormat`, without its RHS section:
+// every right-hand side is 0, so each range row holds its range R exactly as
+// GLPK read it, as the bounds 0 and R (R > 0) or R and 0 (R < 0), where the
+// model holds rhs and rhs + R. Null where that read fails.
+GlpkProblem ReadRangesThroughGlpk(const std::string& path, int mpsFormat);
 
 // GLPK's terminal output of a failed read as a failure: the last line that
 // names a line of the file, its message in German.

@@ -1,5 +1,7 @@
 #include "files/model_file.h"
 
+#include <glpk.h>
+
 #include "files/glpk_reading.h"
 #include "files/model_translation.h"
 
@@ -31,7 +33,8 @@ std::vector<std::string> ModelLegend::Lines() const {
 ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
   ModelFileOutcome outcome;
   ModelReadFailure failure;
-  const GlpkProblem model = ReadThroughGlpk(path, format, failure);
+  int mpsFormat = 0;
+  const GlpkProblem model = ReadThroughGlpk(path, format, failure, &mpsFormat);
   if (!model) {
     outcome.kind = ModelFileOutcome::Kind::kFailed;
     outcome.line = failure.line;
@@ -45,7 +48,13 @@ ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
     outcome.message = std::move(*refusal);
     return outcome;
   }
-  TranslateModel(model.get(), outcome);
+  // Only an MPS model has range rows, and only those need the second read.
+  bool rangeRows = false;
+  for (int i = 1; i <= glp_get_num_rows(model.get()); ++i)
+    rangeRows = rangeRows || glp_get_row_type(model.get(), i) == GLP_DB;
+  const GlpkProblem ranges =
+      rangeRows && mpsFormat != 0 ? ReadRangesThroughGlpk(path, mpsFormat) : nullptr;
+  TranslateModel(model.get(), ranges.get(), outcome);
   return outcome;
 }
 

@@ -121,9 +121,27 @@ Columns TranslateColumns(glp_prob* model, int n) {
   return out;
 }
 
+// A range row's bounds. GLPK holds its right-hand side as one bound and the
+// binary sum of it and the range R as the other: 0.1 with a range of 0.7
+// became 0.7999999999999999. `ranges`, the model read with every right-hand
+// side 0, holds 0 and R, or R and 0, and tells which bound is the right-hand
+// side; the other is that plus R, in decimals.
+std::pair<ExactDecimal, ExactDecimal> RangeBounds(glp_prob* model, glp_prob* ranges, int i) {
+  const double lower = glp_get_row_lb(model, i);
+  const double upper = glp_get_row_ub(model, i);
+  if (ranges == nullptr || glp_get_num_rows(ranges) != glp_get_num_rows(model) ||
+      glp_get_row_type(ranges, i) != GLP_DB)
+    return {Exact(lower), Exact(upper)};
+  if (glp_get_row_lb(ranges, i) == 0) {
+    return {Exact(lower), Exact(lower) + Exact(glp_get_row_ub(ranges, i))};
+  }
+  return {Exact(upper) + Exact(glp_get_row_lb(ranges, i)), Exact(upper)};
+}
+
 // The model's rows in grid variables: a range row as two rows, free rows
 // left out.
-std::vector<GridRow> TranslateRows(glp_prob* model, const Columns& columns, int n) {
+std::vector<GridRow> TranslateRows(glp_prob* model, glp_prob* ranges, const Columns& columns,
+                                   int n) {
   std::vector<GridRow> rows;
   const std::size_t width = columns.maps.size();
   std::vector<int> index(width);
@@ -144,15 +162,16 @@ std::vector<GridRow> TranslateRows(glp_prob* model, const Columns& columns, int 
       shift += a * map.offset;
     }
     const std::string name = Name(glp_get_row_name(model, i), "R", i);
-    const auto add = [&](const char* relation, double bound, std::string text) {
-      rows.push_back({coefficients, relation, Exact(bound) - shift, std::move(text)});
+    const auto add = [&](const char* relation, const ExactDecimal& bound, std::string text) {
+      rows.push_back({coefficients, relation, bound - shift, std::move(text)});
     };
-    if (type == GLP_LO) add(">=", glp_get_row_lb(model, i), name);
-    if (type == GLP_UP) add("<=", glp_get_row_ub(model, i), name);
-    if (type == GLP_FX) add("=", glp_get_row_lb(model, i), name);
+    if (type == GLP_LO) add(">=", Exact(glp_get_row_lb(model, i)), name);
+    if (type == GLP_UP) add("<=", Exact(glp_get_row_ub(model, i)), name);
+    if (type == GLP_FX) add("=", Exact(glp_get_row_lb(model, i)), name);
     if (type == GLP_DB) {
-      add(">=", glp_get_row_lb(model, i), name + " (untere Grenze)");
-      add("<=", glp_get_row_ub(model, i), name + " (obere Grenze)");
+      const auto [lower, upper] = RangeBounds(model, ranges, i);
+      add(">=", lower, name + " (untere Grenze)");
+      add("<=", upper, name + " (obere Grenze)");
     }
   }
   return rows;
@@ -221,10 +240,10 @@ std::optional<std::string> TooLargeMessage(glp_prob* model, const ModelGridSize&
          " Variablen, ins Gitter passen 1 bis 50 \xC3\x97 1 bis 50.";
 }
 
-void TranslateModel(glp_prob* model, ModelFileOutcome& outcome) {
+void TranslateModel(glp_prob* model, glp_prob* ranges, ModelFileOutcome& outcome) {
   const int n = GridSizeOf(model).variables;
   Columns columns = TranslateColumns(model, n);
-  std::vector<GridRow> rows = TranslateRows(model, columns, n);
+  std::vector<GridRow> rows = TranslateRows(model, ranges, columns, n);
   for (GridRow& bound : columns.boundRows) rows.push_back(std::move(bound));
   columns.boundRows.clear();
 

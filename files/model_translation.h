@@ -24,7 +24,10 @@ std::optional<std::string> TooLargeMessage(glp_prob* model, const ModelGridSize&
 
 // Fills `outcome.problem` and `outcome.legend` from `model`, which fits.
 // Each double GLPK holds is taken as the shortest decimal that reads back to
-// it; shifts, splits and range rows are computed exactly from those.
-void TranslateModel(glp_prob* model, ModelFileOutcome& outcome);
+// it; shifts, splits and range rows are computed exactly from those. A range
+// row's second bound is its right-hand side plus its range, both from
+// `ranges` (ReadRangesThroughGlpk; may be null, then the bound GLPK summed
+// in binary stands).
+void TranslateModel(glp_prob* model, glp_prob* ranges, ModelFileOutcome& outcome);
 
 }  // namespace pivora

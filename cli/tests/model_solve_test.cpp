@@ -86,6 +86,52 @@ TEST(ModelFile, ShiftsAndRowsAreComputedInTheModelsDecimals) {
   EXPECT_NE(std::find(exact.begin(), exact.end(), "Optimum: Zmax = 3/10"), exact.end());
 }
 
+// A range row's second bound is its right-hand side plus its range in
+// decimals: GLPK's binary sum made the E row 0.1 with range 0.7 end at
+// 0.7999999999999999, so x >= 0.8 had no solution; glpsol --exact finds the
+// minimum 0.8. The L row 0.8 with range 0.7 starts at 0.1, not at
+// 0.10000000000000009, and a negative range on an E row ends at its
+// right-hand side. The same in fixed MPS, which the second read keeps.
+TEST(ModelFile, RangeRowsAreComputedInTheModelsDecimals) {
+  const testing::TemporaryDirectory files;
+  const std::string free = files.Write(
+      "ranges.mps",
+      "NAME RANGES\nROWS\n N COST\n E R1\n G LIM\n L R2\n E R3\nCOLUMNS\n"
+      " X COST 1 R1 1\n X LIM 1 R2 1\n X R3 1\nRHS\n RHS R1 0.1 LIM 0.8\n RHS R2 0.8 R3 0.3\n"
+      "RANGES\n RNG R1 0.7 R2 0.7\n RNG R3 -0.1\nENDATA\n");
+  const std::string fixed = files.Write("fixed.mps",
+                                        "NAME          RANGES\n"
+                                        "ROWS\n"
+                                        " N  COST\n"
+                                        " E  R 1\n"
+                                        " G  LIM\n"
+                                        "COLUMNS\n"
+                                        "    X         COST      1              R 1       1\n"
+                                        "    X         LIM       1\n"
+                                        "RHS\n"
+                                        "    RHS       R 1       0.1            LIM       0.8\n"
+                                        "RANGES\n"
+                                        "    RNG       R 1       0.7\n"
+                                        "ENDATA\n");
+  const ModelFileOutcome read = ReadModelFile(free, ModelFormat::kMps);
+  ASSERT_EQ(read.kind, ModelFileOutcome::Kind::kRead) << read.message;
+  const std::vector<std::vector<std::string>> rows{
+      {"1", ">=", "0.1"}, {"1", "<=", "0.8"}, {"1", ">=", "0.8"}, {"1", ">=", "0.1"},
+      {"1", "<=", "0.8"}, {"1", ">=", "0.2"}, {"1", "<=", "0.3"}};
+  EXPECT_EQ(read.problem.constraints, rows);
+
+  const ModelFileOutcome deck = ReadModelFile(fixed, ModelFormat::kMps);
+  ASSERT_EQ(deck.kind, ModelFileOutcome::Kind::kRead) << deck.message;
+  EXPECT_EQ(deck.legend.rows[0], "y1: R1 (untere Grenze)");
+  const std::vector<std::string> report = Solved(deck.problem);
+  ASSERT_GE(report.size(), 3u) << report[0];
+  EXPECT_EQ(report[2], "Optimum: Zmin = 0.8");
+  ReportViews fractions;
+  fractions.fractions = true;
+  const std::vector<std::string> exact = Solved(deck.problem, fractions);
+  EXPECT_NE(std::find(exact.begin(), exact.end(), "Optimum: Zmin = 4/5"), exact.end());
+}
+
 // min x with x free and x >= -3: the negative part carries the sign.
 TEST(ModelFile, AFreeVariableIsItsPositiveLessItsNegativePart) {
   const testing::TemporaryDirectory files;
