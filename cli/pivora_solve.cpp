@@ -88,7 +88,7 @@ ExitCode Run(const std::vector<std::string>& args) {
   if (!loaded) return ExitCode::kUsageOrFormat;
   const ProblemFile& problem = loaded->problem;
 
-  if (options.plot && problem.n > 2) {
+  if (options.plot && !CanDraw(problem.n)) {
     PrintError(kProgram, "--plot: " + Latin1ToUtf8(TooManyVariablesText(problem.n)));
     return ExitCode::kUsageOrFormat;
   }
@@ -100,7 +100,7 @@ ExitCode Run(const std::vector<std::string>& args) {
   window.SetViews(options.views);
   EnterProblem(window, problem);
   if (options.pivots) {
-    return CheckPivots(window, *options.pivots, name, problem, options.latin1);
+    return CheckPivots(window, *options.pivots, name, problem, options.latin1, options.plot);
   }
 
   const SolveClickOutcome outcome = SolveClick(window, &window);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "plot/space_solution.h"
+
 namespace pivora {
 
 namespace {
@@ -40,15 +42,14 @@ Rational NiceStep(const Rational& span) {
   }
 }
 
-AxisTicks Ticks(const Rational& lo, const Rational& hi) {
+}  // namespace
+
+AxisTicks AxisTicksOf(const Rational& lo, const Rational& hi) {
   const Rational step = NiceStep(hi - lo);
   return {Rational(Ceil(lo / step)) * step, step, Rational(Floor(hi / step)) * step};
 }
 
-// The frame's range on one axis: the points' range with a margin on both
-// sides, and `extra` times the range more above, for a region that goes on
-// to infinity.
-void Range(std::vector<Rational> values, const Rational& extra, Rational& lo, Rational& hi) {
+void AxisRange(std::vector<Rational> values, const Rational& extra, Rational& lo, Rational& hi) {
   values.emplace_back(0);
   const auto [mn, mx] = std::minmax_element(values.begin(), values.end());
   Rational span = *mx - *mn;
@@ -57,6 +58,8 @@ void Range(std::vector<Rational> values, const Rational& extra, Rational& lo, Ra
   lo = *mn - margin;
   hi = *mx + margin + span * extra;
 }
+
+namespace {
 
 // The half-planes of the feasible region: x >= 0 and every constraint (an
 // equation as two); with one variable x2 = 0 as well.
@@ -155,8 +158,8 @@ GraphicalSolution PlotWithoutProblem(PlotOutcome outcome, int n) {
   plot.x1 = 10;
   plot.y0 = -1;
   plot.y1 = 10;
-  plot.xTicks = Ticks(plot.x0, plot.x1);
-  plot.yTicks = Ticks(plot.y0, plot.y1);
+  plot.xTicks = AxisTicksOf(plot.x0, plot.x1);
+  plot.yTicks = AxisTicksOf(plot.y0, plot.y1);
   return plot;
 }
 
@@ -229,15 +232,15 @@ GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, Sol
   for (const PlotVertex& v : plot.path) take(v.at);
   for (const PlotVertex& v : plot.optima) take(v.at);
   const Rational extra = plot.outcome == PlotOutcome::kUnbounded ? Rational(1) : Rational(0);
-  Range(xs, extra, plot.x0, plot.x1);
+  AxisRange(xs, extra, plot.x0, plot.x1);
   if (n == 2) {
-    Range(ys, extra, plot.y0, plot.y1);
+    AxisRange(ys, extra, plot.y0, plot.y1);
   } else {
     plot.y0 = -1;
     plot.y1 = 1;
   }
-  plot.xTicks = Ticks(plot.x0, plot.x1);
-  plot.yTicks = Ticks(plot.y0, plot.y1);
+  plot.xTicks = AxisTicksOf(plot.x0, plot.x1);
+  plot.yTicks = AxisTicksOf(plot.y0, plot.y1);
 
   const std::vector<HalfPlane> frame = FramePlanes(plot.x0, plot.x1, plot.y0, plot.y1);
   for (PlotConstraint& c : plot.constraints) {
@@ -288,12 +291,15 @@ std::string PlotTitle() { return "Grafische L\xF6sung"; }
 std::string PlotStatusLine(const GraphicalSolution& plot) {
   switch (plot.outcome) {
     case PlotOutcome::kOptimum: {
-      if (plot.optima.empty()) return "";
-      std::string line = std::string(plot.maximise ? "Maximum" : "Minimum") +
-                         " Z = " + plot.numbers.Text(plot.optima.front().z);
-      if (plot.optima.size() > 1) {
-        line += Numbered(", ", static_cast<long>(plot.optima.size())) + " optimale Ecken";
+      std::vector<Rational> z;
+      for (const PlotVertex& v : plot.optima) z.push_back(v.z);
+      if (plot.space) {
+        for (const SpaceVertex& v : plot.space->optima) z.push_back(v.z);
       }
+      if (z.empty()) return "";
+      std::string line = std::string(plot.maximise ? "Maximum" : "Minimum") +
+                         " Z = " + plot.numbers.Text(z.front());
+      if (z.size() > 1) line += Numbered(", ", static_cast<long>(z.size())) + " optimale Ecken";
       return line;
     }
     case PlotOutcome::kUnbounded:
@@ -310,8 +316,10 @@ std::string PlotStatusLine(const GraphicalSolution& plot) {
   return "";
 }
 
+bool CanDraw(int n) { return n >= 1 && n <= 3; }
+
 std::string TooManyVariablesText(int n) {
-  return Numbered("Die grafische L\xF6sung gibt es nur f\xFCr 1 oder 2 Variablen, hier sind es ",
+  return Numbered("Die grafische L\xF6sung gibt es nur f\xFCr 1 bis 3 Variablen, hier sind es ",
                   n) +
          ".";
 }

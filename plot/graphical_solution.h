@@ -1,9 +1,11 @@
 // The graphical solution of a problem with one or two variables: what a
 // picture of it shows, in exact coordinates of the x1-x2 plane. Screen units
 // come only when it is painted. With one variable the picture lies on the
-// x1 axis: the constraints are points on it, the region an interval.
+// x1 axis: the constraints are points on it, the region an interval. With
+// three the picture is in space (plot/space_solution.h).
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,12 +19,14 @@
 
 namespace pivora {
 
+struct SpaceSolution;
+
 enum class PlotOutcome {
   kOptimum,
   kUnbounded,
   kInfeasible,
   kInputError,        // a faulty cell: nothing to draw
-  kTooManyVariables,  // more than two variables: nothing to draw
+  kTooManyVariables,  // more than three variables: nothing to draw
   kSolveError,        // the solve ended with an error (its text in notes)
 };
 
@@ -87,7 +91,14 @@ struct GraphicalSolution {
   std::optional<PlaneSegment> unboundedRay;
 
   std::vector<std::string> notes;  // Latin-1 lines under the picture
+
+  // With three variables the picture is in space, and the plane's fields
+  // above are left empty.
+  std::shared_ptr<const SpaceSolution> space;
 };
+
+// Whether a problem of n variables can be drawn: with 1, 2 or 3.
+bool CanDraw(int n);
 
 // The picture of a solved problem: `typed` as the user typed it (m rows,
 // n = 1 or 2 variables), the exact run's outcome and the points x of its
@@ -109,7 +120,16 @@ std::string VertexText(const GraphicalSolution& plot, const PlotVertex& vertex);
 std::string PlotTitle();
 std::string PlotStatusLine(const GraphicalSolution& plot);
 
-// Why the picture needs one or two variables, for a disabled entry's tooltip.
+// The ticks from lo to hi: steps of 1, 2 or 5 times a power of ten, at most
+// eight pieces.
+AxisTicks AxisTicksOf(const Rational& lo, const Rational& hi);
+// The frame's range on one axis: the range of `values` and 0 with a margin
+// on both sides, and `extra` times the range more above, for a region that
+// goes on to infinity.
+void AxisRange(std::vector<Rational> values, const Rational& extra, Rational& lo, Rational& hi);
+
+// Why the picture needs one, two or three variables, for a disabled entry's
+// tooltip.
 std::string TooManyVariablesText(int n);
 
 }  // namespace pivora

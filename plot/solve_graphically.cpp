@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include "plot/space_solution.h"
 #include "solve/number_format.h"
 #include "solve/report_agreement.h"
 #include "solver/checked_solve.h"
@@ -11,9 +12,24 @@
 
 namespace pivora {
 
+GraphicalSolution PlotProblem(const ExactTableau& typed, int m, int n, SolveOutcome outcome,
+                              const std::vector<std::vector<Rational>>& optima,
+                              const StepRecord& steps, bool exactSteps,
+                              const ViewNumbers& numbers) {
+  if (n == 3) {
+    std::vector<SpacePoint> points;
+    for (const std::vector<Rational>& x : optima) points.push_back({x[0], x[1], x[2]});
+    return PlotSolvedSpace(typed, m, outcome, points, steps, exactSteps, numbers);
+  }
+  std::vector<PlanePoint> points;
+  for (const std::vector<Rational>& x : optima)
+    points.push_back({x[0], n == 2 ? x[1] : Rational(0)});
+  return PlotSolvedProblem(typed, m, n, outcome, points, steps, exactSteps, numbers);
+}
+
 GraphicalSolution SolveGraphically(WindowOperations& window) {
   const int n = window.NVarsValue();
-  if (n > 2) return PlotWithoutProblem(PlotOutcome::kTooManyVariables, n);
+  if (!CanDraw(n)) return PlotWithoutProblem(PlotOutcome::kTooManyVariables, n);
   const int m = window.NConsValue();
   const NumberFormat format = SolveNumberFormat();
   Tableau tableau;
@@ -47,21 +63,39 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
     const ExplainedRun& exact = exactSteps ? stepsRun : exactRun;
     // A negative entry stands for a variable at 0 (the report prints it as
     // 0 with its magnitude in brackets).
-    const auto value = [](const std::vector<Rational>& solution, int row) {
-      const Rational& v = solution[static_cast<std::size_t>(row)];
-      return v < 0 ? Rational(0) : v;
-    };
-    std::vector<PlanePoint> optima;
+    std::vector<std::vector<Rational>> optima;
     for (const std::vector<Rational>& solution : exact.solutions) {
-      optima.push_back({value(solution, 1), n == 2 ? value(solution, 2) : Rational(0)});
+      std::vector<Rational>& x = optima.emplace_back();
+      for (int j = 1; j <= n; ++j) {
+        const Rational& v = solution[static_cast<std::size_t>(j)];
+        x.push_back(v < 0 ? Rational(0) : v);
+      }
     }
-    return PlotSolvedProblem(*typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps,
-                             exactSteps, ViewNumbers{false, settings.precision, format});
+    return PlotProblem(*typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps,
+                       exactSteps, ViewNumbers{false, settings.precision, format});
   } catch (const std::exception& error) {
     GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
     plot.notes.emplace_back(error.what());
     return plot;
   }
+}
+
+GraphicalSolution PlotPractice(const PracticeSession& practice) {
+  const int n = practice.n();
+  if (!CanDraw(n)) return PlotWithoutProblem(PlotOutcome::kTooManyVariables, n);
+  SolveOutcome outcome = SolveOutcome::kOptimal;
+  std::vector<std::vector<Rational>> optima;
+  if (const ExactSolutions* solved = practice.Solved()) {
+    outcome = ResultOf(solved->Status()).outcome;
+    for (int k = 1; k <= solved->Status(); ++k) {
+      std::vector<Rational>& x = optima.emplace_back();
+      for (int j = 1; j <= n; ++j) x.push_back((*solved)(j, k) < 0 ? Rational(0) : (*solved)(j, k));
+    }
+  }
+  ViewNumbers numbers = practice.Numbers();
+  numbers.fractions = false;
+  return PlotProblem(practice.Problem(), practice.m(), n, outcome, optima, practice.Path(), true,
+                     numbers);
 }
 
 }  // namespace pivora

@@ -29,7 +29,7 @@ const char* const kSolveHelp =
     "                rechten Seiten und Zielkoeffizienten, in denen die erste\n"
     "                optimale Basis optimal bleibt\n"
     "  --latin1      den Bericht in Latin-1 statt UTF-8 ausgeben\n"
-    "  --plot BILD   zudem die grafische L\u00f6sung eines Problems mit 1 oder 2\n"
+    "  --plot BILD   zudem die grafische L\u00f6sung eines Problems mit 1 bis 3\n"
     "                Variablen in BILD zeichnen, eine SVG- (.svg) oder PNG-Datei (.png)\n"
     "  --pivots \"Z,S ...\"\n"
     "                statt des Berichts die Austauschschritte eines \u00dcbungsblatts\n"
@@ -241,6 +241,11 @@ std::string NameNotUtf8(std::string_view name) {
          "Bitte die Datei umbenennen; pivora-solve liest sie auch so.";
 }
 
+// --- The graphical solution ---
+
+const char* const kTurnHint =
+    "Drehen: mit der Maus ziehen oder mit den Pfeiltasten, Pos1 zur\u00fcck";
+
 // --- Pasting, the help and the about box ---
 
 std::string BlockDoesNotFit(int height, int width, int column, int row, bool objective,
@@ -264,8 +269,8 @@ const char* const kHelpPage =
     "steht</td></tr>"
     "<tr><td><b>F1</b></td><td>dieses Fenster</td></tr>"
     "<tr><td><b>F4</b></td><td>der Bericht im eigenen Fenster</td></tr>"
-    "<tr><td><b>F6</b></td><td>die grafische L\u00f6sung eines Problems mit 1 oder 2 "
-    "Variablen</td></tr>"
+    "<tr><td><b>F6</b></td><td>die grafische L\u00f6sung eines Problems mit 1 bis 3 "
+    "Variablen; ein Bild im Raum drehen die Maus und die Pfeiltasten</td></tr>"
     "<tr><td><b>Strg+N</b></td><td>neues, leeres Problem</td></tr>"
     "<tr><td><b>Strg+O</b></td><td>Problemdatei, LP-Modell (.lp) oder MPS-Modell (.mps) "
     "\u00f6ffnen</td></tr>"

@@ -100,6 +100,10 @@ std::string NotAModelName(std::string_view name);
 // The name came from the disk in another encoding than UTF-8.
 std::string NameNotUtf8(std::string_view name);
 
+// --- The graphical solution ---
+// Under a picture in space: how to turn it.
+extern const char* const kTurnHint;
+
 // --- Pasting, the help and the about box ---
 std::string BlockDoesNotFit(int height, int width, int column, int row, bool objective,
                             int maxVariables, int maxConstraints);

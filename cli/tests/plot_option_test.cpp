@@ -1,5 +1,5 @@
 // pivora-solve --plot: the picture written without a display, as SVG or PNG,
-// and refused in German for more than two variables.
+// and refused in German for more than three variables.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -59,12 +59,16 @@ TEST(PlotOption, WritesSvgAndPngWithoutADisplay) {
   const std::string png = Slurp(dir / "b.png");
   EXPECT_EQ(png.rfind("\x89PNG\r\n\x1a\n", 0), 0u);
   EXPECT_GT(png.size(), 2000u);
+
+  // Three variables: the picture in space.
+  ASSERT_EQ(SolveWithPlot(dir / "c.svg", "diet.txt", dir / "err"), 0) << Slurp(dir / "err");
+  EXPECT_NE(Slurp(dir / "c.svg").find("</svg>"), std::string::npos);
 }
 
-TEST(PlotOption, RefusesMoreThanTwoVariablesAndOtherEndings) {
+TEST(PlotOption, RefusesMoreThanThreeVariablesAndOtherEndings) {
   const ScratchDir dir;
-  EXPECT_EQ(SolveWithPlot(dir / "c.svg", "diet.txt", dir / "err"), 2);
-  EXPECT_NE(Slurp(dir / "err").find("nur f\xC3\xBCr 1 oder 2 Variablen, hier sind es 3"),
+  EXPECT_EQ(SolveWithPlot(dir / "c.svg", "afiro.txt", dir / "err"), 2);
+  EXPECT_NE(Slurp(dir / "err").find("nur f\xC3\xBCr 1 bis 3 Variablen, hier sind es 32"),
             std::string::npos)
       << Slurp(dir / "err");
   EXPECT_FALSE(fs::exists(dir / "c.svg"));

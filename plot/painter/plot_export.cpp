@@ -11,7 +11,7 @@
 namespace pivora {
 
 bool PlotFileBytes(const GraphicalSolution& plot, const QString& path, QSize size,
-                   QByteArray& bytes, QString& error) {
+                   QByteArray& bytes, QString& error, const SpaceTurn& turn) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   const QRectF area(QPointF(0, 0), size);
   bytes.clear();
@@ -25,14 +25,14 @@ bool PlotFileBytes(const GraphicalSolution& plot, const QString& path, QSize siz
     svg.setResolution(96);
     svg.setTitle(QString::fromLatin1(PlotTitle()));
     QPainter painter(&svg);
-    PaintPlot(painter, plot, area);
+    PaintPlot(painter, plot, area, turn);
     return true;
   }
   if (suffix == QStringLiteral("png")) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintPlot(painter, plot, area);
+    PaintPlot(painter, plot, area, turn);
     painter.end();
     return image.save(&buffer, "PNG");
   }

@@ -9,42 +9,25 @@
 #include <map>
 #include <utility>
 
+#include "plot/painter/paint_parts.h"
+#include "plot/painter/space_painter.h"
+
 namespace pivora {
 
 namespace {
 
-// Dark, distinct colours for the constraint lines, in row order.
-constexpr QRgb kLineColours[] = {qRgb(31, 78, 160), qRgb(120, 60, 160), qRgb(140, 86, 75),
-                                 qRgb(0, 120, 140), qRgb(90, 90, 90),   qRgb(160, 40, 120),
-                                 qRgb(60, 100, 40), qRgb(30, 30, 110)};
 constexpr QRgb kThinRegion = qRgb(70, 130, 200);
-constexpr QRgb kUnboundedColour = qRgb(170, 20, 20);
 constexpr QRgb kGridColour = qRgb(232, 232, 232);
-
-constexpr double kLineHeight = 16;
-
-QString Text(const std::string& latin1) { return QString::fromLatin1(latin1); }
-
-QFont PlotFont(double pixels, bool bold = false) {
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(static_cast<int>(pixels));
-  font.setBold(bold);
-  return font;
-}
 
 // The notes under the picture: the legend of the path, then the plot's own.
 std::vector<QString> NoteLines(const GraphicalSolution& plot, bool thinRegion) {
   std::vector<QString> lines;
-  if (plot.path.size() > 1) {
-    lines.push_back(QStringLiteral("Weg der Austauschschritte%1: 0 = Start, k = nach Schritt k")
-                        .arg(plot.exactSteps ? QStringLiteral(" (exakte Rechnung)") : QString()));
-  }
+  if (plot.path.size() > 1) lines.push_back(PathLegend(plot));
   if (thinRegion) {
     lines.push_back(
         QStringLiteral("Der zulässige Bereich ist schmaler als ein Pixel und breiter gezeichnet."));
   }
-  for (const std::string& note : plot.notes) lines.push_back(Text(note));
+  for (const std::string& note : plot.notes) lines.push_back(PlotText(note));
   return lines;
 }
 
@@ -57,24 +40,6 @@ QRectF PlotRect(const QRectF& area, int noteCount) {
 
 double Fraction(const Rational& v, const Rational& lo, const Rational& hi) {
   return Rational((v - lo) / (hi - lo)).get_d();
-}
-
-QPointF Unit(QPointF v) {
-  const double length = std::hypot(v.x(), v.y());
-  return length > 0 ? v / length : QPointF(0, 0);
-}
-
-void Arrow(QPainter& painter, QPointF from, QPointF to, double head = 10) {
-  painter.drawLine(from, to);
-  const QPointF d = Unit(to - from);
-  if (d.isNull()) return;
-  const QPointF side(-d.y(), d.x());
-  const QPolygonF tip{to, to - d * head + side * head * 0.45, to - d * head - side * head * 0.45};
-  painter.save();
-  painter.setBrush(painter.pen().color());
-  painter.setPen(Qt::NoPen);
-  painter.drawPolygon(tip);
-  painter.restore();
 }
 
 class Picture {
@@ -108,7 +73,7 @@ class Picture {
       p_.drawLine(QPointF(sx, rect_.top()), QPointF(sx, rect_.bottom()));
       p_.setPen(Qt::black);
       p_.drawText(QRectF(sx - 40, rect_.bottom() + 4, 80, 14), Qt::AlignHCenter | Qt::AlignTop,
-                  Text(numbers.Text(x)));
+                  PlotText(numbers.Text(x)));
     }
     if (plot_.n == 2) {
       for (Rational y = plot_.yTicks.first; y <= plot_.yTicks.last; y += plot_.yTicks.step) {
@@ -117,7 +82,7 @@ class Picture {
         p_.drawLine(QPointF(rect_.left(), sy), QPointF(rect_.right(), sy));
         p_.setPen(Qt::black);
         p_.drawText(QRectF(rect_.left() - 64, sy - 7, 58, 14), Qt::AlignRight | Qt::AlignVCenter,
-                    Text(numbers.Text(y)));
+                    PlotText(numbers.Text(y)));
       }
     }
     p_.setPen(QPen(QColor(180, 180, 180), 1));
@@ -182,7 +147,7 @@ class Picture {
     p_.setFont(PlotFont(12, true));
     std::size_t k = 0;
     for (const PlotConstraint& c : plot_.constraints) {
-      const QColor colour(kLineColours[k++ % std::size(kLineColours)]);
+      const QColor colour(LineColour(k++));
       if (!c.shown) continue;
       const QPointF a = At(c.shown->from);
       const QPointF b = At(c.shown->to);
@@ -284,28 +249,7 @@ class Picture {
   }
 
   void Headings(const std::vector<QString>& notes) {
-    p_.setPen(Qt::black);
-    p_.setFont(PlotFont(16, true));
-    p_.drawText(QRectF(area_.left() + 12, area_.top() + 6, area_.width() - 24, 22),
-                Qt::AlignLeft | Qt::AlignVCenter, Text(PlotTitle()));
-    const std::string status = PlotStatusLine(plot_);
-    const bool alarm = plot_.outcome != PlotOutcome::kOptimum;
-    p_.setPen(alarm ? QColor(kUnboundedColour) : QColor(Qt::black));
-    p_.setFont(PlotFont(13, alarm));
-    p_.drawText(QRectF(area_.left() + 12, area_.top() + 28, area_.width() - 24, 18),
-                Qt::AlignLeft | Qt::AlignVCenter, Text(status));
-    if (plot_.outcome == PlotOutcome::kInfeasible) {
-      p_.setFont(PlotFont(26, true));
-      p_.drawText(rect_, Qt::AlignCenter, Text(status));
-    }
-    p_.setPen(QColor(60, 60, 60));
-    p_.setFont(PlotFont(12));
-    double y = rect_.bottom() + 26;
-    for (const QString& line : notes) {
-      p_.drawText(QRectF(area_.left() + 12, y, area_.width() - 24, kLineHeight),
-                  Qt::AlignLeft | Qt::AlignVCenter, line);
-      y += kLineHeight;
-    }
+    PaintHeadings(p_, plot_, area_, rect_, notes);
   }
 
   // A point's label: below right of it (`below`) or above left, moved to the
@@ -344,7 +288,7 @@ class Picture {
       QStringList shown = names;
       if (shown.size() > 1) shown.removeAll(QStringLiteral("Ecke"));
       hotspots.push_back({At(vertex->at), shown.join(QStringLiteral(", ")) + QStringLiteral(": ") +
-                                              Text(VertexText(plot_, *vertex))});
+                                              PlotText(VertexText(plot_, *vertex))});
     }
     return hotspots;
   }
@@ -369,7 +313,9 @@ QPointF ScreenPoint(const GraphicalSolution& plot, const QRectF& area, const Pla
           rect.bottom() - Fraction(p.y, plot.y0, plot.y1) * rect.height()};
 }
 
-PaintedPlot PaintPlot(QPainter& painter, const GraphicalSolution& plot, const QRectF& area) {
+PaintedPlot PaintPlot(QPainter& painter, const GraphicalSolution& plot, const QRectF& area,
+                      const SpaceTurn& turn) {
+  if (plot.space) return PaintSpacePlot(painter, plot, area, turn);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);

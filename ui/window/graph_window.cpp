@@ -4,16 +4,22 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "plot/solve_graphically.h"
+#include "ui/messages.h"
 #include "ui/window/file_saving.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/tform1.h"
@@ -24,6 +30,11 @@ namespace {
 
 // How near the pointer must come to a vertex for its text, in pixels.
 constexpr double kHoverReach = 8;
+// How far a drag of one pixel and one arrow key turn a picture in space.
+constexpr double kDegreesPerPixel = 0.5;
+constexpr double kDegreesPerKey = 5;
+// The turn stops short of looking straight down or up the x3 axis.
+constexpr double kSteepestTurn = 89;
 
 QSettings Settings() { return QSettings(QStringLiteral("pivora"), QStringLiteral("pivora")); }
 
@@ -35,6 +46,45 @@ const QString kFolderKey = QStringLiteral("GrafischeLoesung/folder");
 PlotView::PlotView(QWidget* parent) : QWidget(parent) {
   setMinimumSize(420, 320);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void PlotView::SetTurn(const SpaceTurn& turn) {
+  turn_ = turn;
+  turn_.azimuth = std::remainder(turn_.azimuth, 360.0);
+  turn_.elevation = std::clamp(turn_.elevation, -kSteepestTurn, kSteepestTurn);
+  update();
+}
+
+void PlotView::mousePressEvent(QMouseEvent* event) {
+  dragFrom_ = event->position();
+  QWidget::mousePressEvent(event);
+}
+
+void PlotView::mouseMoveEvent(QMouseEvent* event) {
+  if (!plot_.space || !(event->buttons() & Qt::LeftButton)) return QWidget::mouseMoveEvent(event);
+  const QPointF moved = event->position() - dragFrom_;
+  dragFrom_ = event->position();
+  SetTurn({turn_.azimuth - moved.x() * kDegreesPerPixel,
+           turn_.elevation + moved.y() * kDegreesPerPixel});
+}
+
+void PlotView::keyPressEvent(QKeyEvent* event) {
+  if (!plot_.space) return QWidget::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return SetTurn({turn_.azimuth + kDegreesPerKey, turn_.elevation});
+    case Qt::Key_Right:
+      return SetTurn({turn_.azimuth - kDegreesPerKey, turn_.elevation});
+    case Qt::Key_Up:
+      return SetTurn({turn_.azimuth, turn_.elevation + kDegreesPerKey});
+    case Qt::Key_Down:
+      return SetTurn({turn_.azimuth, turn_.elevation - kDegreesPerKey});
+    case Qt::Key_Home:
+      return SetTurn(SpaceTurn{});
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 void PlotView::SetPlot(GraphicalSolution plot) {
@@ -57,7 +107,7 @@ const PlotHotspot* PlotView::HotspotAt(QPointF at) const {
 
 void PlotView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painted_ = PaintPlot(painter, plot_, QRectF(rect()));
+  painted_ = PaintPlot(painter, plot_, QRectF(rect()), turn_);
 }
 
 bool PlotView::event(QEvent* event) {
@@ -85,9 +135,13 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(png, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("png")); });
   connect(svg, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("svg")); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  turnHint_ = new QLabel(QString::fromUtf8(messages::kTurnHint), this);
+  turnHint_->setVisible(false);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(png);
   buttons->addWidget(svg);
+  buttons->addSpacing(12);
+  buttons->addWidget(turnHint_);
   buttons->addStretch();
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
@@ -101,12 +155,15 @@ GraphWindow::~GraphWindow() {
   if (isVisible()) SavePlace();
 }
 
-void GraphWindow::SetPlot(GraphicalSolution plot) { view_->SetPlot(std::move(plot)); }
+void GraphWindow::SetPlot(GraphicalSolution plot) {
+  turnHint_->setVisible(plot.space != nullptr);
+  view_->SetPlot(std::move(plot));
+}
 
 bool GraphWindow::Export(const QString& path) {
   QString error;
   QByteArray bytes;
-  if (!PlotFileBytes(view_->Plot(), path, view_->size(), bytes, error)) {
+  if (!PlotFileBytes(view_->Plot(), path, view_->size(), bytes, error, view_->Turn())) {
     QMessageBox::warning(this, QStringLiteral("Grafische Lösung"), error);
     return false;
   }
@@ -176,7 +233,7 @@ void GraphCommand::Redraw() { window_->SetPlot(SolveGraphically(form_)); }
 
 void GraphCommand::FollowVariableCount() {
   const int n = form_.NVarsValue();
-  const bool drawable = n <= 2;
+  const bool drawable = CanDraw(n);
   action_->setEnabled(drawable);
   action_->setToolTip(drawable ? QStringLiteral("Die Lösung als Bild: Bereich, Geraden, Weg und "
                                                 "optimale Ecken (F6)")

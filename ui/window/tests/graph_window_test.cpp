@@ -1,8 +1,10 @@
 // The window "Grafische Lösung" from the main window: F6 opens it with the
-// picture of the grids' problem, every solve brings it up to date, and its
-// menu entry is disabled with more than two variables.
+// picture of the grids' problem, every solve brings it up to date, a
+// picture in space turns, and its menu entry is disabled with more than
+// three variables.
 #include "ui/window/graph_window.h"
 
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -19,7 +21,8 @@ class GraphWindowTest : public QObject {
  private slots:
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void f6OpensThePictureAndItFollowsEverySolve();
-  void entryIsDisabledWithMoreThanTwoVariables();
+  void aPictureInSpaceTurnsByKeysAndMouse();
+  void entryIsDisabledWithMoreThanThreeVariables();
   void windowKeepsItsSizeAcrossSessions();
 };
 
@@ -55,15 +58,41 @@ void GraphWindowTest::f6OpensThePictureAndItFollowsEverySolve() {
   QVERIFY(QFileInfo(dir.filePath(QStringLiteral("bild.svg"))).size() > 0);
 }
 
-void GraphWindowTest::entryIsDisabledWithMoreThanTwoVariables() {
+// The worked example with a third variable: the arrow keys and a drag turn
+// the picture, Pos1 turns it back, and an export draws it as turned.
+void GraphWindowTest::aPictureInSpaceTurnsByKeysAndMouse() {
+  const auto form = StartedWindow();
+  TypeWorkedExample(*form);
+  SpinTo(form->NVars(), 3);
+  form->ZF().SetText(3, 1, "1");
+  form->Graph().Show();
+  PlotView& view = form->Graph().Window().View();
+  QVERIFY(view.Plot().space != nullptr);
+  const SpaceTurn fixed = view.Turn();
+  QTest::keyClick(&view, Qt::Key_Left);
+  QTest::keyClick(&view, Qt::Key_Up);
+  QCOMPARE(view.Turn().azimuth, fixed.azimuth + 5);
+  QCOMPARE(view.Turn().elevation, fixed.elevation + 5);
+  QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
+  QMouseEvent drag(QEvent::MouseMove, QPointF(140, 100), view.mapToGlobal(QPointF(140, 100)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&view, &drag);
+  QCOMPARE(view.Turn().azimuth, fixed.azimuth + 5 - 20);
+  QTest::keyClick(&view, Qt::Key_Home);
+  QVERIFY(view.Turn() == fixed);
+}
+
+void GraphWindowTest::entryIsDisabledWithMoreThanThreeVariables() {
   const auto form = StartedWindow();
   QAction* entry = form->Graph().Action();
   QVERIFY(entry->isEnabled());
   QCOMPARE(entry->text(), QStringLiteral("Grafische Lösung"));
   QCOMPARE(entry->shortcut(), QKeySequence(Qt::Key_F6));
   SpinTo(form->NVars(), 3);
+  QVERIFY(entry->isEnabled());
+  SpinTo(form->NVars(), 4);
   QVERIFY(!entry->isEnabled());
-  QVERIFY(entry->toolTip().contains(QStringLiteral("nur für 1 oder 2 Variablen")));
+  QVERIFY(entry->toolTip().contains(QStringLiteral("nur für 1 bis 3 Variablen")));
   SpinTo(form->NVars(), 1);
   QVERIFY(entry->isEnabled());
 }
