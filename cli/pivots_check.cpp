@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/enter_problem.h"
+#include "cli/plot_file.h"
+#include "plot/solve_graphically.h"
 #include "solve/report.h"
 #include "ui/messages.h"
 #include "ui/practice_start.h"
@@ -46,7 +48,8 @@ void WriteLine(const std::string& line, bool latin1) {
 }  // namespace
 
 ExitCode CheckPivots(PlainWindow& window, const std::string& pivots, const std::string& name,
-                     const ProblemFile& problem, bool latin1) {
+                     const ProblemFile& problem, bool latin1,
+                     const std::optional<std::string>& plot) {
   const PracticeStart start = StartPractice(window);
   if (start.fault) {
     WriteLine(std::string(kInputErrorLine), latin1);
@@ -72,6 +75,10 @@ ExitCode CheckPivots(PlainWindow& window, const std::string& pivots, const std::
     }
   }
   for (const std::string& line : session.SheetLines()) WriteLine(line, latin1);
+  if (std::string error; plot && !WritePlot(PlotPractice(session), *plot, error)) {
+    PrintError(kProgram, *plot + ": " + error);
+    return ExitCode::kUsageOrFormat;
+  }
   if (refusal.empty()) return ExitCode::kSuccess;
   WriteLine("", latin1);
   WriteLine(refusal, latin1);  // two lines

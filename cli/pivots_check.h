@@ -3,6 +3,7 @@
 // taken one by one in the practice mode's judge, up to the first refused.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli/command_line.h"
@@ -16,7 +17,10 @@ namespace pivora {
 // judgement on standard output (UTF-8, or Latin-1 where `latin1`); kSuccess
 // when every pivot was allowed, kPivotRefused at the first one refused,
 // kInputError at a faulty cell, kUsageOrFormat where the list is malformed.
+// Where `plot` is set, the picture with the path of the steps taken is
+// written there too (a failure to write it is kUsageOrFormat).
 ExitCode CheckPivots(PlainWindow& window, const std::string& pivots, const std::string& name,
-                     const ProblemFile& problem, bool latin1);
+                     const ProblemFile& problem, bool latin1,
+                     const std::optional<std::string>& plot);
 
 }  // namespace pivora

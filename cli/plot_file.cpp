@@ -8,8 +8,8 @@
 
 #include "cli/plot_module.h"
 #include "files/file_write.h"
-#include "ui/text_encoding.h"
 #include "plot/solve_graphically.h"
+#include "ui/text_encoding.h"
 
 namespace pivora {
 
@@ -36,7 +36,10 @@ void* LoadPlotModule() {
 }  // namespace
 
 bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::string& error) {
-  const GraphicalSolution plot = SolveGraphically(window);
+  return WritePlot(SolveGraphically(window), path, error);
+}
+
+bool WritePlot(const GraphicalSolution& plot, const std::string& path, std::string& error) {
   if (plot.outcome == PlotOutcome::kTooManyVariables) {
     error = Latin1ToUtf8(TooManyVariablesText(plot.n));
     return false;

@@ -5,14 +5,18 @@
 
 #include <string>
 
+#include "plot/graphical_solution.h"
 #include "ui/window_operations.h"
 
 namespace pivora {
 
 // Writes the picture of the problem in `window` to `path` (ending .svg or
 // .png), all or nothing (WriteWholeFile). False with a German reason
-// (UTF-8) in `error` where the problem has more than two variables or the
+// (UTF-8) in `error` where the problem has more than three variables or the
 // file cannot be written.
 bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::string& error);
+
+// The same for a picture made already (that of a practice).
+bool WritePlot(const GraphicalSolution& plot, const std::string& path, std::string& error);
 
 }  // namespace pivora
