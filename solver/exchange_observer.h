@@ -7,6 +7,7 @@
 
 #include <exception>
 
+#include "solver/rational_arithmetic.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -43,6 +44,10 @@ class ExchangeObserver {
   // Told after every exact solve of a basis system, the exact judge's work
   // between exchanges: its size and its number of right-hand sides.
   virtual void SolvedBasisSystem(int /*size*/, int /*rightHandSides*/) {}
+  // Told after every subproblem a branch and bound has solved: how many it
+  // has solved so far, and the objective value of the best whole-numbered
+  // point it has found (null while it has none).
+  virtual void SubproblemSolved(long /*subproblems*/, const Rational* /*best*/) {}
 
  protected:
   ExchangeObserver() = default;

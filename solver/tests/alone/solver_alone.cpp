@@ -1,6 +1,7 @@
 // Links the solver's entry points with nothing but the solver library and
 // GMP: a use of a higher layer would fail to link here. Solves the worked
 // example on the way and exits 0 when the answer is 12.
+#include "solver/branch_and_bound.h"
 #include "solver/checked_solve.h"
 #include "solver/exact_problem.h"
 #include "solver/exact_solve.h"
@@ -29,5 +30,9 @@ int main() {
   const Sensitivity ranges = AnalyseSensitivity(exact, 2, 2, StartingBasis(exact, 2, 2));
   static_cast<void>(run);
   static_cast<void>(ranges);
-  return checked && status == 1 && solutions(0, 1) == 12 ? 0 : 1;
+  IntegerMarks marks;
+  marks.Set(1, true);
+  const IntegerSolve whole = SolveInteger(exact, 2, 2, marks);
+  const bool integer = whole.outcome == IntegerOutcome::kOptimal && (*whole.points)(0, 1) == 12;
+  return checked && integer && status == 1 && solutions(0, 1) == 12 ? 0 : 1;
 }
