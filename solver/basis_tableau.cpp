@@ -415,69 +415,89 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
   return true;
 }
 
-bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                          int r, std::vector<Rational>& row, ExchangeObserver* observer,
-                          ExactRoad road) {
+bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                           const std::vector<int>& rs, std::vector<std::vector<Rational>>& out,
+                           ExchangeObserver* observer, ExactRoad road) {
   BasisPlaces places;
   if (!ReadPlaces(problem, m, n, basis, places)) return false;
   const IntegerRows rows(problem, m, n);
   const int k = static_cast<int>(places.basicX.size());
+  const int count = static_cast<int>(rs.size());
   const auto basicX = [&](int q) { return places.basicX[static_cast<std::size_t>(q)]; };
   const auto tight = [&](int p) { return places.tightConstraint[static_cast<std::size_t>(p)]; };
 
   // Row r is v * x(B) (+ the row's own terms for a slack or the objective):
   // v picks the basic x of row r, or holds the row's scaled coefficients on
   // the basic x. Then v * x(B) = v * M^-1 * right block = u * right block,
-  // M^T u = v.
-  const int e = SubstitutedRow(basis, m, r);
-  const int label = e == 0 ? basis.row[static_cast<std::size_t>(r)] : 0;
-  IntegerMatrix a(k, k + 1);
+  // M^T u = v: one right-hand side, column k + t, for the t-th row.
+  std::vector<int> substituted(rs.size());
+  IntegerMatrix a(k, k + count);
   WriteTightRows(rows, places, true, a);
-  for (int p = 0; p < k; ++p)
-    a(p, k) = e != 0 ? rows.At(e, basicX(p)) : mpz_class(basicX(p) == label ? 1 : 0);
+  for (int t = 0; t < count; ++t) {
+    const int r = rs[static_cast<std::size_t>(t)];
+    const int e = SubstitutedRow(basis, m, r);
+    const int label = e == 0 ? basis.row[static_cast<std::size_t>(r)] : 0;
+    substituted[static_cast<std::size_t>(t)] = e;
+    for (int p = 0; p < k; ++p)
+      a(p, k + t) = e != 0 ? rows.At(e, basicX(p)) : mpz_class(basicX(p) == label ? 1 : 0);
+  }
   mpz_class determinant;
   if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, a, k), observer)) return false;
 
-  // determinant * entry * (scale(e) g(e) for a substituted row) for every
-  // column.
-  mpz_class denominator = determinant;
-  if (e != 0) {
-    denominator *= rows.Scale(e);
-    if (RowSign(problem, e, n) < 0) denominator = -denominator;
-  }
-  row.assign(static_cast<std::size_t>(n + 1), Rational(0));
+  out.assign(rs.size(), std::vector<Rational>(static_cast<std::size_t>(n + 1), Rational(0)));
   mpz_class sum;
-  for (int j = 1; j <= n + 1; ++j) {
-    sum = 0;
-    const int column = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
-    if (j == n + 1 || column > 0) {
-      for (int p = 0; p < k; ++p) {
-        const mpz_class& right = j == n + 1 ? rows.At(tight(p), n + 1) : rows.At(tight(p), column);
-        if (j == n + 1) {
-          mpz_addmul(sum.get_mpz_t(), a(p, k).get_mpz_t(), right.get_mpz_t());
-        } else {
-          mpz_submul(sum.get_mpz_t(), a(p, k).get_mpz_t(), right.get_mpz_t());
-        }
-      }
-      if (e != 0) {
-        // The objective's cell n+1 is 0.
-        const mpz_class& own = rows.At(e, j == n + 1 ? n + 1 : column);
-        if (j == n + 1) {
-          mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), own.get_mpz_t());
-        } else {
-          mpz_addmul(sum.get_mpz_t(), determinant.get_mpz_t(), own.get_mpz_t());
-        }
-      }
-    } else {
-      const int t = column < 0 ? -column : basis.zeroColumnEquation[static_cast<std::size_t>(j)];
-      const int p = places.tightIndex[static_cast<std::size_t>(t)];
-      sum = a(p, k) * rows.Scale(t);
-      if (RowSign(problem, t, n) < 0) sum = -sum;
+  for (int t = 0; t < count; ++t) {
+    const int e = substituted[static_cast<std::size_t>(t)];
+    const int c = k + t;
+    // determinant * entry * (scale(e) g(e) for a substituted row) for every
+    // column.
+    mpz_class denominator = determinant;
+    if (e != 0) {
+      denominator *= rows.Scale(e);
+      if (RowSign(problem, e, n) < 0) denominator = -denominator;
     }
-    Rational& entry = row[static_cast<std::size_t>(j - 1)];
-    entry = Rational(sum, denominator);
-    entry.canonicalize();
+    for (int j = 1; j <= n + 1; ++j) {
+      sum = 0;
+      const int column = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
+      if (j == n + 1 || column > 0) {
+        for (int p = 0; p < k; ++p) {
+          const mpz_class& right =
+              j == n + 1 ? rows.At(tight(p), n + 1) : rows.At(tight(p), column);
+          if (j == n + 1) {
+            mpz_addmul(sum.get_mpz_t(), a(p, c).get_mpz_t(), right.get_mpz_t());
+          } else {
+            mpz_submul(sum.get_mpz_t(), a(p, c).get_mpz_t(), right.get_mpz_t());
+          }
+        }
+        if (e != 0) {
+          // The objective's cell n+1 is 0.
+          const mpz_class& own = rows.At(e, j == n + 1 ? n + 1 : column);
+          if (j == n + 1) {
+            mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), own.get_mpz_t());
+          } else {
+            mpz_addmul(sum.get_mpz_t(), determinant.get_mpz_t(), own.get_mpz_t());
+          }
+        }
+      } else {
+        const int z = column < 0 ? -column : basis.zeroColumnEquation[static_cast<std::size_t>(j)];
+        const int p = places.tightIndex[static_cast<std::size_t>(z)];
+        sum = a(p, c) * rows.Scale(z);
+        if (RowSign(problem, z, n) < 0) sum = -sum;
+      }
+      Rational& entry = out[static_cast<std::size_t>(t)][static_cast<std::size_t>(j - 1)];
+      entry = Rational(sum, denominator);
+      entry.canonicalize();
+    }
   }
+  return true;
+}
+
+bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                          int r, std::vector<Rational>& row, ExchangeObserver* observer,
+                          ExactRoad road) {
+  std::vector<std::vector<Rational>> rows;
+  if (!BuildBasisTableauRows(problem, m, n, basis, {r}, rows, observer, road)) return false;
+  row = std::move(rows[0]);
   return true;
 }
 

@@ -99,6 +99,13 @@ bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const Basis
                           int r, std::vector<Rational>& row, ExchangeObserver* observer = nullptr,
                           ExactRoad road = ExactRoad::kFaster);
 
+// Rows `rs` (each 1..m+1) of that work tableau, out[t] for rs[t], from one
+// solve with as many right-hand sides.
+bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                           const std::vector<int>& rs, std::vector<std::vector<Rational>>& out,
+                           ExchangeObserver* observer = nullptr,
+                           ExactRoad road = ExactRoad::kFaster);
+
 // Column j (1..n+1, the constants included) of that work tableau alone, rows
 // 1..m+1 into column[0..m]: one solve of the tight rows with a single
 // right-hand side. False where BuildBasisTableau would be.

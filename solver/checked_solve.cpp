@@ -50,20 +50,23 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
 // exactly 0 there (a combination of the other equations) is redundant; every
 // other such row is labelled 0 again, an equation still in the basis, for
 // the exact run's own equality phase to decide. Costs one elimination with
-// one right-hand side for each equation taken as redundant.
+// a right-hand side for each equation taken as redundant.
 void ReopenEquations(const ExactTableau& problem, int m, int n, BasisLabels& basis,
                      ExchangeObserver* observer) {
-  std::vector<Rational> row;
+  std::vector<int> taken;
   for (int r = 1; r <= m; ++r) {
-    int& label = basis.row[static_cast<std::size_t>(r)];
-    if (problem(r, n + 2) != 0 || label != -r) continue;
-    if (!BuildBasisTableauRow(problem, m, n, basis, r, row, observer)) return;
+    if (problem(r, n + 2) == 0 && basis.row[static_cast<std::size_t>(r)] == -r) taken.push_back(r);
+  }
+  std::vector<std::vector<Rational>> rows;
+  if (taken.empty() || !BuildBasisTableauRows(problem, m, n, basis, taken, rows, observer)) return;
+  for (std::size_t t = 0; t < taken.size(); ++t) {
+    const std::vector<Rational>& row = rows[t];
     bool redundant = sgn(row[static_cast<std::size_t>(n)]) == 0;
     for (int j = 1; j <= n && redundant; ++j) {
       redundant = basis.column[static_cast<std::size_t>(j)] == 0 ||
                   sgn(row[static_cast<std::size_t>(j - 1)]) == 0;
     }
-    if (!redundant) label = 0;
+    if (!redundant) basis.row[static_cast<std::size_t>(taken[t])] = 0;
   }
 }
 
