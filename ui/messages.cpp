@@ -180,6 +180,7 @@ const char* const kCopy = "Kopieren";
 const char* const kPaste = "Einf\u00fcgen";
 const char* const kViewMenu = "Ansicht";
 const char* const kReportWindow = "Bericht im eigenen Fenster";
+const char* const kPracticeView = "Selbst rechnen";
 const char* const kStepsView = "Rechenschritte anzeigen";
 const char* const kFractionsView = "Als Br\u00fcche anzeigen";
 const char* const kRangesView = "Sensitivit\u00e4t anzeigen";
@@ -241,6 +242,32 @@ std::string NameNotUtf8(std::string_view name) {
          "Bitte die Datei umbenennen; pivora-solve liest sie auch so.";
 }
 
+// --- The practice window ---
+
+const char* const kPracticeTitle = "Pivora \u2013 Selbst rechnen";
+const char* const kPracticeHowTo =
+    "Ein Element des Tableaus anklicken (oder mit den Pfeiltasten w\u00e4hlen und Eingabe "
+    "dr\u00fccken): es wird als Pivotelement nach den Regeln des Austauschverfahrens "
+    "gepr\u00fcft und, wo sie es erlauben, getauscht.";
+const char* const kPracticeHint = "Hinweis";
+const char* const kPracticeFractions = "Br\u00fcche";
+const char* const kPracticeRestart = "Neu beginnen";
+const char* const kPracticeCopyText = "Als Text kopieren";
+const char* const kPracticeCopyLatex = "Als LaTeX kopieren";
+const char* const kPracticeTextCopied = "Das Blatt ist als Text kopiert.";
+const char* const kPracticeLatexCopied = "Die Tableaus des Blatts sind als LaTeX kopiert.";
+const char* const kClose = "Schlie\u00dfen";
+
+std::string PracticeNotAPivot(int rows) {
+  return "Das Pivotelement steht in einer der Zeilen 1 bis " + std::to_string(rows) +
+         " und einer Spalte der Nichtbasisvariablen, nicht in der Zielzeile oder der Spalte 1.";
+}
+
+std::string PracticeNeedsEveryCell(std::string_view inputError) {
+  return std::string(inputError) +
+         ". Selbst rechnen l\u00e4sst sich erst, wenn jede Zelle gelesen werden kann.";
+}
+
 // --- The graphical solution ---
 
 const char* const kTurnHint =
@@ -285,6 +312,9 @@ const char* const kHelpPage =
     "Block (aus einer Tabellenkalkulation) ab der aktuellen Zelle einf\u00fcgen</td></tr>"
     "<tr><td><b>Strg+1</b>, <b>Strg+2</b>, <b>Strg+3</b></td><td>Rechenschritte, "
     "Br\u00fcche, Sensitivit\u00e4t anzeigen (ab dem n\u00e4chsten L\u00f6sen)</td></tr>"
+    "<tr><td><b>Strg+6</b></td><td>Selbst rechnen: das Austauschverfahren von Hand, jeder "
+    "Pivot nach den Regeln gepr\u00fcft; dort Strg+Z, Strg+Y, Strg+H (Hinweis) und "
+    "Strg+Umschalt+C (LaTeX)</td></tr>"
     "<tr><td><b>Tab</b>, <b>Umschalt+Tab</b></td><td>zur n\u00e4chsten oder vorigen "
     "Zelle</td></tr>"
     "<tr><td><b>Strg+Tab</b>, <b>Strg+Umschalt+Tab</b></td><td>zum n\u00e4chsten oder "

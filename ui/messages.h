@@ -63,6 +63,7 @@ extern const char* const kCopy;
 extern const char* const kPaste;
 extern const char* const kViewMenu;
 extern const char* const kReportWindow;
+extern const char* const kPracticeView;
 extern const char* const kStepsView;
 extern const char* const kFractionsView;
 extern const char* const kRangesView;
@@ -99,6 +100,22 @@ std::string OnlyCopyLeft(std::string_view name);
 std::string NotAModelName(std::string_view name);
 // The name came from the disk in another encoding than UTF-8.
 std::string NameNotUtf8(std::string_view name);
+
+// --- The practice window ---
+extern const char* const kPracticeTitle;
+extern const char* const kPracticeHowTo;
+extern const char* const kPracticeHint;
+extern const char* const kPracticeFractions;
+extern const char* const kPracticeRestart;
+extern const char* const kPracticeCopyText;
+extern const char* const kPracticeCopyLatex;
+extern const char* const kPracticeTextCopied;
+extern const char* const kPracticeLatexCopied;
+extern const char* const kClose;
+// A click outside rows 1..m and the columns of the non-basic variables.
+std::string PracticeNotAPivot(int rows);
+// A faulty cell: `inputError` is InputError's text.
+std::string PracticeNeedsEveryCell(std::string_view inputError);
 
 // --- The graphical solution ---
 // Under a picture in space: how to turn it.

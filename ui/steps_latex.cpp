@@ -80,7 +80,9 @@ std::string StepsAsLatex(const std::vector<std::string>& lines) {
   std::ostringstream out;
   for (std::size_t k = 0; k < lines.size(); ++k) {
     const std::string& title = lines[k];
-    if (!StartsWith(title, "Schritt ") && title != "Endtableau:") continue;
+    if (!StartsWith(title, "Schritt ") && title != "Endtableau:" && title != "Aktuelles Tableau:") {
+      continue;
+    }
     // The "Grund:" line and any notes stand before the table, whose heading
     // line starts with the blank of its empty corner.
     std::size_t at = k + 1;

@@ -8,8 +8,9 @@
 
 namespace pivora {
 
-// Reads the report's lines (UTF-8) as the steps view writes them: a line
-// "Schritt K (...): ..." or "Endtableau:", the lines of the reason and the
+// Reads the report's lines (UTF-8) as the steps view writes them, or a
+// practice sheet: a line "Schritt K (...): ...", "Endtableau:" or
+// "Aktuelles Tableau:", the lines of the reason and the
 // notes, then the tableau's lines (from its heading, which starts with a
 // blank) up to the next empty line. Labels become
 // subscripted (x_{1}), fractions \frac, "1.5E+20" 1.5 \cdot 10^{20}. Empty

@@ -64,6 +64,7 @@ void CommandMenu::AddGroups(QMenu& menu, bool gridEdits) {
   view->addSeparator();
   add(view, Command::kReportWindow);
   view->addAction(form_.Graph().Action());
+  add(view, Command::kPractice);
   // The graphical solution's entry tells why it is disabled.
   view->setToolTipsVisible(true);
 

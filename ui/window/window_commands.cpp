@@ -17,6 +17,7 @@
 #include "ui/window/file_actions.h"
 #include "ui/window/grid_clipboard.h"
 #include "ui/window/help_window.h"
+#include "ui/window/practice_window.h"
 #include "ui/window/recent_files.h"
 #include "ui/window/report_export.h"
 #include "ui/window/report_memo.h"
@@ -84,6 +85,9 @@ WindowCommands::WindowCommands(TForm1& form)
 
   connect(AddAction(Command::kReportWindow, messages::kReportWindow, {QKeySequence(Qt::Key_F4)}),
           &QAction::triggered, this, [this] { ShowReportWindow(); });
+  connect(
+      AddAction(Command::kPractice, messages::kPracticeView, {QKeySequence(Qt::CTRL | Qt::Key_6)}),
+      &QAction::triggered, this, &WindowCommands::ShowPractice);
   connect(AddAction(Command::kHelp, messages::kKeysAndRules, {QKeySequence(Qt::Key_F1)}),
           &QAction::triggered, this, &WindowCommands::ShowHelp);
   connect(AddAction(Command::kAbout, messages::kAbout, {}), &QAction::triggered, this,
@@ -124,6 +128,7 @@ WindowCommands::~WindowCommands() {
   // The windows of their own go first: they watch the memo.
   delete reportWindow_;
   delete helpWindow_;
+  delete practiceWindow_;
 }
 
 QAction* WindowCommands::AddAction(Command command, const char* text,
@@ -190,6 +195,14 @@ ReportWindow& WindowCommands::ShowReportWindow() {
   reportWindow_->raise();
   reportWindow_->activateWindow();
   return *reportWindow_;
+}
+
+void WindowCommands::ShowPractice() {
+  if (!practiceWindow_) practiceWindow_ = new PracticeWindow(form_);
+  if (!practiceWindow_->isVisible() && !practiceWindow_->Start()) return;
+  practiceWindow_->show();
+  practiceWindow_->raise();
+  practiceWindow_->activateWindow();
 }
 
 void WindowCommands::ShowHelp() {

@@ -2,7 +2,8 @@
 // action with its German name and its keys, reached alike from the keys,
 // the context menu and the report window. Undo and redo, moving between
 // widgets, solving from anywhere, the file and clipboard commands, the
-// report's own window, its export and printing, and the help. Owns the undo
+// report's own window, its export and printing, the practice window, and
+// the help. Owns the undo
 // history; one per window.
 #pragma once
 
@@ -20,6 +21,7 @@ class CommandMenu;
 class EditHistory;
 class FileActions;
 class HelpWindow;
+class PracticeWindow;
 class RecentFiles;
 class ReportWindow;
 class StringGrid;
@@ -38,6 +40,7 @@ enum class Command {
   kCopy,
   kPaste,
   kReportWindow,
+  kPractice,
   kHelp,
   kAbout,
   kCount
@@ -75,6 +78,10 @@ class WindowCommands final : public QObject {
   ReportWindow& ShowReportWindow();
   // Null until the first ShowReportWindow.
   ReportWindow* ReportWindowIfOpen() const { return reportWindow_; }
+  // "Selbst rechnen" (Strg+6): raised where it is open, else started on the
+  // problem in the grids; null until then.
+  void ShowPractice();
+  PracticeWindow* PracticeWindowIfOpen() const { return practiceWindow_; }
   void ShowHelp();
   void ShowAbout();
 
@@ -94,6 +101,7 @@ class WindowCommands final : public QObject {
   QAction* solve_ = nullptr;
   ReportWindow* reportWindow_ = nullptr;
   HelpWindow* helpWindow_ = nullptr;
+  PracticeWindow* practiceWindow_ = nullptr;
 };
 
 // The keys the window's commands take even from a text editor, which then

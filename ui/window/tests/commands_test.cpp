@@ -92,7 +92,7 @@ void CommandsTest::everyMenuEntryIsTheActionOfItsKey() {
                         "Bericht drucken \u2026", "R\u00fcckg\u00e4ngig", "Wiederholen", "Kopieren",
                         "Einf\u00fcgen", "Rechenschritte anzeigen", "Als Br\u00fcche anzeigen",
                         "Sensitivit\u00e4t anzeigen", "Bericht im eigenen Fenster",
-                        "Grafische L\u00f6sung",
+                        "Grafische L\u00f6sung", "Selbst rechnen",
                         "Tastenk\u00fcrzel und Eingaberegeln", "\u00dcber Pivora"}));
 
   // The key and the entry do the same: F4 and the entry open the report
