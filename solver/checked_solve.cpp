@@ -49,7 +49,7 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
 // variable as an inequality's slack y[r]. Only an equation whose row is
 // exactly 0 there (a combination of the other equations) is redundant; every
 // other such row is labelled 0 again, an equation still in the basis, for
-// the exact run's own equality phase to decide. Costs one elimination with
+// the exact run's own equality phase to decide. Costs one elimination, with
 // a right-hand side for each equation taken as redundant.
 void ReopenEquations(const ExactTableau& problem, int m, int n, BasisLabels& basis,
                      ExchangeObserver* observer) {
