@@ -11,6 +11,7 @@ void EnterProblem(PlainWindow& window, const ProblemFile& problem) {
   SpinNConsTo(window, problem.m);
   EnterProblemCells(problem, window.NB(), window.ZF());
   window.SetMaximumChecked(problem.maximum);
+  MarkIntegers(window, problem.integers);
 }
 
 int LineOfCell(const ProblemFile& problem, bool inObjectiveGrid, int row) {

@@ -2,6 +2,7 @@
 
 #include <glpk.h>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,35 @@
 
 namespace pivora {
 namespace {
+
+// A column's bounds as the grids take them: GLPK's, and for a whole-numbered
+// column each rounded inward to a whole number (x >= -0.5 is x >= 0). The
+// rounding is exact: a double that is not whole has no whole number between
+// it and the shortest decimal that reads back to it. Bounds that leave no
+// whole number (0.2 <= x <= 0.8) stay rounded, so they contradict each
+// other, and `empty` says so.
+struct ColumnBounds {
+  int type = GLP_FR;
+  double lb = 0;
+  double ub = 0;
+  bool integer = false;
+  bool empty = false;
+};
+
+ColumnBounds BoundsOf(glp_prob* model, int j) {
+  ColumnBounds bounds{glp_get_col_type(model, j), glp_get_col_lb(model, j),
+                      glp_get_col_ub(model, j), glp_get_col_kind(model, j) != GLP_CV, false};
+  if (!bounds.integer) return bounds;
+  const bool hasLower = bounds.type == GLP_LO || bounds.type == GLP_DB || bounds.type == GLP_FX;
+  const bool hasUpper = bounds.type == GLP_UP || bounds.type == GLP_DB || bounds.type == GLP_FX;
+  if (hasLower) bounds.lb = std::ceil(bounds.lb);
+  if (hasUpper) bounds.ub = std::floor(bounds.ub);
+  if (hasLower && hasUpper) {
+    bounds.empty = bounds.lb > bounds.ub;
+    bounds.type = bounds.lb == bounds.ub ? GLP_FX : GLP_DB;
+  }
+  return bounds;
+}
 
 // How a model column becomes grid variables and bound rows. The counting
 // and the translation both ask here, so the size judged is the size built.
@@ -20,13 +50,13 @@ struct ColumnShape {
   bool upperRow = false;  // any upper bound, or the fixed value: a row
 };
 
-ColumnShape ShapeOf(glp_prob* model, int j) {
-  const int type = glp_get_col_type(model, j);
+ColumnShape ShapeOf(const ColumnBounds& bounds) {
+  const int type = bounds.type;
   const bool hasLower = type == GLP_LO || type == GLP_DB || type == GLP_FX;
   ColumnShape shape;
   shape.split = !hasLower;
-  shape.shifted = hasLower && glp_get_col_lb(model, j) < 0;
-  shape.lowerRow = hasLower && glp_get_col_lb(model, j) > 0 && type != GLP_FX;
+  shape.shifted = hasLower && bounds.lb < 0;
+  shape.lowerRow = hasLower && bounds.lb > 0 && type != GLP_FX;
   shape.upperRow = type == GLP_UP || type == GLP_DB || type == GLP_FX;
   return shape;
 }
@@ -70,6 +100,8 @@ struct Columns {
   std::vector<GridRow> boundRows;
   ExactDecimal constant;
   int integers = 0;
+  std::vector<bool> whole;           // by grid variable: of a whole-numbered column
+  std::vector<std::string> noWhole;  // whole-numbered columns whose bounds hold no whole number
 };
 
 Columns TranslateColumns(glp_prob* model, int n) {
@@ -88,32 +120,39 @@ Columns TranslateColumns(glp_prob* model, int n) {
   };
   for (int j = 1; j <= columns; ++j) {
     const std::string name = Name(glp_get_col_name(model, j), "C", j);
-    const ColumnShape shape = ShapeOf(model, j);
+    const ColumnBounds bounds = BoundsOf(model, j);
+    const ColumnShape shape = ShapeOf(bounds);
     const ExactDecimal cost = Exact(glp_get_obj_coef(model, j));
-    if (glp_get_col_kind(model, j) != GLP_CV) ++out.integers;
+    if (bounds.integer) ++out.integers;
+    if (bounds.empty) {
+      out.noWhole.push_back(name + ": zwischen " + Exact(glp_get_col_lb(model, j)).Text() +
+                            " und " + Exact(glp_get_col_ub(model, j)).Text() +
+                            " liegt keine ganze Zahl");
+    }
     ColumnMap& map = out.maps[static_cast<std::size_t>(j)];
     const auto addVariable = [&](int sign, std::string text) {
       map.parts.emplace_back(static_cast<int>(out.objective.size()), sign);
       out.objective.push_back(sign > 0 ? cost : -cost);
       out.names.push_back(std::move(text));
+      out.whole.push_back(bounds.integer);
     };
     if (shape.split) {
       addVariable(1, name + " (positiver Teil)");
       addVariable(-1, name + " (negativer Teil)");
     } else if (shape.shifted) {
-      map.offset = Exact(glp_get_col_lb(model, j));
+      map.offset = Exact(bounds.lb);
       addVariable(1, name + " + " + (-map.offset).Text());
     } else {
       addVariable(1, name);
     }
     out.constant += cost * map.offset;
     if (shape.lowerRow) {
-      const ExactDecimal lb = Exact(glp_get_col_lb(model, j));
+      const ExactDecimal lb = Exact(bounds.lb);
       boundRow(map, ">=", lb, "Schranke " + name + " >= " + lb.Text());
     }
     if (shape.upperRow) {
-      const bool fixed = glp_get_col_type(model, j) == GLP_FX;
-      const ExactDecimal ub = Exact(glp_get_col_ub(model, j));
+      const bool fixed = bounds.type == GLP_FX;
+      const ExactDecimal ub = Exact(bounds.ub);
       boundRow(map, fixed ? "=" : "<=", ub - map.offset,
                "Schranke " + name + (fixed ? " = " : " <= ") + ub.Text());
     }
@@ -204,9 +243,11 @@ void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<Grid
   }
   if (columns.integers > 0) {
     legend.notes.push_back(std::to_string(columns.integers) +
-                           " ganzzahlige Variablen (Binaries, Generals) werden als stetig "
-                           "gerechnet: gel\xF6st wird die LP-Relaxation");
+                           " ganzzahlige Spalten (Binaries, Generals): ihre Variablen sind "
+                           "ganzzahlig markiert, ihre Schranken nach innen auf ganze Zahlen "
+                           "gerundet");
   }
+  for (const std::string& note : columns.noWhole) legend.notes.push_back(note);
   int freeRows = 0;
   for (int i = 1; i <= glp_get_num_rows(model); ++i)
     freeRows += glp_get_row_type(model, i) == GLP_FR;
@@ -222,7 +263,7 @@ void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<Grid
 ModelGridSize GridSizeOf(glp_prob* model) {
   ModelGridSize size;
   for (int j = 1; j <= glp_get_num_cols(model); ++j) {
-    const ColumnShape shape = ShapeOf(model, j);
+    const ColumnShape shape = ShapeOf(BoundsOf(model, j));
     size.variables += shape.split ? 2 : 1;
     size.rows += static_cast<int>(shape.lowerRow) + static_cast<int>(shape.upperRow);
   }
@@ -251,6 +292,8 @@ void TranslateModel(glp_prob* model, glp_prob* ranges, ModelFileOutcome& outcome
   problem.maximum = glp_get_obj_dir(model) == GLP_MAX;
   problem.n = n;
   problem.m = static_cast<int>(rows.size());
+  for (int j = 1; j <= n; ++j)
+    problem.integers.Set(j, columns.whole[static_cast<std::size_t>(j - 1)]);
   for (const ExactDecimal& c : columns.objective) problem.objective.push_back(c.Text());
   for (const GridRow& row : rows) {
     std::vector<std::string> cells;

@@ -198,6 +198,44 @@ std::optional<ProblemFileOutcome> ReadSettings(const std::vector<std::string>& c
   return std::nullopt;
 }
 
+// Whether the line's first cell, unquoted, is `word` in any case.
+bool StartsWithWord(std::string_view line, std::string_view word) {
+  std::size_t k = 0;
+  while (k < line.size() && IsBlank(line[k])) ++k;
+  const std::string_view rest = line.substr(k);
+  return rest.size() >= word.size() && EqualsIgnoringCase(rest.substr(0, word.size()), word) &&
+         (rest.size() == word.size() || IsBlank(rest[word.size()]));
+}
+
+// The line "integer x1 x3": each name one of x1..xn, none twice over.
+std::optional<ProblemFileOutcome> ReadIntegers(const std::vector<std::string>& cells, int line,
+                                               ProblemFile& problem) {
+  if (problem.integersLine != 0) {
+    return Malformed(
+        line,
+        "a second integer line (the first is line " + std::to_string(problem.integersLine) + ")",
+        "eine zweite integer-Zeile (die erste ist Zeile " + std::to_string(problem.integersLine) +
+            ")");
+  }
+  problem.integersLine = line;
+  for (std::size_t k = 1; k < cells.size(); ++k) {
+    const std::string& name = cells[k];
+    int j = 0;
+    bool whole = name.size() >= 2 && name.size() <= 3 && Lower(name[0]) == 'x' && name[1] != '0';
+    for (std::size_t at = 1; whole && at < name.size(); ++at) {
+      whole = name[at] >= '0' && name[at] <= '9';
+      j = j * 10 + (name[at] - '0');
+    }
+    if (!whole || j > problem.n) {
+      const std::string count = std::to_string(problem.n);
+      return Malformed(line, "integer: \"" + name + "\" is none of the variables x1..x" + count,
+                       "integer: \"" + name + "\" ist keine der Variablen x1..x" + count);
+    }
+    problem.integers.Set(j, true);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ProblemFileOutcome ReadProblemFile(std::string_view content) {
@@ -244,6 +282,12 @@ ProblemFileOutcome ReadProblemFile(std::string_view content) {
 
   const std::size_t rowCells = n + 2;
   while (lines.Next(line)) {
+    if (StartsWithWord(line, "integer")) {
+      const SplitLine names = Cells(line);
+      if (names.error) return SplitError(lines.Number(), *names.error);
+      if (auto bad = ReadIntegers(names.cells, lines.Number(), problem)) return *bad;
+      continue;
+    }
     if (problem.m == kMaxConstraints) {
       return Malformed(lines.Number(), "a 51st constraint row; at most 50 constraints are allowed",
                        "eine 51. Bedingung; h\xC3\xB6"
@@ -318,6 +362,13 @@ std::string WriteProblemFile(const ProblemFile& problem) {
   out += '\n';
   WriteRow(out, problem.objective);
   for (const std::vector<std::string>& row : problem.constraints) WriteRow(out, row);
+  if (problem.integers.Any(problem.n)) {
+    out += "integer";
+    for (int j = 1; j <= problem.n; ++j) {
+      if (problem.integers.Of(j)) out += " x" + std::to_string(j);
+    }
+    out += '\n';
+  }
   return out;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "solve/grid_cells.h"
+#include "solver/integer_marks.h"
 
 namespace pivora {
 
@@ -25,6 +26,10 @@ struct ProblemFile {
   // The report settings, when the max/min line gives them.
   std::optional<int> digits;
   std::optional<bool> details;
+  // The whole-numbered variables, from a line "integer x1 x3" after the
+  // objective row (its line number, 0 without it).
+  IntegerMarks integers;
+  int integersLine = 0;
 };
 
 struct ProblemFileOutcome {
@@ -40,8 +45,9 @@ struct ProblemFileOutcome {
 };
 
 // The max/min line may go on with "digits=N" (an integer) and "details=on"
-// or "details=off". A cell that starts with '"' is quoted: it runs to the
-// closing '"', blanks and tabs included, and "" inside stands for one '"';
+// or "details=off". One line after the objective row may name the
+// whole-numbered variables: "integer" and x1..xn, in any case. A cell that starts with '"' is
+// quoted: it runs to the closing '"', blanks and tabs included, and "" inside stands for one '"';
 // so "" is an empty cell and "1 000" a text with a blank.
 // Blank lines and lines whose first non-blank character is '#' are skipped.
 // Lines end with LF, CR LF or a CR alone; a UTF-8 byte order mark at the
@@ -56,7 +62,8 @@ ProblemFileOutcome ReadProblemFile(std::string_view content);
 // The file text of `problem` (its cells, Max/Min and the settings it has),
 // which ReadProblemFile reads back cell for cell, byte for byte: cells that
 // are empty, hold a blank or a tab, start with '"', or start a line with
-// '#' are quoted. Lines end with LF. A cell text cannot hold a line break.
+// '#' are quoted; the integer line, where a variable is marked, comes last.
+// Lines end with LF. A cell text cannot hold a line break.
 std::string WriteProblemFile(const ProblemFile& problem);
 
 // Writes every cell of `problem` into the grids as the user would type it,

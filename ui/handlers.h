@@ -20,6 +20,8 @@ void FormActivate(WindowOperations& window, Sender sender);
 // One-step changes of NVars and NCons: resize the grids, keep what was typed.
 void NVarsChange(WindowOperations& window, Sender sender);
 void NConsChange(WindowOperations& window, Sender sender);
+// Marks the variables whole-numbered or not, and writes the headings.
+void MarkIntegers(WindowOperations& window, const IntegerMarks& marks);
 // Double clicks: empty both grids (hidden cells too) and the memo; the memo.
 void TabDblClick(WindowOperations& window, Sender sender);
 void SolDblClick(WindowOperations& window, Sender sender);

@@ -19,8 +19,9 @@ inline constexpr std::string_view kObjectiveRowHeading = "       ZF";      // ZF
 inline constexpr std::string_view kRelationHeading = " <=   >=    =";      // NB (n + 1, 0)
 inline constexpr std::string_view kRightHandSideHeading = "        b";     // NB (n + 2, 0)
 
-// "       x" and the numeral of j: the heading of variable column j.
-std::string VariableHeading(int j);
+// "       x" and the numeral of j: the heading of variable column j; a
+// whole-numbered one is "    x" and the numeral, then " ganz".
+std::string VariableHeading(int j, bool integer = false);
 // "     NB " and the numeral of p: the heading of constraint row p.
 std::string ConstraintHeading(int p);
 
@@ -28,5 +29,9 @@ std::string ConstraintHeading(int p);
 // editor stores its text first, then stays on (1, 1), which every grid has
 // and no rotation moves.
 void MakeFirstCellCurrent(WindowOperations& window);
+
+// Writes the headings of the variable columns 1..n of both grids, with the
+// window's marks.
+void WriteVariableHeadings(WindowOperations& window);
 
 }  // namespace pivora

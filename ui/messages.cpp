@@ -178,6 +178,13 @@ const char* const kUndo = "R\u00fcckg\u00e4ngig";
 const char* const kRedo = "Wiederholen";
 const char* const kCopy = "Kopieren";
 const char* const kPaste = "Einf\u00fcgen";
+const char* const kAllIntegers = "Alle Variablen ganzzahlig";
+const char* const kNoIntegers = "Keine ganzzahlig";
+std::string IntegerEntry(int j) {
+  std::string entry = std::to_string(j);
+  entry.insert(0, 1, 'x');
+  return entry.append(" ganzzahlig");
+}
 const char* const kViewMenu = "Ansicht";
 const char* const kReportWindow = "Bericht im eigenen Fenster";
 const char* const kPracticeView = "Selbst rechnen";

@@ -61,6 +61,10 @@ extern const char* const kUndo;
 extern const char* const kRedo;
 extern const char* const kCopy;
 extern const char* const kPaste;
+extern const char* const kAllIntegers;
+extern const char* const kNoIntegers;
+// The checkable entry of a variable column's heading: "x3 ganzzahlig".
+std::string IntegerEntry(int j);
 extern const char* const kViewMenu;
 extern const char* const kReportWindow;
 extern const char* const kPracticeView;

@@ -33,6 +33,8 @@ class PlainWindow final : public WindowOperations {
   bool MaximumChecked() const override { return maximum_; }
   bool DetailsChecked() const override { return details_; }
   ReportViews Views() const override { return views_; }
+  IntegerMarks Integers() const override { return integers_; }
+  void SetIntegers(const IntegerMarks& marks) override { integers_ = marks; }
   CellStore& NB() override { return nb_; }
   CellStore& ZF() override { return zf_; }
   void SolClear() override { solLines_.clear(); }
@@ -67,6 +69,7 @@ class PlainWindow final : public WindowOperations {
   bool maximum_ = true;
   bool details_ = true;
   ReportViews views_;
+  IntegerMarks integers_;
   CellStore nb_{5, 3};
   CellStore zf_{3, 2};
   std::vector<std::string> solLines_;

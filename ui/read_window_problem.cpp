@@ -11,7 +11,10 @@ namespace {
 class ProblemCopy final : public WindowOperations {
  public:
   explicit ProblemCopy(WindowOperations& window)
-      : n_(window.NVarsValue()), m_(window.NConsValue()), maximum_(window.MaximumChecked()) {
+      : n_(window.NVarsValue()),
+        m_(window.NConsValue()),
+        maximum_(window.MaximumChecked()),
+        integers_(window.Integers()) {
     Copy(window.NB(), nb_);
     Copy(window.ZF(), zf_);
   }
@@ -23,6 +26,8 @@ class ProblemCopy final : public WindowOperations {
   int DigitsValue() const override { return 10; }
   bool MaximumChecked() const override { return maximum_; }
   bool DetailsChecked() const override { return true; }
+  IntegerMarks Integers() const override { return integers_; }
+  void SetIntegers(const IntegerMarks& marks) override { integers_ = marks; }
   CellStore& NB() override { return nb_; }
   CellStore& ZF() override { return zf_; }
   void SolClear() override {}
@@ -40,6 +45,7 @@ class ProblemCopy final : public WindowOperations {
   int n_;
   int m_;
   bool maximum_;
+  IntegerMarks integers_;
   CellStore nb_{5, 3};
   CellStore zf_{3, 2};
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "solve/report_views.h"
+#include "solver/integer_marks.h"
 #include "ui/cell_store.h"
 
 namespace pivora {
@@ -27,6 +28,11 @@ class WindowOperations {
 
   virtual bool MaximumChecked() const = 0;
   virtual bool DetailsChecked() const = 0;
+
+  // The variables marked whole-numbered: x1..x50, the hidden columns' too.
+  // Only a handler that also writes the headings sets them (MarkIntegers).
+  virtual IntegerMarks Integers() const = 0;
+  virtual void SetIntegers(const IntegerMarks& marks) = 0;
 
   // The extra views the memo's context menu has checked: none by default.
   virtual ReportViews Views() const { return {}; }

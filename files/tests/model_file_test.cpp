@@ -34,7 +34,7 @@ namespace {
 
 const std::string kModels = std::string(PIVORA_LP_INSTANCES_DIR) + "/models/";
 
-TEST(ModelFile, BoundsBecomeRowsAndTheBinariesANote) {
+TEST(ModelFile, BoundsBecomeRowsAndTheBinariesAreMarked) {
   const ModelFileOutcome model = ReadModelFile(kModels + "exmip1.lp", ModelFormat::kLp);
   ASSERT_EQ(model.kind, ModelFileOutcome::Kind::kRead) << model.message;
   // 5 rows and 9 bounds; RgROW05 in [-12, 0] is shifted by 12.
@@ -42,7 +42,39 @@ TEST(ModelFile, BoundsBecomeRowsAndTheBinariesANote) {
   EXPECT_EQ(model.problem.n, 10);
   EXPECT_EQ(model.legend.variables.back(), "x10 = RgROW05 + 12");
   ASSERT_EQ(model.legend.notes.size(), 1u);
-  EXPECT_NE(model.legend.notes[0].find("LP-Relaxation"), std::string::npos);
+  EXPECT_NE(model.legend.notes[0].find("ganzzahlig markiert"), std::string::npos);
+  // COL04 and COL03, the binaries, are x5 and x6.
+  for (int j = 1; j <= 10; ++j) EXPECT_EQ(model.problem.integers.Of(j), j == 5 || j == 6) << j;
+}
+
+// A general column with a negative bound that is no whole number and a
+// binary: the bounds rounded inward before the shift (-2.5 <= x <= 1.7 is
+// -2 <= x <= 1, so x + 2 in 0..3), both marked; a column whose bounds hold
+// no whole number becomes two rows that contradict each other, with a note.
+TEST(ModelFile, WholeNumberedColumnsKeepTheirKindWithBoundsRoundedInward) {
+  const testing::TemporaryDirectory files;
+  const std::string path =
+      files.Write("whole.lp",
+                  "Maximize\n obj: x + y + z + w\nSubject To\n c1: x + y + z <= 3.5\nBounds\n"
+                  " -2.5 <= x <= 1.7\n 0.2 <= w <= 0.8\nGeneral\n x w\nBinaries\n z\nEnd\n");
+  const ModelFileOutcome model = ReadModelFile(path, ModelFormat::kLp);
+  ASSERT_EQ(model.kind, ModelFileOutcome::Kind::kRead) << model.message;
+  ASSERT_EQ(model.problem.n, 4);
+  EXPECT_EQ(model.legend.variables[0], "x1 = x + 2");
+  EXPECT_TRUE(model.problem.integers.Of(1));   // x
+  EXPECT_FALSE(model.problem.integers.Of(2));  // y
+  EXPECT_TRUE(model.problem.integers.Of(3));   // z
+  EXPECT_TRUE(model.problem.integers.Of(4));   // w
+  std::vector<std::string> rows;
+  for (const auto& row : model.problem.constraints) {
+    std::string text;
+    for (const std::string& cell : row) text.append(cell).append(" ");
+    rows.push_back(text);
+  }
+  EXPECT_EQ(rows, (std::vector<std::string>{"1 1 1 0 <= 5.5 ", "1 0 0 0 <= 3 ", "0 0 1 0 <= 1 ",
+                                            "0 0 0 1 >= 1 ", "0 0 0 1 <= 0 "}));
+  ASSERT_EQ(model.legend.notes.size(), 3u);  // the constant -2, the marks, w
+  EXPECT_EQ(model.legend.notes[2], "w: zwischen 0.2 und 0.8 liegt keine ganze Zahl");
 }
 
 TEST(ModelFile, TooLargeAndMalformedModelsAreRefusedWithSizeOrLine) {

@@ -118,5 +118,29 @@ TEST(ProblemFile, QuotedCellsAndSettingsComeBackAsWritten) {
   EXPECT_EQ(setting.line, 1);
 }
 
+// The integer line after the objective row: read in any case, written last,
+// and a mark beyond the variables, or a second line, is an error with its
+// line. A file without it reads and writes as before.
+TEST(ProblemFile, TheIntegerLineMarksVariables) {
+  const ProblemFileOutcome read = ReadProblemFile("max\n3 2 1\nINTEGER X3 x1\n1 1 1 <= 4\n");
+  ASSERT_EQ(read.kind, ProblemFileOutcome::Kind::kRead) << read.message;
+  EXPECT_EQ(read.problem.m, 1);
+  EXPECT_TRUE(read.problem.integers.Of(1));
+  EXPECT_FALSE(read.problem.integers.Of(2));
+  EXPECT_TRUE(read.problem.integers.Of(3));
+  EXPECT_EQ(WriteProblemFile(read.problem), "max\n3 2 1\n1 1 1 <= 4\ninteger x1 x3\n");
+
+  const ProblemFileOutcome beyond = ReadProblemFile("max\n3 2\n1 1 <= 4\ninteger x3\n");
+  EXPECT_EQ(beyond.kind, ProblemFileOutcome::Kind::kMalformed);
+  EXPECT_EQ(beyond.line, 4);
+  EXPECT_EQ(beyond.germanMessage, "integer: \"x3\" ist keine der Variablen x1..x2");
+  const ProblemFileOutcome twice = ReadProblemFile("max\n3 2\ninteger x1\n1 1 <= 4\ninteger x2\n");
+  EXPECT_EQ(twice.line, 5);
+  EXPECT_EQ(ReadProblemFile("max\n3 2\ninteger x0\n1 1 <= 4\n").line, 3);
+
+  const std::string plain = "max\n3 2\n1 1 <= 4\n";
+  EXPECT_EQ(WriteProblemFile(ReadProblemFile(plain).problem), plain);
+}
+
 }  // namespace
 }  // namespace pivora

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMenu>
 
 #include "ui/messages.h"
@@ -12,6 +13,7 @@
 #include "ui/window/recent_files.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
+#include "ui/window/string_grid.h"
 #include "ui/window/tform1.h"
 #include "ui/window/window_commands.h"
 
@@ -57,6 +59,9 @@ void CommandMenu::AddGroups(QMenu& menu, bool gridEdits) {
     add(edit, Command::kCopy);
     add(edit, Command::kPaste);
   }
+  edit->addSeparator();
+  add(edit, Command::kAllIntegers);
+  add(edit, Command::kNoIntegers);
 
   QMenu* view = AddGroup(menu, messages::kViewMenu);
   view->setObjectName(QStringLiteral("viewMenu"));
@@ -81,8 +86,26 @@ QMenu* CommandMenu::Build() {
   return menu;
 }
 
-void CommandMenu::PopUp(const QPoint& globalPosition) {
+// The variable of the column heading of NB or ZF under `globalPosition`, or 0.
+int CommandMenu::VariableColumnAt(QWidget* widget, const QPoint& globalPosition) const {
+  for (StringGrid* grid : {form_.NBGrid(), form_.ZFGrid()}) {
+    QHeaderView* header = grid->horizontalHeader();
+    if (widget != header && widget != header->viewport()) continue;
+    const int section = header->logicalIndexAt(header->mapFromGlobal(globalPosition));
+    if (section >= 0 && section < form_.NVarsValue()) return section + 1;
+  }
+  return 0;
+}
+
+void CommandMenu::PopUp(const QPoint& globalPosition, int variable) {
   QMenu* menu = Build();
+  if (variable != 0) {
+    QAction* first = menu->actions().value(0);
+    QAction* entry = commands_.IntegerEntry(variable);
+    entry->setParent(menu);
+    menu->insertAction(first, entry);
+    menu->insertSeparator(first);
+  }
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(globalPosition);
 }
@@ -100,7 +123,8 @@ bool CommandMenu::eventFilter(QObject* watched, QEvent* event) {
   for (QWidget* w = widget; w && w != &form_; w = w->parentWidget()) {
     if (w == form_.Sol() || w == form_.Digits()) return QObject::eventFilter(watched, event);
   }
-  PopUp(static_cast<QContextMenuEvent*>(event)->globalPos());
+  const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+  PopUp(at, VariableColumnAt(widget, at));
   return true;
 }
 

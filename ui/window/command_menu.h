@@ -9,6 +9,7 @@
 #include <QPoint>
 
 class QMenu;
+class QWidget;
 
 namespace pivora {
 
@@ -28,7 +29,9 @@ class CommandMenu final : public QObject {
   void AddGroups(QMenu& menu, bool gridEdits = true);
   // The menu as a right click shows it, for the tests: the four groups.
   QMenu* Build();
-  void PopUp(const QPoint& globalPosition);
+  // With `variable` (1..n) the menu starts with that column's entry
+  // "xj ganzzahlig".
+  void PopUp(const QPoint& globalPosition, int variable = 0);
 
  protected:
   // Takes the context-menu events of every widget of the main window but
@@ -37,6 +40,7 @@ class CommandMenu final : public QObject {
 
  private:
   void OpenRecent(const QString& path);
+  int VariableColumnAt(QWidget* widget, const QPoint& globalPosition) const;
 
   TForm1& form_;
   WindowCommands& commands_;

@@ -67,9 +67,18 @@ ProblemFile WithDefaults(ProblemFile problem) {
   return problem;
 }
 
+// The marks of x1..xn; the hidden columns' do not belong to the problem.
+bool SameMarks(const IntegerMarks& a, const IntegerMarks& b, int n) {
+  for (int j = 1; j <= n; ++j) {
+    if (a.Of(j) != b.Of(j)) return false;
+  }
+  return true;
+}
+
 bool SameProblem(const ProblemFile& a, const ProblemFile& b) {
   return a.maximum == b.maximum && a.details == b.details && a.digits == b.digits &&
-         a.objective == b.objective && a.constraints == b.constraints;
+         a.objective == b.objective && a.constraints == b.constraints &&
+         SameMarks(a.integers, b.integers, a.n);
 }
 
 // The snapshot that puts `problem` into the window: its cells, every other
@@ -101,6 +110,7 @@ WindowSnapshot SnapshotOf(const ProblemFile& problem, const WindowSnapshot& curr
   SnapshotGrid zf(snapshot, true);
   EnterProblemCells(problem, nb, zf);
   snapshot.maximum = problem.maximum;
+  snapshot.integers = problem.integers;
   snapshot.details = problem.details.value_or(current.details);
   snapshot.digits = std::clamp(problem.digits.value_or(current.digits), 3, 15);
   return snapshot;
@@ -208,7 +218,8 @@ bool FileActions::SaveAs() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString path = dialog.selectedFiles().constFirst();
     if (!ModelFormatOfPath(LocalPath(path))) return WriteTo(path, true);
-    ShowError(QString::fromUtf8(messages::NotAModelName(ShownFileName(path).toStdString()).c_str()));
+    ShowError(
+        QString::fromUtf8(messages::NotAModelName(ShownFileName(path).toStdString()).c_str()));
   }
 }
 
@@ -320,7 +331,8 @@ int FileActions::Ask(const QString& question, std::initializer_list<AskButton> b
                      int defaultButton) {
   QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::NoButton, &form_);
   std::vector<QPushButton*> added;
-  for (const auto& [text, role] : buttons) added.push_back(box.addButton(QString::fromUtf8(text), role));
+  for (const auto& [text, role] : buttons)
+    added.push_back(box.addButton(QString::fromUtf8(text), role));
   box.setDefaultButton(added[static_cast<std::size_t>(defaultButton)]);
   box.setEscapeButton(added.back());
   box.exec();
@@ -337,9 +349,9 @@ bool FileActions::MayDiscard() {
   const bool onlyCopy = !modified && OverwrittenElsewhere(path_);
   if (!modified && !onlyCopy) return true;
   const QString question =
-      onlyCopy ? QString::fromUtf8(
-                     messages::OnlyCopyLeft(ShownFileName(path_).toStdString()).c_str())
-               : QStringLiteral("\u00c4nderungen speichern?");
+      onlyCopy
+          ? QString::fromUtf8(messages::OnlyCopyLeft(ShownFileName(path_).toStdString()).c_str())
+          : QStringLiteral("\u00c4nderungen speichern?");
   switch (Ask(question,
               {{messages::kSave, QMessageBox::AcceptRole},
                {"Verwerfen", QMessageBox::DestructiveRole},
@@ -361,6 +373,7 @@ ProblemFile FileActions::WindowProblem() const {
   problem.maximum = form_.Maximum()->isChecked();
   problem.details = form_.Details()->isChecked();
   problem.digits = form_.Digits()->value();
+  for (int j = 1; j <= problem.n; ++j) problem.integers.Set(j, form_.Integers().Of(j));
   for (int c = 1; c <= problem.n; ++c) {
     problem.objective.push_back(Bytes(form_.ZF().TypedText(c, 1)));
   }

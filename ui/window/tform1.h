@@ -48,6 +48,8 @@ class TForm1 final : public QWidget, public WindowOperations {
   bool MaximumChecked() const override;
   bool DetailsChecked() const override;
   ReportViews Views() const override;
+  IntegerMarks Integers() const override { return integers_; }
+  void SetIntegers(const IntegerMarks& marks) override { integers_ = marks; }
   CellStore& NB() override { return nbStore_; }
   CellStore& ZF() override { return zfStore_; }
   void SolClear() override;
@@ -138,6 +140,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   GridModel* zfModel_ = nullptr;
   WindowStyle* style_ = nullptr;
   bool activated_ = false;
+  IntegerMarks integers_;
   WindowCommands* commands_ = nullptr;
   GraphCommand* graph_ = nullptr;
 };

@@ -83,6 +83,17 @@ WindowCommands::WindowCommands(TForm1& form)
   connect(AddAction(Command::kPaste, messages::kPaste, {QKeySequence::Paste}), &QAction::triggered,
           this, &WindowCommands::Paste);
 
+  connect(AddAction(Command::kAllIntegers, messages::kAllIntegers,
+                    {QKeySequence(Qt::CTRL | Qt::Key_G)}),
+          &QAction::triggered, this,
+          [this] {
+            IntegerMarks all;
+            for (int j = 1; j <= kMaxVariables; ++j) all.Set(j, true);
+            MarkIntegers(all);
+          });
+  connect(AddAction(Command::kNoIntegers, messages::kNoIntegers,
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}),
+          &QAction::triggered, this, [this] { MarkIntegers({}); });
   connect(AddAction(Command::kReportWindow, messages::kReportWindow, {QKeySequence(Qt::Key_F4)}),
           &QAction::triggered, this, [this] { ShowReportWindow(); });
   connect(
@@ -163,6 +174,22 @@ StringGrid* WindowCommands::GridOfFocus() const {
   if (focus == form_.NBGrid()) return form_.NBGrid();
   if (focus == form_.ZFGrid()) return form_.ZFGrid();
   return nullptr;
+}
+
+void WindowCommands::MarkIntegers(const IntegerMarks& marks) {
+  history_->Record([this, &marks] { pivora::MarkIntegers(form_, marks); }, false);
+}
+
+QAction* WindowCommands::IntegerEntry(int j) {
+  auto* entry = new QAction(QString::fromUtf8(messages::IntegerEntry(j)), this);
+  entry->setCheckable(true);
+  entry->setChecked(form_.Integers().Of(j));
+  connect(entry, &QAction::toggled, this, [this, j](bool integer) {
+    IntegerMarks marks = form_.Integers();
+    marks.Set(j, integer);
+    MarkIntegers(marks);
+  });
+  return entry;
 }
 
 void WindowCommands::Paste() {

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <array>
 
+#include "solver/integer_marks.h"
+
 class QAction;
 class QKeyEvent;
 class QWidget;
@@ -39,6 +41,8 @@ enum class Command {
   kRedo,
   kCopy,
   kPaste,
+  kAllIntegers,
+  kNoIntegers,
   kReportWindow,
   kPractice,
   kHelp,
@@ -72,6 +76,11 @@ class WindowCommands final : public QObject {
   // Moves the focus to the next (previous) widget in the window's tab order,
   // out of a grid too.
   void FocusNextWidget(bool forward);
+
+  // Marks the variables whole-numbered or not, as one undo step.
+  void MarkIntegers(const IntegerMarks& marks);
+  // The checkable entry of variable column j's heading.
+  QAction* IntegerEntry(int j);
 
   // The report in its own window (F4): created at the first call, then
   // shown and raised.

@@ -78,6 +78,7 @@ WindowSnapshot CaptureWindow(TForm1& form, bool withMemo) {
   CaptureCells(form.NB(), CellStore::kRows - 1, snapshot.nb);
   CaptureCells(form.ZF(), 1, snapshot.zf);
   if (withMemo) snapshot.memo = form.Sol()->Lines();
+  snapshot.integers = form.Integers();
   snapshot.maximum = form.Maximum()->isChecked();
   snapshot.details = form.Details()->isChecked();
   snapshot.digits = form.Digits()->value();
@@ -93,6 +94,7 @@ void ApplyToWindow(TForm1& form, const WindowSnapshot& snapshot, bool withSettin
   zf.BeginBatch();
   ApplyCells(form.NB(), CellStore::kRows - 1, snapshot.nb);
   ApplyCells(form.ZF(), 1, snapshot.zf);
+  if (form.Integers() != snapshot.integers) MarkIntegers(form, snapshot.integers);
   nb.EndBatch();
   zf.EndBatch();
   if (form.Sol()->Lines() != snapshot.memo) {

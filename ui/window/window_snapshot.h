@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "solver/integer_marks.h"
+
 namespace pivora {
 
 class TForm1;
@@ -24,13 +26,16 @@ struct WindowSnapshot {
   std::vector<SnapshotCell> nb;  // data cells, row by row
   std::vector<SnapshotCell> zf;
   QStringList memo;
+  IntegerMarks integers;
   bool maximum = true;
   bool details = true;
   int digits = 10;
 
-  // The counts, the cells and the report; the settings are not compared.
+  // The counts, the cells, the marks and the report; the settings are not
+  // compared.
   bool SameContent(const WindowSnapshot& other) const {
-    return n == other.n && m == other.m && nb == other.nb && zf == other.zf && memo == other.memo;
+    return n == other.n && m == other.m && nb == other.nb && zf == other.zf &&
+           integers == other.integers && memo == other.memo;
   }
   // The text of a data cell, empty when the snapshot holds none.
   std::string Text(bool objective, int column, int row) const;

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPdfWriter>
@@ -35,6 +36,7 @@ class CommandsTest : public QObject {
   void theToolkitSpeaksGerman();
   void everyMenuEntryIsTheActionOfItsKey();
   void aRightClickOnAGridHeadingOpensTheMenu();
+  void aVariableHeadingMarksItWholeInOneUndoStep();
   void newEmptiesTheProblemInOneUndoStep();
   void theReportWindowFollowsEverySolve();
   void theReportIsSavedAsTextHtmlAndPdf();
@@ -90,7 +92,8 @@ void CommandsTest::everyMenuEntryIsTheActionOfItsKey() {
            (QStringList{"Neu", "\u00d6ffnen \u2026", "(keine)", "Speichern",
                         "Speichern unter \u2026", "Bericht speichern \u2026",
                         "Bericht drucken \u2026", "R\u00fcckg\u00e4ngig", "Wiederholen", "Kopieren",
-                        "Einf\u00fcgen", "Rechenschritte anzeigen", "Als Br\u00fcche anzeigen",
+                        "Einf\u00fcgen", "Alle Variablen ganzzahlig", "Keine ganzzahlig",
+                        "Rechenschritte anzeigen", "Als Br\u00fcche anzeigen",
                         "Sensitivit\u00e4t anzeigen", "Bericht im eigenen Fenster",
                         "Grafische L\u00f6sung", "Selbst rechnen",
                         "Tastenk\u00fcrzel und Eingaberegeln", "\u00dcber Pivora"}));
@@ -126,6 +129,36 @@ void CommandsTest::aRightClickOnAGridHeadingOpensTheMenu() {
     menu->close();
     QTRY_VERIFY(form->findChild<QMenu*>(QStringLiteral("commandMenu")) == nullptr);
   }
+}
+
+// The menu of x2's heading in ZF starts with "x2 ganzzahlig"; checking it
+// marks x2 in both grids' headings, as one undo step, and so does "Alle
+// Variablen ganzzahlig".
+void CommandsTest::aVariableHeadingMarksItWholeInOneUndoStep() {
+  const auto form = StartedWindow();
+  QHeaderView* header = form->ZFGrid()->horizontalHeader();
+  const QPoint at(header->sectionViewportPosition(1) + 5, 5);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, header->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(header->viewport(), &event);
+  QMenu* menu = nullptr;
+  QTRY_VERIFY((menu = form->findChild<QMenu*>(QStringLiteral("commandMenu"))) != nullptr &&
+              menu->isVisible());
+  QAction* entry = menu->actions().value(0);
+  QVERIFY(entry != nullptr);
+  QCOMPARE(entry->text(), QStringLiteral("x2 ganzzahlig"));
+  QVERIFY(entry->isCheckable() && !entry->isChecked());
+  entry->trigger();
+  menu->close();
+  QCOMPARE(Text(form->NB(), 2, 0), "    x2 ganz");
+  QCOMPARE(Text(form->ZF(), 2, 0), "    x2 ganz");
+  QCOMPARE(Text(form->ZF(), 1, 0), "       x1");
+  form->Commands().Action(Command::kAllIntegers)->trigger();
+  QCOMPARE(Text(form->ZF(), 1, 0), "    x1 ganz");
+  form->Commands().Action(Command::kUndo)->trigger();
+  QCOMPARE(Text(form->ZF(), 1, 0), "       x1");
+  QCOMPARE(Text(form->ZF(), 2, 0), "    x2 ganz");
+  form->Commands().Action(Command::kUndo)->trigger();
+  QCOMPARE(Text(form->NB(), 2, 0), "       x2");
 }
 
 void CommandsTest::newEmptiesTheProblemInOneUndoStep() {
@@ -222,8 +255,8 @@ void CommandsTest::theReportIsSavedAsTextHtmlAndPdf() {
   QCOMPARE(ReportFormatOfPath(QStringLiteral("bericht.HTML")), ReportFormat::kHtml);
   const QString written = QString::fromUtf8(ReportBytes(report, ReportFormat::kHtml));
   QVERIFY(written.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-  QVERIFY(written.contains(
-      QStringLiteral("<pre class=\"screen\">L\u00d6SUNG:\n\nOptimum: Zmax = 12\n&lt;x&gt; &amp; y</pre>")));
+  QVERIFY(written.contains(QStringLiteral(
+      "<pre class=\"screen\">L\u00d6SUNG:\n\nOptimum: Zmax = 12\n&lt;x&gt; &amp; y</pre>")));
 
   QCOMPARE(ReportFormatOfPath(QStringLiteral("bericht.pdf")), ReportFormat::kPdf);
   QVERIFY(ReportBytes(report, ReportFormat::kPdf).startsWith("%PDF-"));

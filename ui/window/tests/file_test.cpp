@@ -266,7 +266,7 @@ void FileTest::modelsOpenWithTheirLegendOrAreRefused() {
               ->Model()
               .headerData(0, Qt::Vertical, Qt::ToolTipRole)
               .toString()
-              .contains(QStringLiteral("LP-Relaxation")));
+              .contains(QStringLiteral("ganzzahlig markiert")));
   QVERIFY(Files(*form).Path().isEmpty());  // Strg+S never writes over the model
   QTest::mouseClick(form->Solve(), Qt::LeftButton);
   QCOMPARE(form->Sol()->Lines().value(2), QStringLiteral("Optimum: Zmin = 3.236842105"));
