@@ -7,6 +7,7 @@
 #include "solve/views_report.h"
 #include "solver/checked_solve.h"
 #include "ui/handlers.h"
+#include "ui/integer_solve_click.h"
 #include "ui/read_window_problem.h"
 
 namespace pivora {
@@ -60,6 +61,7 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   settings.details = window.DetailsChecked();
   settings.precision = window.DigitsValue();
   settings.format = format;
+  if (window.Integers().Any(n)) return SolveIntegerClick(window, runner, tableau, *exact, settings);
   // Only the rows a solve writes are cleared.
   SolutionTable solutions(kUninitialised);
   solutions.ClearRows(n + m);

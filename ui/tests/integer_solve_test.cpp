@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/handlers.h"
+#include "ui/headings.h"
+#include "ui/plain_window.h"
+
+namespace pivora {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void FillRow(CellStore& grid, int row, const Lines& texts) {
+  for (std::size_t k = 0; k < texts.size(); ++k)
+    grid.SetText(static_cast<int>(k) + 1, row, texts[k]);
+}
+
+// max 5 x1 + 4 x2, x1 + x2 <= 5, 10 x1 + 6 x2 <= 45: the relaxation's
+// optimum is 23.75 at (3.75, 1.25), the whole-numbered one 23 at (3, 2).
+struct Textbook : ::testing::Test {
+  Textbook() {
+    FormActivate(window, &window);
+    FillRow(window.NB(), 1, {"1", "1", "<=", "5"});
+    FillRow(window.NB(), 2, {"10", "6", "<=", "45"});
+    FillRow(window.ZF(), 1, {"5", "4"});
+  }
+  void Mark(std::initializer_list<int> variables) {
+    IntegerMarks marks;
+    for (const int j : variables) marks.Set(j, true);
+    MarkIntegers(window, marks);
+  }
+  PlainWindow window;
+};
+
+// The marks show in both grids' headings, and go with the marking.
+TEST_F(Textbook, MarksShowInTheHeadings) {
+  Mark({2});
+  EXPECT_EQ(window.NB().Text(1, 0), "       x1");
+  EXPECT_EQ(window.NB().Text(2, 0), "    x2 ganz");
+  EXPECT_EQ(window.ZF().Text(2, 0), "    x2 ganz");
+  Mark({});
+  EXPECT_EQ(window.ZF().Text(2, 0), "       x2");
+}
+
+// The report has the plain report's shape, with what kind of optimum it is,
+// the relaxation's bound and the subproblems between its Optimum: line and
+// the points; fractions and the sensitivity apply.
+TEST_F(Textbook, TheReportSaysItIsTheIntegerOptimum) {
+  Mark({1, 2});
+  const SolveClickOutcome outcome = SolveClick(window, &window);
+  EXPECT_EQ(outcome.kind, SolveClickOutcome::Kind::kReport);
+  EXPECT_EQ(outcome.result.solutions, 1);
+  EXPECT_EQ(window.SolLines(),
+            (Lines{"L\xD6SUNG:", "", "Optimum: Zmax = 23",
+                   "Ganzzahliges Optimum (ganzzahlig: alle Variablen).",
+                   "Schranke der LP-Relaxation: Zmax = 23.75; 7 Teilprobleme gel\xF6st.", "",
+                   "ZF:   x1 = 3   x2 = 2", "NB:  y1 = 0   y2 = 3"}));
+
+  window.SetViews({false, true, true});
+  window.SetDetailsChecked(false);
+  SolveClick(window, &window);
+  EXPECT_EQ(window.SolLines(),
+            (Lines{"Br\xFC"
+                   "che: exakte Werte der eingegebenen Dezimalzahlen.",
+                   "L\xD6SUNG:", "", "Optimum: Zmax = 23",
+                   "Ganzzahliges Optimum (ganzzahlig: alle Variablen).",
+                   "Schranke der LP-Relaxation: Zmax = 95/4; 7 Teilprobleme gel\xF6st.", "",
+                   "ZF:   x1 = 3   x2 = 2", "",
+                   "Sensitivit\xE4t: f\xFCr ganzzahlige Variablen sind Schattenpreise und "
+                   "reduzierte Kosten nicht definiert."}));
+}
+
+// x2 alone whole: at x2 = 1, 10 x1 <= 39 lets x1 be 3.9 (z = 23.5); at
+// x2 = 2, x1 + x2 <= 5 holds it to 3 (z = 23); at x2 = 0, 4.5 (z = 22.5).
+TEST_F(Textbook, AMixedProblemKeepsTheOthersContinuous) {
+  Mark({2});
+  SolveClick(window, &window);
+  ASSERT_GE(window.SolLines().size(), 7u);
+  EXPECT_EQ(window.SolLines()[2], "Optimum: Zmax = 23.5");
+  EXPECT_EQ(window.SolLines()[3], "Ganzzahliges Optimum (ganzzahlig: x2).");
+  EXPECT_EQ(window.SolLines()[6], "ZF:   x1 = 3.9   x2 = 1");
+}
+
+}  // namespace
+}  // namespace pivora
