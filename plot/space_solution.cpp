@@ -140,6 +140,14 @@ std::vector<SpacePoint> OptimalSet(const SpacePolytope& region, const SpacePoint
   return set;
 }
 
+// An entry of the problem in lowest terms, as every exact comparison here
+// needs it.
+Rational Entry(const ExactTableau& typed, int i, int j) {
+  Rational q = typed(i, j);
+  q.canonicalize();
+  return q;
+}
+
 }  // namespace
 
 GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome outcome,
@@ -156,15 +164,15 @@ GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome
   plot.numbers = numbers;
   plot.exactSteps = exactSteps;
   auto space = std::make_shared<SpaceSolution>();
-  const SpacePoint c{typed(m + 1, 1), typed(m + 1, 2), typed(m + 1, 3)};
+  const SpacePoint c{Entry(typed, m + 1, 1), Entry(typed, m + 1, 2), Entry(typed, m + 1, 3)};
   const auto vertex = [&c](const SpacePoint& p) { return SpaceVertex{p, Dot(c, p)}; };
 
   for (int i = 1; i <= m; ++i) {
     SpaceConstraint k;
     k.row = i;
     k.relation = static_cast<int>(typed(i, n + 2).get_num().get_si());
-    k.a = {typed(i, 1), typed(i, 2), typed(i, 3)};
-    k.b = typed(i, n + 1);
+    k.a = {Entry(typed, i, 1), Entry(typed, i, 2), Entry(typed, i, 3)};
+    k.b = Entry(typed, i, n + 1);
     k.hasPlane = k.a[0] != 0 || k.a[1] != 0 || k.a[2] != 0;
     if (!k.hasPlane) {
       plot.notes.push_back(Numbered("NB ", i) + ": alle Koeffizienten 0, keine Ebene.");
