@@ -163,13 +163,23 @@ GraphicalSolution PlotWithoutProblem(PlotOutcome outcome, int n) {
   return plot;
 }
 
+PlotOutcome PlotOutcomeOf(SolveOutcome outcome) {
+  return outcome == SolveOutcome::kOptimal     ? PlotOutcome::kOptimum
+         : outcome == SolveOutcome::kUnbounded ? PlotOutcome::kUnbounded
+                                               : PlotOutcome::kInfeasible;
+}
+
+std::optional<std::string> PathCutNote(const StepRecord& steps) {
+  if (steps.steps.size() >= static_cast<std::size_t>(steps.exchanges)) return std::nullopt;
+  return Numbered("Weg: nur die ersten ", static_cast<long>(steps.steps.size())) +
+         " Schritte gezeigt.";
+}
+
 GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, SolveOutcome outcome,
                                     const std::vector<PlanePoint>& optima, const StepRecord& steps,
                                     bool exactSteps, const ViewNumbers& numbers) {
   GraphicalSolution plot;
-  plot.outcome = outcome == SolveOutcome::kOptimal     ? PlotOutcome::kOptimum
-                 : outcome == SolveOutcome::kUnbounded ? PlotOutcome::kUnbounded
-                                                       : PlotOutcome::kInfeasible;
+  plot.outcome = PlotOutcomeOf(outcome);
   plot.n = n;
   plot.m = m;
   plot.maximise = typed(m + 1, n + 2) > 0;
@@ -214,10 +224,7 @@ GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, Sol
   if (!steps.last.columnLabels.empty() || !steps.last.rowLabels.empty()) {
     plot.path.push_back(Vertex(plot, BasicPoint(steps.last, plot.constraints, n)));
   }
-  if (steps.steps.size() < static_cast<std::size_t>(steps.exchanges)) {
-    plot.notes.push_back(Numbered("Weg: nur die ersten ", static_cast<long>(steps.steps.size())) +
-                         " Schritte gezeigt.");
-  }
+  if (std::optional<std::string> note = PathCutNote(steps)) plot.notes.push_back(*note);
 
   for (const PlanePoint& p : optima) plot.optima.push_back(Vertex(plot, p));
 

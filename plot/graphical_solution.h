@@ -100,6 +100,13 @@ struct GraphicalSolution {
 // Whether a problem of n variables can be drawn: with 1, 2 or 3.
 bool CanDraw(int n);
 
+// The picture's outcome of a reported result.
+PlotOutcome PlotOutcomeOf(SolveOutcome outcome);
+
+// "Weg: nur die ersten 96 Schritte gezeigt.", where the path shows fewer
+// steps than the run made.
+std::optional<std::string> PathCutNote(const StepRecord& steps);
+
 // The picture of a solved problem: `typed` as the user typed it (m rows,
 // n = 1 or 2 variables), the exact run's outcome and the points x of its
 // optimal solutions in the report's order, and the exchange steps of the

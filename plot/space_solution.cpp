@@ -155,9 +155,7 @@ GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome
                                   bool exactSteps, const ViewNumbers& numbers) {
   constexpr int n = 3;
   GraphicalSolution plot;
-  plot.outcome = outcome == SolveOutcome::kOptimal     ? PlotOutcome::kOptimum
-                 : outcome == SolveOutcome::kUnbounded ? PlotOutcome::kUnbounded
-                                                       : PlotOutcome::kInfeasible;
+  plot.outcome = PlotOutcomeOf(outcome);
   plot.n = n;
   plot.m = m;
   plot.maximise = typed(m + 1, n + 2) > 0;
@@ -187,10 +185,7 @@ GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome
   if (!steps.last.columnLabels.empty() || !steps.last.rowLabels.empty()) {
     space->path.push_back(vertex(BasicPoint(steps.last, space->constraints)));
   }
-  if (steps.steps.size() < static_cast<std::size_t>(steps.exchanges)) {
-    plot.notes.push_back(Numbered("Weg: nur die ersten ", static_cast<long>(steps.steps.size())) +
-                         " Schritte gezeigt.");
-  }
+  if (std::optional<std::string> note = PathCutNote(steps)) plot.notes.push_back(*note);
   for (const SpacePoint& p : optima) space->optima.push_back(vertex(p));
 
   // In view: every vertex, the path, the optima and where each plane meets

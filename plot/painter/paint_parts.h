@@ -7,11 +7,14 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "plot/graphical_solution.h"
+#include "plot/painter/plot_painter.h"
 
 class QPainter;
 
@@ -40,5 +43,39 @@ QString PathLegend(const GraphicalSolution& plot);
 // an infeasible problem's status also across `rect`.
 void PaintHeadings(QPainter& painter, const GraphicalSolution& plot, const QRectF& area,
                    const QRectF& rect, const std::vector<QString>& notes);
+
+// The hotspots of a picture's points, one per place with all its names: each
+// optimum ("1. Lösung"), each point of the path ("Start", "nach Schritt k")
+// and each vertex ("Ecke", left out where the place has another name), and
+// `text` of the point. `at` gives a point's place on the screen.
+template <class Vertex, class At, class Text>
+std::vector<PlotHotspot> NamedHotspots(const std::vector<Vertex>& optima,
+                                       const std::vector<Vertex>& path,
+                                       const std::vector<Vertex>& vertices, At at, Text text) {
+  std::vector<std::pair<const Vertex*, QStringList>> spots;
+  const auto name = [&spots](const Vertex& v, const QString& what) {
+    for (auto& [vertex, names] : spots) {
+      if (vertex->at == v.at) {
+        names << what;
+        return;
+      }
+    }
+    spots.push_back({&v, QStringList{what}});
+  };
+  int k = 0;
+  for (const Vertex& v : optima) name(v, QStringLiteral("%1. Lösung").arg(++k));
+  for (std::size_t s = 0; s < path.size(); ++s) {
+    name(path[s], s == 0 ? QStringLiteral("Start") : QStringLiteral("nach Schritt %1").arg(s));
+  }
+  for (const Vertex& v : vertices) name(v, QStringLiteral("Ecke"));
+  std::vector<PlotHotspot> hotspots;
+  for (const auto& [vertex, names] : spots) {
+    QStringList shown = names;
+    if (shown.size() > 1) shown.removeAll(QStringLiteral("Ecke"));
+    hotspots.push_back(
+        {at(vertex->at), shown.join(QStringLiteral(", ")) + QStringLiteral(": ") + text(*vertex)});
+  }
+  return hotspots;
+}
 
 }  // namespace pivora

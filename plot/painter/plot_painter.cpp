@@ -266,31 +266,9 @@ class Picture {
   }
 
   std::vector<PlotHotspot> Hotspots() const {
-    std::vector<std::pair<const PlotVertex*, QStringList>> spots;
-    const auto name = [&spots](const PlotVertex& v, const QString& what) {
-      for (auto& [vertex, names] : spots) {
-        if (vertex->at == v.at) {
-          names << what;
-          return;
-        }
-      }
-      spots.push_back({&v, QStringList{what}});
-    };
-    int k = 0;
-    for (const PlotVertex& v : plot_.optima) name(v, QStringLiteral("%1. Lösung").arg(++k));
-    for (std::size_t s = 0; s < plot_.path.size(); ++s) {
-      name(plot_.path[s],
-           s == 0 ? QStringLiteral("Start") : QStringLiteral("nach Schritt %1").arg(s));
-    }
-    for (const PlotVertex& v : plot_.vertices) name(v, QStringLiteral("Ecke"));
-    std::vector<PlotHotspot> hotspots;
-    for (const auto& [vertex, names] : spots) {
-      QStringList shown = names;
-      if (shown.size() > 1) shown.removeAll(QStringLiteral("Ecke"));
-      hotspots.push_back({At(vertex->at), shown.join(QStringLiteral(", ")) + QStringLiteral(": ") +
-                                              PlotText(VertexText(plot_, *vertex))});
-    }
-    return hotspots;
+    return NamedHotspots(
+        plot_.optima, plot_.path, plot_.vertices, [this](const PlanePoint& p) { return At(p); },
+        [this](const PlotVertex& v) { return PlotText(VertexText(plot_, v)); });
   }
 
  private:

@@ -311,32 +311,10 @@ class SpacePicture {
   }
 
   std::vector<PlotHotspot> Hotspots() const {
-    std::vector<std::pair<const SpaceVertex*, QStringList>> spots;
-    const auto name = [&spots](const SpaceVertex& v, const QString& what) {
-      for (auto& [vertex, names] : spots) {
-        if (vertex->at == v.at) {
-          names << what;
-          return;
-        }
-      }
-      spots.push_back({&v, QStringList{what}});
-    };
-    int k = 0;
-    for (const SpaceVertex& v : space_.optima) name(v, QStringLiteral("%1. Lösung").arg(++k));
-    for (std::size_t s = 0; s < space_.path.size(); ++s) {
-      name(space_.path[s],
-           s == 0 ? QStringLiteral("Start") : QStringLiteral("nach Schritt %1").arg(s));
-    }
-    for (const SpaceVertex& v : space_.vertices) name(v, QStringLiteral("Ecke"));
-    std::vector<PlotHotspot> hotspots;
-    for (const auto& [vertex, names] : spots) {
-      QStringList shown = names;
-      if (shown.size() > 1) shown.removeAll(QStringLiteral("Ecke"));
-      hotspots.push_back({view_.At(vertex->at), shown.join(QStringLiteral(", ")) +
-                                                    QStringLiteral(": ") +
-                                                    PlotText(SpaceVertexText(plot_, *vertex))});
-    }
-    return hotspots;
+    return NamedHotspots(
+        space_.optima, space_.path, space_.vertices,
+        [this](const SpacePoint& p) { return view_.At(p); },
+        [this](const SpaceVertex& v) { return PlotText(SpaceVertexText(plot_, v)); });
   }
 
  private:
