@@ -59,6 +59,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
       options.views.fractions = true;
     } else if (line.Flag("--ranges")) {
       options.views.ranges = true;
+    } else if (line.Flag("--tree")) {
+      options.views.tree = true;
     } else if (line.Flag("--latin1")) {
       options.latin1 = true;
     } else if (line.Value("--plot", value)) {

@@ -1,5 +1,6 @@
 #include "solve/integer_report.h"
 
+#include "solve/branch_tree_report.h"
 #include "solve/format_exact.h"
 #include "solve/report_layout.h"
 #include "solve/view_numbers.h"
@@ -164,6 +165,12 @@ std::vector<std::string> WriteIntegerReport(const IntegerReportInput& input,
                                             const ReportViews& views) {
   std::vector<std::string> lines;
   if (views.fractions) lines.emplace_back(kTypedFractionsLine);
+  if (views.tree) {
+    for (std::string& line : BranchTreeLines(input, settings, views.fractions)) {
+      lines.push_back(std::move(line));
+    }
+    lines.emplace_back();
+  }
   if (views.steps) {
     lines.emplace_back(
         "Rechenschritte: bei ganzzahligen Variablen zeigt der Verzweigungsbaum (Strg+4) die "

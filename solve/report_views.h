@@ -8,8 +8,9 @@ struct ReportViews {
   bool steps = false;      // every exchange step, before the report
   bool fractions = false;  // every number as a reduced fraction
   bool ranges = false;     // shadow prices, reduced costs and ranges, after it
+  bool tree = false;       // the subproblems of a branch and bound, before it
 
-  bool Any() const { return steps || fractions || ranges; }
+  bool Any() const { return steps || fractions || ranges || tree; }
   friend bool operator==(const ReportViews&, const ReportViews&) = default;
 };
 

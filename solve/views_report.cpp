@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "solve/branch_tree_report.h"
 #include "solve/report_layout.h"
 #include "solve/sensitivity_report.h"
 #include "solve/steps_report.h"
@@ -88,6 +89,10 @@ std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& vi
   };
 
   std::vector<std::string> lines;
+  if (views.tree) {
+    lines.emplace_back(kNoTreeLine);
+    lines.emplace_back();
+  }
   if (views.fractions) lines.emplace_back(typed ? kTypedFractionsLine : kBinaryFractionsLine);
   if (views.steps) {
     Append(lines, StepsOf(p, problem, numbers, views.fractions || p.exact, result, observer));

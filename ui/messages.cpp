@@ -10,7 +10,8 @@ namespace pivora::messages {
 
 const char* const kSolveHelp =
     "Aufruf: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
-    "                     [--ranges] [--latin1] [--plot BILD] [--pivots \"Z,S ...\"]\n"
+    "                     [--ranges] [--tree] [--latin1] [--plot BILD]\n"
+    "                     [--pivots \"Z,S ...\"]\n"
     "                     [DATEI | -]\n"
     "\n"
     "L\u00f6st das lineare Programm in DATEI (der Standardeingabe, wenn DATEI - ist\n"
@@ -28,6 +29,9 @@ const char* const kSolveHelp =
     "  --ranges      Schattenpreise, reduzierte Kosten und die Bereiche der\n"
     "                rechten Seiten und Zielkoeffizienten, in denen die erste\n"
     "                optimale Basis optimal bleibt\n"
+    "  --tree        bei ganzzahligen Variablen vor dem Bericht den\n"
+    "                Verzweigungsbaum: jedes Teilproblem mit seiner Zeile, seinem\n"
+    "                LP-Optimum und seinem Ausgang\n"
     "  --latin1      den Bericht in Latin-1 statt UTF-8 ausgeben\n"
     "  --plot BILD   zudem die grafische L\u00f6sung eines Problems mit 1 bis 3\n"
     "                Variablen in BILD zeichnen, eine SVG- (.svg) oder PNG-Datei (.png)\n"
@@ -46,6 +50,8 @@ const char* const kSolveHelp =
     "Anf\u00fchrungszeichen darf Leerzeichen enthalten (\"\" ist eine leere Zelle,\n"
     "und \"\" darin steht f\u00fcr ein Anf\u00fchrungszeichen). Auf max oder min d\u00fcrfen\n"
     "digits=N und details=on|off folgen; die Optionen gehen ihnen vor.\n"
+    "Eine Zeile integer x1 x3 nach der Zielfunktion macht x1 und x3 ganzzahlig;\n"
+    "dann l\u00f6st Branch and Bound das Problem exakt.\n"
     "Beispiel:\n"
     "\n"
     "  max\n"
@@ -191,6 +197,7 @@ const char* const kPracticeView = "Selbst rechnen";
 const char* const kStepsView = "Rechenschritte anzeigen";
 const char* const kFractionsView = "Als Br\u00fcche anzeigen";
 const char* const kRangesView = "Sensitivit\u00e4t anzeigen";
+const char* const kTreeView = "Verzweigungsbaum anzeigen";
 const char* const kHelpMenu = "Hilfe";
 const char* const kKeysAndRules = "Tastenk\u00fcrzel und Eingaberegeln";
 const char* const kAbout = "\u00dcber Pivora";
@@ -319,6 +326,11 @@ const char* const kHelpPage =
     "Block (aus einer Tabellenkalkulation) ab der aktuellen Zelle einf\u00fcgen</td></tr>"
     "<tr><td><b>Strg+1</b>, <b>Strg+2</b>, <b>Strg+3</b></td><td>Rechenschritte, "
     "Br\u00fcche, Sensitivit\u00e4t anzeigen (ab dem n\u00e4chsten L\u00f6sen)</td></tr>"
+    "<tr><td><b>Strg+4</b></td><td>den Verzweigungsbaum eines Problems mit ganzzahligen "
+    "Variablen anzeigen</td></tr>"
+    "<tr><td><b>Strg+G</b>, <b>Strg+Umschalt+G</b></td><td>alle Variablen ganzzahlig, "
+    "keine ganzzahlig; eine einzelne per Rechtsklick auf ihre Spalten\u00fcberschrift "
+    "(\u00bbx1 ganz\u00ab)</td></tr>"
     "<tr><td><b>Strg+6</b></td><td>Selbst rechnen: das Austauschverfahren von Hand, jeder "
     "Pivot nach den Regeln gepr\u00fcft; dort Strg+Z, Strg+Y, Strg+H (Hinweis) und "
     "Strg+Umschalt+C (LaTeX)</td></tr>"

@@ -71,6 +71,7 @@ extern const char* const kPracticeView;
 extern const char* const kStepsView;
 extern const char* const kFractionsView;
 extern const char* const kRangesView;
+extern const char* const kTreeView;
 extern const char* const kHelpMenu;
 extern const char* const kKeysAndRules;
 extern const char* const kAbout;

@@ -72,6 +72,25 @@ TEST_F(Textbook, TheReportSaysItIsTheIntegerOptimum) {
                    "reduzierte Kosten nicht definiert."}));
 }
 
+// The tree view: every subproblem in the order taken, indented by depth,
+// before the report.
+TEST_F(Textbook, TheTreeViewComesBeforeTheReport) {
+  Mark({1, 2});
+  window.SetViews({false, false, false, true});
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  ASSERT_GE(lines.size(), 10u);
+  EXPECT_EQ(lines[0], "Verzweigungsbaum (Branch and Bound): 7 Teilprobleme, 7 davon gel\xF6st.");
+  EXPECT_EQ(lines[1], "1 LP-Relaxation: Zmax = 23.75 bei x1 = 3.75, x2 = 1.25; verzweigt nach x1");
+  EXPECT_EQ(lines[4], "    4 (aus 2) x2 <= 0: Zmax = 22.5 bei x1 = 4.5, x2 = 0; verzweigt nach x1");
+  EXPECT_EQ(lines[5],
+            "      5 (aus 4) x1 <= 4: Zmax = 20 bei x1 = 4, x2 = 0; ganzzahlig: neue "
+            "beste L\xF6sung");
+  EXPECT_EQ(lines[3], "    3 (aus 2) x2 >= 1: keine zul\xE4ssige L\xF6sung");
+  EXPECT_EQ(lines[8], "");
+  EXPECT_EQ(lines[9], "L\xD6SUNG:");
+}
+
 // x2 alone whole: at x2 = 1, 10 x1 <= 39 lets x1 be 3.9 (z = 23.5); at
 // x2 = 2, x1 + x2 <= 5 holds it to 3 (z = 23); at x2 = 0, 4.5 (z = 22.5).
 TEST_F(Textbook, AMixedProblemKeepsTheOthersContinuous) {

@@ -30,6 +30,7 @@ ReportMemo::ReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
   stepsEntry_ = entry(QString::fromUtf8(messages::kStepsView), "stepsEntry");
   fractionsEntry_ = entry(QString::fromUtf8(messages::kFractionsView), "fractionsEntry");
   rangesEntry_ = entry(QString::fromUtf8(messages::kRangesView), "rangesEntry");
+  treeEntry_ = entry(QString::fromUtf8(messages::kTreeView), "treeEntry");
   // Any edit of the user's makes the text say for itself what lines it has.
   connect(document(), &QTextDocument::contentsChanged, this, [this] {
     if (!IsEmptyText()) oneEmptyLine_ = false;
@@ -113,13 +114,14 @@ void ReportMemo::insertFromMimeData(const QMimeData* source) {
 
 ReportViews ReportMemo::Views() const {
   return ReportViews{stepsEntry_->isChecked(), fractionsEntry_->isChecked(),
-                     rangesEntry_->isChecked()};
+                     rangesEntry_->isChecked(), treeEntry_->isChecked()};
 }
 
 void ReportMemo::SetViews(const ReportViews& views) {
   stepsEntry_->setChecked(views.steps);
   fractionsEntry_->setChecked(views.fractions);
   rangesEntry_->setChecked(views.ranges);
+  treeEntry_->setChecked(views.tree);
 }
 
 void ReportMemo::AddViewEntries(QMenu& menu) const {
@@ -127,6 +129,7 @@ void ReportMemo::AddViewEntries(QMenu& menu) const {
   menu.addAction(stepsEntry_);
   menu.addAction(fractionsEntry_);
   menu.addAction(rangesEntry_);
+  menu.addAction(treeEntry_);
 }
 
 void ReportMemo::contextMenuEvent(QContextMenuEvent* event) {

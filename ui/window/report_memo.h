@@ -36,13 +36,15 @@ class ReportMemo final : public QPlainTextEdit {
   void AppendLine(std::string_view line);
 
   // The views checked in the context menu ("Rechenschritte anzeigen", "Als
-  // Brüche anzeigen", "Sensitivität anzeigen"). They stay checked for the
-  // session and take effect at the next solve.
+  // Brüche anzeigen", "Sensitivität anzeigen", "Verzweigungsbaum anzeigen"). They stay checked for
+  // the session and take effect at the next solve.
   ReportViews Views() const;
   void SetViews(const ReportViews& views);
   // The checkable view entries, for a context menu built elsewhere too.
   void AddViewEntries(QMenu& menu) const;
-  QList<QAction*> ViewEntries() const { return {stepsEntry_, fractionsEntry_, rangesEntry_}; }
+  QList<QAction*> ViewEntries() const {
+    return {stepsEntry_, fractionsEntry_, rangesEntry_, treeEntry_};
+  }
 
   // What the context menu shows after the text editor's own entries: the
   // window's command groups; the view entries alone until it is set.
@@ -75,6 +77,7 @@ class ReportMemo final : public QPlainTextEdit {
   QAction* stepsEntry_ = nullptr;
   QAction* fractionsEntry_ = nullptr;
   QAction* rangesEntry_ = nullptr;
+  QAction* treeEntry_ = nullptr;
   std::function<void(QMenu&)> extendMenu_;
   bool fixedPitch_ = false;
   QFont plainFont_;  // the window's font while the fixed pitch is in use
