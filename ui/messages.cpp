@@ -198,6 +198,11 @@ const char* const kStepsView = "Rechenschritte anzeigen";
 const char* const kFractionsView = "Als Br\u00fcche anzeigen";
 const char* const kRangesView = "Sensitivit\u00e4t anzeigen";
 const char* const kTreeView = "Verzweigungsbaum anzeigen";
+std::string SubproblemsProgress(long subproblems) {
+  std::string text = std::to_string(subproblems);
+  return text.insert(0, "Teilprobleme: ");
+}
+const char* const kBestSoFar = ", bester Wert bisher: ";
 const char* const kHelpMenu = "Hilfe";
 const char* const kKeysAndRules = "Tastenk\u00fcrzel und Eingaberegeln";
 const char* const kAbout = "\u00dcber Pivora";

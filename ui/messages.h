@@ -72,6 +72,10 @@ extern const char* const kStepsView;
 extern const char* const kFractionsView;
 extern const char* const kRangesView;
 extern const char* const kTreeView;
+// The progress dialog's line of a branch and bound: "Teilprobleme: 120" and
+// ", bester Wert bisher: " before the value.
+std::string SubproblemsProgress(long subproblems);
+extern const char* const kBestSoFar;
 extern const char* const kHelpMenu;
 extern const char* const kKeysAndRules;
 extern const char* const kAbout;

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "ui/solve_runner.h"
@@ -26,6 +27,19 @@ class SolveProgress final : public ExchangeObserver {
 
   // From any thread: the solve stops before its next exchange step.
   void RequestCancel() { cancel_.store(true, std::memory_order_relaxed); }
+  // A branch and bound's subproblems so far and its best value: the count
+  // without a lock, the value (rare: only a better point changes it) under one.
+  void SubproblemSolved(long subproblems, const Rational* best) override {
+    subproblems_.store(subproblems, std::memory_order_relaxed);
+    if (best == nullptr) return;
+    const std::lock_guard<std::mutex> lock(bestMutex_);
+    if (!best_ || *best_ != *best) best_ = *best;
+  }
+  long Subproblems() const { return subproblems_.load(std::memory_order_relaxed); }
+  std::optional<Rational> Best() const {
+    const std::lock_guard<std::mutex> lock(bestMutex_);
+    return best_;
+  }
   // Exchange steps of every run of the solve together (the extended run and
   // an exact re-solve).
   long Exchanges() const { return exchanges_.load(std::memory_order_relaxed); }
@@ -33,6 +47,9 @@ class SolveProgress final : public ExchangeObserver {
  private:
   std::atomic<long> exchanges_{0};
   std::atomic<bool> cancel_{false};
+  std::atomic<long> subproblems_{0};
+  mutable std::mutex bestMutex_;
+  std::optional<Rational> best_;
 };
 
 // Starts `job` on a new thread at construction, in the floating-point
@@ -51,6 +68,8 @@ class SolveThread {
   // Waits up to `timeout` for the end; whether the job has ended.
   bool WaitFor(std::chrono::milliseconds timeout);
   long Exchanges() const { return progress_.Exchanges(); }
+  long Subproblems() const { return progress_.Subproblems(); }
+  std::optional<Rational> Best() const { return progress_.Best(); }
   void Cancel() { progress_.RequestCancel(); }
   // Waits for the end, then throws what the job threw, if anything.
   void Finish();

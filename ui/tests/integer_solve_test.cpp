@@ -91,6 +91,34 @@ TEST_F(Textbook, TheTreeViewComesBeforeTheReport) {
   EXPECT_EQ(lines[9], "L\xD6SUNG:");
 }
 
+// Runs the solve with an observer that asks to stop once five subproblems
+// are solved, as Abbrechen in the progress dialog does.
+class CancelAfterFive final : public SolveRunner, private ExchangeObserver {
+ public:
+  void Run(const SolveJob& job) override { job(this); }
+
+ private:
+  bool CancelRequested() override { return solved_ >= 5; }
+  void SubproblemSolved(long subproblems, const Rational*) override { solved_ = subproblems; }
+  long solved_ = 0;
+};
+
+// A cancelled search reports what it has: the best point so far, the bound
+// no point can beat, and that the optimum is not proved.
+TEST_F(Textbook, ACancelledSearchSaysWhatItHas) {
+  Mark({1, 2});
+  CancelAfterFive runner;
+  const SolveClickOutcome outcome = SolveClick(window, &window, runner);
+  EXPECT_EQ(outcome.kind, SolveClickOutcome::Kind::kReport);
+  EXPECT_EQ(window.SolLines(),
+            (Lines{"ABGEBROCHEN!",
+                   "Die Suche wurde nach 5 Teilproblemen abgebrochen; das ganzzahlige Optimum ist "
+                   "nicht bewiesen.",
+                   "Beste gefundene ganzzahlige L\xF6sung: Zmax = 20",
+                   "Keine ganzzahlige L\xF6sung ist besser als Zmax = 23.75.", "",
+                   "ZF:   x1 = 4   x2 = 0", "NB:  y1 = 1   y2 = 5"}));
+}
+
 // x2 alone whole: at x2 = 1, 10 x1 <= 39 lets x1 be 3.9 (z = 23.5); at
 // x2 = 2, x1 + x2 <= 5 holds it to 3 (z = 23); at x2 = 0, 4.5 (z = 22.5).
 TEST_F(Textbook, AMixedProblemKeepsTheOthersContinuous) {

@@ -124,7 +124,7 @@ void TForm1::SolveClick(Sender sender) {
   std::optional<QString> error;
   {
     const WaitCursor wait;
-    WindowSolve runner(*this);
+    WindowSolve runner(*this, DigitsValue());
     SolveClickOutcome outcome;
     error = RunHandler(
         [this, sender, &runner, &outcome] { outcome = pivora::SolveClick(*this, sender, runner); });

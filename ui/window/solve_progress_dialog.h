@@ -18,11 +18,15 @@ class SolveProgressDialog final : public QDialog {
   explicit SolveProgressDialog(QWidget* parent);
 
   void SetExchanges(long exchanges);
+  // A branch and bound's subproblems and its best value so far (empty: none
+  // yet); the line shows from the first subproblem on.
+  void SetSubproblems(long subproblems, const QString& best);
   QPushButton* CancelButton() const { return cancel_; }
   QString ExchangesText() const;
 
  private:
   QLabel* exchanges_ = nullptr;
+  QLabel* subproblems_ = nullptr;
   QPushButton* cancel_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "solve/format_exact.h"
 #include "ui/solve_thread.h"
 #include "ui/window/solve_progress_dialog.h"
 
@@ -21,6 +22,10 @@ void WakeUserInterfaceThread() {
 }
 
 }  // namespace
+
+QString WindowSolve::BestText(const Rational& best) const {
+  return QString::fromLatin1(FormatExact(best, digits_, 2, SolveNumberFormat()));
+}
 
 void WindowSolve::Run(const SolveJob& job) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -49,6 +54,8 @@ void WindowSolve::Run(const SolveJob& job) {
     }
     if (dialog && countDue) {
       dialog->SetExchanges(thread.Exchanges());
+      const std::optional<Rational> best = thread.Best();
+      dialog->SetSubproblems(thread.Subproblems(), best ? BestText(*best) : QString());
       countDue = false;
     }
     QCoreApplication::processEvents(

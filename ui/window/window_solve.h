@@ -6,8 +6,10 @@
 
 #include <chrono>
 
+#include "solver/rational_arithmetic.h"
 #include "ui/solve_runner.h"
 
+class QString;
 class QWidget;
 
 namespace pivora {
@@ -19,7 +21,8 @@ class WindowSolve final : public SolveRunner {
   // ten repaints a second, nothing a long solve would notice.
   static constexpr std::chrono::milliseconds kProgressInterval{100};
 
-  explicit WindowSolve(QWidget& window) : window_(window) {}
+  // `digits` for the best value a branch and bound shows.
+  explicit WindowSolve(QWidget& window, int digits = 10) : window_(window), digits_(digits) {}
 
   // Paints what the command has written so far (the emptied memo), then
   // solves on a SolveThread. Until the dialog shows, user input to the
@@ -29,7 +32,10 @@ class WindowSolve final : public SolveRunner {
   void Run(const SolveJob& job) override;
 
  private:
+  QString BestText(const Rational& best) const;
+
   QWidget& window_;
+  int digits_;
 };
 
 }  // namespace pivora
