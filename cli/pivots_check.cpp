@@ -1,13 +1,16 @@
 #include "cli/pivots_check.h"
 
 #include <cstdio>
+#include <optional>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "cli/enter_problem.h"
 #include "cli/plot_file.h"
 #include "plot/solve_graphically.h"
 #include "solve/report.h"
+#include "solve/steps_report.h"
 #include "ui/messages.h"
 #include "ui/practice_start.h"
 #include "ui/text_encoding.h"
@@ -18,8 +21,8 @@ namespace {
 
 constexpr std::string_view kProgram = "pivora-solve";
 
-// "Z,S Z,S ...": whole numbers inside the tableau of m rows and n columns.
-bool ParsePivots(const std::string& text, int m, int n, std::vector<PivotPlace>& pivots,
+// "Z,S Z,S ...": pairs of whole numbers, each kept with its word.
+bool ParsePivots(const std::string& text, std::vector<std::pair<PivotPlace, std::string>>& pivots,
                  std::string& error) {
   std::istringstream words(text);
   for (std::string word; words >> word;) {
@@ -30,13 +33,17 @@ bool ParsePivots(const std::string& text, int m, int n, std::vector<PivotPlace>&
       error = messages::PivotNotAPair(QuotedForMessage(word));
       return false;
     }
-    if (p.row < 1 || p.row > m || p.column < 1 || p.column > n) {
-      error = messages::PivotOutside(QuotedForMessage(word), m, n);
-      return false;
-    }
-    pivots.push_back(p);
+    pivots.emplace_back(p, word);
   }
   return true;
+}
+
+// The work-tableau place of row i and shown column j of `t` (the steps
+// view's numbers), if there is one.
+std::optional<PivotPlace> WorkPlace(const TableauSnapshot& t, const PivotPlace& shown) {
+  const int column = shown.column >= 1 ? WorkColumn(t, shown.column) : 0;
+  if (shown.row < 1 || shown.row > t.m || column == 0) return std::nullopt;
+  return PivotPlace{shown.row, column};
 }
 
 void WriteLine(const std::string& line, bool latin1) {
@@ -59,23 +66,33 @@ ExitCode CheckPivots(PlainWindow& window, const std::string& pivots, const std::
     return ExitCode::kInputError;
   }
   PracticeSession& session = *start.session;
-  std::vector<PivotPlace> places;
-  if (std::string error; !ParsePivots(pivots, session.m(), session.n(), places, error)) {
+  // Every pair is taken where it stands in the tableau of its turn: the
+  // columns shrink as equations' zero variables leave.
+  std::vector<std::pair<PivotPlace, std::string>> places;
+  std::string error;
+  std::string refusal;
+  ParsePivots(pivots, places, error);
+  for (std::size_t k = 0; k < places.size() && error.empty() && refusal.empty(); ++k) {
+    const auto& [shown, word] = places[k];
+    const std::optional<PivotPlace> place = WorkPlace(session.Tableau(), shown);
+    if (!place) {
+      const TableauSnapshot& t = session.Tableau();
+      error = messages::PivotOutside(QuotedForMessage(word), t.m, ShownColumn(t, t.n));
+      break;
+    }
+    const PivotJudgement judgement = session.Take(*place);
+    if (judgement.verdict == PivotVerdict::kRefused) {
+      refusal = Numbered("Pivot ", static_cast<long>(k + 1)) + Numbered(" in Zeile ", shown.row) +
+                Numbered(", Spalte ", shown.column) + ":\n" + judgement.text;
+    }
+  }
+  if (!error.empty()) {
     PrintError(kProgram, error);
     std::fprintf(stderr, "%s\n", messages::TryHelp(kProgram).c_str());
     return ExitCode::kUsageOrFormat;
   }
-  std::string refusal;
-  for (std::size_t k = 0; k < places.size() && refusal.empty(); ++k) {
-    const PivotJudgement judgement = session.Take(places[k]);
-    if (judgement.verdict == PivotVerdict::kRefused) {
-      refusal = Numbered("Pivot ", static_cast<long>(k + 1)) +
-                Numbered(" in Zeile ", places[k].row) + Numbered(", Spalte ", places[k].column) +
-                ":\n" + judgement.text;
-    }
-  }
   for (const std::string& line : session.SheetLines()) WriteLine(line, latin1);
-  if (std::string error; plot && !WritePlot(PlotPractice(session), *plot, error)) {
+  if (plot && !WritePlot(PlotPractice(session), *plot, error)) {
     PrintError(kProgram, *plot + ": " + error);
     return ExitCode::kUsageOrFormat;
   }

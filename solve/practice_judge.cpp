@@ -14,17 +14,13 @@ PivotJudgement Allowed(const std::string& why) {
   return {PivotVerdict::kAllowed, why.empty() ? std::string("Erlaubt.") : "Erlaubt. " + why};
 }
 
-std::string Place(const PivotPlace& p) {
-  return Numbered("Zeile ", p.row) + Numbered(", Spalte ", p.column);
-}
-
-PivotJudgement ZeroPivot(const PivotPlace& p) {
+PivotJudgement ZeroPivot(const TableauSnapshot& t, const PivotPlace& p) {
   return Refused(
-      "das Element in " + Place(p) +
+      "das Element in " + PlaceName(t, p) +
       " ist 0. Durch 0 l\xE4sst sich nicht teilen, ein Austausch ist damit nicht m\xF6glich.");
 }
 
-const char* kLeastIndexRule =
+constexpr const char* kLeastIndexRule =
     "Nach der R\xFC"
     "ckkehr zu einer fr\xFCheren Basis nimmt das Verfahren die Regel des kleinsten "
     "Index: ";
@@ -37,9 +33,9 @@ PivotJudgement JudgeEquality(const TableauSnapshot& t, const TableauAssessment& 
     if (a.rule) why += ", hier die von " + RowName(t, a.rule->row);
     return Refused(why + ".");
   }
-  if (t.At(p.row, p.column) == 0) return ZeroPivot(p);
+  if (t.At(p.row, p.column) == 0) return ZeroPivot(t, p);
   if (!a.rule) return Allowed("");
-  return Allowed("Das Verfahren h\xE4tte " + Place(*a.rule) +
+  return Allowed("Das Verfahren h\xE4tte " + PlaceName(t, *a.rule) +
                  " genommen: die erste Gleichung, deren Nullvariable noch in der Basis ist, und "
                  "darin die erste freie Spalte mit einem Eintrag ungleich 0.");
 }
@@ -57,15 +53,15 @@ PivotJudgement JudgeFeasibility(const TableauSnapshot& t, const TableauAssessmen
                    "Konstante, etwa " +
                    RowName(t, negative) + " mit " + numbers.Text(t.At(negative, t.n + 1)) + ".");
   }
-  if (entry == 0) return ZeroPivot(p);
+  if (entry == 0) return ZeroPivot(t, p);
   if (entry < 0) {
     return Refused("das Pivotelement " + numbers.Text(entry) +
                    " ist negativ: " + LabelName(t.ColumnLabel(p.column)) + " bek\xE4me den Wert " +
                    numbers.Text(-b / entry) + " < 0.");
   }
   if (!a.rule) return Allowed("");
-  if (context.leastIndex) return Allowed(kLeastIndexRule + Place(*a.rule) + ".");
-  return Allowed("Das Verfahren h\xE4tte " + Place(*a.rule) +
+  if (context.leastIndex) return Allowed(kLeastIndexRule + PlaceName(t, *a.rule) + ".");
+  return Allowed("Das Verfahren h\xE4tte " + PlaceName(t, *a.rule) +
                  " genommen: die erste Zeile mit negativer Konstante und darin die erste freie "
                  "Spalte mit positivem Eintrag.");
 }
@@ -80,7 +76,7 @@ std::string OtherColumn(const TableauSnapshot& t, const TableauAssessment& a,
     return " Das Verfahren h\xE4tte " + ColumnName(t, rule.column) +
            " genommen: die erste andere Spalte mit Eintrag 0 in der Zielzeile.";
   }
-  if (context.leastIndex) return std::string(" ") + kLeastIndexRule + Place(rule) + ".";
+  if (context.leastIndex) return std::string(" ") + kLeastIndexRule + PlaceName(t, rule) + ".";
   const Rational& best = t.At(t.m + 1, rule.column);
   return " Das Verfahren h\xE4tte " + ColumnName(t, rule.column) + " genommen: " +
          (best == c
@@ -115,7 +111,7 @@ PivotJudgement JudgeOptimisation(const TableauSnapshot& t, const TableauAssessme
                    " ist der Eintrag der Zielzeile " + numbers.Text(c) +
                    " negativ: Z w\xFCrde schlechter.");
   }
-  if (entry == 0) return ZeroPivot(p);
+  if (entry == 0) return ZeroPivot(t, p);
   if (entry > 0) {
     std::string why = "der Eintrag " + numbers.Text(entry) + " in " + RowName(t, r) +
                       " ist positiv: " + LabelName(t.RowLabel(r)) +
@@ -185,8 +181,11 @@ std::string RowName(const TableauSnapshot& t, int i) {
 }
 
 std::string ColumnName(const TableauSnapshot& t, int j) {
-  const int label = t.ColumnLabel(j);
-  return Numbered("Spalte ", j) + " (" + LabelName(label) + ")";
+  return Numbered("Spalte ", ShownColumn(t, j)) + " (" + LabelName(t.ColumnLabel(j)) + ")";
+}
+
+std::string PlaceName(const TableauSnapshot& t, const PivotPlace& p) {
+  return RowName(t, p.row) + ", " + ColumnName(t, p.column);
 }
 
 PivotJudgement JudgePivot(const TableauSnapshot& t, const TableauAssessment& a,
@@ -197,9 +196,9 @@ PivotJudgement JudgePivot(const TableauSnapshot& t, const TableauAssessment& a,
         (a.stage == PracticeStage::kUnbounded ? "L\xD6SUNG UNENDLICH!" : "KEINE L\xD6SUNG!"));
   }
   if (t.ColumnLabel(p.column) == 0) {
-    return Refused(Numbered("in Spalte ", p.column) +
-                   " steht die Nullvariable einer Gleichung: sie hat die Basis verlassen und "
-                   "darf nie wieder hinein.");
+    return Refused(
+        "in der Spalte mit dem Kopf 0 steht die Nullvariable einer Gleichung: sie hat die Basis "
+        "verlassen und darf nie wieder hinein.");
   }
   if (a.rule && *a.rule == p) {
     const ShownStep step{ExchangePick{a.phase, context.leastIndex, p.row, p.column}, t};

@@ -34,8 +34,11 @@ PivotJudgement JudgePivot(const TableauSnapshot& t, const TableauAssessment& ass
 std::string EndReason(const TableauSnapshot& t, const TableauAssessment& assessed, bool maximise,
                       ShortViewNumbers& numbers);
 
-// "Zeile 2 (y2)", "Spalte 1 (x1)": a row or column of `t` with its variable.
+// "Zeile 2 (y2)", "Spalte 1 (x1)": a row or column of `t` (work-tableau
+// column j, not a zero variable's) with its variable, numbered as the steps
+// view numbers them; "Zeile 2 (y2), Spalte 1 (x1)" for a place.
 std::string RowName(const TableauSnapshot& t, int i);
 std::string ColumnName(const TableauSnapshot& t, int j);
+std::string PlaceName(const TableauSnapshot& t, const PivotPlace& p);
 
 }  // namespace pivora

@@ -31,10 +31,6 @@ std::vector<Rational> PointOf(const ExactSolutions& solved, int k, int n) {
   return x;
 }
 
-std::string PlaceText(const PivotPlace& p) {
-  return Numbered("Zeile ", p.row) + Numbered(", Spalte ", p.column);
-}
-
 }  // namespace
 
 PracticeSession::PracticeSession(std::shared_ptr<const ExactTableau> problem, int m, int n,
@@ -114,12 +110,13 @@ std::string PracticeSession::HintText() const {
   if (!hint) return "Hinweis: die Rechnung ist zu Ende.";
   if (Ended()) {
     return "Hinweis: das Optimum ist erreicht; eine weitere optimale Ecke gibt der Austausch in " +
-           PlaceText(*hint) + ".";
+           PlaceName(Tableau(), *hint) + ".";
   }
   const ShownStep step{
       ExchangePick{Assessment().phase, Current().context.leastIndex, hint->row, hint->column},
       Tableau()};
-  return "Hinweis: das Verfahren nimmt " + PlaceText(*hint) + " (" + StepReason(step) + ").";
+  return "Hinweis: das Verfahren nimmt " + PlaceName(Tableau(), *hint) + " (" + StepReason(step) +
+         ").";
 }
 
 void PracticeSession::Undo() {
@@ -166,10 +163,7 @@ std::string PracticeSession::StatusLine() const {
 std::vector<std::string> PracticeSession::NoteLines(std::size_t node) const {
   std::vector<std::string> lines;
   if (node > 0 && steps_[node - 1].phase == ExchangePhase::kEquality) {
-    const PivotPlace& p = steps_[node - 1].pivot;
-    lines.push_back(Numbered("Spalte ", p.column) +
-                    Numbered(" geh\xF6rt nun der Nullvariablen von Gleichung ", p.row) +
-                    " (Kopf 0): sie hat die Basis verlassen und darf nie wieder hinein.");
+    lines.push_back(ZeroColumnNote(steps_[node - 1].pivot.row));
   }
   for (const int i : nodes_[node].relabelled) lines.push_back(RedundantEquationNote(i));
   return lines;
@@ -187,15 +181,16 @@ std::vector<std::string> PracticeSession::SheetLines() const {
     const ShownStep step{ExchangePick{steps_[k].phase, steps_[k].leastIndex, p.row, p.column},
                          node.tableau};
     body.emplace_back();
-    body.push_back(StepLine(static_cast<long>(k + 1), step, p.column, numbers));
+    body.push_back(
+        StepLine(static_cast<long>(k + 1), step, ShownColumn(node.tableau, p.column), numbers));
     body.push_back(JudgePivot(node.tableau, node.assessed, node.context, p, numbers).text);
     append(NoteLines(k));
-    append(TableauLines(node.tableau, maximise_, p.row, p.column, numbers, true));
+    append(TableauLines(node.tableau, maximise_, p.row, p.column, numbers));
   }
   body.emplace_back();
   body.emplace_back(Ended() ? "Endtableau:" : "Aktuelles Tableau:");
   append(NoteLines(current_));
-  append(TableauLines(Tableau(), maximise_, 0, 0, numbers, true));
+  append(TableauLines(Tableau(), maximise_, 0, 0, numbers));
   body.emplace_back();
   body.push_back(StatusLine());
   std::vector<std::string> lines{Numbered("Selbst gerechnet: ", static_cast<long>(current_)) +

@@ -2,7 +2,10 @@
 // the student's pivots, each judged and, where the method allows it,
 // carried out exactly, with undo and redo, the rule's choice as a hint, the
 // end recognised and held against the solve's own result, and the worked
-// sheet as the steps view writes it (Latin-1 lines).
+// sheet as the steps view writes it (Latin-1 lines). Pivots are places of
+// the work tableau, whose columns keep the zero variables' (a window shows
+// them, to refuse them); the sheet and the texts number the columns as the
+// steps view does, without those.
 #pragma once
 
 #include <cstddef>

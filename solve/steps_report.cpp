@@ -65,10 +65,6 @@ std::string StepReason(const ShownStep& step) {
   return "";
 }
 
-namespace {
-
-// The shown number of work-tableau column s: the columns of zero variables
-// are left out.
 int ShownColumn(const TableauSnapshot& t, int s) {
   int shown = 0;
   for (int j = 1; j <= s; ++j) {
@@ -76,6 +72,20 @@ int ShownColumn(const TableauSnapshot& t, int s) {
   }
   return shown;
 }
+
+int WorkColumn(const TableauSnapshot& t, int shown) {
+  for (int j = 1; j <= t.n; ++j) {
+    if (t.ColumnLabel(j) != 0 && --shown == 0) return j;
+  }
+  return 0;
+}
+
+std::string ZeroColumnNote(int equation) {
+  return Numbered("Die Spalte der Nullvariablen von Gleichung ", equation) +
+         " entf\xE4llt: sie hat die Basis verlassen und darf nie wieder hinein.";
+}
+
+namespace {
 
 int ZeroColumns(const TableauSnapshot& t) {
   int zero = 0;
@@ -110,8 +120,7 @@ StepsView::StepsView(bool maximise, std::vector<bool> equation, const ViewNumber
 
 void StepsView::AddNotes(const TableauSnapshot& t) {
   if (ZeroColumns(t) > zeroColumns_ && equalityRow_ != 0) {
-    lines_.push_back(Numbered("Die Spalte der Nullvariablen von Gleichung ", equalityRow_) +
-                     " entf\xE4llt: sie hat die Basis verlassen und darf nie wieder hinein.");
+    lines_.push_back(ZeroColumnNote(equalityRow_));
   }
   for (int i = 1; i <= t.m; ++i) {
     if (rowLabels_[static_cast<std::size_t>(i - 1)] == 0 && t.RowLabel(i) == -i) {

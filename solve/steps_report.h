@@ -61,6 +61,16 @@ std::string StepLine(long number, const ShownStep& step, int column, ShortViewNu
 // Why the phase's rule chose the step's pivot, as the "Grund:" line says it.
 std::string StepReason(const ShownStep& step);
 
+// The steps view's number of work-tableau column s, which leaves out the
+// columns of zero variables, and the work-tableau column of a shown number
+// (0 where there is none).
+int ShownColumn(const TableauSnapshot& t, int s);
+int WorkColumn(const TableauSnapshot& t, int shown);
+
+// The note on the column of equation r's zero variable, left out once that
+// variable has left the basis.
+std::string ZeroColumnNote(int equation);
+
 // The note on equation i found redundant: its zero variable stays basic as
 // the slack y[i] of value 0.
 std::string RedundantEquationNote(int i);

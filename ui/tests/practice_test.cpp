@@ -39,8 +39,8 @@ Lines Tableaux(const Lines& lines) {
 }
 
 // Taking the hint at every tableau, each pivot is the rule's own; the sheet
-// is then the fractions view's steps line for line, and its end names the
-// report's optimum. Undo and redo walk the same tableaux back and forth.
+// is then the fractions view's steps line for line (numbers, notes and
+// tableaux), and its end names the report's optimum. Undo and redo walk the same tableaux back and forth.
 TEST(Practice, TheRulesPivotsWorkTheStepsViewsSheetToTheReport) {
   struct Case {
     const char* name;
@@ -58,6 +58,20 @@ TEST(Practice, TheRulesPivotsWorkTheStepsViewsSheetToTheReport) {
          FillRow(w.ZF(), 1, {"1", "1"});
        },
        "Optimum: Zmin = 7/5"},
+      // An equation: its zero variable's column leaves the sheet, as it
+      // leaves the steps view, and the columns are numbered without it.
+      {"diet",
+       [](PlainWindow& w) {
+         FormActivate(w, &w);
+         SpinNVarsTo(w, 3);
+         SpinNConsTo(w, 3);
+         w.SetMaximumChecked(false);
+         FillRow(w.NB(), 1, {"2", "4", "1", ">=", "8"});
+         FillRow(w.NB(), 2, {"1", "0.5", "2", ">=", "6"});
+         FillRow(w.NB(), 3, {"1", "1", "1", "=", "10"});
+         FillRow(w.ZF(), 1, {"2", "3", "1.5"});
+       },
+       "Optimum: Zmin = 15"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -141,8 +155,8 @@ TEST(Practice, RefusesTheZeroVariableOfAnEquationEnteringAgain) {
   const PivotJudgement again = practice.Take({2, 1});
   EXPECT_EQ(again.verdict, PivotVerdict::kRefused);
   EXPECT_EQ(again.text,
-            "Nicht erlaubt: in Spalte 1 steht die Nullvariable einer Gleichung: sie hat die "
-            "Basis verlassen und darf nie wieder hinein.");
+            "Nicht erlaubt: in der Spalte mit dem Kopf 0 steht die Nullvariable einer "
+            "Gleichung: sie hat die Basis verlassen und darf nie wieder hinein.");
 }
 
 }  // namespace

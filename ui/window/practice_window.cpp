@@ -64,8 +64,8 @@ PracticeWindow::PracticeWindow(TForm1& form) : QWidget(&form, Qt::Window), form_
   setObjectName(QStringLiteral("PracticeWindow"));
   setWindowTitle(Utf8(messages::kPracticeTitle));
 
-  problem_ = new QLabel(Utf8(messages::kPracticeHowTo), this);
-  problem_->setWordWrap(true);
+  howTo_ = new QLabel(Utf8(messages::kPracticeHowTo), this);
+  howTo_->setWordWrap(true);
   table_ = new QTableWidget(this);
   table_->setObjectName(QStringLiteral("practiceTableau"));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -118,7 +118,7 @@ PracticeWindow::PracticeWindow(TForm1& form) : QWidget(&form, Qt::Window), form_
   auto* left = new QWidget(this);
   auto* leftLayout = new QVBoxLayout(left);
   leftLayout->setContentsMargins(0, 0, 0, 0);
-  leftLayout->addWidget(problem_);
+  leftLayout->addWidget(howTo_);
   leftLayout->addWidget(table_);
   leftLayout->addWidget(judgement_);
   leftLayout->addWidget(status_);
@@ -244,7 +244,7 @@ void PracticeWindow::Refresh(bool hint) {
   sheet_->ensureCursorVisible();
   undo_->setEnabled(session_->CanUndo());
   redo_->setEnabled(session_->CanRedo());
-  if (picture_->isVisible() || CanDraw(session_->n())) picture_->SetPlot(PlotPractice(*session_));
+  if (CanDraw(session_->n())) picture_->SetPlot(PlotPractice(*session_));
 }
 
 void PracticeWindow::FillTableau(bool hint) {

@@ -67,7 +67,7 @@ class PracticeWindow final : public QWidget {
 
   TForm1& form_;
   std::unique_ptr<PracticeSession> session_;
-  QLabel* problem_;
+  QLabel* howTo_;
   QTableWidget* table_;
   QLabel* judgement_;
   QLabel* status_;

@@ -70,7 +70,7 @@ void PracticeWindowTest::theWorkedExampleByHand() {
   QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("x1"));
   window->ShowHint();
   QVERIFY(window->Judgement()->text().startsWith(
-      QStringLiteral("Hinweis: das Verfahren nimmt Zeile 1, Spalte 1")));
+      QStringLiteral("Hinweis: das Verfahren nimmt Zeile 1 (y1), Spalte 1 (x1)")));
 }
 
 PIVORA_WINDOW_TEST_MAIN(PracticeWindowTest)
