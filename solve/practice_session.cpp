@@ -35,13 +35,14 @@ std::vector<Rational> PointOf(const ExactSolutions& solved, int k, int n) {
 
 PracticeSession::PracticeSession(std::shared_ptr<const ExactTableau> problem, int m, int n,
                                  const ViewNumbers& numbers,
-                                 std::shared_ptr<const ExactSolutions> solved)
+                                 std::shared_ptr<const ExactSolutions> solved, bool relaxation)
     : problem_(std::move(problem)),
       m_(m),
       n_(n),
       maximise_((*problem_)(m + 1, n + 2) > 0),
       numbers_(numbers),
-      solved_(std::move(solved)) {
+      solved_(std::move(solved)),
+      relaxation_(relaxation) {
   nodes_.push_back(Arrive(StartingTableau(*problem_, m, n), nullptr));
 }
 
@@ -195,6 +196,11 @@ std::vector<std::string> PracticeSession::SheetLines() const {
   body.push_back(StatusLine());
   std::vector<std::string> lines{Numbered("Selbst gerechnet: ", static_cast<long>(current_)) +
                                  (current_ == 1 ? " Austausch" : " Austausche")};
+  if (relaxation_) {
+    lines.emplace_back(
+        "Gerechnet wird die LP-Relaxation: dass Variablen ganzzahlig sein sollen, gilt hier "
+        "nicht.");
+  }
   if (numbers.Shortened()) lines.emplace_back(kShortenedLine);
   for (std::string& line : body) lines.push_back(std::move(line));
   return lines;

@@ -27,8 +27,11 @@ class PracticeSession {
  public:
   // `problem` (not null): m constraints, n variables, as typed. `solved`
   // (may be null) is the solve's exact result, which the end is held against.
+  // `relaxation`: some variables are whole-numbered, and the sheet says that
+  // the LP relaxation is worked.
   PracticeSession(std::shared_ptr<const ExactTableau> problem, int m, int n,
-                  const ViewNumbers& numbers, std::shared_ptr<const ExactSolutions> solved);
+                  const ViewNumbers& numbers, std::shared_ptr<const ExactSolutions> solved,
+                  bool relaxation = false);
 
   const ExactTableau& Problem() const { return *problem_; }
   const ExactSolutions* Solved() const { return solved_.get(); }
@@ -98,6 +101,7 @@ class PracticeSession {
   bool maximise_;
   ViewNumbers numbers_;
   std::shared_ptr<const ExactSolutions> solved_;
+  bool relaxation_;
   std::vector<Node> nodes_;  // nodes_[k]: the tableau after step k
   std::vector<Step> steps_;  // steps_[k]: from nodes_[k] to nodes_[k + 1]
   std::size_t current_ = 0;  // the node shown; the ones after it can be redone

@@ -32,7 +32,12 @@ PracticeStart StartPractice(WindowOperations& window) {
   } catch (const std::exception&) {
   }
   const ViewNumbers numbers{window.Views().fractions, settings.precision, format};
-  start.session = std::make_unique<PracticeSession>(std::move(typed), m, n, numbers, solved);
+  // The exchange method works the LP relaxation; with whole-numbered
+  // variables the report goes on by branch and bound, so the end is not
+  // held against it.
+  const bool relaxation = window.Integers().Any(n);
+  start.session = std::make_unique<PracticeSession>(std::move(typed), m, n, numbers,
+                                                    relaxation ? nullptr : solved, relaxation);
   return start;
 }
 
