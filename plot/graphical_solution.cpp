@@ -296,6 +296,7 @@ std::string VertexText(const GraphicalSolution& plot, const PlotVertex& vertex) 
 std::string PlotTitle() { return "Grafische L\xF6sung"; }
 
 std::string PlotStatusLine(const GraphicalSolution& plot) {
+  if (plot.branching) return plot.branching->status;
   switch (plot.outcome) {
     case PlotOutcome::kOptimum: {
       std::vector<Rational> z;

@@ -21,6 +21,34 @@ namespace pivora {
 
 struct SpaceSolution;
 
+// The branch and bound of a problem whose variables are whole-numbered.
+struct PlotBranching {
+  // The whole-numbered points of the region inside the frame, where both
+  // variables are marked and they are few enough to draw (kMaxLatticePoints).
+  std::vector<PlanePoint> lattice;
+  // The open strip from < x < from + 1 of one variable that a branching
+  // removed (it holds no whole value), across its parent's box [lo, hi] of
+  // the other, cut to the frame; `node` is the parent.
+  struct Strip {
+    int variable = 1;
+    Rational from;
+    Rational lo;
+    Rational hi;
+    long node = 0;
+  };
+  std::vector<Strip> strips;
+  // The optimum of every solved subproblem, and what hovering it names.
+  struct Node {
+    PlanePoint at;
+    long number = 0;
+    std::string text;  // Latin-1: "Teilproblem 4 (aus 2, x2 <= 0): Zmax = 22.5"
+  };
+  std::vector<Node> nodes;
+  std::optional<PlanePoint> relaxation;  // the relaxation's optimum
+  std::string status;                    // the picture's status line, Latin-1
+};
+inline constexpr std::size_t kMaxLatticePoints = 2500;
+
 enum class PlotOutcome {
   kOptimum,
   kUnbounded,
@@ -91,6 +119,11 @@ struct GraphicalSolution {
   std::optional<PlaneSegment> unboundedRay;
 
   std::vector<std::string> notes;  // Latin-1 lines under the picture
+
+  // With whole-numbered variables: the lattice, the strips the branching
+  // cut away and the subproblems' optima; `optima` are then the integer
+  // optima, and there is no path.
+  std::optional<PlotBranching> branching;
 
   // With three variables the picture is in space, and the plane's fields
   // above are left empty.

@@ -3,6 +3,7 @@
 #include <exception>
 #include <memory>
 
+#include "plot/branch_picture.h"
 #include "plot/space_solution.h"
 #include "solve/number_format.h"
 #include "solve/report_agreement.h"
@@ -27,6 +28,39 @@ GraphicalSolution PlotProblem(const ExactTableau& typed, int m, int n, SolveOutc
   return PlotSolvedProblem(typed, m, n, outcome, points, steps, exactSteps, numbers);
 }
 
+namespace {
+
+// The subproblems the picture's own search solves at most: it runs while
+// the window waits, so it stops where a second or so has gone (about 5 ms a
+// hundred subproblems on two variables, measured on the lattice examples).
+constexpr long kPictureNodeLimit = 20000;
+
+// A problem of one or two variables with whole-numbered ones: the region,
+// the integer optima (the objective line through the first), the lattice,
+// the strips the branching cut away and the subproblems' optima.
+GraphicalSolution PlotInteger(const ExactTableau& typed, int m, int n, const IntegerMarks& marks,
+                              const ViewNumbers& numbers) {
+  const IntegerSolve solve = SolveInteger(typed, m, n, marks, nullptr, kPictureNodeLimit);
+  SolveOutcome outcome = SolveOutcome::kOptimal;
+  if (!solve.relaxationSolved || solve.relaxation == LpStatus::kNoFeasiblePoint) {
+    outcome = SolveOutcome::kNoFeasibleSolution;
+  } else if (solve.relaxation == LpStatus::kUnbounded) {
+    outcome = SolveOutcome::kUnbounded;
+  }
+  std::vector<PlanePoint> optima;
+  const ExactSolutions& points = *solve.points;
+  if (solve.outcome == IntegerOutcome::kOptimal) {
+    for (int k = 1; k <= points.Status(); ++k)
+      optima.push_back({points(1, k), n == 2 ? points(2, k) : Rational(0)});
+  }
+  GraphicalSolution plot =
+      PlotSolvedProblem(typed, m, n, outcome, optima, StepRecord{}, true, numbers);
+  AddBranching(plot, typed, m, n, marks, solve);
+  return plot;
+}
+
+}  // namespace
+
 GraphicalSolution SolveGraphically(WindowOperations& window) {
   const int n = window.NVarsValue();
   if (!CanDraw(n)) return PlotWithoutProblem(PlotOutcome::kTooManyVariables, n);
@@ -41,6 +75,10 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
   settings.details = window.DetailsChecked();
   settings.precision = window.DigitsValue();
   settings.format = format;
+  if (n <= 2 && window.Integers().Any(n)) {
+    return PlotInteger(*typed, m, n, window.Integers(),
+                       ViewNumbers{false, settings.precision, format});
+  }
   try {
     SolutionTable solutions(kUninitialised);
     solutions.ClearRows(n + m);

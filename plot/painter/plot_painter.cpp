@@ -9,6 +9,7 @@
 #include <map>
 #include <utility>
 
+#include "plot/painter/branch_painter.h"
 #include "plot/painter/paint_parts.h"
 #include "plot/painter/space_painter.h"
 
@@ -301,12 +302,14 @@ PaintedPlot PaintPlot(QPainter& painter, const GraphicalSolution& plot, const QR
   // Room for one more note than known, for the thin region's.
   const QRectF rect = PlotRect(area, static_cast<int>(NoteLines(plot, false).size()) + 1);
   Picture picture(painter, plot, area, rect);
+  const ScreenOf at = [&picture](const PlanePoint& p) { return picture.At(p); };
   PaintedPlot painted;
   if (Drawable(plot)) {
     picture.Grid();
     painter.save();
     painter.setClipRect(rect.adjusted(-1, -1, 1, 1));
     painted.thinRegion = picture.Region();
+    if (plot.branching) PaintStrips(painter, *plot.branching, plot.n, at);
     painter.restore();
     picture.Axes();
     painter.save();
@@ -315,9 +318,15 @@ PaintedPlot PaintPlot(QPainter& painter, const GraphicalSolution& plot, const QR
     picture.Objective();
     picture.Unbounded();
     picture.Path();
+    if (plot.branching) PaintLatticeAndNodes(painter, *plot.branching, at);
     picture.Optima();
     painter.restore();
     painted.hotspots = picture.Hotspots();
+    if (plot.branching) {
+      for (PlotHotspot& spot : BranchHotspots(*plot.branching, at)) {
+        painted.hotspots.push_back(std::move(spot));
+      }
+    }
   }
   picture.Headings(NoteLines(plot, painted.thinRegion));
   painter.restore();

@@ -9,6 +9,7 @@
 
 #include "files/problem_file.h"
 #include "plot/solve_graphically.h"
+#include "ui/handlers.h"
 #include "ui/plain_window.h"
 
 namespace pivora::testing {
@@ -21,6 +22,7 @@ inline void TypeProblem(PlainWindow& window, const std::string& text) {
   SpinNVarsTo(window, p.n);
   SpinNConsTo(window, p.m);
   window.SetMaximumChecked(p.maximum);
+  MarkIntegers(window, p.integers);
   if (p.digits) window.SetDigits(*p.digits);
   for (int j = 1; j <= p.n; ++j) window.ZF().SetText(j, 1, p.objective[j - 1]);
   for (int i = 1; i <= p.m; ++i) {

@@ -73,6 +73,25 @@ class PlotPictureTest : public QObject {
     QVERIFY(found);
   }
 
+  // Whole-numbered x1 and x2: the integer optimum marked, the lattice points
+  // of the region drawn, and hovering a subproblem's optimum names it.
+  void branchAndBoundShowsLatticeAndSubproblems() {
+    const GraphicalSolution plot =
+        testing::PlotOfText("max\n5 4\n1 1 <= 5\n10 6 <= 45\ninteger x1 x2\n");
+    QVERIFY(plot.branching.has_value());
+    QCOMPARE(plot.branching->lattice.size(), std::size_t{19});
+    QCOMPARE(plot.branching->strips.size(), std::size_t{3});
+    const Painted p = Paint(plot);
+    QCOMPARE(PixelAt(p, plot, {3, 2}), kOptimumMarker);
+    QVERIFY(PixelAt(p, plot, {1, 1}) != kRegionFill);  // a lattice dot
+    QStringList texts;
+    for (const PlotHotspot& h : p.painted.hotspots) texts << h.text;
+    QVERIFY2(texts.contains(QStringLiteral("Teilproblem 1 (LP-Relaxation): Zmax = 23.75")),
+             qPrintable(texts.join(QStringLiteral(" | "))));
+    QVERIFY(texts.contains(QStringLiteral("Teilproblem 4 (aus 2, x2 <= 0): Zmax = 22.5")));
+    QCOMPARE(PlotStatusLine(plot), std::string("Ganzzahliges Maximum Z = 23"));
+  }
+
   void alternativeOptimaMarkBothVertices() {
     const GraphicalSolution plot = Example("alternative-optima.txt");
     const Painted p = Paint(plot);
