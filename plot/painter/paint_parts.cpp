@@ -45,6 +45,16 @@ void Arrow(QPainter& painter, QPointF from, QPointF to, double head) {
   painter.restore();
 }
 
+void PaintUnboundedRay(QPainter& painter, QPointF a, QPointF b) {
+  painter.setPen(QPen(QColor(kUnboundedColour), 3));
+  Arrow(painter, a, b, 14);
+  painter.setFont(PlotFont(12, true));
+  const QPointF d = Unit(b - a);
+  const QPointF spot = a + (b - a) * 0.55 + QPointF(-d.y(), d.x()) * 14;
+  painter.drawText(QRectF(spot.x() - 80, spot.y() - 8, 160, 16), Qt::AlignCenter,
+                   QStringLiteral("Z wächst unbegrenzt"));
+}
+
 QString PathLegend(const GraphicalSolution& plot) {
   return QStringLiteral("Weg der Austauschschritte%1: 0 = Start, k = nach Schritt k")
       .arg(plot.exactSteps ? QStringLiteral(" (exakte Rechnung)") : QString());

@@ -4,19 +4,20 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainter>
+#include <QPen>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "plot/graphical_solution.h"
 #include "plot/painter/plot_painter.h"
-
-class QPainter;
 
 namespace pivora {
 
@@ -34,6 +35,37 @@ QFont PlotFont(double pixels, bool bold = false);
 QPointF Unit(QPointF v);
 // A line from `from` to `to` with a filled head there, in the pen's colour.
 void Arrow(QPainter& painter, QPointF from, QPointF to, double head = 10);
+
+// The ray along which Z grows without limit, from a to b, with its words.
+void PaintUnboundedRay(QPainter& painter, QPointF a, QPointF b);
+
+// The path through `points` (the start first) as arrows in the path's
+// colour, each point's dot, and each place's label (the numbers of every
+// visit), which `label` draws at a place with the painter set.
+template <class Label>
+void PaintPath(QPainter& painter, const std::vector<QPointF>& points, Label label) {
+  painter.setPen(QPen(QColor(kPathColour), 2));
+  for (std::size_t k = 1; k < points.size(); ++k) {
+    const QPointF d = Unit(points[k] - points[k - 1]);
+    if (d.isNull()) continue;
+    // From the edge of one point's dot to the edge of the next.
+    Arrow(painter, points[k - 1] + d * 6, points[k] - d * 7, 9);
+  }
+  std::map<std::pair<double, double>, QString> labels;
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    QString& text = labels[{points[k].x(), points[k].y()}];
+    text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(k);
+  }
+  painter.setFont(PlotFont(12, true));
+  for (const auto& [xy, text] : labels) {
+    const QPointF at(xy.first, xy.second);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(kPathColour));
+    painter.drawEllipse(at, 3.5, 3.5);
+    painter.setPen(QColor(kPathColour).darker(130));
+    label(at, text);
+  }
+}
 
 // "Weg der Austauschschritte: 0 = Start, k = nach Schritt k", the legend of
 // a path.

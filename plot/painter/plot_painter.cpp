@@ -195,45 +195,14 @@ class Picture {
 
   void Unbounded() {
     if (!plot_.unboundedRay) return;
-    const QPointF a = At(plot_.unboundedRay->from);
-    const QPointF b = At(plot_.unboundedRay->to);
-    p_.setPen(QPen(QColor(kUnboundedColour), 3));
-    Arrow(p_, a, b, 14);
-    p_.setFont(PlotFont(12, true));
-    const QPointF d = Unit(b - a);
-    const QPointF spot = a + (b - a) * 0.55 + QPointF(-d.y(), d.x()) * 14;
-    p_.drawText(QRectF(spot.x() - 80, spot.y() - 8, 160, 16), Qt::AlignCenter,
-                QStringLiteral("Z wächst unbegrenzt"));
+    PaintUnboundedRay(p_, At(plot_.unboundedRay->from), At(plot_.unboundedRay->to));
   }
 
   void Path() {
-    const std::vector<PlotVertex>& path = plot_.path;
-    if (path.size() < 2) return;
-    p_.setPen(QPen(QColor(kPathColour), 2));
-    for (std::size_t k = 1; k < path.size(); ++k) {
-      const QPointF a = At(path[k - 1].at);
-      const QPointF b = At(path[k].at);
-      const QPointF d = Unit(b - a);
-      if (d.isNull()) continue;
-      // From the edge of one point's dot to the edge of the next.
-      Arrow(p_, a + d * 6, b - d * 7, 9);
-    }
-    // One label per point: the numbers of every visit.
-    std::map<std::pair<double, double>, QString> labels;
-    for (std::size_t k = 0; k < path.size(); ++k) {
-      const QPointF at = At(path[k].at);
-      QString& label = labels[{at.x(), at.y()}];
-      label += (label.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(k);
-    }
-    p_.setFont(PlotFont(12, true));
-    for (const auto& [xy, label] : labels) {
-      const QPointF at(xy.first, xy.second);
-      p_.setPen(Qt::NoPen);
-      p_.setBrush(QColor(kPathColour));
-      p_.drawEllipse(at, 3.5, 3.5);
-      p_.setPen(QColor(kPathColour).darker(130));
-      DrawLabel(at, label, false);
-    }
+    if (plot_.path.size() < 2) return;
+    std::vector<QPointF> points;
+    for (const PlotVertex& v : plot_.path) points.push_back(At(v.at));
+    PaintPath(p_, points, [this](QPointF at, const QString& text) { DrawLabel(at, text, false); });
   }
 
   void Optima() {

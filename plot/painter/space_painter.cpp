@@ -257,43 +257,16 @@ class SpacePicture {
 
   void Unbounded() {
     if (!space_.unboundedRay) return;
-    const QPointF a = view_.At((*space_.unboundedRay)[0]);
-    const QPointF b = view_.At((*space_.unboundedRay)[1]);
-    p_.setPen(QPen(QColor(kUnboundedColour), 3));
-    Arrow(p_, a, b, 14);
-    p_.setFont(PlotFont(12, true));
-    const QPointF d = Unit(b - a);
-    const QPointF spot = a + (b - a) * 0.55 + QPointF(-d.y(), d.x()) * 14;
-    p_.drawText(QRectF(spot.x() - 80, spot.y() - 8, 160, 16), Qt::AlignCenter,
-                QStringLiteral("Z wächst unbegrenzt"));
+    PaintUnboundedRay(p_, view_.At((*space_.unboundedRay)[0]), view_.At((*space_.unboundedRay)[1]));
   }
 
   void Path() {
-    const std::vector<SpaceVertex>& path = space_.path;
-    p_.setPen(QPen(QColor(kPathColour), 2));
-    for (std::size_t k = 1; k < path.size(); ++k) {
-      const QPointF a = view_.At(path[k - 1].at);
-      const QPointF b = view_.At(path[k].at);
-      const QPointF d = Unit(b - a);
-      if (d.isNull()) continue;
-      Arrow(p_, a + d * 6, b - d * 7, 9);
-    }
-    std::map<std::pair<double, double>, QString> labels;
-    for (std::size_t k = 0; k < path.size(); ++k) {
-      const QPointF at = view_.At(path[k].at);
-      QString& label = labels[{at.x(), at.y()}];
-      label += (label.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(k);
-    }
-    p_.setFont(PlotFont(12, true));
-    for (const auto& [xy, label] : labels) {
-      const QPointF at(xy.first, xy.second);
-      p_.setPen(Qt::NoPen);
-      p_.setBrush(QColor(kPathColour));
-      p_.drawEllipse(at, 3.5, 3.5);
-      p_.setPen(QColor(kPathColour).darker(130));
+    std::vector<QPointF> points;
+    for (const SpaceVertex& v : space_.path) points.push_back(view_.At(v.at));
+    PaintPath(p_, points, [this](QPointF at, const QString& text) {
       p_.drawText(QRectF(at.x() - 60, at.y() - 21, 54, 16), Qt::AlignRight | Qt::AlignVCenter,
-                  label);
-    }
+                  text);
+    });
   }
 
   void Optima() {
