@@ -125,9 +125,9 @@ Columns TranslateColumns(glp_prob* model, int n) {
     const ExactDecimal cost = Exact(glp_get_obj_coef(model, j));
     if (bounds.integer) ++out.integers;
     if (bounds.empty) {
-      out.noWhole.push_back(name + ": zwischen " + Exact(glp_get_col_lb(model, j)).Text() +
+      out.noWhole.push_back(name + ": die Schranken " + Exact(glp_get_col_lb(model, j)).Text() +
                             " und " + Exact(glp_get_col_ub(model, j)).Text() +
-                            " liegt keine ganze Zahl");
+                            " lassen keine ganze Zahl zu");
     }
     ColumnMap& map = out.maps[static_cast<std::size_t>(j)];
     const auto addVariable = [&](int sign, std::string text) {
@@ -242,10 +242,11 @@ void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<Grid
                            shift);
   }
   if (columns.integers > 0) {
-    legend.notes.push_back(std::to_string(columns.integers) +
-                           " ganzzahlige Spalten (Binaries, Generals): ihre Variablen sind "
-                           "ganzzahlig markiert, ihre Schranken nach innen auf ganze Zahlen "
-                           "gerundet");
+    legend.notes.push_back(
+        std::to_string(columns.integers) +
+        (columns.integers == 1 ? " ganzzahlige Spalte" : " ganzzahlige Spalten") +
+        " (Binaries, Generals): ihre Variablen sind ganzzahlig markiert, ihre "
+        "Schranken nach innen auf ganze Zahlen gerundet");
   }
   for (const std::string& note : columns.noWhole) legend.notes.push_back(note);
   int freeRows = 0;

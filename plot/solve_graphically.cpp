@@ -31,8 +31,8 @@ GraphicalSolution PlotProblem(const ExactTableau& typed, int m, int n, SolveOutc
 namespace {
 
 // The subproblems the picture's own search solves at most: it runs while
-// the window waits, so it stops where a second or so has gone (about 5 ms a
-// hundred subproblems on two variables, measured on the lattice examples).
+// the window waits. The 100,000 subproblems of 2 x1 - 2 x2 = 1 (no end)
+// took 0.2 s here, 0.3 s with 49 more rows; a fifth of that is the wait.
 constexpr long kPictureNodeLimit = 20000;
 
 // A problem of one or two variables with whole-numbered ones: the region,

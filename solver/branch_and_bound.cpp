@@ -7,9 +7,10 @@ namespace pivora {
 namespace {
 
 // The entries of parents' tableaux the open subproblems may hold at once
-// (some 50 MB); beyond it a subproblem is solved from the start instead. A
-// depth-first search holds one per level, so only searches hundreds of
-// levels deep on the largest problems come near it.
+// (8 MB of words where the numbers are below 2^62, more for long ones);
+// beyond it a subproblem is solved from the start instead. A depth-first
+// search holds one per level, so only searches hundreds of levels deep on
+// the largest problems come near it.
 constexpr long kHeldEntries = 1L << 20;
 
 // A branching row and where the rows above it are: the rows from the

@@ -74,7 +74,7 @@ TEST(ModelFile, WholeNumberedColumnsKeepTheirKindWithBoundsRoundedInward) {
   EXPECT_EQ(rows, (std::vector<std::string>{"1 1 1 0 <= 5.5 ", "1 0 0 0 <= 3 ", "0 0 1 0 <= 1 ",
                                             "0 0 0 1 >= 1 ", "0 0 0 1 <= 0 "}));
   ASSERT_EQ(model.legend.notes.size(), 3u);  // the constant -2, the marks, w
-  EXPECT_EQ(model.legend.notes[2], "w: zwischen 0.2 und 0.8 liegt keine ganze Zahl");
+  EXPECT_EQ(model.legend.notes[2], "w: die Schranken 0.2 und 0.8 lassen keine ganze Zahl zu");
 }
 
 TEST(ModelFile, TooLargeAndMalformedModelsAreRefusedWithSizeOrLine) {
