@@ -109,8 +109,15 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
         x.push_back(v < 0 ? Rational(0) : v);
       }
     }
-    return PlotProblem(*typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps,
-                       exactSteps, ViewNumbers{false, settings.precision, format});
+    GraphicalSolution plot =
+        PlotProblem(*typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps,
+                    exactSteps, ViewNumbers{false, settings.precision, format});
+    // In space the picture draws no branch and bound.
+    if (window.Integers().Any(n)) {
+      plot.notes.emplace_back(
+          "Ganzzahlige Variablen: das Bild im Raum zeigt nur die LP-Relaxation.");
+    }
+    return plot;
   } catch (const std::exception& error) {
     GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
     plot.notes.emplace_back(error.what());
