@@ -13,6 +13,14 @@
 
 namespace pivora {
 
+namespace {
+
+// Under a picture of whole-numbered variables that only the plane draws.
+constexpr const char* kRelaxationNote =
+    "Ganzzahlige Variablen: gezeigt ist die LP-Relaxation, ohne die ganzzahligen Punkte.";
+
+}  // namespace
+
 GraphicalSolution PlotProblem(const ExactTableau& typed, int m, int n, SolveOutcome outcome,
                               const std::vector<std::vector<Rational>>& optima,
                               const StepRecord& steps, bool exactSteps,
@@ -113,10 +121,7 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
         PlotProblem(*typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps,
                     exactSteps, ViewNumbers{false, settings.precision, format});
     // In space the picture draws no branch and bound.
-    if (window.Integers().Any(n)) {
-      plot.notes.emplace_back(
-          "Ganzzahlige Variablen: das Bild im Raum zeigt nur die LP-Relaxation.");
-    }
+    if (window.Integers().Any(n)) plot.notes.emplace_back(kRelaxationNote);
     return plot;
   } catch (const std::exception& error) {
     GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
@@ -139,8 +144,10 @@ GraphicalSolution PlotPractice(const PracticeSession& practice) {
   }
   ViewNumbers numbers = practice.Numbers();
   numbers.fractions = false;
-  return PlotProblem(practice.Problem(), practice.m(), n, outcome, optima, practice.Path(), true,
-                     numbers);
+  GraphicalSolution plot = PlotProblem(practice.Problem(), practice.m(), n, outcome, optima,
+                                       practice.Path(), true, numbers);
+  if (practice.Relaxation()) plot.notes.emplace_back(kRelaxationNote);
+  return plot;
 }
 
 }  // namespace pivora

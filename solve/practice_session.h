@@ -35,6 +35,7 @@ class PracticeSession {
 
   const ExactTableau& Problem() const { return *problem_; }
   const ExactSolutions* Solved() const { return solved_.get(); }
+  bool Relaxation() const { return relaxation_; }
   int m() const { return m_; }
   int n() const { return n_; }
   bool Maximise() const { return maximise_; }
