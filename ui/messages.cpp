@@ -254,6 +254,15 @@ std::string NotAModelName(std::string_view name) {
          "Namen auf \u00bb.txt\u00ab w\u00e4hlen.";
 }
 
+std::string CannotStoreSettings(std::string_view name, std::string_view reason) {
+  std::string text =
+      "Die Einstellungen (Fensterpl\u00e4tze, Zoom, zuletzt ge\u00f6ffnete Dateien) "
+      "k\u00f6nnen nicht in \u00bb";
+  text.append(name).append("\u00ab gespeichert werden.");
+  if (!reason.empty()) text.append("\n").append(reason);
+  return text;
+}
+
 std::string NameNotUtf8(std::string_view name) {
   return "Die Datei \u00bb" + std::string(name) +
          "\u00ab kann nicht ge\u00f6ffnet werden.\nIhr Name ist nicht in UTF-8 "

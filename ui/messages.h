@@ -107,6 +107,8 @@ extern const char* const kCancel;
 std::string OnlyCopyLeft(std::string_view name);
 // A problem saved under a model's ending would be read back as a model.
 std::string NotAModelName(std::string_view name);
+// The window's settings file could not be written; `reason` may be empty.
+std::string CannotStoreSettings(std::string_view name, std::string_view reason);
 // The name came from the disk in another encoding than UTF-8.
 std::string NameNotUtf8(std::string_view name);
 

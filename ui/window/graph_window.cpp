@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -21,6 +20,7 @@
 #include "plot/solve_graphically.h"
 #include "ui/messages.h"
 #include "ui/window/file_saving.h"
+#include "ui/window/window_settings.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/tform1.h"
 
@@ -35,8 +35,6 @@ constexpr double kDegreesPerPixel = 0.5;
 constexpr double kDegreesPerKey = 5;
 // The turn stops short of looking straight down or up the x3 axis.
 constexpr double kSteepestTurn = 89;
-
-QSettings Settings() { return QSettings(QStringLiteral("pivora"), QStringLiteral("pivora")); }
 
 const QString kGeometryKey = QStringLiteral("GrafischeLoesung/geometry");
 const QString kFolderKey = QStringLiteral("GrafischeLoesung/folder");
@@ -171,8 +169,7 @@ bool GraphWindow::Export(const QString& path) {
 }
 
 void GraphWindow::AskAndExport(const QString& suffix) {
-  QSettings settings = Settings();
-  const QString folder = settings.value(kFolderKey).toString();
+  const QString folder = WindowSettings()->value(kFolderKey).toString();
   const QString filter = suffix == QStringLiteral("png") ? QStringLiteral("PNG-Bilder (*.png)")
                                                          : QStringLiteral("SVG-Bilder (*.svg)");
   QString path =
@@ -184,10 +181,10 @@ void GraphWindow::AskAndExport(const QString& suffix) {
   if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
     path += QLatin1Char('.') + suffix;
   }
-  if (Export(path)) settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
+  if (Export(path)) StoreSettings({{kFolderKey, QFileInfo(path).absolutePath()}});
 }
 
-void GraphWindow::SavePlace() const { Settings().setValue(kGeometryKey, saveGeometry()); }
+void GraphWindow::SavePlace() const { StoreSettings({{kGeometryKey, saveGeometry()}}); }
 
 void GraphWindow::closeEvent(QCloseEvent* event) {
   SavePlace();
@@ -197,7 +194,7 @@ void GraphWindow::closeEvent(QCloseEvent* event) {
 void GraphWindow::showEvent(QShowEvent* event) {
   if (!placed_) {
     placed_ = true;
-    restoreGeometry(Settings().value(kGeometryKey).toByteArray());
+    RestorePlace(*this, WindowSettings()->value(kGeometryKey).toByteArray());
   }
   QWidget::showEvent(event);
 }

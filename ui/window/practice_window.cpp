@@ -283,7 +283,7 @@ void PracticeWindow::FillTableau(bool hint) {
   }
 }
 
-void PracticeWindow::SavePlace() const { WindowSettings()->setValue(kGeometryKey, saveGeometry()); }
+void PracticeWindow::SavePlace() const { StoreSettings({{kGeometryKey, saveGeometry()}}); }
 
 void PracticeWindow::closeEvent(QCloseEvent* event) {
   SavePlace();
@@ -293,7 +293,7 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
 void PracticeWindow::showEvent(QShowEvent* event) {
   if (!placed_) {
     placed_ = true;
-    restoreGeometry(WindowSettings()->value(kGeometryKey).toByteArray());
+    RestorePlace(*this, WindowSettings()->value(kGeometryKey).toByteArray());
   }
   QWidget::showEvent(event);
 }

@@ -12,7 +12,7 @@ namespace {
 
 const QString kKey = QStringLiteral("recentFiles");
 
-void Store(const QStringList& paths) { WindowSettings()->setValue(kKey, paths); }
+void Store(const QStringList& paths) { StoreSettings({{kKey, paths}}); }
 
 }  // namespace
 

@@ -101,14 +101,16 @@ ReportWindow::ReportWindow(TForm1& form, WindowCommands& commands)
   connect(form_.Sol()->document(), &QTextDocument::contentsChanged, follow_,
           qOverload<>(&QTimer::start));
 
-  const std::unique_ptr<QSettings> settings = WindowSettings();
-  if (!restoreGeometry(settings->value(kGeometryKey).toByteArray())) {
+  const std::unique_ptr<const QSettings> settings = WindowSettings();
+  if (!RestorePlace(*this, settings->value(kGeometryKey).toByteArray())) {
     // As wide as the screen allows, for the tableaux of large problems.
     const QRect screen = form_.screen()->availableGeometry();
     resize(std::min(screen.width() - 80, 1400), std::min(screen.height() - 80, 860));
     move(screen.topLeft() + QPoint(40, 40));
   }
-  SetZoom(settings->value(kZoomKey, 0).toInt());
+  bool isNumber = false;
+  const int zoom = settings->value(kZoomKey, 0).toInt(&isNumber);
+  SetZoom(isNumber && zoom >= kMinZoom && zoom <= kMaxZoom ? zoom : 0);
   Follow();
 }
 
@@ -170,9 +172,7 @@ void ReportWindow::CopyLatex() {
 }
 
 void ReportWindow::SaveSettings() const {
-  const std::unique_ptr<QSettings> settings = WindowSettings();
-  settings->setValue(kGeometryKey, saveGeometry());
-  settings->setValue(kZoomKey, zoom_);
+  StoreSettings({{kGeometryKey, saveGeometry()}, {kZoomKey, zoom_}});
 }
 
 void ReportWindow::showEvent(QShowEvent* event) {

@@ -6,7 +6,9 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QPdfWriter>
@@ -24,6 +26,7 @@
 #include "ui/window/report_print.h"
 #include "ui/window/report_window.h"
 #include "ui/window/window_commands.h"
+#include "ui/window/window_settings.h"
 #include "window_test_support.h"
 
 using namespace pivora;
@@ -42,6 +45,7 @@ class CommandsTest : public QObject {
   void theReportIsSavedAsTextHtmlAndPdf();
   void aWideTableauIsPrintedInWholeLines();
   void decimalCommasArePastedAsPointsOnYes();
+  void damagedSettingsFallBackToTheDefaults();
 };
 
 static QList<QAction*> Entries(QMenu* menu) {
@@ -377,6 +381,36 @@ void CommandsTest::decimalCommasArePastedAsPointsOnYes() {
   QVERIFY(!boxShown);
   QCOMPARE(Text(form->ZF(), 1, 1), "1.000");
   QCOMPARE(Text(form->ZF(), 2, 1), "2.5");
+}
+
+// A report window of 100000 x 100000 and a zoom of 1000 in the settings
+// (written by an earlier version into pivora.ini, which is taken over once)
+// open the window at its default size and zoom, and are not written back.
+void CommandsTest::damagedSettingsFallBackToTheDefaults() {
+  QWidget huge;
+  huge.setGeometry(10, 10, 100000, 100000);
+  const QString folder = QFileInfo(WindowSettings()->fileName()).absolutePath();
+  QVERIFY(StoreSettings({{QStringLiteral("reportWindow"), QVariant()}}));
+  {
+    QSettings old(folder + QStringLiteral("/pivora.ini"), QSettings::IniFormat);
+    old.setValue(QStringLiteral("reportWindow/geometry"), huge.saveGeometry());
+    old.setValue(QStringLiteral("reportWindow/zoom"), 1000);
+    old.setValue(QStringLiteral("GrafischeLoesung/folder"), QStringLiteral("/tmp/alt"));
+  }
+
+  const auto form = StartedWindow();
+  QTest::keyClick(form->NVars(), Qt::Key_F4);
+  ReportWindow* window = form->Commands().ReportWindowIfOpen();
+  QVERIFY(window);
+  const QRect screen = form->screen()->availableGeometry();
+  QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
+           qPrintable(QStringLiteral("%1 x %2").arg(window->width()).arg(window->height())));
+  QCOMPARE(window->Zoom(), 0);
+  QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/pivora.ini")));
+  QCOMPARE(WindowSettings()->value(QStringLiteral("GrafischeLoesung/folder")).toString(),
+           QStringLiteral("/tmp/alt"));
+  window->close();
+  QVERIFY(WindowSettings()->value(QStringLiteral("reportWindow/zoom")).toInt() == 0);
 }
 
 PIVORA_WINDOW_TEST_MAIN(CommandsTest)
