@@ -1,12 +1,10 @@
 #include "plot/painter/space_painter.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
 #include <numeric>
 #include <utility>
 

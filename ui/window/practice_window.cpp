@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include "plot/solve_graphically.h"
-#include "solve/number_format.h"
 #include "solve/steps_report.h"
 #include "ui/messages.h"
 #include "ui/practice_start.h"
