@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/file_error.h"
+#include "ui/text_encoding.h"
 
 namespace pivora::messages {
 
@@ -314,6 +315,41 @@ std::string BlockDoesNotFit(int height, int width, int column, int row, bool obj
 }
 
 const char* const kDecimalCommaQuestion = "Dezimalkommas als Dezimalpunkte \u00fcbernehmen?";
+
+std::string DecimalCommaRule(const std::vector<std::pair<std::string, std::string>>& converted,
+                             const std::vector<std::string>& ambiguous) {
+  std::string text =
+      "Mit Ja wird das Komma zum Dezimalpunkt, und Punkte davor gelten als "
+      "Tausenderpunkte (1.234,5 wird 1234.5); eine ganze Zahl mit mehreren "
+      "Tausenderpunkten verliert sie (1.234.567 wird 1234567). Eine Zahl mit einem "
+      "Punkt und genau drei Ziffern danach (12.345) kann beides sein: sie bleibt, wie "
+      "sie ist, und wird als FEHLER markiert. Andere Zahlen mit Punkt (0.125, 2.5) "
+      "bleiben, wie sie sind.";
+  if (!converted.empty()) {
+    text += "\n\nAus";
+    for (std::size_t k = 0; k < converted.size(); ++k) {
+      text.append(k == 0 ? " " : ", ").append(converted[k].first).append(" wird ");
+      text += converted[k].second;
+    }
+    text += converted.size() < 4 ? "." : " \u2026";
+  }
+  if (!ambiguous.empty()) {
+    text += "\n\nMarkiert bleiben:";
+    for (std::size_t k = 0; k < ambiguous.size(); ++k) {
+      text.append(k == 0 ? " " : ", ").append(ambiguous[k]);
+    }
+    text += ambiguous.size() < 4 ? "." : " \u2026";
+  }
+  return text;
+}
+
+std::string AmbiguousPoint(std::string_view typed) {
+  std::string text = "\u00bb";
+  text.append(Latin1ToUtf8(typed))
+      .append("\u00ab \u2013 beim Einf\u00fcgen mit Dezimalkommas nicht eindeutig: "
+              "Tausenderpunkt oder Dezimalpunkt? Bitte ohne Tausenderpunkt eintippen.");
+  return text;
+}
 
 const char* const kHelpTitle = "Pivora \u2013 Tastenk\u00fcrzel und Eingaberegeln";
 

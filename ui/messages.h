@@ -7,6 +7,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace pivora::messages {
 
@@ -136,6 +138,13 @@ extern const char* const kTurnHint;
 std::string BlockDoesNotFit(int height, int width, int column, int row, bool objective,
                             int maxVariables, int maxConstraints);
 extern const char* const kDecimalCommaQuestion;
+// The rule the question's yes stands for, and the first cells it would
+// change (typed, then taken) and leave marked as ambiguous.
+std::string DecimalCommaRule(const std::vector<std::pair<std::string, std::string>>& converted,
+                             const std::vector<std::string>& ambiguous);
+// The tooltip of a pasted cell left marked: `typed` (Latin-1) could be a
+// thousands point or a decimal point.
+std::string AmbiguousPoint(std::string_view typed);
 extern const char* const kHelpTitle;
 // The help window's page, HTML: every key, the rules of a cell, the file format.
 extern const char* const kHelpPage;

@@ -3,7 +3,11 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "solve/report.h"
 #include "ui/messages.h"
 #include "ui/window/edit_history.h"
 #include "ui/window/grid_model.h"
@@ -24,8 +28,15 @@ const QRegularExpression& CommaNumber() {
   return pattern;
 }
 
-const QRegularExpression& GroupedInteger() {
-  static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]{1,3}(\\.[0-9]{3})+$"));
+const QRegularExpression& ManyGroups() {
+  static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]{1,3}(\\.[0-9]{3}){2,}$"));
+  return pattern;
+}
+
+// One point, three digits after it, and a first group that a thousands
+// point could follow (not "0.125").
+const QRegularExpression& OneGroup() {
+  static const QRegularExpression pattern(QStringLiteral("^[+-]?[1-9][0-9]{0,2}\\.[0-9]{3}$"));
   return pattern;
 }
 
@@ -36,16 +47,44 @@ bool HasDecimalComma(const QString& cell) {
          CommaNumber().match(cell).hasMatch();
 }
 
-TextBlock WithDecimalPoints(TextBlock block) {
-  for (QStringList& row : block) {
-    for (QString& cell : row) {
-      if (HasDecimalComma(cell) || GroupedInteger().match(cell).hasMatch()) {
-        cell.remove(u'.').replace(u',', u'.');
+CommaReading ReadWithDecimalComma(const QString& cell) {
+  if (HasDecimalComma(cell) || ManyGroups().match(cell).hasMatch()) {
+    return {CommaReading::Kind::kConverted, QString(cell).remove(u'.').replace(u',', u'.')};
+  }
+  if (OneGroup().match(cell).hasMatch()) return {CommaReading::Kind::kAmbiguous, {}};
+  return {};
+}
+
+namespace {
+
+// Asks whether to read `block` by ReadWithDecimalComma, with the rule and
+// the first cells it would change or mark.
+bool AskDecimalCommas(TForm1& form, const TextBlock& block) {
+  constexpr std::size_t kShown = 4;
+  std::vector<std::pair<std::string, std::string>> converted;
+  std::vector<std::string> ambiguous;
+  for (const QStringList& cells : block) {
+    for (const QString& cell : cells) {
+      const CommaReading reading = ReadWithDecimalComma(cell);
+      if (reading.kind == CommaReading::Kind::kConverted && converted.size() < kShown) {
+        converted.emplace_back(cell.toStdString(), reading.text.toStdString());
+      } else if (reading.kind == CommaReading::Kind::kAmbiguous && ambiguous.size() < kShown) {
+        ambiguous.push_back(cell.toStdString());
       }
     }
   }
-  return block;
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Pivora"),
+                  QString::fromUtf8(messages::kDecimalCommaQuestion),
+                  QMessageBox::Yes | QMessageBox::No, &form);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setInformativeText(
+      QString::fromUtf8(messages::DecimalCommaRule(converted, ambiguous).c_str()));
+  const bool yes = box.exec() == QMessageBox::Yes;
+  form.activateWindow();
+  return yes;
 }
+
+}  // namespace
 
 TextBlock ParseTextBlock(const QString& text) {
   QString lines = text;
@@ -86,29 +125,38 @@ void PasteBlock(TForm1& form, EditHistory& history, StringGrid* grid, const Text
   const bool commas = std::any_of(block.cbegin(), block.cend(), [](const QStringList& cells) {
     return std::any_of(cells.cbegin(), cells.cend(), HasDecimalComma);
   });
-  if (commas) {
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        &form, QStringLiteral("Pivora"), QString::fromUtf8(messages::kDecimalCommaQuestion),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    form.activateWindow();
-    if (answer == QMessageBox::Yes) block = WithDecimalPoints(std::move(block));
-  }
+  const bool convert = commas && AskDecimalCommas(form, block);
   history.Record(
       [&] {
         StepTo(form.NVars(), n);
         StepTo(form.NCons(), m);
         GridModel& model = grid->Model();
         model.BeginBatch();
+        std::vector<std::pair<int, int>> marked;
         for (int r = 0; r < height; ++r) {
           const QStringList& cells = block[r];
           for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            const QByteArray bytes = cells[c].toLatin1();
+            const CommaReading reading =
+                convert ? ReadWithDecimalComma(cells[c]) : CommaReading{};
+            const QByteArray bytes =
+                (reading.kind == CommaReading::Kind::kConverted ? reading.text : cells[c])
+                    .toLatin1();
             store.SetText(
                 column + c, row + r,
                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            if (reading.kind == CommaReading::Kind::kAmbiguous) {
+              store.MarkFault(column + c, row + r, kFaultMark);
+              marked.emplace_back(column + c, row + r);
+            }
           }
         }
         model.EndBatch();
+        // After the batch, whose changes clear the cells' notes.
+        for (const auto& [c, r] : marked) {
+          const std::string typed(store.TypedText(c, r));
+          model.SetFaultNote(c, r, QString::fromUtf8(messages::AmbiguousPoint(typed).c_str()));
+        }
+
       },
       false);
 }
