@@ -141,5 +141,10 @@ ExitCode Run(const std::vector<std::string>& args) {
 }  // namespace pivora
 
 int main(int argc, char** argv) {
-  return static_cast<int>(pivora::Run(std::vector<std::string>(argv + 1, argv + argc)));
+  const pivora::ExitCode code = pivora::Run(std::vector<std::string>(argv + 1, argv + argc));
+  // --help too: its text may not have reached a full device.
+  if (!pivora::FlushStandardOutput(pivora::kProgram)) {
+    return static_cast<int>(pivora::ExitCode::kUsageOrFormat);
+  }
+  return static_cast<int>(code);
 }

@@ -1,5 +1,6 @@
 #include "files/problem_file.h"
 
+#include <algorithm>
 #include <string>
 
 #include "solver/tables.h"
@@ -176,16 +177,22 @@ std::optional<ProblemFileOutcome> ReadSettings(const std::vector<std::string>& c
     const std::string key = cell.substr(0, equals);
     const std::string value = equals == std::string::npos ? "" : cell.substr(equals + 1);
     if (EqualsIgnoringCase(key, "digits") && equals != std::string::npos) {
-      int digits = 0;
-      std::size_t at = value.size() > 0 && (value[0] == '+' || value[0] == '-') ? 1 : 0;
+      // Any integer, however long, as --digits takes it: the window and the
+      // programs count one outside 3 to 15 as the nearest limit.
+      constexpr int kLargest = 1'000'000'000;
+      const bool negative = !value.empty() && value[0] == '-';
+      std::size_t at = value.size() > 0 && (value[0] == '+' || negative) ? 1 : 0;
       bool whole = at < value.size();
-      for (; at < value.size(); ++at) whole = whole && value[at] >= '0' && value[at] <= '9';
-      if (!whole || value.size() > 6) {
+      int digits = 0;
+      for (; at < value.size(); ++at) {
+        whole = whole && value[at] >= '0' && value[at] <= '9';
+        if (whole) digits = std::min(digits * 10 + (value[at] - '0'), kLargest);
+      }
+      if (!whole) {
         return Malformed(line, "digits= needs an integer, not \"" + value + "\"",
                          "digits= braucht eine ganze Zahl, nicht \"" + value + "\"");
       }
-      digits = std::stoi(value);
-      problem.digits = digits;
+      problem.digits = negative ? -digits : digits;
     } else if (EqualsIgnoringCase(key, "details") &&
                (EqualsIgnoringCase(value, "on") || EqualsIgnoringCase(value, "off"))) {
       problem.details = EqualsIgnoringCase(value, "on");

@@ -116,6 +116,10 @@ TEST(ProblemFile, QuotedCellsAndSettingsComeBackAsWritten) {
   EXPECT_EQ(glued.line, 2);
   const ProblemFileOutcome setting = ReadProblemFile("max digits=x\n1\n1 <= 2\n");
   EXPECT_EQ(setting.line, 1);
+  // An integer of any length is a setting, as --digits takes it, not an error.
+  const ProblemFileOutcome many = ReadProblemFile("max digits=99999999999999999999\n1\n1 <= 2\n");
+  ASSERT_EQ(many.kind, ProblemFileOutcome::Kind::kRead) << many.message;
+  EXPECT_GE(many.problem.digits, 15);
 }
 
 // The integer line after the objective row: read in any case, written last,
