@@ -9,9 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "files/file_error.h"
 
@@ -241,6 +244,47 @@ std::string WithoutRhsSection(const std::string& text) {
   return kept;
 }
 
+// GLPK checks one fault of an MPS file's BOUNDS section only by an
+// assertion that names no line: a column whose bound sets again what an
+// earlier bound of it set (FR after FR, MI after LO). The line of the first
+// such bound, read as GLPK reads the section; 0 where there is none.
+int RepeatedBoundLine(const std::string& path) {
+  static const std::map<std::string, unsigned> kSets = {
+      {"LO", 1}, {"MI", 1}, {"LI", 1}, {"UP", 2}, {"PL", 2}, {"UI", 2},
+      {"SC", 2}, {"FX", 3}, {"FR", 3}, {"BV", 3}};
+  std::ifstream in(path, std::ios::binary);
+  std::map<std::string, unsigned> set;
+  bool inBounds = false;
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (line.empty() || line[0] == '*') continue;
+    std::istringstream fields(line);
+    std::vector<std::string> words{std::istream_iterator<std::string>(fields), {}};
+    if (words.empty()) continue;
+    if (line[0] != ' ' && line[0] != '\t') {
+      inBounds = words[0] == "BOUNDS";
+      continue;
+    }
+    const auto kind = kSets.find(words[0]);
+    if (!inBounds || kind == kSets.end() || words.size() < 3) continue;
+    unsigned& before = set[words[2]];
+    if ((before & kind->second) != 0) return number;
+    before |= kind->second;
+  }
+  return 0;
+}
+
+ModelReadFailure FailedCheck(const std::string& path, ModelFormat format) {
+  const int line = format == ModelFormat::kMps ? RepeatedBoundLine(path) : 0;
+  if (line > 0) {
+    return {line, "Diese Schranke legt noch einmal fest, was eine fr\xC3\xBChere Schranke "
+                  "derselben Spalte schon festgelegt hat."};
+  }
+  return {0, "GLPK weist das Modell bei einer eigenen Pr\xC3\xBC"
+             "fung ab, ohne eine Zeile zu nennen."};
+}
+
 }  // namespace
 
 void GlpkProblemDeleter::operator()(glp_prob* problem) const { glp_delete_prob(problem); }
@@ -290,8 +334,10 @@ GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format, ModelRe
     return result;
   };
   if (format == ModelFormat::kLp) {
-    if (read(0) == GlpkRead::kRead) return problem;
-    failure = DescribeGlpkFailure(capture.Text());
+    const GlpkRead result = read(0);
+    if (result == GlpkRead::kRead) return problem;
+    failure = result == GlpkRead::kFailedCheck ? FailedCheck(path, format)
+                                               : DescribeGlpkFailure(capture.Text());
     return nullptr;
   }
   const auto readMps = [&](int mps) {
@@ -306,7 +352,8 @@ GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format, ModelRe
     glp_erase_prob(problem.get());
     if (readMps(GLP_MPS_DECK) == GlpkRead::kRead) return problem;
   }
-  failure = DescribeGlpkFailure(freeOutput);
+  failure = result == GlpkRead::kFailedCheck ? FailedCheck(path, format)
+                                             : DescribeGlpkFailure(freeOutput);
   return nullptr;
 }
 
