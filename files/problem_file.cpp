@@ -186,7 +186,7 @@ std::optional<ProblemFileOutcome> ReadSettings(const std::vector<std::string>& c
       int digits = 0;
       for (; at < value.size(); ++at) {
         whole = whole && value[at] >= '0' && value[at] <= '9';
-        if (whole) digits = std::min(digits * 10 + (value[at] - '0'), kLargest);
+        if (whole) digits = static_cast<int>(std::min(digits * 10LL + (value[at] - '0'), 1LL * kLargest));
       }
       if (!whole) {
         return Malformed(line, "digits= needs an integer, not \"" + value + "\"",
