@@ -6,13 +6,6 @@ namespace pivora {
 
 namespace {
 
-// The entries of parents' tableaux the open subproblems may hold at once
-// (8 MB of words where the numbers are below 2^62, more for long ones);
-// beyond it a subproblem is solved from the start instead. A depth-first
-// search holds one per level, so only searches hundreds of levels deep on
-// the largest problems come near it.
-constexpr long kHeldEntries = 1L << 20;
-
 // A branching row and where the rows above it are: the rows from the
 // relaxation down to a subproblem, held once for all subproblems, so a deep
 // search costs no copy of its path per subproblem.
@@ -22,13 +15,15 @@ struct PathLink {
 };
 
 // A subproblem not yet taken: its parent's final tableau (shared by the two
-// children, null where it is solved from the start) and its own row.
+// children), or where it is solved from the start its bound rows (at most
+// two a variable, its own among them); and its own row.
 struct Pending {
   long parent = 0;
   int depth = 0;
   Rational parentBound;  // sigma * z of the parent: no point in it is better
   std::shared_ptr<BranchTableau> start;
-  long link = -1;  // its row in the links
+  std::vector<BranchRow> bounds;  // where `start` is null
+  long link = -1;                 // its row in the links
 };
 
 mpz_class Floor(const Rational& q) {
@@ -40,13 +35,14 @@ mpz_class Floor(const Rational& q) {
 class Search {
  public:
   Search(const ExactTableau& problem, int m, int n, const IntegerMarks& marks,
-         ExchangeObserver* observer, long nodeLimit, IntegerSolve& result)
+         ExchangeObserver* observer, long nodeLimit, long heldLimit, IntegerSolve& result)
       : problem_(problem),
         m_(m),
         n_(n),
         marks_(marks),
         observer_(observer),
         nodeLimit_(nodeLimit),
+        heldLimit_(heldLimit),
         result_(result),
         sigma_(problem(m + 1, n + 2) > 0 ? 1 : -1) {}
 
@@ -71,6 +67,7 @@ class Search {
   const IntegerMarks& marks_;
   ExchangeObserver* observer_;
   long nodeLimit_;
+  long heldLimit_;
   IntegerSolve& result_;
   int sigma_;
   // With an unbounded relaxation: any whole-numbered point, objective 0.
@@ -174,10 +171,8 @@ bool Search::SolveRelaxation() {
 BranchTableau Search::StartOf(Pending& pending) const {
   if (!pending.start) {
     BranchTableau t(problem_, m_, n_, findAny_);
-    for (long at = pending.link; at >= 0; at = links_[static_cast<std::size_t>(at)].up) {
-      const BranchRow& row = links_[static_cast<std::size_t>(at)].row;
-      t.Bound(row.variable, row.side, row.bound);  // the tighter of two rows wins either way
-    }
+    // The tighter of two rows on one side wins, in either order.
+    for (const BranchRow& row : pending.bounds) t.Bound(row.variable, row.side, row.bound);
     return t;
   }
   if (pending.start.use_count() == 1) return std::move(*pending.start);
@@ -313,10 +308,19 @@ int Search::FaceVariable(const BranchTableau& t) const {
 // it, the other takes it over. Pushed in reverse so `first` is taken first.
 void Search::Branch(BranchNode& node, BranchTableau& t, long link, BranchRow first,
                     BranchRow second) {
-  auto shared = std::make_shared<BranchTableau>(std::move(t));
-  if (heldEntries_ + shared->Entries() > kHeldEntries) {
-    shared.reset();
-  } else {
+  // Over the ceiling the children start from the problem's own tableau with
+  // the parent's bound rows: at most two a variable, however deep the search.
+  std::vector<BranchRow> bounds;
+  const bool cold = heldEntries_ + t.Entries() > heldLimit_;
+  for (int j = 1; j <= n_ && cold; ++j) {
+    for (const BoundSide side : {BoundSide::kUpper, BoundSide::kLower}) {
+      if (const std::optional<mpz_class>& bound = t.BoundOf(j, side))
+        bounds.push_back({j, side, *bound});
+    }
+  }
+  std::shared_ptr<BranchTableau> shared;
+  if (!cold) {
+    shared = std::make_shared<BranchTableau>(std::move(t));
     heldEntries_ += shared->Entries();
   }
   for (BranchRow* row : {&second, &first}) {
@@ -325,6 +329,10 @@ void Search::Branch(BranchNode& node, BranchTableau& t, long link, BranchRow fir
     child.depth = node.depth + 1;
     child.parentBound = sigma_ * node.objective;
     child.start = shared;
+    if (cold) {
+      child.bounds = bounds;
+      child.bounds.push_back(*row);
+    }
     child.link = static_cast<long>(links_.size());
     links_.push_back({std::move(*row), link});
     open_.push_back(std::move(child));
@@ -360,9 +368,9 @@ void Search::Finish() {
 }  // namespace
 
 IntegerSolve SolveInteger(const ExactTableau& problem, int m, int n, const IntegerMarks& marks,
-                          ExchangeObserver* observer, long nodeLimit) {
+                          ExchangeObserver* observer, long nodeLimit, long heldLimit) {
   IntegerSolve result;
-  Search(problem, m, n, marks, observer, nodeLimit, result).Run();
+  Search(problem, m, n, marks, observer, nodeLimit, heldLimit, result).Run();
   return result;
 }
 

@@ -19,6 +19,12 @@ namespace pivora {
 
 // The subproblems a search solves at most before it ends with what it has.
 inline constexpr long kNodeLimit = 100000;
+// The entries of parents' tableaux the open subproblems may hold at once
+// (8 MB of words where the numbers are below 2^62, more for long ones);
+// beyond it a subproblem is solved from the start instead. A depth-first
+// search holds one per level, so only searches hundreds of levels deep on
+// the largest problems come near it.
+inline constexpr long kHeldEntries = 1L << 20;
 // The subproblems the tree keeps in full (their rows, optima and fates);
 // later ones are counted only.
 inline constexpr long kRecordedNodes = 1000;
@@ -93,8 +99,10 @@ struct IntegerSolve {
 // Solves `problem` (m constraints, n variables, as typed) with x[j] whole
 // for every j that `marks` has. Every exchange is shown to `observer` (may
 // be null), which can stop the search; the search then ends with kCancelled
-// and what it has. `nodeLimit` bounds the subproblems solved.
+// and what it has. `nodeLimit` bounds the subproblems solved, `heldLimit`
+// the tableau entries held for open subproblems.
 IntegerSolve SolveInteger(const ExactTableau& problem, int m, int n, const IntegerMarks& marks,
-                          ExchangeObserver* observer = nullptr, long nodeLimit = kNodeLimit);
+                          ExchangeObserver* observer = nullptr, long nodeLimit = kNodeLimit,
+                          long heldLimit = kHeldEntries);
 
 }  // namespace pivora

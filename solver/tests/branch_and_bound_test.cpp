@@ -197,7 +197,10 @@ TEST(BranchAndBound, EveryOptimalPointOfSmallProblemsAgainstEnumeration) {
     SCOPED_TRACE(seed);
     const Enumerated expected = Enumerate(p);
     // A fault that branches without end meets the limit, not the timeout.
-    const IntegerSolve solve = SolveInteger(*p.exact, p.m, p.n, p.marks, nullptr, 5000);
+    // Every other problem holds no parent's tableau: each subproblem starts
+    // from the problem's own with its bound rows.
+    const IntegerSolve solve =
+        SolveInteger(*p.exact, p.m, p.n, p.marks, nullptr, 5000, seed % 2 == 0 ? 0 : kHeldEntries);
     if (!expected.optimum) {
       EXPECT_TRUE(solve.outcome == IntegerOutcome::kNoIntegerPoint ||
                   solve.outcome == IntegerOutcome::kNoFeasiblePoint);
@@ -325,6 +328,83 @@ TEST(BranchAndBound, OptimumOfRandomProblemsAgainstGlpsol) {
     ++compared;
   }
   EXPECT_GT(compared, 15);
+}
+
+// Stops the search once `after` subproblems are solved.
+class CancelAfter final : public ExchangeObserver {
+ public:
+  explicit CancelAfter(long after) : after_(after) {}
+  bool CancelRequested() override { return solved_ >= after_; }
+  void SubproblemSolved(long subproblems, const Rational*) override { solved_ = subproblems; }
+
+ private:
+  long after_;
+  long solved_ = 0;
+};
+
+// Cancelled after five subproblems of the textbook problem, the search has
+// the point (4, 0) with z = 20, and subproblems 6 (under a bound of 22.5)
+// and 7 (under the relaxation's 23.75) are still open: the optimum lies in
+// 20..23.75, and that is what it says.
+TEST(BranchAndBound, CancelledSearchSaysWhatItHas) {
+  const auto p = ParseProblem("max\n5 4\n1 1 <= 5\n10 6 <= 45\n");
+  ASSERT_TRUE(p);
+  CancelAfter observer(5);
+  const IntegerSolve solve = SolveInteger(*Exact(*p), p->m, p->n, AllMarked(2), &observer);
+  EXPECT_EQ(solve.outcome, IntegerOutcome::kCancelled);
+  EXPECT_EQ(solve.subproblems, 5);
+  ASSERT_EQ(solve.points->Status(), 1);
+  EXPECT_EQ((*solve.points)(0, 1), 20);
+  ASSERT_TRUE(solve.bestBound);
+  EXPECT_EQ(*solve.bestBound, Rational(95, 4));
+
+  CancelAfter atOnce(0);
+  const IntegerSolve none = SolveInteger(*Exact(*p), p->m, p->n, AllMarked(2), &atOnce);
+  EXPECT_EQ(none.outcome, IntegerOutcome::kCancelled);
+  EXPECT_FALSE(none.relaxationSolved);
+  EXPECT_EQ(none.points->Status(), 0);
+  EXPECT_FALSE(none.bestBound);
+}
+
+struct OutcomeCase {
+  const char* name;
+  const char* problem;
+  IntegerOutcome outcome;
+  int points;
+};
+
+// The outcomes besides an optimum, and the limit of kMaxSolutions points.
+TEST(BranchAndBound, OutcomesAndLimits) {
+  const OutcomeCase cases[] = {
+      {"unbounded, with the point (0, 0)", "max\n1 1\n1 -1 <= 0.5\n", IntegerOutcome::kUnbounded,
+       1},
+      {"unbounded relaxation, x2 within 0.2..0.8", "max\n1 0\n0 1 >= 0.2\n0 1 <= 0.8\n",
+       IntegerOutcome::kNoIntegerPoint, 0},
+      {"no whole point on 2 x1 - 2 x2 = 1 within 0..5", "max\n1 1\n2 -2 = 1\n1 0 <= 5\n",
+       IntegerOutcome::kNoIntegerPoint, 0},
+      {"infeasible relaxation", "max\n1 1\n1 1 <= -1\n", IntegerOutcome::kNoFeasiblePoint, 0},
+      {"100 optimal points, 50 kept", "max\n0 0\n1 0 <= 9\n0 1 <= 9\n", IntegerOutcome::kOptimal,
+       kMaxSolutions},
+      {"unbounded relaxation, no whole point, no end", "max\n1 1\n2 -2 = 1\n",
+       IntegerOutcome::kNodeLimit, 0},
+  };
+  for (const OutcomeCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto p = ParseProblem(c.problem);
+    ASSERT_TRUE(p);
+    const IntegerSolve solve = SolveInteger(*Exact(*p), p->m, p->n, AllMarked(p->n), nullptr, 300);
+    EXPECT_EQ(solve.outcome, c.outcome);
+    EXPECT_EQ(solve.points->Status(), c.points);
+    if (c.points == kMaxSolutions) {
+      EXPECT_TRUE(solve.optimaFull);
+      std::set<std::pair<long, long>> distinct;
+      for (int k = 1; k <= kMaxSolutions; ++k) {
+        distinct.emplace((*solve.points)(1, k).get_num().get_si(),
+                         (*solve.points)(2, k).get_num().get_si());
+      }
+      EXPECT_EQ(distinct.size(), static_cast<std::size_t>(kMaxSolutions));
+    }
+  }
 }
 
 }  // namespace
