@@ -27,6 +27,8 @@ bool EliminateFractionFree(IntegerMatrix& a, int k, mpz_class& determinant,
       if (i == p) continue;
       const mpz_class factor = a(i, p);
       for (int q = p + 1; q < a.Width(); ++q) {
+        // One entry of numbers thousands of digits long can take milliseconds.
+        ThrowIfCancelled(observer);
         mpz_mul(product.get_mpz_t(), pivot.get_mpz_t(), a(i, q).get_mpz_t());
         if (factor != 0) mpz_submul(product.get_mpz_t(), factor.get_mpz_t(), a(p, q).get_mpz_t());
         mpz_divexact(a(i, q).get_mpz_t(), product.get_mpz_t(), previous.get_mpz_t());
@@ -102,8 +104,7 @@ bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool de
   if (road == ExactRoad::kFractionFree) {
     solved = EliminateFractionFree(a, k, denominator, observer);
   } else {
-    ThrowIfCancelled(observer);
-    solved = SolveByLifting(a, k, denominator, determinant);
+    solved = SolveByLifting(a, k, denominator, determinant, observer);
   }
   if (observer != nullptr) observer->SolvedBasisSystem(k, a.Width() - k);
   return solved;

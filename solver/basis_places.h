@@ -85,13 +85,15 @@ class IntegerMatrix {
 // False where L is singular. `road` says how; by kLifting D is the
 // determinant of L only where `determinant` asks for it (it costs one more
 // modular determinant), by kFractionFree always. Asks `observer` (may be
-// null) whether to stop, between the elimination's rounds by kFractionFree,
-// before the solve by kLifting, and tells it of the solve afterwards.
+// null) whether to stop, before each entry of the elimination's rounds by
+// kFractionFree, before each digit of the lifting and each column of its
+// reconstruction by kLifting, and tells it of the solve afterwards.
 bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant,
                         ExactRoad road, ExchangeObserver* observer);
 
-// The same by kLifting, with no cancel point.
-bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant);
+// The same by kLifting.
+bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant,
+                    ExchangeObserver* observer = nullptr);
 
 // x modulo each of `primes` (the primes of `comb`) into out[0..]: residues
 // in [0, p), whatever the sign of x. `temp` and `scratch` are work space.

@@ -146,6 +146,7 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
   const auto substitute = [&](int r, int e) {
     const mpz_class multiple = scales / rows.Scale(e);
     for (int j = 1; j <= n + 1; ++j) {
+      ThrowIfCancelled(observer);
       mpz_class& sum = numerators(r - 1, j - 1);
       sum = 0;
       for (int q = 0; q < k; ++q) {

@@ -36,9 +36,14 @@ struct ExchangeStep {
 // microsecond. The defaults observe nothing and never stop.
 class ExchangeObserver {
  public:
-  // Asked before every exchange step. True ends the solve there by throwing
-  // SolveCancelled; the step is not made.
+  // Asked before every exchange step, and between the parts of every long
+  // exact step (an elimination, a lifting, an exchange on long numbers).
+  // True ends the solve there by throwing SolveCancelled; the step is not
+  // finished.
   virtual bool CancelRequested() { return false; }
+  // Told right before every exchange step, once CancelRequested let it go
+  // on: the work tableau is still the one the step was chosen on.
+  virtual void ExchangeChosen() {}
   // Told after every exchange step, once its floating-point check passed.
   virtual void Exchanged(const ExchangeStep& /*step*/) {}
   // Told after every exact solve of a basis system, the exact judge's work

@@ -19,12 +19,12 @@ std::size_t Bits(const TableauSnapshot& t) {
   return bits;
 }
 
-// Shows the steps of a run as it makes them: asked before each exchange
-// whether to stop, it takes the tableau the exchange is chosen on (the
-// equality phase has relabelled a redundant equation's row by then), and
-// told of the exchange, it hands that tableau on with the pick. Every call
-// goes on to the solve's observer too. With endAfterShown it ends the run
-// before the first exchange past the shown steps: then `ended` is set.
+// Shows the steps of a run as it makes them: told that an exchange was
+// chosen, it takes the tableau the exchange is chosen on (the equality
+// phase has relabelled a redundant equation's row by then), and told of the
+// exchange, it hands that tableau on with the pick. Every call goes on to
+// the solve's observer too. With endAfterShown it ends the run before the
+// first exchange past the shown steps: then `ended` is set.
 template <class Value>
 class LiveSteps final : public ExchangeObserver {
  public:
@@ -38,8 +38,12 @@ class LiveSteps final : public ExchangeObserver {
       ended = options_.endAfterShown;
       return ended;
     }
-    pending_ = SnapshotOf(w_, m_, n_);
     return false;
+  }
+
+  void ExchangeChosen() override {
+    if (observer_ != nullptr) observer_->ExchangeChosen();
+    if (record.shown != limit_) pending_ = SnapshotOf(w_, m_, n_);
   }
 
   void Exchanged(const ExchangeStep& step) override {

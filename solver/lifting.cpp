@@ -49,7 +49,8 @@ struct WordMatrix {
 // own, and `den` grows to the least common multiple. False where an entry
 // has no such fraction.
 bool Reconstruct(const fmpz_mat_t lifted, const fmpz_t power, const fmpz_t numeratorBound,
-                 const fmpz_t denominatorBound, fmpz_mat_t x, fmpz_t den) {
+                 const fmpz_t denominatorBound, fmpz_mat_t x, fmpz_t den,
+                 ExchangeObserver* observer) {
   const long k = fmpz_mat_nrows(lifted);
   const long columns = fmpz_mat_ncols(lifted);
   fmpz_one(den);
@@ -58,6 +59,7 @@ bool Reconstruct(const fmpz_mat_t lifted, const fmpz_t power, const fmpz_t numer
   FlintInteger d;
   FlintInteger factor;
   for (long j = 0; j < columns; ++j) {
+    ThrowIfCancelled(observer);
     for (long i = 0; i < k; ++i) {
       fmpz_mul(t.v, den, fmpz_mat_entry(lifted, i, j));
       fmpz_smod(t.v, t.v, power);
@@ -91,8 +93,10 @@ bool Reconstruct(const fmpz_mat_t lifted, const fmpz_t power, const fmpz_t numer
 // numerators and denominators (Hadamard), and then reconstructed. (Trying
 // smaller fractions on the way, checked by A x = den B, never ended early on
 // dense 50 x 50 bases of long digits, where these bounds are close, and
-// cost a tenth.) False where A is singular.
-bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const fmpz_mat_t b) {
+// cost a tenth.) False where A is singular. `observer` is asked to cancel
+// before every digit.
+bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const fmpz_mat_t b,
+                             ExchangeObserver* observer) {
   const long k = fmpz_mat_nrows(a);
   const long columns = fmpz_mat_ncols(b);
   FlintInteger numeratorBound;
@@ -115,6 +119,7 @@ bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const
   FlintInteger power;
   fmpz_one(power.v);
   for (;;) {
+    ThrowIfCancelled(observer);
     fmpz_mat_get_nmod_mat(restModP.m, rest.m);
     nmod_mat_mul(digitModP.m, inverse.m, restModP.m);
     fmpz_mat_scalar_addmul_nmod_mat_fmpz(lifted.m, digitModP.m, power.v);
@@ -122,7 +127,8 @@ bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const
     if (fmpz_cmp(power.v, bound.v) > 0) {
       // Past 2 N D every entry has its fraction; should one not, FLINT's own
       // solver decides.
-      return Reconstruct(lifted.m, power.v, numeratorBound.v, denominatorBound.v, x, den) ||
+      return Reconstruct(lifted.m, power.v, numeratorBound.v, denominatorBound.v, x, den,
+                         observer) ||
              fmpz_mat_solve_dixon_den(x, den, a, b) != 0;
     }
     fmpz_mat_set_nmod_mat_unsigned(digit.m, digitModP.m);
@@ -134,7 +140,8 @@ bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const
 
 // The denominator the lifting finds divides the determinant, which the
 // modular determinant then needs only as the remaining factor.
-bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant) {
+bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant,
+                  ExchangeObserver* observer) {
   const int columns = a.Width() - k;
   FlintMatrix left(k, k);
   FlintMatrix right(k, columns);
@@ -144,7 +151,7 @@ bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determin
     for (int q = 0; q < k; ++q) fmpz_set_mpz(left.At(p, q), a(p, q).get_mpz_t());
     for (int j = 0; j < columns; ++j) fmpz_set_mpz(right.At(p, j), a(p, k + j).get_mpz_t());
   }
-  if (!LiftToCommonDenominator(x.m, den.v, left.m, right.m)) return false;
+  if (!LiftToCommonDenominator(x.m, den.v, left.m, right.m, observer)) return false;
   if (determinant) {
     FlintInteger det;
     fmpz_mat_det_modular_given_divisor(det.v, left.m, den.v, 1);
@@ -162,18 +169,20 @@ bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determin
 
 }  // namespace
 
-bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant) {
+bool SolveByLifting(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant,
+                    ExchangeObserver* observer) {
   if (k == 0) {
     denominator = 1;
     return true;
   }
-  const bool solved = LiftSolution(a, k, denominator, determinant);
   // FLINT keeps the integers it freed, and its tables of primes, in caches
   // of the calling thread that live until the thread asks for them to be
   // freed: a solve runs on a thread of its own, which would otherwise leave
-  // them behind when it ends.
-  flint_cleanup();
-  return solved;
+  // them behind when it ends, cancelled or not.
+  struct Cleanup {
+    ~Cleanup() { flint_cleanup(); }
+  } cleanup;
+  return LiftSolution(a, k, denominator, determinant, observer);
 }
 
 }  // namespace pivora

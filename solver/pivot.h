@@ -3,11 +3,20 @@
 
 #include <array>
 #include <cassert>
+#include <type_traits>
 #include <utility>
 
+#include "solver/exchange_observer.h"
 #include "solver/tables.h"
 
 namespace pivora {
+
+class Enclosure;
+
+// Values whose arithmetic is exact, and so costs with their length: not
+// the extended values, nor the enclosures of a guided run.
+template <class V>
+inline constexpr bool kExact = !std::is_same_v<V, Extended> && !std::is_same_v<V, Enclosure>;
 
 namespace pivot_detail {
 
@@ -59,6 +68,20 @@ inline void UpdateRow(V* a, const V& entryA, const V* pivotRow, const int* colum
   }
 }
 
+// The same on exact values, asking `observer` before every entry: one entry
+// of numbers thousands of digits long can take milliseconds.
+template <class Arith, class V>
+inline void UpdateRowWatched(V* a, const V& entryA, const V* pivotRow, const int* columns,
+                             int count, ExchangeObserver* observer) {
+  const V fa = entryA;
+  for (int k = 0; k < count; ++k) {
+    ThrowIfCancelled(observer);
+    const int j = columns[k];
+    const V oldA = a[j];
+    a[j] = Arith::Snap(oldA, fa * pivotRow[j] + oldA);
+  }
+}
+
 }  // namespace pivot_detail
 
 // Exchanges the basic variable of row r (1..m) with the non-basic variable of
@@ -75,15 +98,26 @@ inline void UpdateRow(V* a, const V& entryA, const V* pivotRow, const int* colum
 // columns whose new pivot-row entry is exactly 0: there the formula gives back
 // the old value (at most with the other sign of a zero, which no comparison,
 // stored value or text can show) and cannot raise a flag.
+// On exact values, whose step can take seconds where the numbers are long,
+// `observer` (may be null) is asked before each entry of steps 2 to 4 whether to
+// stop (ThrowIfCancelled); the tableau is then half changed, and is to be
+// dropped.
 template <class Arith>
-void Pivot(BasicWorkTableau<typename Arith::Value>& w, int m, int n, int r, int s) {
+void Pivot(BasicWorkTableau<typename Arith::Value>& w, int m, int n, int r, int s,
+           ExchangeObserver* observer = nullptr) {
   using V = typename Arith::Value;
   assert(r >= 1 && r <= m && s >= 1 && s <= n);
   const V p = w(r, s);
   assert(!(p == 0));
 
+  const auto watch = [observer] {
+    if constexpr (kExact<V>) ThrowIfCancelled(observer);
+  };
   V* const pivotRow = &w(r, 1);
-  for (int j = 0; j <= n; ++j) pivotRow[j] = (-pivotRow[j]) / p;
+  for (int j = 0; j <= n; ++j) {
+    watch();
+    pivotRow[j] = (-pivotRow[j]) / p;
+  }
 
   std::array<int, kMaxVariables + 1> columns;
   int count = 0;
@@ -98,6 +132,12 @@ void Pivot(BasicWorkTableau<typename Arith::Value>& w, int m, int n, int r, int 
   }
   const int* const cols = columns.data();
   int k = 0;
+  if constexpr (kExact<V>) {
+    for (; k < rowCount && observer != nullptr; ++k) {
+      V* const a = rows[static_cast<std::size_t>(k)];
+      pivot_detail::UpdateRowWatched<Arith>(a, a[s - 1], pivotRow, cols, count, observer);
+    }
+  }
   for (; k + 3 <= rowCount; k += 3) {
     V* const a = rows[static_cast<std::size_t>(k)];
     V* const b = rows[static_cast<std::size_t>(k + 1)];
@@ -114,7 +154,10 @@ void Pivot(BasicWorkTableau<typename Arith::Value>& w, int m, int n, int r, int 
     pivot_detail::UpdateRow<Arith>(a, a[s - 1], pivotRow, cols, count);
   }
 
-  for (int i = 1; i <= m + 1; ++i) w(i, s) = w(i, s) / p;
+  for (int i = 1; i <= m + 1; ++i) {
+    watch();
+    w(i, s) = w(i, s) / p;
+  }
   w(r, s) = Arith::FromInt(1) / p;
   std::swap(w(r, n + 2), w(m + 2, s));
 }

@@ -44,14 +44,16 @@ struct SimplexRun {
     return l > 0 ? l : n - l;
   }
 
-  // The cancel point, Pivot(r, s), counted, then the flag test (no choice is
-  // ever taken on a value that overflowed), then the observer is told.
+  // The cancel point, the observer told of the choice, Pivot(r, s), counted,
+  // then the flag test (no choice is ever taken on a value that overflowed),
+  // then the observer is told of the step.
   void Exchange(int r, int s) {
     ThrowIfCancelled(observer);
+    if (observer != nullptr) observer->ExchangeChosen();
     if constexpr (requires { w.Exchange(r, s); }) {
       w.Exchange(r, s);
     } else {
-      Pivot<Arith>(w, m, n, r, s);
+      Pivot<Arith>(w, m, n, r, s, observer);
     }
     ++record.exchanges;
     ExposeToFlagTest(w);
