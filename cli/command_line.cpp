@@ -102,6 +102,23 @@ bool ParseInteger(const std::string& text, int& value, bool* clamped) {
   return true;
 }
 
+bool ParseSeconds(const std::string& text, std::chrono::milliseconds& limit) {
+  constexpr long long kLargest = 86'400'000;
+  const std::size_t point = text.find('.');
+  const std::string whole = text.substr(0, point);
+  std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+  if (whole.empty() || fraction.size() > 3 || (point != std::string::npos && fraction.empty()))
+    return false;
+  long long ms = 0;
+  for (const char c : whole + fraction.append(3 - fraction.size(), '0')) {
+    if (c < '0' || c > '9') return false;
+    ms = std::min(ms * 10 + (c - '0'), kLargest + 1);
+  }
+  if (ms < 1 || ms > kLargest) return false;
+  limit = std::chrono::milliseconds(ms);
+  return true;
+}
+
 bool FlushStandardOutput(std::string_view program) {
   if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
   const int error = errno;

@@ -2,6 +2,7 @@
 // command line, and the one-line messages on standard error.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ enum class ExitCode {
                        // standard output could not be written
   kFloatingPoint = 3,  // a floating-point error ended the solve
   kPivotRefused = 4,   // --pivots: a pivot broke the exchange method's rules
+  kUnchecked = 5,      // the time limit stopped the exact check: the report
+                       // is the plain run's, unchecked, or lacks its views,
+                       // or the floating-point error is the plain run's
 };
 
 // Writes "PROGRAM: MESSAGE" as one line on standard error.
@@ -62,6 +66,10 @@ class CommandLine {
 // `value`. Values beyond the int range are clamped to it, so "99999999999"
 // is a large integer rather than an error; `clamped` says it happened.
 bool ParseInteger(const std::string& text, int& value, bool* clamped = nullptr);
+
+// Reads a time in seconds, whole or with up to three decimals after a
+// point ("10", "0.25"), from 0.001 to 86400, into `limit`.
+bool ParseSeconds(const std::string& text, std::chrono::milliseconds& limit);
 
 // Flushes standard output; false (after a message on standard error) when
 // the output could not be written, for example on a full device.

@@ -21,6 +21,7 @@
 #include "ui/plain_window.h"
 #include "ui/read_window_problem.h"
 #include "ui/text_encoding.h"
+#include "ui/time_limit.h"
 
 namespace pivora {
 namespace {
@@ -47,7 +48,7 @@ double Microseconds(Clock::duration d) {
 }
 
 // Measures one file; returns the exit code it contributes.
-ExitCode Measure(const std::string& path, int repeat) {
+ExitCode Measure(const std::string& path, int repeat, std::chrono::milliseconds timeLimit) {
   const std::string name = InputName(path);
   const std::optional<LoadedProblem> loaded = LoadProblem(kProgram, path);
   if (!loaded) return ExitCode::kUsageOrFormat;
@@ -89,27 +90,43 @@ ExitCode Measure(const std::string& path, int repeat) {
     solveTimes.push_back(Microseconds(solve_end - read_end));
   }
 
-  // The checked solve the command runs, judged on the problem as typed.
+  // The checked solve the command runs, judged on the problem as typed,
+  // under the same time limit.
   auto exact = std::make_unique<ExactTableau>();
   ReadWindowProblem(window, SolveNumberFormat(), tableau, exact.get());
   SolutionTable checkedSolutions;
-  const CheckedSolve checked = SolveChecked(
-      tableau, *exact, m, n, SameReport(tableau, m, n, ReportSettings{}), checkedSolutions);
+  CheckedSolve checked;
+  TimeLimitedSolve runner(SolveDeadline(CoarseClock::now(), timeLimit));
+  runner.Run([&](ExchangeObserver* observer) {
+    checked = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, ReportSettings{}),
+                           checkedSolutions, observer);
+  });
   if (checked.result.outcome == SolveOutcome::kFloatingPointError) {
     PrintError(kProgram, name + ": " + messages::FloatingPointError(checked.result.fault));
-    return ExitCode::kFloatingPoint;
+    if (checked.checked) return ExitCode::kFloatingPoint;
+    PrintError(kProgram, name + ": " +
+                             messages::TimeLimitNote(messages::TimeLimitEnd::kPlainFault, timeLimit));
+    return ExitCode::kUnchecked;
+  }
+  if (checked.result.outcome == SolveOutcome::kCancelled) {
+    PrintError(kProgram,
+               name + ": " + messages::TimeLimitNote(messages::TimeLimitEnd::kNoResult, timeLimit));
+    return ExitCode::kUnchecked;
   }
   // "cycled": the extended run came back to an earlier basis (its result may
-  // still stand); "exact": the report is the exact run's.
+  // still stand); "exact": the report is the exact run's; "unchecked": the
+  // time limit stopped the exact check.
   if (plainFault) status = checked.result.Status();
-  std::printf("%s status=%d pivots=%ld read_us=%.3f solve_us=%.3f%s%s\n", name.c_str(), status,
+  std::printf("%s status=%d pivots=%ld read_us=%.3f solve_us=%.3f%s%s%s\n", name.c_str(), status,
               record.exchanges, Median(readTimes), Median(solveTimes),
-              checked.cycled ? " cycled" : "", checked.exact ? " exact" : "");
-  return ExitCode::kSuccess;
+              checked.cycled ? " cycled" : "", checked.exact ? " exact" : "",
+              checked.checked ? "" : " unchecked");
+  return checked.checked ? ExitCode::kSuccess : ExitCode::kUnchecked;
 }
 
 ExitCode Run(const std::vector<std::string>& args) {
   int repeat = 1000;
+  std::chrono::milliseconds timeLimit = kDefaultTimeLimit;
   std::vector<std::string> paths;
   CommandLine line(kProgram, args);
   while (line.More()) {
@@ -123,6 +140,9 @@ ExitCode Run(const std::vector<std::string>& args) {
       if (!ParseInteger(value, repeat, &clamped) || clamped || repeat < 1 || repeat > kMaxRepeat) {
         line.Fail(messages::RepeatOutOfRange(kMaxRepeat, QuotedForMessage(value)));
       }
+    } else if (line.Value("--time-limit", value)) {
+      if (!ParseSeconds(value, timeLimit))
+        line.Fail(messages::TimeLimitOutOfRange(QuotedForMessage(value)));
     } else if (line.Operand(value)) {
       paths.push_back(value);
     }
@@ -131,7 +151,7 @@ ExitCode Run(const std::vector<std::string>& args) {
   if (line.Failed()) return line.UsageError();
   ExitCode worst = ExitCode::kSuccess;
   for (const std::string& path : paths) {
-    worst = std::max(worst, Measure(path, repeat));
+    worst = std::max(worst, Measure(path, repeat, timeLimit));
     if (!FlushStandardOutput(kProgram)) return ExitCode::kUsageOrFormat;
   }
   return worst;

@@ -1,4 +1,5 @@
 // pivora-solve: the solve command on a problem file, without the window.
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "ui/messages.h"
 #include "ui/plain_window.h"
 #include "ui/text_encoding.h"
+#include "ui/time_limit.h"
 
 namespace pivora {
 namespace {
@@ -30,6 +32,7 @@ struct Options {
   bool latin1 = false;
   std::optional<std::string> plot;    // the picture's file
   std::optional<std::string> pivots;  // the exercise sheet's pivots
+  std::chrono::milliseconds timeLimit = kDefaultTimeLimit;
   ReportViews views;
   std::string path = "-";
 };
@@ -67,6 +70,9 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
       options.plot = value;
     } else if (line.Value("--pivots", value)) {
       options.pivots = value;
+    } else if (line.Value("--time-limit", value)) {
+      if (!ParseSeconds(value, options.timeLimit))
+        line.Fail(messages::TimeLimitOutOfRange(QuotedForMessage(value)));
     } else if (line.Operand(value)) {
       if (pathSeen) line.Fail(messages::kOnlyOneProblemFile);
       options.path = value;
@@ -82,6 +88,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
 }
 
 ExitCode Run(const std::vector<std::string>& args) {
+  // The limit counts from here: reading the file is part of the run.
+  const CoarseClock::time_point start = CoarseClock::now();
   Options options;
   if (ExitCode exit = ExitCode::kSuccess; !ParseOptions(args, options, exit)) return exit;
 
@@ -105,10 +113,14 @@ ExitCode Run(const std::vector<std::string>& args) {
     return CheckPivots(window, *options.pivots, name, problem, options.latin1, options.plot);
   }
 
-  const SolveClickOutcome outcome = SolveClick(window, &window);
+  TimeLimitedSolve runner(SolveDeadline(start, options.timeLimit));
+  const SolveClickOutcome outcome = SolveClick(window, &window, runner);
   if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {
     PrintError(kProgram, name + ": " + messages::FloatingPointError(outcome.result.fault));
-    return ExitCode::kFloatingPoint;
+    if (outcome.checked) return ExitCode::kFloatingPoint;
+    PrintError(kProgram, messages::TimeLimitNote(messages::TimeLimitEnd::kPlainFault,
+                                                 options.timeLimit));
+    return ExitCode::kUnchecked;
   }
 
   std::vector<std::string> lines = window.SolLines();
@@ -133,7 +145,15 @@ ExitCode Run(const std::vector<std::string>& args) {
   if (outcome.exact) {
     PrintError(kProgram, messages::kExactReSolveNote);
   }
-  return ExitCode::kSuccess;
+  // Only the limit stops a solve here.
+  const std::optional<messages::TimeLimitEnd> stopped =
+      outcome.kind == SolveClickOutcome::Kind::kCancelled ? messages::TimeLimitEnd::kNoResult
+      : !outcome.checked                                  ? messages::TimeLimitEnd::kPlainReport
+      : outcome.viewsLeftOut ? std::optional(messages::TimeLimitEnd::kViewsLeftOut)
+                             : std::nullopt;
+  if (!stopped) return ExitCode::kSuccess;
+  PrintError(kProgram, messages::TimeLimitNote(*stopped, options.timeLimit));
+  return ExitCode::kUnchecked;
 }
 
 }  // namespace

@@ -17,6 +17,12 @@ inline constexpr std::string_view kUnboundedLine = "L\xD6SUNG UNENDLICH!";
 inline constexpr std::string_view kInputErrorLine = "EINGABEFEHLER!";
 inline constexpr std::string_view kFaultMark = "  FEHLER!";
 inline constexpr std::string_view kCancelledLine = "ABGEBROCHEN!";
+// Heads a report of the plain 80-bit run's result where its exact check
+// was stopped before its end (a time limit, or the user taking it).
+inline constexpr std::string_view kUncheckedLine =
+    "UNGEPR\xDC"
+    "FT! Das Ergebnis der 80-Bit-Rechnung, ohne die exakte Pr\xFC"
+    "fung:";
 
 // 5E-10 as the extended value nearest to it (biased exponent 0x3FE0,
 // significand 0x89705F4136B4A597). Entries strictly below it in magnitude

@@ -95,6 +95,21 @@ CheckedSolve SolveAfterFault(const ExactTableau& problem, int m, int n, const Si
   return result;
 }
 
+// The plain run's own result, for an exact check stopped where the
+// observer keeps that result.
+CheckedSolve Unchecked(const SimplexRecord& record, SolveResult plain) {
+  CheckedSolve result;
+  result.result = std::move(plain);
+  result.checked = false;
+  result.cycled = record.cycled || record.stalled;
+  result.exchanges = record.exchanges;
+  return result;
+}
+
+bool KeepsPlainResult(ExchangeObserver* observer) {
+  return observer != nullptr && observer->KeepsPlainResult();
+}
+
 // The solve as the exchange method sees it, with its integer status and its
 // exceptions.
 CheckedSolve SolveWithStatus(const Tableau& tableau, const ExactTableau& problem, int m, int n,
@@ -106,11 +121,22 @@ CheckedSolve SolveWithStatus(const Tableau& tableau, const ExactTableau& problem
   CopyRows(solutions, *before, n + m);
   try {
     RunSimplex(tableau, m, n, solutions, status, *record, observer);
-  } catch (const FloatingPointError&) {
+  } catch (const FloatingPointError& fault) {
     // The extended run left the range on its way; the exact run decides.
-    return SolveAfterFault(problem, m, n, *record, *before, solutions, status, observer);
+    try {
+      return SolveAfterFault(problem, m, n, *record, *before, solutions, status, observer);
+    } catch (const SolveCancelled&) {
+      if (!KeepsPlainResult(observer)) throw;
+      CopyRows(*before, solutions, n + m);
+      return Unchecked(*record, {SolveOutcome::kFloatingPointError, 0, fault.what()});
+    }
   }
-  return JudgeExactly(problem, m, n, *record, *before, agree, solutions, status, observer);
+  try {
+    return JudgeExactly(problem, m, n, *record, *before, agree, solutions, status, observer);
+  } catch (const SolveCancelled&) {
+    if (!KeepsPlainResult(observer)) throw;
+    return Unchecked(*record, ResultOf(status));
+  }
 }
 
 // The boundary: what the solver throws becomes an outcome here.
@@ -120,7 +146,7 @@ CheckedSolve WithOutcome(const Solve& solve) {
   CheckedSolve checked;
   try {
     checked = solve(status);
-    checked.result = ResultOf(status);
+    if (checked.checked) checked.result = ResultOf(status);
   } catch (const SolveCancelled&) {
     checked = {};
     checked.result.outcome = SolveOutcome::kCancelled;

@@ -26,8 +26,14 @@ using ResultsAgree = std::function<bool(SolveStatus, const SolutionTable&, const
 
 struct CheckedSolve {
   // The outcome the command reports; at kCancelled and kFloatingPointError
-  // nothing below is set.
+  // nothing below is set, `checked` and the plain run's counts aside.
   SolveResult result;
+  // False where the exact check was stopped before its end and the
+  // observer kept the plain run's result (KeepsPlainResult): `result` is
+  // the plain run's own, not checked (a floating-point error where that run
+  // left the extended range), the table holds what the plain run wrote, and
+  // of what follows only `cycled` and `exchanges` are set.
+  bool checked = true;
   bool exact = false;           // the reported result is the exact one
   bool cycled = false;          // the extended run returned to an earlier basis
   long exchanges = 0;           // exchange steps of the extended run
@@ -81,7 +87,9 @@ struct CheckedSolve {
 // ("Floating point overflow.") only where the exact optimum lies beyond the
 // extended range. Both runs show every exchange step to `observer` (may be
 // null), which can stop the solve: the outcome is kCancelled then, and the
-// table unfinished. Nothing thrown inside the solver leaves it.
+// table unfinished, unless the plain run had ended and the observer keeps
+// its result (then `checked` is false). Nothing thrown inside the solver
+// leaves it.
 CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
                           const ResultsAgree& agree, SolutionTable& solutions,
                           ExchangeObserver* observer = nullptr);
@@ -91,7 +99,8 @@ CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, i
 // table as it was before that run. Does what SolveChecked does after its
 // RunSimplex call, on the exchange method's integer `status`, and throws
 // what the exact run throws (FloatingPointError, SolveCancelled); its
-// `result` is not set.
+// `result` is not set. A SolveCancelled leaves `solutions` and `status` as
+// the plain run left them.
 CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const SimplexRecord& record,
                           const SolutionTable& before, const ResultsAgree& agree,
                           SolutionTable& solutions, SolveStatus& status,

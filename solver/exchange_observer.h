@@ -44,6 +44,11 @@ class ExchangeObserver {
   // Told right before every exchange step, once CancelRequested let it go
   // on: the work tableau is still the one the step was chosen on.
   virtual void ExchangeChosen() {}
+  // Asked once CancelRequested said stop. True where the stop is a time
+  // limit, or the user taking the plain result: the checked solve then ends
+  // with the plain 80-bit run's result, not checked, where that run had
+  // ended. False where the solve is cancelled.
+  virtual bool KeepsPlainResult() { return false; }
   // Told after every exchange step, once its floating-point check passed.
   virtual void Exchanged(const ExchangeStep& /*step*/) {}
   // Told after every exact solve of a basis system, the exact judge's work

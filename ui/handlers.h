@@ -40,6 +40,14 @@ struct SolveClickOutcome {
   std::string faultyText;
   // kReport: the result came from the exact re-solve.
   bool exact = false;
+  // kReport and kFloatingPointError: false where the exact check was
+  // stopped before its end (a time limit, or the user taking the plain
+  // result): the report is the plain run's, headed by the line "UNGEPRÜFT!
+  // ...", or the floating-point error is the one the plain run met.
+  bool checked = true;
+  // kReport: the views asked for were stopped before their end by a time
+  // limit; the report stands without them.
+  bool viewsLeftOut = false;
   // kReport, kCancelled, kFloatingPointError: the solve's outcome and the
   // number of optimal solutions; at kFloatingPointError its `fault` is the
   // text for the error box, for example "Floating point overflow.".
@@ -52,7 +60,9 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender sender);
 
 // The same with the solver run by `runner`. When the solve is cancelled
 // through the runner's observer, the grids stay as they are and the memo
-// holds the one line "ABGEBROCHEN!", and it takes the focus.
+// holds the one line "ABGEBROCHEN!", and it takes the focus. Where the
+// observer stops the solve but keeps the plain result, the memo holds the
+// plain run's report, unchecked, or the report without its views.
 SolveClickOutcome SolveClick(WindowOperations& window, Sender sender, SolveRunner& runner);
 
 }  // namespace pivora

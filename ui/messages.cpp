@@ -12,7 +12,8 @@ namespace pivora::messages {
 const char* const kSolveHelp =
     "Aufruf: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
     "                     [--ranges] [--tree] [--latin1] [--plot BILD]\n"
-    "                     [--pivots \"Z,S ...\"] [DATEI | -]\n"
+    "                     [--pivots \"Z,S ...\"] [--time-limit S]\n"
+    "                     [DATEI | -]\n"
     "\n"
     "L\u00f6st das lineare Programm in DATEI (der Standardeingabe, wenn DATEI - ist\n"
     "oder fehlt) genau so, wie es die Schaltfl\u00e4che \u00bbL\u00f6sung\u00ab des "
@@ -41,6 +42,9 @@ const char* const kSolveHelp =
     "                Rechenschritten) das Urteil nach den Regeln des\n"
     "                Austauschverfahrens und das Tableau; bis zum ersten nicht\n"
     "                erlaubten Pivot\n"
+    "  --time-limit S  h\u00f6chstens S Sekunden (Vorgabe 10): kommt die exakte\n"
+    "                Pr\u00fcfung bis dahin nicht zu Ende, gilt das ungepr\u00fcfte\n"
+    "                Ergebnis der 80-Bit-Rechnung, als solches gekennzeichnet\n"
     "  --help        diese Hilfe ausgeben\n"
     "\n"
     "Die Problemdatei: Leerzeilen und Zeilen, die mit # beginnen, z\u00e4hlen nicht.\n"
@@ -71,10 +75,14 @@ const char* const kSolveHelp =
     "L\u00f6sung oder unbeschr\u00e4nkt), 1 eine fehlerhafte Zelle (EINGABEFEHLER!),\n"
     "2 ein Aufruf- oder Dateiformatfehler, 3 ein Gleitkommafehler im L\u00f6ser,\n"
     "4 mit --pivots ein Pivot, den die Regeln nicht erlauben (bei 0 waren alle\n"
-    "erlaubt).\n";
+    "erlaubt),\n"
+    "5 die Zeitgrenze hat die exakte Pr\u00fcfung beendet: der Bericht ist das\n"
+    "ungepr\u00fcfte Ergebnis der 80-Bit-Rechnung (erste Zeile UNGEPR\u00dcFT!) oder\n"
+    "steht ohne die Ansichten, oder der Gleitkommafehler ist der der 80-Bit-Rechnung;\n"
+    "ein Hinweis auf der Standardfehlerausgabe sagt, welches.\n";
 
 const char* const kBenchHelp =
-    "Aufruf: pivora-bench [--repeat N] DATEI...\n"
+    "Aufruf: pivora-bench [--repeat N] [--time-limit S] DATEI...\n"
     "\n"
     "Liest jede Problemdatei (im Format von pivora-solve, oder ein LP- oder\n"
     "MPS-Modell) einmal, liest dann N-mal (Vorgabe 1000) die Zellen in ein\n"
@@ -89,10 +97,15 @@ const char* const kBenchHelp =
     "Mikrosekunden (monotone Uhr). Eine Zeile, die auf \" exact\" endet, kennzeichnet\n"
     "eine Datei, deren 80-Bit-Ergebnis die exakte Pr\u00fcfung nicht besteht, so dass\n"
     "der L\u00f6sungsbefehl die exakte Rechnung berichtet; \" cycled\" eine, deren\n"
-    "80-Bit-Rechnung zu einer fr\u00fcheren Basis zur\u00fcckkam.\n"
+    "80-Bit-Rechnung zu einer fr\u00fcheren Basis zur\u00fcckkam; \" unchecked\" eine,\n"
+    "deren exakte Pr\u00fcfung in der Zeitgrenze nicht zu Ende kam.\n"
     "\n"
     "  --repeat N    Wiederholungen je Datei, 1 bis 100000000 (Vorgabe 1000)\n"
-    "  --help        diese Hilfe ausgeben\n";
+    "  --time-limit S  h\u00f6chstens S Sekunden (Vorgabe 10) f\u00fcr die exakte\n"
+    "                Pr\u00fcfung einer Datei\n"
+    "  --help        diese Hilfe ausgeben\n"
+    "\n"
+    "R\u00fcckgabewert: der h\u00f6chste der Dateien, wie bei pivora-solve.\n";
 
 std::string TryHelp(std::string_view program) {
   return "Aufruf und Optionen: " + std::string(program) + " --help";
@@ -162,12 +175,58 @@ std::string PivotOutside(std::string_view quoted, int rows, int columns) {
 
 const char* const kPivotsWithoutViews = "--pivots geht nicht mit --steps oder --ranges zusammen";
 
+std::string TimeLimitOutOfRange(std::string_view quoted) {
+  return "--time-limit braucht eine Zeit in Sekunden von 0.001 bis 86400, nicht " +
+         std::string(quoted);
+}
+
+std::string TimeLimitNote(TimeLimitEnd end, std::chrono::milliseconds limit) {
+  std::string seconds = std::to_string(limit.count() / 1000);
+  if (const long long rest = limit.count() % 1000; rest != 0) {
+    std::string decimals = std::to_string(1000 + rest).substr(1);
+    decimals.erase(decimals.find_last_not_of('0') + 1);
+    seconds += "." + decimals;
+  }
+  const std::string within = " in der Zeitgrenze von " + seconds + " s nicht zu Ende";
+  switch (end) {
+    case TimeLimitEnd::kPlainReport:
+      return "Hinweis: die exakte Pr\u00fcfung kam" + within +
+             "; der Bericht ist das ungepr\u00fcfte Ergebnis der 80-Bit-Rechnung";
+    case TimeLimitEnd::kPlainFault:
+      return "Hinweis: die exakte Rechnung kam" + within +
+             "; der Gleitkommafehler ist der der 80-Bit-Rechnung";
+    case TimeLimitEnd::kNoResult:
+      return "Hinweis: die L\u00f6sung kam" + within;
+    case TimeLimitEnd::kViewsLeftOut:
+      return "Hinweis: die Ansichten kamen" + within + "; der Bericht steht ohne sie";
+  }
+  return {};
+}
+
 std::string FloatingPointError(std::string_view what) {
   if (what == "Floating point overflow.") return "Gleitkomma\u00fcberlauf.";
   if (what == "Floating point division by zero.") return "Gleitkommadivision durch null.";
   if (what == "Invalid floating point operation.") return "Ung\u00fcltige Gleitkommaoperation.";
   return std::string(what);
 }
+
+// --- The window: the progress dialog of a long solve ---
+
+const char* const kSolving = "L\u00f6sung wird berechnet \u2026";
+
+std::string ExchangesSoFar(long exchanges) {
+  return "Austauschschritte: " + std::to_string(exchanges);
+}
+
+const char* const kCancelSolve = "Abbrechen";
+
+std::string CheckTakesLong(long seconds) {
+  return "Die exakte Pr\u00fcfung dauert l\u00e4nger als " + std::to_string(seconds) +
+         " s. \u00bbUngepr\u00fcftes Ergebnis\u00ab zeigt das Ergebnis der 80-Bit-Rechnung "
+         "ohne sie.";
+}
+
+const char* const kTakePlainResult = "Ungepr\u00fcftes Ergebnis";
 
 // --- The window: the context menu ---
 

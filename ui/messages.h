@@ -5,6 +5,7 @@
 // lines are the solve layer's and stay there.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,9 +45,23 @@ extern const char* const kExactReSolveNote;
 std::string PivotNotAPair(std::string_view quoted);
 std::string PivotOutside(std::string_view quoted, int rows, int columns);
 extern const char* const kPivotsWithoutViews;
+std::string TimeLimitOutOfRange(std::string_view quoted);
+// What a run that reached its time limit ends with: the plain run's report,
+// unchecked; the plain run's floating-point error; no result at all (the
+// plain run itself had not ended); the report without the views asked for.
+enum class TimeLimitEnd { kPlainReport, kPlainFault, kNoResult, kViewsLeftOut };
+std::string TimeLimitNote(TimeLimitEnd end, std::chrono::milliseconds limit);
 // The German text of a floating-point error the solver raised; its own
 // text where there is none.
 std::string FloatingPointError(std::string_view what);
+
+// --- The window: the progress dialog of a long solve ---
+extern const char* const kSolving;
+std::string ExchangesSoFar(long exchanges);
+extern const char* const kCancelSolve;
+// Shown once the exact check has run longer than `seconds`.
+std::string CheckTakesLong(long seconds);
+extern const char* const kTakePlainResult;
 
 // --- The window: the context menu, by group ---
 extern const char* const kFileMenu;

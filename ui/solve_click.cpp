@@ -72,7 +72,7 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   runner.Run([&](ExchangeObserver* observer) {
     solved = SolveChecked(tableau, *exact, m, n, SameReport(tableau, m, n, settings), solutions,
                           observer);
-    if (views.Any() && solved.result.Reported()) {
+    if (views.Any() && solved.checked && solved.result.Reported()) {
       const SolvedProblem problem{tableau,
                                   m,
                                   n,
@@ -84,11 +84,16 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
                                   solved.replayed ? &solved.searchExchanges : nullptr,
                                   solved.values.get()};
       written = WriteViews(problem, views, settings, observer);
-      if (written.outcome == SolveOutcome::kCancelled)
+      if (written.outcome != SolveOutcome::kCancelled) return;
+      if (observer != nullptr && observer->KeepsPlainResult()) {
+        outcome.viewsLeftOut = true;
+      } else {
         solved.result = {SolveOutcome::kCancelled, 0, {}};
+      }
     }
   });
   outcome.result = solved.result;
+  outcome.checked = solved.checked;
   if (solved.result.outcome == SolveOutcome::kFloatingPointError) {
     // Nothing is written to the memo and the focus stays where it is.
     outcome.kind = SolveClickOutcome::Kind::kFloatingPointError;
@@ -101,9 +106,10 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
     return outcome;
   }
   outcome.exact = solved.exact;
-  if (views.Any()) {
+  if (views.Any() && solved.checked && !outcome.viewsLeftOut) {
     window.SolAppendLines(written.lines);
   } else {
+    if (!solved.checked) window.SolAppendLine(kUncheckedLine);
     const Report report = WriteReport(tableau, m, n, solutions, solved.result.Status(), settings,
                                       solved.values.get());
     for (const std::string& line : report.lines) window.SolAppendLine(line);

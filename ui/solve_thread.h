@@ -25,6 +25,8 @@ class SolveProgress final : public ExchangeObserver {
     exchanges_.store(exchanges_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
   }
 
+  bool KeepsPlainResult() override { return keepPlain_.load(std::memory_order_relaxed); }
+
   // From any thread: the solve stops before its next exchange step.
   void RequestCancel() { cancel_.store(true, std::memory_order_relaxed); }
   // A branch and bound's subproblems so far and its best value: the count
@@ -40,6 +42,12 @@ class SolveProgress final : public ExchangeObserver {
     const std::lock_guard<std::mutex> lock(bestMutex_);
     return best_;
   }
+  // From any thread: the solve stops the same way, but ends with the plain
+  // run's result, not checked, where that run has ended.
+  void RequestPlainResult() {
+    keepPlain_.store(true, std::memory_order_relaxed);
+    cancel_.store(true, std::memory_order_relaxed);
+  }
   // Exchange steps of every run of the solve together (the extended run and
   // an exact re-solve).
   long Exchanges() const { return exchanges_.load(std::memory_order_relaxed); }
@@ -50,6 +58,7 @@ class SolveProgress final : public ExchangeObserver {
   std::atomic<long> subproblems_{0};
   mutable std::mutex bestMutex_;
   std::optional<Rational> best_;
+  std::atomic<bool> keepPlain_{false};
 };
 
 // Starts `job` on a new thread at construction, in the floating-point
@@ -71,6 +80,7 @@ class SolveThread {
   long Subproblems() const { return progress_.Subproblems(); }
   std::optional<Rational> Best() const { return progress_.Best(); }
   void Cancel() { progress_.RequestCancel(); }
+  void TakePlainResult() { progress_.RequestPlainResult(); }
   // Waits for the end, then throws what the job threw, if anything.
   void Finish();
 

@@ -26,5 +26,19 @@ TEST(Input, IntegersForOptions) {
   }
 }
 
+TEST(Input, SecondsForTheTimeLimit) {
+  std::chrono::milliseconds limit{0};
+  EXPECT_TRUE(ParseSeconds("10", limit));
+  EXPECT_EQ(limit.count(), 10'000);
+  EXPECT_TRUE(ParseSeconds("0.25", limit));
+  EXPECT_EQ(limit.count(), 250);
+  EXPECT_TRUE(ParseSeconds("86400.000", limit));
+  EXPECT_EQ(limit.count(), 86'400'000);
+  for (const char* text : {"", "0", "0.0001", "86400.001", "1e3", "-1", ".5", "5.", "1,5",
+                           "99999999999999999999"}) {
+    EXPECT_FALSE(ParseSeconds(text, limit)) << text;
+  }
+}
+
 }  // namespace
 }  // namespace pivora

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "solver/testing/temporary_directory.h"
 
@@ -361,6 +363,88 @@ TEST(PivoraSolve, OverflowInTheSolver) {
   EXPECT_EQ(r.err,
             "pivora-solve: <Standardeingabe>: Gleitkomma\xC3\xBC"
             "berlauf.\n");
+}
+
+// "kEe ", appended.
+void AppendCell(std::string& text, int k, int e) {
+  text.append(std::to_string(k)).append("E").append(std::to_string(e)).append(" ");
+}
+
+// A 30 x 30 problem whose rows and columns are scaled by powers of ten up to
+// 10^+-2400: the plain run ends at once, the exact check takes many seconds.
+std::string ScaledFarApart() {
+  std::uint64_t x = 12345;
+  const auto next = [&x](int modulus) {
+    x = x * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<int>((x >> 33) % static_cast<std::uint64_t>(modulus));
+  };
+  constexpr int kSize = 30;
+  std::vector<int> rowScale;
+  std::vector<int> columnScale;
+  for (int i = 0; i < kSize; ++i) rowScale.push_back(next(4801) - 2400);
+  for (int j = 0; j < kSize; ++j) columnScale.push_back(next(4801) - 2400);
+  std::string text = "max\n";
+  for (int j = 0; j < kSize; ++j) AppendCell(text, next(99) + 1, -columnScale[j]);
+  text.append("\n");
+  for (int i = 0; i < kSize; ++i) {
+    for (int j = 0; j < kSize; ++j) AppendCell(text, next(99) + 1, rowScale[i] - columnScale[j]);
+    text.append("<= ");
+    AppendCell(text, next(900) + 100, rowScale[i]);
+    text.append("\n");
+  }
+  return text;
+}
+
+// A 30 x 30 problem of one-digit numbers times 10^-3900..10^3900: the plain
+// run leaves the extended range, the exact run takes many seconds.
+std::string WideExponents() {
+  constexpr int kSize = 30;
+  const auto cell = [](std::string& text, int digit, int exponent) {
+    AppendCell(text, digit % 9 + 1, exponent % 7801 - 3900);
+  };
+  std::string text = "max\n";
+  for (int j = 1; j <= kSize; ++j) cell(text, j * 13, j * 59);
+  text.append("\n");
+  for (int i = 1; i <= kSize; ++i) {
+    for (int j = 1; j <= kSize; ++j) cell(text, i * 7 + j * 13, i * j * 31);
+    text.append("<= ");
+    cell(text, i * 31, i * 71);
+    text.append("\n");
+  }
+  return text;
+}
+
+// The ceiling: past its time limit the exact check stops, and the plain
+// run's result stands, marked on both outputs, with its own exit code; where
+// the plain run left the extended range, its error does.
+TEST(PivoraSolve, TheTimeLimitEndsWithThePlainResultMarkedUnchecked) {
+  const testing::TemporaryDirectory files;
+  const std::string scaled = files.Write("scaled.txt", ScaledFarApart());
+  Result r = Solve("--time-limit 0.3 " + Quoted(scaled));
+  EXPECT_EQ(r.exitCode, 5);
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
+            "UNGEPR\xC3\x9C"
+            "FT! Das Ergebnis der 80-Bit-Rechnung, ohne die exakte Pr\xC3\xBC"
+            "fung:");
+  EXPECT_GT(Lines(r.out), 1);
+  EXPECT_EQ(r.err,
+            "pivora-solve: Hinweis: die exakte Pr\xC3\xBC"
+            "fung kam in der Zeitgrenze von 0.3 s nicht zu Ende; der Bericht ist das "
+            "ungepr\xC3\xBC"
+            "fte Ergebnis der 80-Bit-Rechnung\n");
+
+  r = Solve("--time-limit 0.3 -", WideExponents());
+  EXPECT_EQ(r.exitCode, 5);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("Gleitkomma\xC3\xBC"
+                       "berlauf.\npivora-solve: Hinweis: die exakte Rechnung kam in der "
+                       "Zeitgrenze von 0.3 s nicht zu Ende"),
+            std::string::npos)
+      << r.err;
+
+  r = RunProgram(PIVORA_BENCH_PROGRAM, "--repeat 1 --time-limit 0.3 " + Quoted(scaled));
+  EXPECT_EQ(r.exitCode, 5);
+  EXPECT_TRUE(r.out.ends_with(" unchecked\n")) << r.out;
 }
 
 TEST(PivoraSolve, UsageErrorsAndHelp) {
