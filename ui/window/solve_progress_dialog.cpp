@@ -1,5 +1,6 @@
 #include "ui/window/solve_progress_dialog.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,22 +13,41 @@ SolveProgressDialog::SolveProgressDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Pivora"));
   setWindowModality(Qt::ApplicationModal);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("L\u00f6sung wird berechnet \u2026"), this));
+  layout->addWidget(new QLabel(QString::fromUtf8(messages::kSolving), this));
   exchanges_ = new QLabel(this);
   layout->addWidget(exchanges_);
   subproblems_ = new QLabel(this);
   subproblems_->hide();
   layout->addWidget(subproblems_);
-  cancel_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+  longCheck_ = new QLabel(this);
+  longCheck_->setWordWrap(true);
+  longCheck_->hide();
+  layout->addWidget(longCheck_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  plainResult_ = new QPushButton(QString::fromUtf8(messages::kTakePlainResult), this);
+  plainResult_->setAutoDefault(false);
+  plainResult_->hide();
+  buttons->addWidget(plainResult_);
+  cancel_ = new QPushButton(QString::fromUtf8(messages::kCancelSolve), this);
   cancel_->setAutoDefault(false);
-  layout->addWidget(cancel_, 0, Qt::AlignRight);
+  buttons->addWidget(cancel_);
+  layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(plainResult_, &QPushButton::clicked, this, &SolveProgressDialog::plainResultTaken);
   SetExchanges(0);
 }
 
 void SolveProgressDialog::SetExchanges(long exchanges) {
-  exchanges_->setText(QStringLiteral("Austauschschritte: %1").arg(exchanges));
+  exchanges_->setText(QString::fromUtf8(messages::ExchangesSoFar(exchanges)));
+}
+
+void SolveProgressDialog::OfferPlainResult(long seconds) {
+  if (!plainResult_->isHidden()) return;
+  longCheck_->setText(QString::fromUtf8(messages::CheckTakesLong(seconds)));
+  longCheck_->show();
+  plainResult_->show();
 }
 
 void SolveProgressDialog::SetSubproblems(long subproblems, const QString& best) {

@@ -1,5 +1,7 @@
 // The small modal dialog of a long solve: what is happening, the exchange
-// steps so far, and a button that cancels.
+// steps so far, and a button that cancels; past the time limit of the
+// command-line programs, a second one that takes the plain run's result
+// unchecked.
 #pragma once
 
 #include <QDialog>
@@ -21,12 +23,21 @@ class SolveProgressDialog final : public QDialog {
   // A branch and bound's subproblems and its best value so far (empty: none
   // yet); the line shows from the first subproblem on.
   void SetSubproblems(long subproblems, const QString& best);
+  // Shows that the exact check takes longer than `seconds`, and the button
+  // "Ungeprüftes Ergebnis", which emits plainResultTaken.
+  void OfferPlainResult(long seconds);
   QPushButton* CancelButton() const { return cancel_; }
+  QPushButton* PlainResultButton() const { return plainResult_; }
   QString ExchangesText() const;
+
+ signals:
+  void plainResultTaken();
 
  private:
   QLabel* exchanges_ = nullptr;
   QLabel* subproblems_ = nullptr;
+  QLabel* longCheck_ = nullptr;
+  QPushButton* plainResult_ = nullptr;
   QPushButton* cancel_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 
 #include "solve/format_exact.h"
 #include "ui/solve_thread.h"
+#include "ui/time_limit.h"
 #include "ui/window/solve_progress_dialog.h"
 
 namespace pivora {
@@ -50,6 +51,8 @@ void WindowSolve::Run(const SolveJob& job) {
     if (!dialog && clock.elapsed() >= kDialogDelay.count()) {
       dialog = std::make_unique<SolveProgressDialog>(&window_);
       QObject::connect(dialog.get(), &QDialog::rejected, [&thread] { thread.Cancel(); });
+      QObject::connect(dialog.get(), &SolveProgressDialog::plainResultTaken,
+                       [&thread] { thread.TakePlainResult(); });
       dialog->show();
     }
     if (dialog && countDue) {
@@ -57,6 +60,8 @@ void WindowSolve::Run(const SolveJob& job) {
       const std::optional<Rational> best = thread.Best();
       dialog->SetSubproblems(thread.Subproblems(), best ? BestText(*best) : QString());
       countDue = false;
+      if (clock.elapsed() >= kDefaultTimeLimit.count())
+        dialog->OfferPlainResult(static_cast<long>(kDefaultTimeLimit.count() / 1000));
     }
     QCoreApplication::processEvents(
         (dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |

@@ -1,7 +1,10 @@
 // The solve command's runner in the window: the solver runs on a worker
 // thread while the window only repaints, so the window stays painted and no
 // other handler runs until the solve has ended; a solve that takes longer
-// than kDialogDelay shows a progress dialog that can cancel it.
+// than kDialogDelay shows a progress dialog that can cancel it. Unlike the
+// command-line programs, the window sets no time limit: past the programs'
+// limit the dialog also offers the plain run's result, unchecked, and the
+// solve goes on for as long as the user lets it.
 #pragma once
 
 #include <chrono>
