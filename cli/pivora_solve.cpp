@@ -14,6 +14,7 @@
 #include "cli/plot_file.h"
 #include "files/problem_file.h"
 #include "plot/graphical_solution.h"
+#include "solve/model_optimum.h"
 #include "ui/handlers.h"
 #include "ui/messages.h"
 #include "ui/plain_window.h"
@@ -108,6 +109,7 @@ ExitCode Run(const std::vector<std::string>& args) {
   window.SetDetailsChecked(
       options.details.value_or(problem.details.value_or(window.DetailsChecked())));
   window.SetViews(options.views);
+  if (loaded->legend) window.SetObjectiveConstant(loaded->legend->objectiveConstant);
   EnterProblem(window, problem);
   if (options.pivots) {
     return CheckPivots(window, *options.pivots, name, problem, options.latin1, options.plot);
@@ -124,6 +126,7 @@ ExitCode Run(const std::vector<std::string>& args) {
   }
 
   std::vector<std::string> lines = window.SolLines();
+  if (!outcome.modelOptimum.empty()) InsertAfterOptimum(lines, outcome.modelOptimum);
   if (loaded->legend) {
     lines.emplace_back();
     for (std::string& line : loaded->legend->Lines()) lines.push_back(std::move(line));

@@ -31,6 +31,9 @@ struct ModelLegend {
   // What the grids cannot hold or what was left out: the objective's
   // constant, integer markings, free rows.
   std::vector<std::string> notes;
+  // The objective's constant as decimal text ("-3", "2.5"); empty where the
+  // model has none. The model's optimum is the grids' plus this.
+  std::string objectiveConstant;
   // The legend as report lines: a heading, the variables, the rows, the notes.
   std::vector<std::string> Lines() const;
 };

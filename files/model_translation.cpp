@@ -234,6 +234,7 @@ void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<Grid
     legend.rows.push_back(Numbered('y', i, ": ", rows[i].name));
   }
   if (const int sign = columns.constant.Sign(); sign != 0) {
+    legend.objectiveConstant = columns.constant.Text();
     const std::string shift =
         (sign > 0 ? " + " : " - ") + (sign > 0 ? columns.constant : -columns.constant).Text();
     legend.notes.push_back("die Konstante " + columns.constant.Text() +

@@ -48,6 +48,10 @@ struct SolveClickOutcome {
   // kReport: the views asked for were stopped before their end by a time
   // limit; the report stands without them.
   bool viewsLeftOut = false;
+  // kReport at an optimum of a model with an objective constant: the line
+  // with the model's own optimum (ModelOptimumLine). The memo holds it
+  // where a view is shown; the plain report stays as it is without it.
+  std::string modelOptimum;
   // kReport, kCancelled, kFloatingPointError: the solve's outcome and the
   // number of optimal solutions; at kFloatingPointError its `fault` is the
   // text for the error box, for example "Floating point overflow.".

@@ -35,6 +35,7 @@ class PlainWindow final : public WindowOperations {
   ReportViews Views() const override { return views_; }
   IntegerMarks Integers() const override { return integers_; }
   void SetIntegers(const IntegerMarks& marks) override { integers_ = marks; }
+  std::string ObjectiveConstant() const override { return objectiveConstant_; }
   CellStore& NB() override { return nb_; }
   CellStore& ZF() override { return zf_; }
   void SolClear() override { solLines_.clear(); }
@@ -53,6 +54,7 @@ class PlainWindow final : public WindowOperations {
   void SetMaximumChecked(bool maximum) { maximum_ = maximum; }
   void SetDetailsChecked(bool details) { details_ = details; }
   void SetViews(const ReportViews& views) { views_ = views; }
+  void SetObjectiveConstant(std::string constant) { objectiveConstant_ = std::move(constant); }
   // The user moves the keyboard focus to another widget.
   void MoveFocusAway() { solHasFocus_ = false; }
 
@@ -70,6 +72,7 @@ class PlainWindow final : public WindowOperations {
   bool details_ = true;
   ReportViews views_;
   IntegerMarks integers_;
+  std::string objectiveConstant_;
   CellStore nb_{5, 3};
   CellStore zf_{3, 2};
   std::vector<std::string> solLines_;

@@ -1,6 +1,7 @@
 #include <memory>
 #include <optional>
 
+#include "solve/model_optimum.h"
 #include "solve/number_format.h"
 #include "solve/report.h"
 #include "solve/report_agreement.h"
@@ -25,6 +26,18 @@ void MakeFirstMarkCurrent(WindowOperations& window, int n, int m) {
   for (int column = 1; column <= n; ++column) {
     if (window.ZF().Text(column, 1) == kFaultMark) return window.ZF().MakeCurrent(column, 1);
   }
+}
+
+// The model's own optimum where the window holds a model with a constant.
+std::string ModelOptimum(const WindowOperations& window, const Tableau& tableau, int m, int n,
+                         const SolutionTable& solutions, const CheckedSolve& solved,
+                         const ReportViews& views, const ReportSettings& settings) {
+  const std::string constant = window.ObjectiveConstant();
+  if (constant.empty() || !solved.result.Optimal()) return {};
+  const bool exact = solved.values && solved.values->Status() == solved.result.Status();
+  const Rational grid = exact ? (*solved.values)(0, 1) : ExactRational(solutions(0, 1));
+  return ModelOptimumLine(grid, constant, tableau(m + 1, n + 2) == kMaximise,
+                          ViewNumbers{views.fractions, settings.precision, settings.format});
 }
 
 }  // namespace
@@ -106,7 +119,9 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
     return outcome;
   }
   outcome.exact = solved.exact;
+  outcome.modelOptimum = ModelOptimum(window, tableau, m, n, solutions, solved, views, settings);
   if (views.Any() && solved.checked && !outcome.viewsLeftOut) {
+    if (!outcome.modelOptimum.empty()) InsertAfterOptimum(written.lines, outcome.modelOptimum);
     window.SolAppendLines(written.lines);
   } else {
     if (!solved.checked) window.SolAppendLine(kUncheckedLine);

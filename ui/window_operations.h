@@ -37,6 +37,10 @@ class WindowOperations {
   // The extra views the memo's context menu has checked: none by default.
   virtual ReportViews Views() const { return {}; }
 
+  // The constant of the objective of the opened LP or MPS model the grids
+  // hold, as decimal text; empty where there is none.
+  virtual std::string ObjectiveConstant() const { return {}; }
+
   // The grid cell stores of the constraint grid and the objective grid.
   virtual CellStore& NB() = 0;
   virtual CellStore& ZF() = 0;

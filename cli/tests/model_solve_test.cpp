@@ -24,12 +24,17 @@ struct ModelCase {
 
 class ModelFileTest : public ::testing::TestWithParam<ModelCase> {};
 
-// The report the window writes for the model, at 10 digits with details.
-std::vector<std::string> Solved(const ProblemFile& problem, ReportViews views = {}) {
+// The report the window writes for the model, at 10 digits with details;
+// `modelOptimum` receives the line of the model's own optimum.
+std::vector<std::string> Solved(const ProblemFile& problem, ReportViews views = {},
+                                const ModelLegend* legend = nullptr,
+                                std::string* modelOptimum = nullptr) {
   PlainWindow window;
   window.SetViews(views);
+  if (legend) window.SetObjectiveConstant(legend->objectiveConstant);
   EnterProblem(window, problem);
-  SolveClick(window, &window);
+  const SolveClickOutcome outcome = SolveClick(window, &window);
+  if (modelOptimum) *modelOptimum = outcome.modelOptimum;
   return window.SolLines();
 }
 
@@ -78,12 +83,19 @@ TEST(ModelFile, ShiftsAndRowsAreComputedInTheModelsDecimals) {
   ASSERT_EQ(read.legend.notes.size(), 1u);
   EXPECT_NE(read.legend.notes[0].find("Konstante -0.2 "), std::string::npos)
       << read.legend.notes[0];
-  // The model's optimum 0.1 is the reported 0.3 less the constant 0.2.
-  EXPECT_EQ(Solved(read.problem)[2], "Optimum: Zmax = 0.3");
+  // The model's optimum 0.1 is the reported 0.3 less the constant 0.2: a
+  // line of its own beside the views, outside the plain report.
+  std::string modelOptimum;
+  const std::vector<std::string> plain = Solved(read.problem, {}, &read.legend, &modelOptimum);
+  EXPECT_EQ(plain[2], "Optimum: Zmax = 0.3");
+  EXPECT_EQ(plain[3], "");
+  EXPECT_EQ(modelOptimum, "Optimum des Modells: Zmax = 0.1 (mit der Konstanten -0.2)");
   ReportViews fractions;
   fractions.fractions = true;
-  const std::vector<std::string> exact = Solved(read.problem, fractions);
-  EXPECT_NE(std::find(exact.begin(), exact.end(), "Optimum: Zmax = 3/10"), exact.end());
+  const std::vector<std::string> exact = Solved(read.problem, fractions, &read.legend);
+  const auto optimum = std::find(exact.begin(), exact.end(), "Optimum: Zmax = 3/10");
+  ASSERT_NE(optimum, exact.end());
+  EXPECT_EQ(optimum[1], "Optimum des Modells: Zmax = 1/10 (mit der Konstanten -0.2)");
 }
 
 // A range row's second bound is its right-hand side plus its range in

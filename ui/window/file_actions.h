@@ -73,6 +73,9 @@ class FileActions final : public QObject {
   ProblemFile WindowProblem() const;
 
   const QString& Path() const { return path_; }
+  // The legend of the opened LP or MPS model the problem came from; none
+  // for a problem file or a new problem.
+  const std::optional<ModelLegend>& Legend() const { return legend_; }
 
   // "Pivora v6.0 – NAME" with the name of the file the problem belongs to
   // and "*" while it has unsaved changes; "Pivora v6.0" without a file.

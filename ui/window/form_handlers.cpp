@@ -73,6 +73,19 @@ void TForm1::ShowError(const std::optional<QString>& error) {
   activateWindow();
 }
 
+QString TForm1::ReportText() const {
+  const QString report = Sol_->toPlainText();
+  if (modelOptimum_.isEmpty() || report != modelReport_) return report;
+  QStringList lines = report.split(u'\n');
+  for (qsizetype k = 0; k < lines.size(); ++k) {
+    if (lines[k].startsWith(QStringLiteral("Optimum: "))) {
+      lines.insert(k + 1, modelOptimum_);
+      break;
+    }
+  }
+  return lines.join(u'\n');
+}
+
 void TForm1::ConnectHandlers() {
   connect(NVars_, &QSpinBox::valueChanged, this, [this] { NVarsChange(NVars_); });
   connect(NCons_, &QSpinBox::valueChanged, this, [this] { NConsChange(NCons_); });
@@ -131,6 +144,11 @@ void TForm1::SolveClick(Sender sender) {
     if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {
       error = QString::fromLatin1(outcome.result.fault);
     }
+    // The views' lines hold the model's optimum already.
+    const QString line = QString::fromLatin1(outcome.modelOptimum);
+    const bool beside = !line.isEmpty() && !Sol_->Lines().contains(line);
+    modelReport_ = beside ? Sol_->toPlainText() : QString();
+    modelOptimum_ = beside ? line : QString();
   }
   graph_->SolveEnded();
   ShowError(error);

@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "ui/window/file_actions.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/spin_edit.h"
 #include "ui/window/tform1.h"
+#include "ui/window/window_commands.h"
 
 namespace pivora {
 
@@ -18,6 +20,11 @@ int TForm1::DigitsValue() const { return Digits_->TextValue(); }
 bool TForm1::MaximumChecked() const { return Maximum_->isChecked(); }
 bool TForm1::DetailsChecked() const { return Details_->isChecked(); }
 ReportViews TForm1::Views() const { return Sol_->Views(); }
+
+std::string TForm1::ObjectiveConstant() const {
+  const std::optional<ModelLegend>& legend = commands_->Files().Legend();
+  return legend ? legend->objectiveConstant : std::string();
+}
 
 void TForm1::SolClear() { Sol_->Clear(); }
 void TForm1::SolAppendLine(std::string_view line) { Sol_->AppendLine(line); }

@@ -156,7 +156,7 @@ void ReportWindow::FitToWidth() {
 void ReportWindow::Follow() {
   // A hidden window takes the report when it is shown again.
   if (!isVisible()) return;
-  const QString report = form_.Sol()->toPlainText();
+  const QString report = form_.ReportText();
   if (report != text_->toPlainText()) text_->setPlainText(report);
 }
 

@@ -50,6 +50,7 @@ class TForm1 final : public QWidget, public WindowOperations {
   ReportViews Views() const override;
   IntegerMarks Integers() const override { return integers_; }
   void SetIntegers(const IntegerMarks& marks) override { integers_ = marks; }
+  std::string ObjectiveConstant() const override;
   CellStore& NB() override { return nbStore_; }
   CellStore& ZF() override { return zfStore_; }
   void SolClear() override;
@@ -88,6 +89,12 @@ class TForm1 final : public QWidget, public WindowOperations {
   ReportMemo* Sol() const { return Sol_; }
   QCheckBox* Details() const { return Details_; }
   SpinEdit* Digits() const { return Digits_; }
+
+  // The report as its own window, its export and its print show it: the
+  // memo's text, with the line of an opened model's own optimum beside the
+  // plain report that the last solve wrote (the memo keeps the plain report
+  // as it is).
+  QString ReportText() const;
 
   // Undo, the file and clipboard commands and the extra shortcuts.
   WindowCommands& Commands() { return *commands_; }
@@ -141,6 +148,10 @@ class TForm1 final : public QWidget, public WindowOperations {
   WindowStyle* style_ = nullptr;
   bool activated_ = false;
   IntegerMarks integers_;
+  // The memo's text after the last solve of a model with a constant, and the
+  // line of the model's own optimum that ReportText() adds to that text.
+  QString modelReport_;
+  QString modelOptimum_;
   WindowCommands* commands_ = nullptr;
   GraphCommand* graph_ = nullptr;
 };

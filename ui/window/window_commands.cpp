@@ -60,9 +60,9 @@ WindowCommands::WindowCommands(TForm1& form)
           &QAction::triggered, files_, &FileActions::SaveAs);
   connect(
       AddAction(Command::kSaveReport, messages::kSaveReport, {QKeySequence(Qt::CTRL | Qt::Key_B)}),
-      &QAction::triggered, this, [this] { SaveReport(&form_, form_.Sol()->toPlainText()); });
+      &QAction::triggered, this, [this] { SaveReport(&form_, form_.ReportText()); });
   connect(AddAction(Command::kPrintReport, messages::kPrintReport, {QKeySequence::Print}),
-          &QAction::triggered, this, [this] { PrintReport(&form_, form_.Sol()->toPlainText()); });
+          &QAction::triggered, this, [this] { PrintReport(&form_, form_.ReportText()); });
 
   connect(AddAction(Command::kUndo, messages::kUndo, {QKeySequence::Undo}), &QAction::triggered,
           this, [this] {
