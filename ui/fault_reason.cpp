@@ -67,6 +67,12 @@ std::string RelationReason(std::string_view typed) {
 
 }  // namespace
 
+bool CellReadable(std::string_view text, CellKind kind) {
+  if (text.empty()) return true;
+  Extended code = 0;
+  return kind == CellKind::kRelation ? RelationCode(text, code) : IsNumber(text);
+}
+
 std::string FaultReason(std::string_view typed, CellKind kind) {
   const std::string reason =
       kind == CellKind::kRelation ? RelationReason(typed) : NumberReason(typed);

@@ -12,6 +12,8 @@ namespace pivora {
 namespace {
 
 constexpr int kTextInset = 2;
+// The frame of a cell that cannot be read; its tint is the model's.
+const QColor kFaultFrame(200, 0, 0);
 
 }  // namespace
 
@@ -55,11 +57,20 @@ void CellEditor::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
 }
 
+void CellEditor::SetFaulty(bool faulty) {
+  if (faulty == faulty_) return;
+  faulty_ = faulty;
+  ShowHighlighted(!hasFocus());
+}
+
+// Without the focus, a cell that cannot be read shows the frame's red as
+// the highlight: the cell has been left, and it is current.
 void CellEditor::ShowHighlighted(bool highlighted) {
   QPalette colours = palette();
   const QPalette& parentColours = parentWidget() ? parentWidget()->palette() : colours;
-  colours.setColor(QPalette::Base,
-                   parentColours.color(highlighted ? QPalette::Highlight : QPalette::Base));
+  QColor base = parentColours.color(highlighted ? QPalette::Highlight : QPalette::Base);
+  if (highlighted && faulty_) base = kFaultFrame;
+  colours.setColor(QPalette::Base, base);
   colours.setColor(QPalette::Text,
                    parentColours.color(highlighted ? QPalette::HighlightedText : QPalette::Text));
   setPalette(colours);
@@ -76,8 +87,15 @@ void CellDelegate::DrawCellText(QPainter* painter, const QRect& cell, const QStr
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
   const bool selected = option.state & QStyle::State_Selected;
-  painter->fillRect(option.rect,
-                    option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
+  const QVariant fault = index.data(Qt::BackgroundRole);
+  if (fault.isValid() && !selected) {
+    painter->fillRect(option.rect, fault.value<QBrush>());
+    painter->setPen(kFaultFrame);
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+  } else {
+    painter->fillRect(option.rect,
+                      option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
+  }
   painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
   painter->setFont(option.font);
   DrawCellText(painter, option.rect, index.data(Qt::DisplayRole).toString());
@@ -92,8 +110,9 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 }
 
 void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-  auto* line = static_cast<QLineEdit*>(editor);
+  auto* line = static_cast<CellEditor*>(editor);
   line->setToolTip(index.data(Qt::ToolTipRole).toString());
+  line->SetFaulty(index.data(Qt::BackgroundRole).isValid());
   const QString text = index.data(Qt::EditRole).toString();
   if (line->text() != text) line->setText(text);
 }

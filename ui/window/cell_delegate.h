@@ -16,6 +16,9 @@ class CellEditor final : public QLineEdit {
  public:
   explicit CellEditor(QWidget* parent);
 
+  // The cell cannot be read: shown while the editor has no focus.
+  void SetFaulty(bool faulty);
+
  protected:
   // Undo, redo, copy and paste are the window's: the editor lets them pass.
   bool event(QEvent* event) override;
@@ -26,6 +29,8 @@ class CellEditor final : public QLineEdit {
 
  private:
   void ShowHighlighted(bool highlighted);
+
+  bool faulty_ = false;
 };
 
 class CellDelegate final : public QStyledItemDelegate {

@@ -1,7 +1,10 @@
 #include "ui/window/grid_model.h"
 
+#include <QBrush>
+#include <QColor>
 #include <algorithm>
 #include <string>
+
 
 namespace pivora {
 
@@ -14,6 +17,14 @@ GridModel::GridModel(CellStore& store, QObject* parent)
 }
 
 GridModel::~GridModel() { store_.SetObserver(nullptr); }
+
+CellKind GridModel::KindOf(int column) const {
+  return constraintGrid_ && column == columns_ - 1 ? CellKind::kRelation : CellKind::kNumber;
+}
+
+bool GridModel::Faulty(int column, int row) const {
+  return !CellReadable(store_.Text(column, row), KindOf(column));
+}
 
 QModelIndex GridModel::IndexOfCell(int column, int row) const { return index(row - 1, column - 1); }
 
@@ -36,8 +47,15 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
     return {};
   }
+  const int column = index.column() + 1;
+  const int row = index.row() + 1;
   if (role == Qt::ToolTipRole) {
-    return faultNotes_.value((index.row() + 1) * CellStore::kColumns + index.column() + 1);
+    const QString note = faultNotes_.value(row * CellStore::kColumns + column);
+    if (!note.isEmpty() || !Faulty(column, row)) return note;
+    return QString::fromUtf8(FaultReason(store_.Text(column, row), KindOf(column)).c_str());
+  }
+  if (role == Qt::BackgroundRole) {
+    return Faulty(column, row) ? QVariant(QBrush(QColor(255, 214, 214))) : QVariant();
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   const std::string_view text = store_.Text(index.column() + 1, index.row() + 1);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ui/cell_store.h"
+#include "ui/fault_reason.h"
 
 namespace pivora {
 
@@ -49,6 +50,13 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
 
   void SetEditListener(GridEditListener* listener) { listener_ = listener; }
 
+  // The constraint grid: its last column but one holds relation signs.
+  // Every data cell that cannot be read is tinted, and its tooltip says
+  // why (FaultReason); the window's editor covers the cell being typed in.
+  void SetConstraintGrid(bool constraints) { constraintGrid_ = constraints; }
+  // The cell (store column, row) cannot be read as the solve reads it.
+  bool Faulty(int column, int row) const;
+
   // The tooltip of a cell that holds the fault mark: what was typed and why
   // it is faulty. It goes as soon as the cell's text changes.
   void SetFaultNote(int column, int row, const QString& note);
@@ -82,6 +90,7 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   void AboutToMoveCurrent() override;
   void CurrentMoved() override;
 
+  CellKind KindOf(int column) const;
   void ReportCell(int column, int row);
   void ReportPending();
   void FollowColumnCount();
@@ -90,6 +99,7 @@ class GridModel final : public QAbstractTableModel, private CellStoreObserver {
   CellStore& store_;
   GridEditListener* listener_ = nullptr;
   bool userEditing_ = false;
+  bool constraintGrid_ = false;
   QHash<int, QString> faultNotes_;
   QStringList columnTips_;  // by data column, from column 1
   QStringList rowTips_;     // by data row, from row 1  // by row * CellStore::kColumns + column

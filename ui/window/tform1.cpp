@@ -111,6 +111,7 @@ void TForm1::CreateWidgets() {
 
   nbModel_ = new GridModel(nbStore_, this);
   zfModel_ = new GridModel(zfStore_, this);
+  nbModel_->SetConstraintGrid(true);
   NBGrid_ = MakeGrid(this, "NB", *nbModel_, {88, 40, 848, 234}, style_);
   ZFGrid_ = MakeGrid(this, "ZF", *zfModel_, {88, 280, 718, 63}, style_);
 

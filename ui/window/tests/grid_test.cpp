@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <vector>
 
@@ -27,6 +28,7 @@ class GridTest : public QObject {
   void doubleClicksOnEitherGridClearBothAndTheMemo();
   void doubleClickOnTheMemoClearsOnlyTheMemo();
   void nonLatin1TextMakesAFaultyCellNotACrash();
+  void everyFaultyCellIsMarkedOnceLeft();
   void aLongPastedTextIsKeptWhole();
 };
 
@@ -310,6 +312,41 @@ void GridTest::nonLatin1TextMakesAFaultyCellNotACrash() {
   ClickCell(form->NBGrid(), 2, 1);
   TypeCharacters(form->NBGrid()->Editor(), QStringLiteral("\u00e4"));
   QCOMPARE(Text(form->NB(), 2, 1), "\xe4");
+}
+
+// Three typos show at once, each with its reason, as soon as its cell is
+// left; the cell being typed in shows its mark when the focus leaves it.
+// The solve still stops at the first.
+void GridTest::everyFaultyCellIsMarkedOnceLeft() {
+  const auto form = StartedWindow();
+  GridModel& nb = form->NBGrid()->Model();
+  TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("0,25"));
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_Tab);
+  QTest::keyClicks(form->NBGrid()->Editor(), QStringLiteral("1O"));
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_Tab);
+  QTest::keyClicks(form->NBGrid()->Editor(), QStringLiteral("=<"));
+  QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_Tab);
+  QTest::keyClicks(form->NBGrid()->Editor(), QStringLiteral("5x"));
+  const auto tip = [&](int column) {
+    return nb.data(nb.IndexOfCell(column, 1), Qt::ToolTipRole).toString();
+  };
+  QCOMPARE(tip(1), QStringLiteral("\u00bb0,25\u00ab \u2013 Dezimalpunkt verwenden"));
+  QCOMPARE(tip(2), QStringLiteral("\u00bb1O\u00ab \u2013 keine Zahl"));
+  QCOMPARE(tip(3), QStringLiteral("\u00bb=<\u00ab \u2013 erlaubt sind <, <=, >, >=, =, =="));
+  for (int column = 1; column <= 4; ++column) {
+    QVERIFY(nb.data(nb.IndexOfCell(column, 1), Qt::BackgroundRole).isValid());
+  }
+  QVERIFY(!nb.data(nb.IndexOfCell(1, 2), Qt::BackgroundRole).isValid());
+  auto* editor = qobject_cast<QLineEdit*>(form->NBGrid()->Editor());
+  const QColor typing = editor->palette().color(QPalette::Base);
+  form->Solve()->setFocus();
+  QVERIFY(editor->palette().color(QPalette::Base) != typing);
+  QCOMPARE(editor->toolTip(), QStringLiteral("\u00bb5x\u00ab \u2013 keine Zahl"));
+
+  form->SolveClick(form->Solve());
+  QCOMPARE(Text(form->NB(), 1, 1), "  FEHLER!");
+  QCOMPARE(Text(form->NB(), 2, 1), "1O");
+  QCOMPARE(form->Sol()->toPlainText(), QStringLiteral("EINGABEFEHLER!"));
 }
 
 // A line edit keeps 32,767 characters unless told otherwise; a right-hand
