@@ -128,6 +128,7 @@ std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& vi
 WrittenViews WriteViews(const SolvedProblem& p, const ReportViews& views,
                         const ReportSettings& settings, ExchangeObserver* observer) {
   try {
+    const WorkScope part(observer, WorkPhase::kViews);
     return {p.result.outcome, ViewLines(p, views, settings, observer)};
   } catch (const SolveCancelled&) {
     return {SolveOutcome::kCancelled, {}};

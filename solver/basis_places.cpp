@@ -102,8 +102,10 @@ bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool de
                         ExactRoad road, ExchangeObserver* observer) {
   bool solved = false;
   if (road == ExactRoad::kFractionFree) {
+    const WorkScope part(observer, WorkPhase::kElimination);
     solved = EliminateFractionFree(a, k, denominator, observer);
   } else {
+    const WorkScope part(observer, WorkPhase::kLifting);
     solved = SolveByLifting(a, k, denominator, determinant, observer);
   }
   if (observer != nullptr) observer->SolvedBasisSystem(k, a.Width() - k);

@@ -222,6 +222,7 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
                                  const BasisLabels& basis, const std::vector<mp_limb_t>& primes,
                                  long boundBits, std::vector<mp_limb_t>& residues,
                                  mpz_class& common, ExchangeObserver* observer) {
+  const WorkScope part(observer, WorkPhase::kResidues);
   BasisPlaces places;
   if (!ReadPlaces(problem, m, n, basis, places)) return BasisResidues::kNoBasis;
   const IntegerRows rows(problem, m, n);

@@ -120,6 +120,7 @@ CheckedSolve SolveWithStatus(const Tableau& tableau, const ExactTableau& problem
   auto before = std::make_unique_for_overwrite<SolutionTable>();
   CopyRows(solutions, *before, n + m);
   try {
+    const WorkScope part(observer, WorkPhase::kPlainRun);
     RunSimplex(tableau, m, n, solutions, status, *record, observer);
   } catch (const FloatingPointError& fault) {
     // The extended run left the range on its way; the exact run decides.

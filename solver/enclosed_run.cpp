@@ -109,6 +109,7 @@ bool ExchangeToBasis(EnclosedTableau& w, int m, int n, const BasisLabels& basis,
 
 bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                  ExchangeObserver* observer, EnclosedRun& result) {
+  const WorkScope part(observer, WorkPhase::kGuidedRun);
   CancelOnly cancel(observer);
   [[maybe_unused]] const EnclosureArithmetic::FlagScope rounding;
   auto w = std::make_unique<EnclosedTableau>(kUninitialised);

@@ -148,6 +148,7 @@ bool ReplayOptimum(const ExactTableau& problem, int m, int n, const BasisLabels&
                    std::span<const std::array<int, 2>> search, SolveStatus runStatus,
                    SolutionTable& solutions, SolveStatus& status, long& exchanges,
                    ExchangeObserver* observer, bool* exactRunsOwn, ExactSolutions* values) {
+  const WorkScope part(observer, WorkPhase::kReplay);
   ReplayTableau t(problem, m, n, start, observer);
   // The objective row is built only for a feasible basis.
   if (!t.BuildConstants() || !Feasible(t, m) || !t.BuildObjective() || !Optimal(t, n)) return false;

@@ -45,6 +45,7 @@ ExactSolve RunOn(Work& w, const ExactTableau& problem, int m, int n, const Basis
           basis.zeroColumnEquation[static_cast<std::size_t>(j)];
     }
   }
+  const WorkScope part(observer, WorkPhase::kExactRun);
   RunPhases(run);
   result.exchanges = tables->record.exchanges;
   result.cycled = tables->record.cycled;

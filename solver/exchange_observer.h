@@ -15,6 +15,18 @@ namespace pivora {
 // The stage of the run an exchange belongs to.
 enum class ExchangePhase { kEquality, kFeasibility, kOptimisation, kAlternatives };
 
+// The part of a solve that is running, for the progress a person sees.
+enum class WorkPhase {
+  kPlainRun,     // the exchange method in extended arithmetic
+  kGuidedRun,    // the exact run's steps taken on enclosures
+  kElimination,  // an exact basis system solved by fraction-free elimination
+  kLifting,      // an exact basis system solved by p-adic lifting
+  kResidues,     // a work tableau built as residues modulo word primes
+  kExactRun,     // the exact run's exchanges
+  kReplay,       // the plain optimum and its vertices rebuilt exactly
+  kViews,        // the steps, fractions and sensitivity views
+};
+
 // One exchange step as the observer sees it, right after it was made.
 struct ExchangeStep {
   ExchangePhase phase = ExchangePhase::kEquality;
@@ -58,6 +70,11 @@ class ExchangeObserver {
   // has solved so far, and the objective value of the best whole-numbered
   // point it has found (null while it has none).
   virtual void SubproblemSolved(long /*subproblems*/, const Rational* /*best*/) {}
+  // Told when a part of the solve begins and when it ends (WorkScope);
+  // parts nest (a lifting inside the replay), and where a cancel unwinds
+  // them, each is left on the way.
+  virtual void Entered(WorkPhase /*phase*/) {}
+  virtual void Left(WorkPhase /*phase*/) {}
 
  protected:
   ExchangeObserver() = default;
@@ -81,5 +98,23 @@ class SolveCancelled : public std::exception {
 inline void ThrowIfCancelled(ExchangeObserver* observer) {
   if (observer != nullptr && observer->CancelRequested()) throw SolveCancelled();
 }
+
+// A part of the solve, from here to the end of the scope, told to
+// `observer` (may be null).
+class WorkScope {
+ public:
+  WorkScope(ExchangeObserver* observer, WorkPhase phase) : observer_(observer), phase_(phase) {
+    if (observer_ != nullptr) observer_->Entered(phase_);
+  }
+  ~WorkScope() {
+    if (observer_ != nullptr) observer_->Left(phase_);
+  }
+  WorkScope(const WorkScope&) = delete;
+  WorkScope& operator=(const WorkScope&) = delete;
+
+ private:
+  ExchangeObserver* observer_;
+  WorkPhase phase_;
+};
 
 }  // namespace pivora

@@ -218,6 +218,37 @@ std::string ExchangesSoFar(long exchanges) {
   return "Austauschschritte: " + std::to_string(exchanges);
 }
 
+std::string WorkProgress(WorkPhase phase, long parts) {
+  const char* what = "";
+  switch (phase) {
+    case WorkPhase::kPlainRun:
+      what = "80-Bit-Rechnung";
+      break;
+    case WorkPhase::kGuidedRun:
+      what = "Exakte Pr\u00fcfung: Schritte mit Fehlerschranken";
+      break;
+    case WorkPhase::kElimination:
+      what = "Exakte Pr\u00fcfung: Elimination";
+      break;
+    case WorkPhase::kLifting:
+      what = "Exakte Pr\u00fcfung: p-adische Hebung";
+      break;
+    case WorkPhase::kResidues:
+      what = "Exakte Pr\u00fcfung: Reste modulo Primzahlen";
+      break;
+    case WorkPhase::kExactRun:
+      what = "Exakte Pr\u00fcfung: exakte Austauschschritte";
+      break;
+    case WorkPhase::kReplay:
+      what = "Exakte Pr\u00fcfung: Nachrechnen des Optimums";
+      break;
+    case WorkPhase::kViews:
+      what = "Ansichten";
+      break;
+  }
+  return std::string(what) + ", Teilschritt " + std::to_string(parts);
+}
+
 const char* const kCancelSolve = "Abbrechen";
 
 std::string CheckTakesLong(long seconds) {

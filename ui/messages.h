@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "solver/exchange_observer.h"
+
 namespace pivora::messages {
 
 // --- pivora-solve and pivora-bench ---
@@ -58,6 +60,8 @@ std::string FloatingPointError(std::string_view what);
 // --- The window: the progress dialog of a long solve ---
 extern const char* const kSolving;
 std::string ExchangesSoFar(long exchanges);
+// The part of the solve running now and its parts of work done so far.
+std::string WorkProgress(WorkPhase phase, long parts);
 extern const char* const kCancelSolve;
 // Shown once the exact check has run longer than `seconds`.
 std::string CheckTakesLong(long seconds);

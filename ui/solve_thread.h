@@ -2,6 +2,8 @@
 // thread that started it.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -20,7 +22,24 @@ namespace pivora {
 // relaxed store, no lock, nothing a 10 x 10 solve would notice.
 class SolveProgress final : public ExchangeObserver {
  public:
-  bool CancelRequested() override { return cancel_.load(std::memory_order_relaxed); }
+  // Every question is a part of the work done: between two of them a solve
+  // spends at most a few tenths of a second, in every phase.
+  bool CancelRequested() override {
+    parts_.store(parts_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+    return cancel_.load(std::memory_order_relaxed);
+  }
+  // The parts nest; only the worker writes the stack, the innermost part
+  // is published.
+  void Entered(WorkPhase phase) override {
+    if (depth_ < kDeepest) open_[static_cast<std::size_t>(depth_)] = phase;
+    ++depth_;
+    Show(phase);
+  }
+  void Left(WorkPhase /*phase*/) override {
+    --depth_;
+    Show(depth_ == 0 ? WorkPhase::kPlainRun
+                     : open_[static_cast<std::size_t>(std::min(depth_, kDeepest) - 1)]);
+  }
   void Exchanged(const ExchangeStep& /*step*/) override {
     exchanges_.store(exchanges_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
   }
@@ -51,6 +70,9 @@ class SolveProgress final : public ExchangeObserver {
   // Exchange steps of every run of the solve together (the extended run and
   // an exact re-solve).
   long Exchanges() const { return exchanges_.load(std::memory_order_relaxed); }
+  // The part of the solve running now, and the parts of its work done so far.
+  WorkPhase Phase() const { return phase_.load(std::memory_order_relaxed); }
+  long Parts() const { return parts_.load(std::memory_order_relaxed); }
 
  private:
   std::atomic<long> exchanges_{0};
@@ -59,6 +81,17 @@ class SolveProgress final : public ExchangeObserver {
   mutable std::mutex bestMutex_;
   std::optional<Rational> best_;
   std::atomic<bool> keepPlain_{false};
+  void Show(WorkPhase phase) {
+    if (phase_.load(std::memory_order_relaxed) == phase) return;
+    phase_.store(phase, std::memory_order_relaxed);
+    parts_.store(0, std::memory_order_relaxed);
+  }
+
+  static constexpr int kDeepest = 8;
+  std::array<WorkPhase, kDeepest> open_{};
+  int depth_ = 0;
+  std::atomic<WorkPhase> phase_{WorkPhase::kPlainRun};
+  std::atomic<long> parts_{0};
 };
 
 // Starts `job` on a new thread at construction, in the floating-point
@@ -77,6 +110,8 @@ class SolveThread {
   // Waits up to `timeout` for the end; whether the job has ended.
   bool WaitFor(std::chrono::milliseconds timeout);
   long Exchanges() const { return progress_.Exchanges(); }
+  WorkPhase Phase() const { return progress_.Phase(); }
+  long Parts() const { return progress_.Parts(); }
   long Subproblems() const { return progress_.Subproblems(); }
   std::optional<Rational> Best() const { return progress_.Best(); }
   void Cancel() { progress_.RequestCancel(); }

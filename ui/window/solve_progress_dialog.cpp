@@ -16,6 +16,8 @@ SolveProgressDialog::SolveProgressDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel(QString::fromUtf8(messages::kSolving), this));
   exchanges_ = new QLabel(this);
   layout->addWidget(exchanges_);
+  work_ = new QLabel(this);
+  layout->addWidget(work_);
   subproblems_ = new QLabel(this);
   subproblems_->hide();
   layout->addWidget(subproblems_);
@@ -37,7 +39,14 @@ SolveProgressDialog::SolveProgressDialog(QWidget* parent) : QDialog(parent) {
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(plainResult_, &QPushButton::clicked, this, &SolveProgressDialog::plainResultTaken);
   SetExchanges(0);
+  SetWork(WorkPhase::kPlainRun, 0);
 }
+
+void SolveProgressDialog::SetWork(WorkPhase phase, long parts) {
+  work_->setText(QString::fromUtf8(messages::WorkProgress(phase, parts)));
+}
+
+QString SolveProgressDialog::WorkText() const { return work_->text(); }
 
 void SolveProgressDialog::SetExchanges(long exchanges) {
   exchanges_->setText(QString::fromUtf8(messages::ExchangesSoFar(exchanges)));

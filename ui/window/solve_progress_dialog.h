@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "solver/exchange_observer.h"
+
 class QLabel;
 class QPushButton;
 
@@ -20,6 +22,8 @@ class SolveProgressDialog final : public QDialog {
   explicit SolveProgressDialog(QWidget* parent);
 
   void SetExchanges(long exchanges);
+  // The part of the solve running now and the parts of its work done.
+  void SetWork(WorkPhase phase, long parts);
   // A branch and bound's subproblems and its best value so far (empty: none
   // yet); the line shows from the first subproblem on.
   void SetSubproblems(long subproblems, const QString& best);
@@ -29,12 +33,14 @@ class SolveProgressDialog final : public QDialog {
   QPushButton* CancelButton() const { return cancel_; }
   QPushButton* PlainResultButton() const { return plainResult_; }
   QString ExchangesText() const;
+  QString WorkText() const;
 
  signals:
   void plainResultTaken();
 
  private:
   QLabel* exchanges_ = nullptr;
+  QLabel* work_ = nullptr;
   QLabel* subproblems_ = nullptr;
   QLabel* longCheck_ = nullptr;
   QPushButton* plainResult_ = nullptr;

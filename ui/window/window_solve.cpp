@@ -57,6 +57,7 @@ void WindowSolve::Run(const SolveJob& job) {
     }
     if (dialog && countDue) {
       dialog->SetExchanges(thread.Exchanges());
+      dialog->SetWork(thread.Phase(), thread.Parts());
       const std::optional<Rational> best = thread.Best();
       dialog->SetSubproblems(thread.Subproblems(), best ? BestText(*best) : QString());
       countDue = false;
