@@ -65,6 +65,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, ExitCo
       options.views.ranges = true;
     } else if (line.Flag("--tree")) {
       options.views.tree = true;
+    } else if (line.Flag("--dual")) {
+      options.views.dual = true;
     } else if (line.Flag("--latin1")) {
       options.latin1 = true;
     } else if (line.Value("--plot", value)) {

@@ -9,8 +9,9 @@ struct ReportViews {
   bool fractions = false;  // every number as a reduced fraction
   bool ranges = false;     // shadow prices, reduced costs and ranges, after it
   bool tree = false;       // the subproblems of a branch and bound, before it
+  bool dual = false;       // the dual programme and its solution, at the end
 
-  bool Any() const { return steps || fractions || ranges || tree; }
+  bool Any() const { return steps || fractions || ranges || tree || dual; }
   friend bool operator==(const ReportViews&, const ReportViews&) = default;
 };
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "solve/branch_tree_report.h"
+#include "solve/dual_report.h"
 #include "solve/report_layout.h"
 #include "solve/sensitivity_report.h"
 #include "solve/steps_report.h"
@@ -66,6 +67,18 @@ std::vector<std::string> StepsOf(const SolvedProblem& p, const ExactTableau& pro
   return view.Finish(run.steps, exactRun, &resultEnd().steps.last);
 }
 
+// Where the primal has no optimum, the problem with every right-hand side
+// 0 tells whether the dual has a feasible point: exactly where it is bounded.
+DualOutcome DualOutcomeOf(const SolvedProblem& p, const ExactTableau& problem,
+                          ExchangeObserver* observer) {
+  if (p.result.Optimal()) return DualOutcome::kOptimal;
+  if (p.result.Status() == kUnbounded) return DualOutcome::kPrimalUnbounded;
+  auto homogeneous = std::make_unique<ExactTableau>();
+  Homogeneous(problem, p.m, p.n, *homogeneous);
+  const ExplainedRun run = ExplainRun(*homogeneous, p.m, p.n, false, {}, observer);
+  return run.status == kUnbounded ? DualOutcome::kBothInfeasible : DualOutcome::kDualUnbounded;
+}
+
 std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& views,
                                    const ReportSettings& settings, ExchangeObserver* observer) {
   const ViewNumbers numbers{views.fractions, settings.precision, settings.format};
@@ -111,12 +124,14 @@ std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& vi
         lines,
         WriteReport(p.tableau, p.m, p.n, p.solutions, p.result.Status(), settings, p.values).lines);
   }
-  if (views.ranges) {
-    Sensitivity sensitivity;
-    if (p.result.Optimal() && IsOptimal(result().status)) {
-      sensitivity = AnalyseSensitivity(problem, p.m, p.n, result().optimalBasis, result().optimum);
-    }
-    Append(lines, SensitivityLines(sensitivity, numbers));
+  Sensitivity sensitivity;
+  if ((views.ranges || views.dual) && p.result.Optimal() && IsOptimal(result().status)) {
+    sensitivity = AnalyseSensitivity(problem, p.m, p.n, result().optimalBasis, result().optimum);
+  }
+  if (views.ranges) Append(lines, SensitivityLines(sensitivity, numbers));
+  if (views.dual) {
+    Append(lines, DualLines(problem, p.m, p.n, DualOutcomeOf(p, problem, observer), sensitivity,
+                            numbers));
   }
   // A cancel during the last writing still ends the solve as cancelled.
   ThrowIfCancelled(observer);

@@ -11,7 +11,7 @@ namespace pivora::messages {
 
 const char* const kSolveHelp =
     "Aufruf: pivora-solve [--digits N] [--no-details] [--steps] [--fractions]\n"
-    "                     [--ranges] [--tree] [--latin1] [--plot BILD]\n"
+    "                     [--ranges] [--tree] [--dual] [--latin1] [--plot BILD]\n"
     "                     [--pivots \"Z,S ...\"] [--time-limit S]\n"
     "                     [DATEI | -]\n"
     "\n"
@@ -33,6 +33,8 @@ const char* const kSolveHelp =
     "  --tree        bei ganzzahligen Variablen vor dem Bericht den\n"
     "                Verzweigungsbaum: jedes Teilproblem mit seiner Zeile, seinem\n"
     "                LP-Optimum und seinem Ausgang\n"
+    "  --dual        nach dem Bericht das duale Problem, seine L\u00f6sung (die\n"
+    "                Schattenpreise, exakt) und den komplement\u00e4ren Schlupf\n"
     "  --latin1      den Bericht in Latin-1 statt UTF-8 ausgeben\n"
     "  --plot BILD   zudem die grafische L\u00f6sung eines Problems mit 1 bis 3\n"
     "                Variablen in BILD zeichnen, eine SVG- (.svg) oder PNG-Datei (.png)\n"
@@ -289,6 +291,7 @@ const char* const kStepsView = "Rechenschritte anzeigen";
 const char* const kFractionsView = "Als Br\u00fcche anzeigen";
 const char* const kRangesView = "Sensitivit\u00e4t anzeigen";
 const char* const kTreeView = "Verzweigungsbaum anzeigen";
+const char* const kDualView = "Duales Problem anzeigen";
 std::string SubproblemsProgress(long subproblems) {
   std::string text = std::to_string(subproblems);
   return text.insert(0, "Teilprobleme: ");
@@ -468,6 +471,8 @@ const char* const kHelpPage =
     "Br\u00fcche, Sensitivit\u00e4t anzeigen (ab dem n\u00e4chsten L\u00f6sen)</td></tr>"
     "<tr><td><b>Strg+4</b></td><td>den Verzweigungsbaum eines Problems mit ganzzahligen "
     "Variablen anzeigen</td></tr>"
+    "<tr><td><b>Strg+5</b></td><td>das duale Problem, seine L\u00f6sung und den "
+    "komplement\u00e4ren Schlupf anzeigen</td></tr>"
     "<tr><td><b>Strg+G</b>, <b>Strg+Umschalt+G</b></td><td>alle Variablen ganzzahlig, "
     "keine ganzzahlig; eine einzelne per Rechtsklick auf ihre Spalten\u00fcberschrift "
     "(\u00bbx1 ganz\u00ab)</td></tr>"

@@ -93,6 +93,7 @@ extern const char* const kStepsView;
 extern const char* const kFractionsView;
 extern const char* const kRangesView;
 extern const char* const kTreeView;
+extern const char* const kDualView;
 // The progress dialog's line of a branch and bound: "Teilprobleme: 120" and
 // ", bester Wert bisher: " before the value.
 std::string SubproblemsProgress(long subproblems);

@@ -244,5 +244,78 @@ TEST(Views, LongFractionsOfTheStepsAreShortened) {
   EXPECT_TRUE(shortened);
 }
 
+
+// The dual of a Min problem with one row of each kind: relations <= (Min),
+// u1 >= 0 for the >= row, u2 <= 0 for the <= row, u3 free for the
+// equation; its solution is the shadow prices dz/db, checked by hand
+// against the dual rows (u1 + u2 = 2, u1 - u2 + u3 = 3, u1 + 2 u3 = 1) and
+// against GLPK's marginals (3, -1, -1); every product is 0.
+TEST(Views, TheDualOfAMixedMinProblemIsSolvedByItsShadowPrices) {
+  PlainWindow window;
+  SpinNVarsTo(window, 3);
+  SpinNConsTo(window, 3);
+  FillRow(window.NB(), 1, {"1", "1", "1", ">=", "4"});
+  FillRow(window.NB(), 2, {"1", "-1", "0", "<=", "1"});
+  FillRow(window.NB(), 3, {"0", "1", "2", "=", "3"});
+  FillRow(window.ZF(), 1, {"2", "3", "1"});
+  window.SetMaximumChecked(false);
+  ReportViews views;
+  views.dual = true;
+  window.SetViews(views);
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  const auto dual = std::find(lines.begin(), lines.end(),
+                              "Duales Problem: Wmax = 4\xB7u1 + 1\xB7u2 + 3\xB7u3");
+  ASSERT_NE(dual, lines.end());
+  const Lines expected{
+      "  x1:  1\xB7u1 + 1\xB7u2 <= 2",
+      "  x2:  1\xB7u1 - 1\xB7u2 + 1\xB7u3 <= 3",
+      "  x3:  1\xB7u1 + 2\xB7u3 <= 1",
+      "  u1 >= 0,  u2 <= 0,  u3 frei",
+      "",
+      "Optimum des dualen Problems: Wmax = 8 = Zmin",
+      "u1 = 3   u2 = -1   u3 = -1",
+      "",
+      "Komplement\xE4rer Schlupf (jedes Produkt ist 0):",
+      "primal  Wert  dual  Wert  Produkt",
+      "y1         0    u1     3        0",
+      "y2         0    u2    -1        0",
+      "y3         0    u3    -1        0",
+      "x1         2    v1     0        0",
+      "x2         1    v2     0        0",
+      "x3         1    v3     0        0",
+      "v(j): Schlupf der dualen Bedingung von xj."};
+  EXPECT_EQ(Lines(dual + 1, lines.end()), expected);
+
+  // Max, the worked example: x2 stays 0 and its dual row has slack 1.
+  PlainWindow worked;
+  FormActivate(worked, &worked);
+  FillRow(worked.NB(), 1, {"1", "1", "<=", "4"});
+  FillRow(worked.NB(), 2, {"1", "3", "<=", "6"});
+  FillRow(worked.ZF(), 1, {"3", "2"});
+  worked.SetViews(views);
+  SolveClick(worked, &worked);
+  EXPECT_TRUE(Contains(worked.SolLines(), "  x2:  1\xB7u1 + 3\xB7u2 >= 2"));
+  EXPECT_TRUE(Contains(worked.SolLines(), "  u1 >= 0,  u2 >= 0"));
+  EXPECT_TRUE(Contains(worked.SolLines(), "x2         0    v2     1        0"));
+}
+
+// max x1 with x1 <= -1: no feasible point; the problem with b = 0 is
+// bounded, so the dual min -u1, u1 >= 1, u1 >= 0 has points and no minimum.
+TEST(Views, TheDualOfAnInfeasibleProblemIsUnboundedWhereItHasPoints) {
+  PlainWindow window;
+  SpinNVarsTo(window, 1);
+  SpinNConsTo(window, 1);
+  FillRow(window.NB(), 1, {"1", "<=", "-1"});
+  FillRow(window.ZF(), 1, {"1"});
+  ReportViews views;
+  views.dual = true;
+  window.SetViews(views);
+  SolveClick(window, &window);
+  EXPECT_EQ(window.SolLines().back(),
+            "Das Problem hat keine zul\xE4ssige L\xF6sung, das duale Problem hat welche: seine "
+            "Zielfunktion ist unbeschr\xE4nkt.");
+}
+
 }  // namespace
 }  // namespace pivora

@@ -31,6 +31,7 @@ ReportMemo::ReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
   fractionsEntry_ = entry(QString::fromUtf8(messages::kFractionsView), "fractionsEntry");
   rangesEntry_ = entry(QString::fromUtf8(messages::kRangesView), "rangesEntry");
   treeEntry_ = entry(QString::fromUtf8(messages::kTreeView), "treeEntry");
+  dualEntry_ = entry(QString::fromUtf8(messages::kDualView), "dualEntry");
   // Any edit of the user's makes the text say for itself what lines it has.
   connect(document(), &QTextDocument::contentsChanged, this, [this] {
     if (!IsEmptyText()) oneEmptyLine_ = false;
@@ -114,7 +115,8 @@ void ReportMemo::insertFromMimeData(const QMimeData* source) {
 
 ReportViews ReportMemo::Views() const {
   return ReportViews{stepsEntry_->isChecked(), fractionsEntry_->isChecked(),
-                     rangesEntry_->isChecked(), treeEntry_->isChecked()};
+                     rangesEntry_->isChecked(), treeEntry_->isChecked(),
+                     dualEntry_->isChecked()};
 }
 
 void ReportMemo::SetViews(const ReportViews& views) {
@@ -122,6 +124,7 @@ void ReportMemo::SetViews(const ReportViews& views) {
   fractionsEntry_->setChecked(views.fractions);
   rangesEntry_->setChecked(views.ranges);
   treeEntry_->setChecked(views.tree);
+  dualEntry_->setChecked(views.dual);
 }
 
 void ReportMemo::AddViewEntries(QMenu& menu) const {
@@ -130,6 +133,7 @@ void ReportMemo::AddViewEntries(QMenu& menu) const {
   menu.addAction(fractionsEntry_);
   menu.addAction(rangesEntry_);
   menu.addAction(treeEntry_);
+  menu.addAction(dualEntry_);
 }
 
 void ReportMemo::contextMenuEvent(QContextMenuEvent* event) {

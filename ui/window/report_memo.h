@@ -43,7 +43,7 @@ class ReportMemo final : public QPlainTextEdit {
   // The checkable view entries, for a context menu built elsewhere too.
   void AddViewEntries(QMenu& menu) const;
   QList<QAction*> ViewEntries() const {
-    return {stepsEntry_, fractionsEntry_, rangesEntry_, treeEntry_};
+    return {stepsEntry_, fractionsEntry_, rangesEntry_, treeEntry_, dualEntry_};
   }
 
   // What the context menu shows after the text editor's own entries: the
@@ -78,6 +78,7 @@ class ReportMemo final : public QPlainTextEdit {
   QAction* fractionsEntry_ = nullptr;
   QAction* rangesEntry_ = nullptr;
   QAction* treeEntry_ = nullptr;
+  QAction* dualEntry_ = nullptr;
   std::function<void(QMenu&)> extendMenu_;
   bool fixedPitch_ = false;
   QFont plainFont_;  // the window's font while the fixed pitch is in use

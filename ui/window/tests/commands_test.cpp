@@ -109,6 +109,7 @@ void CommandsTest::everyMenuEntryIsTheActionOfItsKey() {
                                "Als Br\u00fcche anzeigen",
                                "Sensitivit\u00e4t anzeigen",
                                "Verzweigungsbaum anzeigen",
+                               "Duales Problem anzeigen",
                                "Bericht im eigenen Fenster",
                                "Grafische L\u00f6sung",
                                "Selbst rechnen",

@@ -132,7 +132,8 @@ void SolveTest::checkedViewsShowInAFixedPitchUntilUnchecked() {
   QCOMPARE(entries, QStringList({QStringLiteral("Rechenschritte anzeigen"),
                                  QStringLiteral("Als Br\u00fcche anzeigen"),
                                  QStringLiteral("Sensitivit\u00e4t anzeigen"),
-                                 QStringLiteral("Verzweigungsbaum anzeigen")}));
+                                 QStringLiteral("Verzweigungsbaum anzeigen"),
+                                 QStringLiteral("Duales Problem anzeigen")}));
   const QString plainFamily = form->Sol()->font().family();
 
   form->Sol()->findChild<QAction*>(QStringLiteral("fractionsEntry"))->trigger();
