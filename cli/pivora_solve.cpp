@@ -101,9 +101,11 @@ ExitCode Run(const std::vector<std::string>& args) {
   if (!loaded) return ExitCode::kUsageOrFormat;
   const ProblemFile& problem = loaded->problem;
 
+  // A picture that cannot be drawn is left out; the report is written and
+  // the exit is as without --plot.
   if (options.plot && !CanDraw(problem.n)) {
     PrintError(kProgram, "--plot: " + Latin1ToUtf8(TooManyVariablesText(problem.n)));
-    return ExitCode::kUsageOrFormat;
+    options.plot.reset();
   }
 
   PlainWindow window;
