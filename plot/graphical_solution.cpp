@@ -295,6 +295,10 @@ std::string VertexText(const GraphicalSolution& plot, const PlotVertex& vertex) 
 
 std::string PlotTitle() { return "Grafische L\xF6sung"; }
 
+std::string PlotDescription() {
+  return "Grafische L\xF6sung eines linearen Programms, gezeichnet von Pivora";
+}
+
 std::string PlotStatusLine(const GraphicalSolution& plot) {
   if (plot.branching) return plot.branching->status;
   switch (plot.outcome) {

@@ -159,6 +159,8 @@ std::string VertexText(const GraphicalSolution& plot, const PlotVertex& vertex);
 // "EINGABEFEHLER!" or why nothing can be drawn.
 std::string PlotTitle();
 std::string PlotStatusLine(const GraphicalSolution& plot);
+// The description a picture file carries (the SVG's <desc>), Latin-1.
+std::string PlotDescription();
 
 // The ticks from lo to hi: steps of 1, 2 or 5 times a power of ten, at most
 // eight pieces.

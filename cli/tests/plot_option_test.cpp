@@ -58,6 +58,8 @@ TEST(PlotOption, WritesSvgAndPngWithoutADisplay) {
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("</svg>"), std::string::npos);
   EXPECT_NE(svg.find("Grafische L"), std::string::npos);
+  EXPECT_NE(svg.find("<desc>Grafische L\xC3\xB6sung eines linearen Programms"), std::string::npos);
+  EXPECT_EQ(svg.find("Qt"), std::string::npos);
 
   ASSERT_EQ(SolveWithPlot(dir / "b.png", "unbounded.txt", dir / "err"), 0) << Slurp(dir / "err");
   const std::string png = Slurp(dir / "b.png");

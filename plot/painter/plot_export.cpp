@@ -24,6 +24,7 @@ bool PlotFileBytes(const GraphicalSolution& plot, const QString& path, QSize siz
     svg.setViewBox(area);
     svg.setResolution(96);
     svg.setTitle(QString::fromLatin1(PlotTitle()));
+    svg.setDescription(QString::fromLatin1(PlotDescription()));
     QPainter painter(&svg);
     PaintPlot(painter, plot, area, turn);
     return true;
