@@ -54,7 +54,8 @@ struct SolveClickOutcome {
   std::string modelOptimum;
   // kReport, kCancelled, kFloatingPointError: the solve's outcome and the
   // number of optimal solutions; at kFloatingPointError its `fault` is the
-  // text for the error box, for example "Floating point overflow.".
+  // solver's text, for example "Floating point overflow." (FloatingPointError
+  // gives the German wording every window and program shows).
   SolveResult result;
 };
 

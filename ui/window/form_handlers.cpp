@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "ui/handlers.h"
+#include "ui/messages.h"
 #include "ui/window/graph_window.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/report_memo.h"
@@ -142,7 +143,9 @@ void TForm1::SolveClick(Sender sender) {
     error = RunHandler(
         [this, sender, &runner, &outcome] { outcome = pivora::SolveClick(*this, sender, runner); });
     if (outcome.kind == SolveClickOutcome::Kind::kFloatingPointError) {
-      error = QString::fromLatin1(outcome.result.fault);
+      // The programs' German wording: no file or user relies on the
+      // toolkit's English text, which only the error box ever showed.
+      error = QString::fromUtf8(messages::FloatingPointError(outcome.result.fault).c_str());
     }
     // The views' lines hold the model's optimum already.
     const QString line = QString::fromLatin1(outcome.modelOptimum);

@@ -104,7 +104,7 @@ void SolveTest::overflowShowsTheErrorBoxAndTheWindowCarriesOn() {
   AnswerNextErrorBox(&box);
   QTest::mouseClick(form->Solve(), Qt::LeftButton);
   QVERIFY(box.seen);
-  QCOMPARE(box.text, QStringLiteral("Floating point overflow."));
+  QCOMPARE(box.text, QStringLiteral("Gleitkomma\u00fcberlauf."));
   QVERIFY(box.critical);
   QVERIFY(box.onlyOk);
   QCOMPARE(form->Sol()->LineCount(), 0);
