@@ -336,4 +336,10 @@ std::string TooManyVariablesText(int n) {
          ".";
 }
 
+bool HasPicture(const GraphicalSolution& plot) {
+  return plot.outcome != PlotOutcome::kInputError &&
+         plot.outcome != PlotOutcome::kTooManyVariables &&
+         plot.outcome != PlotOutcome::kSolveError && CanDraw(plot.n);
+}
+
 }  // namespace pivora

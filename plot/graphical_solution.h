@@ -133,6 +133,10 @@ struct GraphicalSolution {
 // Whether a problem of n variables can be drawn: with 1, 2 or 3.
 bool CanDraw(int n);
 
+// Whether `plot` has a picture to save: not after a faulty cell, a solve
+// error or with too many variables, where only its status line is shown.
+bool HasPicture(const GraphicalSolution& plot);
+
 // The picture's outcome of a reported result.
 PlotOutcome PlotOutcomeOf(SolveOutcome outcome);
 

@@ -266,6 +266,7 @@ const char* const kTakePlainResult = "Ungepr\u00fcftes Ergebnis";
 const char* const kFileMenu = "Datei";
 const char* const kNew = "Neu";
 const char* const kOpen = "\u00d6ffnen \u2026";
+const char* const kUntitled = "Unbenannt";
 const char* const kRecentMenu = "Zuletzt ge\u00f6ffnet";
 const char* const kNoRecentFiles = "(keine)";
 const char* const kSave = "Speichern";

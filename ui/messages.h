@@ -71,6 +71,8 @@ extern const char* const kTakePlainResult;
 extern const char* const kFileMenu;
 extern const char* const kNew;
 extern const char* const kOpen;
+// The name in the title of a changed problem that belongs to no file.
+extern const char* const kUntitled;
 extern const char* const kRecentMenu;
 extern const char* const kNoRecentFiles;
 extern const char* const kSave;

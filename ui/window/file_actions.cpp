@@ -145,7 +145,11 @@ bool FileActions::Modified() const {
 void FileActions::UpdateTitle() {
   titlePending_ = false;
   if (origin_.isEmpty()) {
-    form_.setWindowTitle(kWindowTitle);
+    // Closing asks about the changes of an untitled problem too.
+    form_.setWindowTitle(Modified() ? kWindowTitle + QStringLiteral(" \u2013 ") +
+                                          QString::fromUtf8(messages::kUntitled) +
+                                          QStringLiteral("*")
+                                    : kWindowTitle);
     return;
   }
   form_.setWindowTitle(kWindowTitle + QStringLiteral(" \u2013 ") + QFileInfo(origin_).fileName() +

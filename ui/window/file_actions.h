@@ -78,7 +78,8 @@ class FileActions final : public QObject {
   const std::optional<ModelLegend>& Legend() const { return legend_; }
 
   // "Pivora v6.0 – NAME" with the name of the file the problem belongs to
-  // and "*" while it has unsaved changes; "Pivora v6.0" without a file.
+  // and "*" while it has unsaved changes; without a file "Pivora v6.0", and
+  // "Pivora v6.0 – Unbenannt*" once it has changes.
   // Follows every step of the history and every save.
   void UpdateTitle();
 

@@ -19,6 +19,7 @@
 
 #include "plot/solve_graphically.h"
 #include "ui/messages.h"
+#include "ui/window/window_style.h"
 #include "ui/window/file_saving.h"
 #include "ui/window/window_settings.h"
 #include "ui/window/spin_edit.h"
@@ -127,17 +128,20 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("GraphWindow"));
   setWindowTitle(QStringLiteral("Grafische Lösung"));
   view_ = new PlotView(this);
-  auto* png = new QPushButton(QStringLiteral("Als PNG speichern …"), this);
-  auto* svg = new QPushButton(QStringLiteral("Als SVG speichern …"), this);
+  png_ = new QPushButton(QStringLiteral("Als PNG speichern …"), this);
+  svg_ = new QPushButton(QStringLiteral("Als SVG speichern …"), this);
+  png_->setObjectName(QStringLiteral("savePng"));
+  svg_->setObjectName(QStringLiteral("saveSvg"));
   auto* close = new QPushButton(QStringLiteral("Schließen"), this);
-  connect(png, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("png")); });
-  connect(svg, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("svg")); });
+  connect(png_, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("png")); });
+  connect(svg_, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("svg")); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  CloseOnEscape(*this);
   turnHint_ = new QLabel(QString::fromUtf8(messages::kTurnHint), this);
   turnHint_->setVisible(false);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(png);
-  buttons->addWidget(svg);
+  buttons->addWidget(png_);
+  buttons->addWidget(svg_);
   buttons->addSpacing(12);
   buttons->addWidget(turnHint_);
   buttons->addStretch();
@@ -155,6 +159,9 @@ GraphWindow::~GraphWindow() {
 
 void GraphWindow::SetPlot(GraphicalSolution plot) {
   turnHint_->setVisible(plot.space != nullptr);
+  // Where only a status line is shown, there is no picture to save.
+  png_->setEnabled(HasPicture(plot));
+  svg_->setEnabled(HasPicture(plot));
   view_->SetPlot(std::move(plot));
 }
 

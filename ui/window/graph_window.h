@@ -10,6 +10,8 @@
 #include "plot/graphical_solution.h"
 #include "plot/painter/plot_painter.h"
 
+class QPushButton;
+
 namespace pivora {
 
 class TForm1;
@@ -67,6 +69,8 @@ class GraphWindow final : public QWidget {
   void AskAndExport(const QString& suffix);
   void SavePlace() const;
 
+  QPushButton* png_ = nullptr;
+  QPushButton* svg_ = nullptr;
   PlotView* view_;
   QLabel* turnHint_;  // shown with a picture in space
   bool placed_ = false;

@@ -1,6 +1,7 @@
 #include "ui/window/help_window.h"
 
 #include "ui/messages.h"
+#include "ui/window/window_style.h"
 
 namespace pivora {
 
@@ -13,6 +14,7 @@ HelpWindow::HelpWindow(QWidget* mainWindow) : QTextBrowser(nullptr) {
   setHtml(QString::fromUtf8(messages::kHelpPage));
   resize(720, 640);
   move(mainWindow->frameGeometry().topLeft() + QPoint(60, 30));
+  CloseOnEscape(*this);
 }
 
 }  // namespace pivora

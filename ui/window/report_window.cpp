@@ -90,6 +90,7 @@ ReportWindow::ReportWindow(TForm1& form, WindowCommands& commands)
     }
   }
   for (QAction* entry : form_.Sol()->ViewEntries()) addAction(entry);
+  CloseOnEscape(*this);
   addAction(commands_.SolveAction());
 
   // The memo is written line by line: the window takes the text once the

@@ -1,5 +1,6 @@
 #include "ui/window/window_style.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPainter>
@@ -23,6 +24,14 @@ QFont FixedPitchFont() {
   font.setStyleHint(QFont::Monospace);
   font.setFixedPitch(true);
   return font;
+}
+
+void CloseOnEscape(QWidget& window) {
+  auto* escape = new QAction(&window);
+  escape->setShortcut(QKeySequence(Qt::Key_Escape));
+  escape->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(escape, &QAction::triggered, &window, &QWidget::close);
+  window.addAction(escape);
 }
 
 QFont WindowFont() { return PixelFont(QStringLiteral("MS Sans Serif"), 11); }

@@ -21,6 +21,10 @@ QFont WindowFont();
 // report memo, the report window and the report's PDF and printout.
 QFont FixedPitchFont();
 
+// Escape closes `window` (the help, the report's and the picture's windows),
+// as it closes a dialog.
+void CloseOnEscape(QWidget& window);
+
 // The application-workspace colour: the background the toolkit gives its
 // multiple-document workspace.
 QColor ApplicationWorkspaceColor();

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "ui/window/command_menu.h"
 #include "ui/window/file_actions.h"
@@ -44,6 +45,7 @@ class CommandsTest : public QObject {
   void theReportWindowFollowsEverySolve();
   void theReportIsSavedAsTextHtmlAndPdf();
   void aWideTableauIsPrintedInWholeLines();
+  void escapeClosesTheHelpTheReportAndTheAbout();
   void decimalCommasArePastedAsPointsOnYes();
   void damagedSettingsFallBackToTheDefaults();
 };
@@ -351,6 +353,34 @@ void CommandsTest::aWideTableauIsPrintedInWholeLines() {
 // The mixed block: on Ja only what one reading explains is converted; a
 // number with one point and three digits after it could be either, and
 // stays as typed under the fault mark.
+void CommandsTest::escapeClosesTheHelpTheReportAndTheAbout() {
+  const auto form = StartedWindow();
+  QTest::keyClick(form->NVars(), Qt::Key_F1);
+  QWidget* help = nullptr;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == QStringLiteral("helpWindow")) help = window;
+  }
+  QVERIFY(help && help->isVisible());
+  QVERIFY(QTest::qWaitForWindowActive(help));
+  QTest::keyClick(help, Qt::Key_Escape);
+  QVERIFY(!help->isVisible());
+
+  ReportWindow* report = &form->Commands().ShowReportWindow();
+  QVERIFY(QTest::qWaitForWindowActive(report));
+  QTest::keyClick(report->Text(), Qt::Key_Escape);
+  QVERIFY(!report->isVisible());
+
+  bool escaped = false;
+  QTimer::singleShot(0, [&escaped] {
+    QWidget* about = QApplication::activeModalWidget();
+    if (!about) return;
+    QTest::keyClick(about, Qt::Key_Escape);
+    escaped = !about->isVisible();
+  });
+  form->Commands().ShowAbout();
+  QVERIFY(escaped);
+}
+
 void CommandsTest::decimalCommasArePastedAsPointsOnYes() {
   const auto form = StartedWindow();
   ClickCell(form->NBGrid(), 1, 1);

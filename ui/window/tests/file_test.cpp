@@ -151,7 +151,7 @@ void FileTest::undoingAnOpenUndoesItsFile() {
   QCOMPARE(Text(form->NB(), 1, 1), "5");
   QVERIFY(Files(*form).Path().isEmpty());
   QVERIFY(Files(*form).Modified());
-  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 Unbenannt*"));
   stack.redo();
   QCOMPARE(Files(*form).Path(), path);
   QVERIFY(!Files(*form).Modified());
@@ -171,6 +171,7 @@ void FileTest::aNewProblemForgetsTheFileAndTheTitleNamesIt() {
   const auto form = StartedWindow();
   QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
   TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
+  QTRY_COMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 Unbenannt*"));
   QVERIFY(Files(*form).SaveFile(path));
   QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 p.txt"));
   QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);

@@ -93,8 +93,19 @@ void GraphWindowTest::entryIsDisabledWithMoreThanThreeVariables() {
   SpinTo(form->NVars(), 4);
   QVERIFY(!entry->isEnabled());
   QVERIFY(entry->toolTip().contains(QStringLiteral("nur für 1 bis 3 Variablen")));
+  // F6 still shows why; with no picture there is nothing to save. Escape
+  // closes the window.
+  QTest::keyClick(form->NVars(), Qt::Key_F6);
+  GraphWindow& window = form->Graph().Window();
+  QVERIFY(window.isVisible());
+  QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("savePng"))->isEnabled());
+  QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("saveSvg"))->isEnabled());
   SpinTo(form->NVars(), 1);
   QVERIFY(entry->isEnabled());
+  form->SolveClick(form->Solve());
+  QVERIFY(window.findChild<QPushButton*>(QStringLiteral("savePng"))->isEnabled());
+  QTest::keyClick(&window, Qt::Key_Escape);
+  QVERIFY(!window.isVisible());
 }
 
 void GraphWindowTest::windowKeepsItsSizeAcrossSessions() {
