@@ -39,7 +39,7 @@ std::string Number(const std::string& word) {
     body.remove_prefix(1);
   }
   if (const std::size_t slash = body.find('/'); slash != std::string_view::npos) {
-    latex.append("\\frac{").append(body.substr(0, slash)).append("}{");
+    latex.append("\\dfrac{").append(body.substr(0, slash)).append("}{");
     latex.append(body.substr(slash + 1)).append("}");
   } else if (const std::size_t e = body.find_first_of("Ee"); e != std::string_view::npos) {
     std::string_view exponent = body.substr(e + 1);
@@ -54,7 +54,10 @@ std::string Number(const std::string& word) {
 // One tableau: its column heading line, then its rows, the objective last.
 void AddArray(std::ostringstream& out, const std::vector<std::vector<std::string>>& table) {
   const std::vector<std::string>& header = table.front();
-  out << "\\[\n\\begin{array}{r|" << std::string(header.size() - 1, 'r') << "|r}\n";
+  // Rows half as high again and fractions at full size, so fractions in
+  // neighbouring rows do not touch.
+  out << "\\[\n{\\renewcommand{\\arraystretch}{1.5}\n\\begin{array}{r|"
+      << std::string(header.size() - 1, 'r') << "|r}\n";
   for (const std::string& column : header) out << " & " << Label(column);
   out << " \\\\\n\\hline\n";
   for (std::size_t i = 1; i < table.size(); ++i) {
@@ -71,7 +74,7 @@ void AddArray(std::ostringstream& out, const std::vector<std::vector<std::string
     }
     out << (i + 1 == table.size() ? "\n" : " \\\\\n");
   }
-  out << "\\end{array}\n\\]\n";
+  out << "\\end{array}}\n\\]\n";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The steps view's tableaux as LaTeX, for exercise sheets: one array per
 // exchange step and one for the final tableau, the pivot element boxed
-// (\boxed needs amsmath), each headed by the step's line as a comment.
+// (\boxed and \dfrac need amsmath), rows stretched by half, each headed by
+// the step's line as a comment.
 #pragma once
 
 #include <string>

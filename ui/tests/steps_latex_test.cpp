@@ -28,18 +28,18 @@ TEST(StepsAsLatex, OneArrayPerStepAndTheFinalTableauWithThePivotBoxed) {
   EXPECT_EQ(StepsAsLatex(lines),
             "% Schritt 1 (Optimierung): x1 kommt in die Basis; Pivotelement -1/2 in Zeile 1, "
             "Spalte 1.\n"
-            "\\[\n\\begin{array}{r|rr|r}\n"
+            "\\[\n{\\renewcommand{\\arraystretch}{1.5}\n\\begin{array}{r|rr|r}\n"
             " & x_{1} & x_{2} & 1 \\\\\n\\hline\n"
-            "y_{1} & \\boxed{-\\frac{1}{2}} & -1 & 4 \\\\\n"
+            "y_{1} & \\boxed{-\\dfrac{1}{2}} & -1 & 4 \\\\\n"
             "y_{2} & -1 & -3 & 1.5 \\cdot 10^{20} \\\\\n"
             "\\hline\n-Z & 3 & 2 & 0\n"
-            "\\end{array}\n\\]\n\n"
+            "\\end{array}}\n\\]\n\n"
             "% Endtableau:\n"
-            "\\[\n\\begin{array}{r|rr|r}\n"
+            "\\[\n{\\renewcommand{\\arraystretch}{1.5}\n\\begin{array}{r|rr|r}\n"
             " & y_{1} & x_{12} & 1 \\\\\n\\hline\n"
             "x_{1} & -1 & -1 & 4 \\\\\n"
             "\\hline\nZ & -3 & -1 & 12\n"
-            "\\end{array}\n\\]\n\n");
+            "\\end{array}}\n\\]\n\n");
 }
 
 // A step whose tableau first shows a dropped zero column has a note between
