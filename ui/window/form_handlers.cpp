@@ -11,6 +11,7 @@
 
 #include "ui/handlers.h"
 #include "ui/messages.h"
+#include "ui/messages_reading.h"
 #include "ui/window/graph_window.h"
 #include "ui/window/grid_model.h"
 #include "ui/window/report_memo.h"
@@ -87,6 +88,26 @@ QString TForm1::ReportText() const {
   return lines.join(u'\n');
 }
 
+void TForm1::KeepSolvedProblem() {
+  auto problem = std::make_unique<ReportProblem>();
+  problem->n = NVarsValue();
+  problem->m = NConsValue();
+  problem->maximise = MaximumChecked();
+  for (int i = 1; i <= problem->m; ++i) {
+    std::vector<std::string>& row = problem->constraints.emplace_back();
+    for (int j = 1; j <= problem->n + 2; ++j) row.emplace_back(nbStore_.Text(j, i));
+  }
+  for (int j = 1; j <= problem->n; ++j) problem->objective.emplace_back(zfStore_.Text(j, 1));
+  solvedProblem_ = std::move(problem);
+}
+
+QString TForm1::ExplainReport(const QStringList& lines, int line, int column) const {
+  if (!solvedProblem_) return {};
+  std::vector<std::string> latin1;
+  for (const QString& text : lines) latin1.push_back(text.toLatin1().toStdString());
+  return QString::fromUtf8(ExplainReportWord(latin1, line, column, *solvedProblem_).c_str());
+}
+
 void TForm1::ConnectHandlers() {
   connect(NVars_, &QSpinBox::valueChanged, this, [this] { NVarsChange(NVars_); });
   connect(NCons_, &QSpinBox::valueChanged, this, [this] { NConsChange(NCons_); });
@@ -152,6 +173,7 @@ void TForm1::SolveClick(Sender sender) {
     const bool beside = !line.isEmpty() && !Sol_->Lines().contains(line);
     modelReport_ = beside ? Sol_->toPlainText() : QString();
     modelOptimum_ = beside ? line : QString();
+    KeepSolvedProblem();
   }
   graph_->SolveEnded();
   ShowError(error);

@@ -4,7 +4,9 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QHelpEvent>
 #include <QTextBlock>
+#include <QToolTip>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -13,6 +15,21 @@
 #include "ui/window/window_style.h"
 
 namespace pivora {
+
+void ShowReportTip(const QPlainTextEdit& text, const QHelpEvent& help,
+                   const ReportExplainer& explain) {
+  const QTextCursor cursor = text.cursorForPosition(help.pos());
+  int column = cursor.positionInBlock();
+  // The nearest caret position may lie after the character pointed at.
+  if (column > 0 && text.cursorRect(cursor).left() > help.pos().x()) --column;
+  const QString tip =
+      explain(text.toPlainText().split(u'\n'), cursor.blockNumber(), column);
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(help.globalPos(), tip, text.viewport());
+  }
+}
 
 ReportMemo::ReportMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -164,6 +181,10 @@ void ReportMemo::UseFixedPitch(bool fixed) {
 bool ReportMemo::eventFilter(QObject* watched, QEvent* event) {
   if (watched == viewport() && event->type() == QEvent::MouseButtonDblClick) {
     emit memoDoubleClicked();
+    return true;
+  }
+  if (watched == viewport() && event->type() == QEvent::ToolTip && explain_) {
+    ShowReportTip(*this, *static_cast<QHelpEvent*>(event), explain_);
     return true;
   }
   return QPlainTextEdit::eventFilter(watched, event);

@@ -11,9 +11,18 @@
 #include "solve/report_views.h"
 
 class QAction;
+class QHelpEvent;
 class QMenu;
 
 namespace pivora {
+
+// Explains the word at (line, column) of a report's lines; empty for none.
+using ReportExplainer = std::function<QString(const QStringList& lines, int line, int column)>;
+
+// Shows `explain`'s tip for the word under the pointer of `help` in `text`
+// (a ToolTip event of its viewport), or hides the tip where it says none.
+void ShowReportTip(const QPlainTextEdit& text, const QHelpEvent& help,
+                   const ReportExplainer& explain);
 
 class ReportMemo final : public QPlainTextEdit {
   Q_OBJECT
@@ -49,6 +58,8 @@ class ReportMemo final : public QPlainTextEdit {
   // What the context menu shows after the text editor's own entries: the
   // window's command groups; the view entries alone until it is set.
   void SetMenuExtension(std::function<void(QMenu&)> extend) { extendMenu_ = std::move(extend); }
+  // What the tips over the report's words say.
+  void SetExplainer(ReportExplainer explain) { explain_ = std::move(explain); }
 
   // A fixed-pitch font of the same pixel size for the aligned tables of the
   // views; the font the window gave the memo otherwise.
@@ -80,6 +91,7 @@ class ReportMemo final : public QPlainTextEdit {
   QAction* treeEntry_ = nullptr;
   QAction* dualEntry_ = nullptr;
   std::function<void(QMenu&)> extendMenu_;
+  ReportExplainer explain_;
   bool fixedPitch_ = false;
   QFont plainFont_;  // the window's font while the fixed pitch is in use
 };

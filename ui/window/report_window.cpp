@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -47,6 +48,7 @@ ReportWindow::ReportWindow(TForm1& form, WindowCommands& commands)
   text_->setReadOnly(true);
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setContextMenuPolicy(Qt::NoContextMenu);
+  text_->viewport()->installEventFilter(this);
 
   tools_ = new QToolBar(this);
   tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -184,6 +186,17 @@ void ReportWindow::showEvent(QShowEvent* event) {
 void ReportWindow::hideEvent(QHideEvent* event) {
   SaveSettings();
   QWidget::hideEvent(event);
+}
+
+bool ReportWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_->viewport() && event->type() == QEvent::ToolTip) {
+    ShowReportTip(*text_, *static_cast<QHelpEvent*>(event),
+                  [this](const QStringList& lines, int line, int column) {
+                    return form_.ExplainReport(lines, line, column);
+                  });
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void ReportWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -42,6 +42,8 @@ class ReportWindow final : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // The tips over the report's words.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Takes the memo's text now, shown from its top.

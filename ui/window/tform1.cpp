@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <iterator>
 
+#include "ui/messages_reading.h"
 #include "ui/window/file_actions.h"
 #include "ui/window/graph_window.h"
 #include "ui/window/grid_model.h"
@@ -144,6 +145,9 @@ void TForm1::CreateWidgets() {
   Sol_->setObjectName(QStringLiteral("Sol"));
   Sol_->setFont(PixelFont(QStringLiteral("Arial"), 12));
   Sol_->setGeometry(88, 350, 848, 155);
+  Sol_->SetExplainer([this](const QStringList& lines, int line, int column) {
+    return ExplainReport(lines, line, column);
+  });
 
   Details_ = new QCheckBox(QStringLiteral("Details"), this);
   Details_->setObjectName(QStringLiteral("Details"));

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "ui/cell_store.h"
@@ -25,6 +26,7 @@ class SpinEdit;
 class StringGrid;
 class WindowCommands;
 class WindowStyle;
+struct ReportProblem;
 
 class TForm1 final : public QWidget, public WindowOperations {
   Q_OBJECT
@@ -95,6 +97,10 @@ class TForm1 final : public QWidget, public WindowOperations {
   // plain report that the last solve wrote (the memo keeps the plain report
   // as it is).
   QString ReportText() const;
+  // The tip for the word at `column` of line `line` of the report `lines`
+  // (the memo's or the report window's): what it is, with the numbers of
+  // the problem the last solve read; empty where there is nothing to say.
+  QString ExplainReport(const QStringList& lines, int line, int column) const;
 
   // Undo, the file and clipboard commands and the extra shortcuts.
   WindowCommands& Commands() { return *commands_; }
@@ -122,6 +128,8 @@ class TForm1 final : public QWidget, public WindowOperations {
   std::optional<QString> RunHandler(Handler&& handler);
   void ShowError(const std::optional<QString>& error);
   void ShowCurrentCells();
+  // Keeps the problem the solve read for the report's tips.
+  void KeepSolvedProblem();
 
   // The widgets.
   QLabel* lbl1_ = nullptr;
@@ -152,6 +160,8 @@ class TForm1 final : public QWidget, public WindowOperations {
   // line of the model's own optimum that ReportText() adds to that text.
   QString modelReport_;
   QString modelOptimum_;
+  // The problem as the last solve read it, for ExplainReport.
+  std::unique_ptr<ReportProblem> solvedProblem_;
   WindowCommands* commands_ = nullptr;
   GraphCommand* graph_ = nullptr;
 };
