@@ -4,6 +4,9 @@
 // spreadsheet.
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
+#include <QLocale>
+#include <cstdlib>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
@@ -69,6 +72,12 @@ void CommandsTest::theToolkitSpeaksGerman() {
   QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Speichern"));
   QCOMPARE(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S).toString(QKeySequence::NativeText),
            QStringLiteral("Strg+Umschalt+S"));
+  // The file dialog's dates and sizes, whatever locale the test runs under;
+  // the C library's numbers (GLPK's readers) keep the decimal point.
+  QCOMPARE(QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat),
+           QStringLiteral("07.12.26"));
+  QCOMPARE(QLocale::system().formattedDataSize(22650), QStringLiteral("22,12 KiB"));
+  QCOMPARE(std::strtod("1.5", nullptr), 1.5);
 }
 
 // Each entry is the action that holds its keys in the window, so the menu
