@@ -111,7 +111,11 @@ void Pivot(BasicWorkTableau<typename Arith::Value>& w, int m, int n, int r, int 
   assert(!(p == 0));
 
   const auto watch = [observer] {
-    if constexpr (kExact<V>) ThrowIfCancelled(observer);
+    if constexpr (kExact<V>) {
+      ThrowIfCancelled(observer);
+    } else {
+      (void)observer;  // plain numbers are never cancelled within a step
+    }
   };
   V* const pivotRow = &w(r, 1);
   for (int j = 0; j <= n; ++j) {
