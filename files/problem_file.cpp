@@ -243,14 +243,9 @@ std::optional<ProblemFileOutcome> ReadIntegers(const std::vector<std::string>& c
   return std::nullopt;
 }
 
-}  // namespace
-
-ProblemFileOutcome ReadProblemFile(std::string_view content) {
-  LineReader lines(content);
+// The line "max" or "min" with its settings.
+std::optional<ProblemFileOutcome> ReadChoice(LineReader& lines, ProblemFile& problem) {
   std::string_view line;
-  ProblemFileOutcome outcome;
-  ProblemFile& problem = outcome.problem;
-
   if (!lines.Next(line)) {
     return Malformed(lines.EndNumber(), "end of input: expected the line \"max\" or \"min\"",
                      "Ende der Datei: erwartet war die Zeile \"max\" oder \"min\"");
@@ -265,8 +260,14 @@ ProblemFileOutcome ReadProblemFile(std::string_view content) {
     return Malformed(lines.Number(), "expected the line \"max\" or \"min\"",
                      "erwartet war die Zeile \"max\" oder \"min\"");
   }
-  if (auto bad = ReadSettings(choice.cells, lines.Number(), problem)) return *bad;
+  return ReadSettings(choice.cells, lines.Number(), problem);
+}
 
+// The objective row, whose cells set n; `doubt` gets why its count may be
+// off.
+std::optional<ProblemFileOutcome> ReadObjective(LineReader& lines, ProblemFile& problem,
+                                                Doubt& doubt) {
+  std::string_view line;
   if (!lines.Next(line)) {
     return Malformed(lines.EndNumber(), "end of input: expected the objective row",
                      "Ende der Datei: erwartet war die Zeile der Zielfunktion");
@@ -285,9 +286,47 @@ ProblemFileOutcome ReadProblemFile(std::string_view content) {
   problem.n = static_cast<int>(n);
   problem.objective = std::move(objective.cells);
   problem.objectiveLine = lines.Number();
-  const Doubt objectiveDoubt = MiscountedCells(line);
+  doubt = MiscountedCells(line);
+  return std::nullopt;
+}
 
+// A constraint row on line `number` with `cells` cells where n + 2 belong:
+// blamed on a doubt about the row, else on one about the objective row,
+// else on the row's count.
+ProblemFileOutcome WrongCellCount(std::string_view line, int number, std::size_t cells,
+                                  const ProblemFile& problem, const Doubt& objectiveDoubt) {
+  if (const Doubt doubt = MiscountedCells(line); !doubt.Empty()) return Malformed(number, doubt);
+  const std::size_t n = static_cast<std::size_t>(problem.n);
+  if (!objectiveDoubt.Empty()) {
+    return Malformed(
+        problem.objectiveLine,
+        objectiveDoubt.english + ": the objective row has " + Plural(n, "cell", "cells") +
+            ", which does not fit the constraint row on line " + std::to_string(number),
+        objectiveDoubt.german + ": die Zielfunktion hat " + std::to_string(n) +
+            " Zellen, das passt nicht zur Bedingung in Zeile " + std::to_string(number));
+  }
   const std::size_t rowCells = n + 2;
+  return Malformed(number,
+                   "the constraint row has " + Plural(cells, "cell", "cells") + "; with " +
+                       Plural(n, "variable", "variables") + " it needs " +
+                       std::to_string(rowCells) + " (coefficients, relation, right-hand side)",
+                   "die Bedingung hat " + std::to_string(cells) + " Zellen; bei " +
+                       std::to_string(n) + " Variablen braucht sie " + std::to_string(rowCells) +
+                       " (Koeffizienten, Vergleich, rechte Seite)");
+}
+
+}  // namespace
+
+ProblemFileOutcome ReadProblemFile(std::string_view content) {
+  LineReader lines(content);
+  ProblemFileOutcome outcome;
+  ProblemFile& problem = outcome.problem;
+  if (auto bad = ReadChoice(lines, problem)) return *bad;
+  Doubt objectiveDoubt;
+  if (auto bad = ReadObjective(lines, problem, objectiveDoubt)) return *bad;
+
+  const std::size_t rowCells = static_cast<std::size_t>(problem.n) + 2;
+  std::string_view line;
   while (lines.Next(line)) {
     if (StartsWithWord(line, "integer")) {
       const SplitLine names = Cells(line);
@@ -302,27 +341,8 @@ ProblemFileOutcome ReadProblemFile(std::string_view content) {
     }
     SplitLine row = Cells(line);
     if (row.error) return SplitError(lines.Number(), *row.error);
-    const std::size_t cells = row.cells.size();
-    if (cells != rowCells) {
-      if (const Doubt doubt = MiscountedCells(line); !doubt.Empty()) {
-        return Malformed(lines.Number(), doubt);
-      }
-      if (!objectiveDoubt.Empty()) {
-        return Malformed(
-            problem.objectiveLine,
-            objectiveDoubt.english + ": the objective row has " + Plural(n, "cell", "cells") +
-                ", which does not fit the constraint row on line " + std::to_string(lines.Number()),
-            objectiveDoubt.german + ": die Zielfunktion hat " + std::to_string(n) +
-                " Zellen, das passt nicht zur Bedingung in Zeile " +
-                std::to_string(lines.Number()));
-      }
-      return Malformed(lines.Number(),
-                       "the constraint row has " + Plural(cells, "cell", "cells") + "; with " +
-                           Plural(n, "variable", "variables") + " it needs " +
-                           std::to_string(rowCells) + " (coefficients, relation, right-hand side)",
-                       "die Bedingung hat " + std::to_string(cells) + " Zellen; bei " +
-                           std::to_string(n) + " Variablen braucht sie " +
-                           std::to_string(rowCells) + " (Koeffizienten, Vergleich, rechte Seite)");
+    if (row.cells.size() != rowCells) {
+      return WrongCellCount(line, lines.Number(), row.cells.size(), problem, objectiveDoubt);
     }
     problem.constraints.push_back(std::move(row.cells));
     problem.constraintLines.push_back(lines.Number());
@@ -333,59 +353,6 @@ ProblemFileOutcome ReadProblemFile(std::string_view content) {
                      "Ende der Datei: erwartet war mindestens eine Bedingung");
   }
   return outcome;
-}
-
-namespace {
-
-void WriteCell(std::string& out, std::string_view cell, bool startsLine) {
-  const bool quote = cell.empty() || cell.find_first_of(" \t") != std::string_view::npos ||
-                     cell[0] == '"' || (startsLine && cell[0] == '#');
-  if (!quote) {
-    out += cell;
-    return;
-  }
-  out += '"';
-  for (const char c : cell) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
-
-void WriteRow(std::string& out, const std::vector<std::string>& cells) {
-  for (std::size_t k = 0; k < cells.size(); ++k) {
-    if (k > 0) out += ' ';
-    WriteCell(out, cells[k], k == 0);
-  }
-  out += '\n';
-}
-
-}  // namespace
-
-std::string WriteProblemFile(const ProblemFile& problem) {
-  std::string out = problem.maximum ? "max" : "min";
-  if (problem.digits) out += " digits=" + std::to_string(*problem.digits);
-  if (problem.details) out += *problem.details ? " details=on" : " details=off";
-  out += '\n';
-  WriteRow(out, problem.objective);
-  for (const std::vector<std::string>& row : problem.constraints) WriteRow(out, row);
-  if (problem.integers.Any(problem.n)) {
-    out += "integer";
-    for (int j = 1; j <= problem.n; ++j) {
-      if (problem.integers.Of(j)) out += " x" + std::to_string(j);
-    }
-    out += '\n';
-  }
-  return out;
-}
-
-void EnterProblemCells(const ProblemFile& problem, GridCells& nb, GridCells& zf) {
-  for (int r = 1; r <= problem.m; ++r) {
-    const std::vector<std::string>& row = problem.constraints[static_cast<std::size_t>(r - 1)];
-    for (std::size_t c = 0; c < row.size(); ++c) nb.SetText(static_cast<int>(c) + 1, r, row[c]);
-  }
-  for (std::size_t c = 0; c < problem.objective.size(); ++c)
-    zf.SetText(static_cast<int>(c) + 1, 1, problem.objective[c]);
 }
 
 }  // namespace pivora
