@@ -7,10 +7,12 @@
 namespace pivora {
 namespace {
 
-mpz_class PowerOfTen(long exponent) {
-  mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
-  return power;
+// 10^places (places >= 0): the factor that takes a significand to an
+// exponent `places` lower with the same value.
+mpz_class AlignmentFactor(long places) {
+  mpz_class factor;
+  mpz_ui_pow_ui(factor.get_mpz_t(), 10, static_cast<unsigned long>(places));
+  return factor;
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b) {
   const ExactDecimal& low = a.exponent_ < b.exponent_ ? a : b;
   const ExactDecimal& high = a.exponent_ < b.exponent_ ? b : a;
   return ExactDecimal(
-      low.significand_ + high.significand_ * PowerOfTen(high.exponent_ - low.exponent_),
+      low.significand_ + high.significand_ * AlignmentFactor(high.exponent_ - low.exponent_),
       low.exponent_);
 }
 

@@ -43,7 +43,8 @@ ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
         failure.message;
     return outcome;
   }
-  if (std::optional<std::string> refusal = TooLargeMessage(model.get(), GridSizeOf(model.get()))) {
+  if (std::optional<std::string> refusal = TooLargeMessage(
+          glp_get_num_rows(model.get()), glp_get_num_cols(model.get()), GridSizeOf(model.get()))) {
     outcome.kind = ModelFileOutcome::Kind::kTooLarge;
     outcome.message = std::move(*refusal);
     return outcome;

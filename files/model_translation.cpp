@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "files/exact_decimal.h"
-#include "solver/tables.h"
 
 namespace pivora {
 namespace {
@@ -216,8 +215,8 @@ std::vector<GridRow> TranslateRows(glp_prob* model, glp_prob* ranges, const Colu
   return rows;
 }
 
-// "x3 = text": the letter, k + 1, the separator and the text.
-std::string Numbered(char letter, std::size_t k, const char* separator, const std::string& text) {
+// A legend line, "x3 = text": the letter, k + 1, the separator and the text.
+std::string LegendLine(char letter, std::size_t k, const char* separator, const std::string& text) {
   std::string line(1, letter);
   line.append(std::to_string(k + 1)).append(separator).append(text);
   return line;
@@ -228,10 +227,10 @@ std::string Numbered(char letter, std::size_t k, const char* separator, const st
 void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<GridRow>& rows,
                  ModelLegend& legend) {
   for (std::size_t j = 0; j < columns.names.size(); ++j) {
-    legend.variables.push_back(Numbered('x', j, " = ", columns.names[j]));
+    legend.variables.push_back(LegendLine('x', j, " = ", columns.names[j]));
   }
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    legend.rows.push_back(Numbered('y', i, ": ", rows[i].name));
+    legend.rows.push_back(LegendLine('y', i, ": ", rows[i].name));
   }
   if (const int sign = columns.constant.Sign(); sign != 0) {
     legend.objectiveConstant = columns.constant.Text();
@@ -271,16 +270,6 @@ ModelGridSize GridSizeOf(glp_prob* model) {
   }
   for (int i = 1; i <= glp_get_num_rows(model); ++i) size.rows += GridRowsOf(model, i);
   return size;
-}
-
-std::optional<std::string> TooLargeMessage(glp_prob* model, const ModelGridSize& size) {
-  const int n = size.variables;
-  const int m = size.rows;
-  if (n >= 1 && n <= kMaxVariables && m >= 1 && m <= kMaxConstraints) return std::nullopt;
-  return "Das Modell hat " + std::to_string(glp_get_num_rows(model)) + " Zeilen \xC3\x97 " +
-         std::to_string(glp_get_num_cols(model)) + " Spalten; umgeformt sind das " +
-         std::to_string(m) + " Bedingungen \xC3\x97 " + std::to_string(n) +
-         " Variablen, ins Gitter passen 1 bis 50 \xC3\x97 1 bis 50.";
 }
 
 void TranslateModel(glp_prob* model, glp_prob* ranges, ModelFileOutcome& outcome) {
