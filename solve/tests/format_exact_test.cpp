@@ -112,5 +112,27 @@ TEST(FormatExact, HalfUnitsDecideAtEveryMagnitude) {
   }
 }
 
+// Seeded: P nines and the half unit after them round up into the next power
+// of ten, which must print as that power itself, from 1E-200 to 1E6000 and
+// at every precision from 2 to 18, where the first estimate of the exponent
+// is the old power's.
+TEST(FormatExact, ACarryIntoTheNextPowerOfTenPrintsThatPower) {
+  std::mt19937_64 random(31);
+  for (int trial = 0; trial < 400; ++trial) {
+    const int precision = 2 + trial % 17;
+    const long exponent = std::uniform_int_distribution<long>(-200, 6000)(random);
+    const Rational nines = Decimal(std::string(static_cast<std::size_t>(precision), '9'), exponent);
+    const Rational half = Decimal("5", exponent - 1);
+    const Rational power = Decimal("1", exponent + precision);
+    for (const int sign : {1, -1}) {
+      const std::string text = FormatExact(sign * (nines + half), precision, 2, kDot);
+      EXPECT_EQ(text, FormatExact(sign * power, precision, 2, kDot))
+          << "10^" << exponent + precision << " at " << precision;
+      int significant = 0;
+      EXPECT_EQ(ValueOfText(text, significant), sign * power) << text;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace pivora
