@@ -82,8 +82,9 @@ ExitCode CheckPivots(PlainWindow& window, const std::string& pivots, const std::
     }
     const PivotJudgement judgement = session.Take(*place);
     if (judgement.verdict == PivotVerdict::kRefused) {
-      refusal = Numbered("Pivot ", static_cast<long>(k + 1)) + Numbered(" in Zeile ", shown.row) +
-                Numbered(", Spalte ", shown.column) + ":\n" + judgement.text;
+      refusal = WordAndNumber("Pivot ", static_cast<long>(k + 1)) +
+                WordAndNumber(" in Zeile ", shown.row) + WordAndNumber(", Spalte ", shown.column) +
+                ":\n" + judgement.text;
     }
   }
   if (!error.empty()) {

@@ -116,7 +116,7 @@ void AddBranching(GraphicalSolution& plot, const ExactTableau& typed, int m, int
       branching.status = std::string("Ganzzahliges ") + (plot.maximise ? "Maximum" : "Minimum") +
                          " Z = " + plot.numbers.Text((*solve.points)(0, 1));
       if (solve.points->Status() > 1) {
-        branching.status += Numbered(", ", solve.points->Status()) + " ganzzahlige Optima";
+        branching.status += WordAndNumber(", ", solve.points->Status()) + " ganzzahlige Optima";
       }
       break;
     case IntegerOutcome::kNoIntegerPoint:
@@ -131,7 +131,7 @@ void AddBranching(GraphicalSolution& plot, const ExactTableau& typed, int m, int
     case IntegerOutcome::kNodeLimit:
     case IntegerOutcome::kCancelled:
       branching.status = "GRENZE ERREICHT!";
-      plot.notes.push_back(Numbered("Die Suche endete nach ", solve.subproblems) +
+      plot.notes.push_back(WordAndNumber("Die Suche endete nach ", solve.subproblems) +
                            " Teilproblemen; das Bild zeigt, was sie bis dahin hatte.");
       break;
   }

@@ -171,7 +171,7 @@ PlotOutcome PlotOutcomeOf(SolveOutcome outcome) {
 
 std::optional<std::string> PathCutNote(const StepRecord& steps) {
   if (steps.steps.size() >= static_cast<std::size_t>(steps.exchanges)) return std::nullopt;
-  return Numbered("Weg: nur die ersten ", static_cast<long>(steps.steps.size())) +
+  return WordAndNumber("Weg: nur die ersten ", static_cast<long>(steps.steps.size())) +
          " Schritte gezeigt.";
 }
 
@@ -195,7 +195,7 @@ GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, Sol
     c.line = {typed(i, 1), n == 2 ? typed(i, 2) : Rational(0), typed(i, n + 1)};
     c.hasLine = c.line.a != 0 || c.line.b != 0;
     if (!c.hasLine)
-      plot.notes.push_back(Numbered("NB ", i) + ": alle Koeffizienten 0, keine Gerade.");
+      plot.notes.push_back(WordAndNumber("NB ", i) + ": alle Koeffizienten 0, keine Gerade.");
     plot.constraints.push_back(std::move(c));
   }
   const std::vector<HalfPlane> feasible = FeasiblePlanes(plot.constraints, n);
@@ -311,7 +311,8 @@ std::string PlotStatusLine(const GraphicalSolution& plot) {
       if (z.empty()) return "";
       std::string line = std::string(plot.maximise ? "Maximum" : "Minimum") +
                          " Z = " + plot.numbers.Text(z.front());
-      if (z.size() > 1) line += Numbered(", ", static_cast<long>(z.size())) + " optimale Ecken";
+      if (z.size() > 1)
+        line += WordAndNumber(", ", static_cast<long>(z.size())) + " optimale Ecken";
       return line;
     }
     case PlotOutcome::kUnbounded:
@@ -331,8 +332,8 @@ std::string PlotStatusLine(const GraphicalSolution& plot) {
 bool CanDraw(int n) { return n >= 1 && n <= 3; }
 
 std::string TooManyVariablesText(int n) {
-  return Numbered("Die grafische L\xF6sung gibt es nur f\xFCr 1 bis 3 Variablen, hier sind es ",
-                  n) +
+  return WordAndNumber(
+             "Die grafische L\xF6sung gibt es nur f\xFCr 1 bis 3 Variablen, hier sind es ", n) +
          ".";
 }
 

@@ -173,7 +173,7 @@ GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome
     k.b = Entry(typed, i, n + 1);
     k.hasPlane = k.a[0] != 0 || k.a[1] != 0 || k.a[2] != 0;
     if (!k.hasPlane) {
-      plot.notes.push_back(Numbered("NB ", i) + ": alle Koeffizienten 0, keine Ebene.");
+      plot.notes.push_back(WordAndNumber("NB ", i) + ": alle Koeffizienten 0, keine Ebene.");
     }
     space->constraints.push_back(std::move(k));
   }

@@ -47,18 +47,18 @@ void Programme(std::vector<std::string>& lines, const ExactTableau& t, int m, in
                const ViewNumbers& numbers) {
   const bool maximise = sgn(t(m + 1, n + 2)) > 0;
   LinearForm objective(numbers);
-  for (int i = 1; i <= m; ++i) objective.Add(t(i, n + 1), Numbered("u", i));
+  for (int i = 1; i <= m; ++i) objective.Add(t(i, n + 1), WordAndNumber("u", i));
   lines.push_back(std::string("Duales Problem: ") + (maximise ? "Wmin = " : "Wmax = ") +
                   objective.Text());
   for (int j = 1; j <= n; ++j) {
     LinearForm column(numbers);
-    for (int i = 1; i <= m; ++i) column.Add(t(i, j), Numbered("u", i));
-    lines.push_back("  " + Numbered("x", j) + ":  " + column.Text() +
+    for (int i = 1; i <= m; ++i) column.Add(t(i, j), WordAndNumber("u", i));
+    lines.push_back("  " + WordAndNumber("x", j) + ":  " + column.Text() +
                     (maximise ? " >= " : " <= ") + Exact(t(m + 1, j), numbers));
   }
   std::string signs = "  ";
   for (int i = 1; i <= m; ++i) {
-    signs += Numbered("u", i) + " " + SignOf(t(i, n + 2), maximise) + (i < m ? ",  " : "");
+    signs += WordAndNumber("u", i) + " " + SignOf(t(i, n + 2), maximise) + (i < m ? ",  " : "");
   }
   lines.push_back(signs);
 }
@@ -78,7 +78,7 @@ void Slackness(std::vector<std::string>& lines, const ExactTableau& t, int m, in
   for (int i = 1; i <= m; ++i) {
     const Rational& u = s.constraints[static_cast<std::size_t>(i - 1)].shadowPrice;
     dualValue += t(i, n + 1) * u;
-    values += Numbered("u", i) + " = " + Exact(u, numbers) + (i < m ? "   " : "");
+    values += WordAndNumber("u", i) + " = " + Exact(u, numbers) + (i < m ? "   " : "");
   }
   lines.push_back(std::string("Optimum des dualen Problems: ") + (maximise ? "Wmin" : "Wmax") +
                   " = " + Exact(dualValue, numbers) + (maximise ? " = Zmax" : " = Zmin"));
@@ -92,7 +92,7 @@ void Slackness(std::vector<std::string>& lines, const ExactTableau& t, int m, in
     const Rational lhs = RowValue(t, i, n, s.variables);
     const Rational y = sgn(t(i, n + 2)) > 0 ? lhs - t(i, n + 1) : t(i, n + 1) - lhs;
     const Rational& u = s.constraints[static_cast<std::size_t>(i - 1)].shadowPrice;
-    table.Add({Numbered("y", i), Exact(y, numbers), Numbered("u", i), Exact(u, numbers),
+    table.Add({WordAndNumber("y", i), Exact(y, numbers), WordAndNumber("u", i), Exact(u, numbers),
                Exact(y * u, numbers)});
   }
   for (int j = 1; j <= n; ++j) {
@@ -103,7 +103,7 @@ void Slackness(std::vector<std::string>& lines, const ExactTableau& t, int m, in
     }
     const Rational v = maximise ? column - t(m + 1, j) : t(m + 1, j) - column;
     const Rational& x = s.variables[static_cast<std::size_t>(j - 1)].value;
-    table.Add({Numbered("x", j), Exact(x, numbers), Numbered("v", j), Exact(v, numbers),
+    table.Add({WordAndNumber("x", j), Exact(x, numbers), WordAndNumber("v", j), Exact(v, numbers),
                Exact(x * v, numbers)});
   }
   for (std::string& line : table.Lines()) lines.push_back(std::move(line));

@@ -14,7 +14,7 @@ constexpr long kTabledPowers = 40;
 
 // 10^k; those up to 10^40, which every value of an ordinary size needs, from
 // a table made once.
-mpz_class PowerOfTen(long k) {
+mpz_class TabledPowerOfTen(long k) {
   static const std::array<mpz_class, kTabledPowers + 1> table = [] {
     std::array<mpz_class, kTabledPowers + 1> powers;
     powers[0] = 1;
@@ -62,9 +62,9 @@ mpz_class RoundedHalfUp(const mpz_class& num, const mpz_class& den, long shift) 
   mpz_class top = 2 * num;
   mpz_class bottom = 2 * den;
   if (shift >= 0) {
-    top *= PowerOfTen(shift);
+    top *= TabledPowerOfTen(shift);
   } else {
-    bottom *= PowerOfTen(-shift);
+    bottom *= TabledPowerOfTen(-shift);
   }
   top += bottom / 2;
   mpz_class quotient;
@@ -86,8 +86,8 @@ std::string FormatExact(const Rational& value, int precision, int exponentDigits
   // first digit is '0', as in the extended value's text; a carry to
   // 10^precision, or a value at or above 10^e, moves e up by one.
   long e = EstimateDecimalExponent(BinaryExponent(num, den));
-  const mpz_class limit = PowerOfTen(precision);
-  const mpz_class leastWithOneZero = PowerOfTen(precision - 2);
+  const mpz_class limit = TabledPowerOfTen(precision);
+  const mpz_class leastWithOneZero = TabledPowerOfTen(precision - 2);
   mpz_class digits;
   for (;;) {
     digits = RoundedHalfUp(num, den, precision - e);

@@ -134,10 +134,10 @@ PivotJudgement JudgeOptimisation(const TableauSnapshot& t, const TableauAssessme
   if (quotient > smallest) {
     const Rational value = t.At(first, s) * quotient + t.At(first, t.n + 1);
     const std::string leaving = LabelName(t.RowLabel(first));
-    return Refused(Numbered("Zeile ", first) + " hat den kleineren Quotienten " +
+    return Refused(WordAndNumber("Zeile ", first) + " hat den kleineren Quotienten " +
                    numbers.Text(smallest) + " < " + numbers.Text(quotient) +
-                   Numbered(": mit Zeile ", r) + " w\xFCrde " + leaving + " negativ (" + leaving +
-                   " = " + numbers.Text(value) + ").");
+                   WordAndNumber(": mit Zeile ", r) + " w\xFCrde " + leaving + " negativ (" +
+                   leaving + " = " + numbers.Text(value) + ").");
   }
   std::string why =
       optimal ? "Ein Austausch zu einer weiteren optimalen Ecke, Z bleibt gleich." : "";
@@ -145,13 +145,13 @@ PivotJudgement JudgeOptimisation(const TableauSnapshot& t, const TableauAssessme
     why += OtherColumn(t, a, context, c, numbers);
     if (r != first) {
       why += " In dieser Spalte n\xE4hme es bei gleichem Quotienten (" + numbers.Text(quotient) +
-             Numbered(") Zeile ", first) + ".";
+             WordAndNumber(") Zeile ", first) + ".";
     }
   } else if (a.rule && a.rule->row != r) {
-    why += Numbered(" Die Quotienten von Zeile ", a.rule->row) + Numbered(" und Zeile ", r) +
-           " sind gleich (" + numbers.Text(quotient) + "); " +
+    why += WordAndNumber(" Die Quotienten von Zeile ", a.rule->row) +
+           WordAndNumber(" und Zeile ", r) + " sind gleich (" + numbers.Text(quotient) + "); " +
            (context.leastIndex
-                ? Numbered("die Regel des kleinsten Index nimmt Zeile ", a.rule->row) + "."
+                ? WordAndNumber("die Regel des kleinsten Index nimmt Zeile ", a.rule->row) + "."
                 : std::string("das Verfahren nimmt bei Gleichstand die erste Zeile."));
   }
   if (!why.empty() && why.front() == ' ') why.erase(0, 1);
@@ -176,12 +176,12 @@ std::string Point(const TableauSnapshot& t, ShortViewNumbers& numbers) {
 
 std::string RowName(const TableauSnapshot& t, int i) {
   const int label = t.RowLabel(i);
-  return Numbered("Zeile ", i) + " (" +
-         (label == 0 ? Numbered("Gleichung ", i) : LabelName(label)) + ")";
+  return WordAndNumber("Zeile ", i) + " (" +
+         (label == 0 ? WordAndNumber("Gleichung ", i) : LabelName(label)) + ")";
 }
 
 std::string ColumnName(const TableauSnapshot& t, int j) {
-  return Numbered("Spalte ", ShownColumn(t, j)) + " (" + LabelName(t.ColumnLabel(j)) + ")";
+  return WordAndNumber("Spalte ", ShownColumn(t, j)) + " (" + LabelName(t.ColumnLabel(j)) + ")";
 }
 
 std::string PlaceName(const TableauSnapshot& t, const PivotPlace& p) {
@@ -228,7 +228,7 @@ std::string EndReason(const TableauSnapshot& t, const TableauAssessment& a, bool
       const int i = a.proofRow;
       const Rational& b = t.At(i, t.n + 1);
       if (t.RowLabel(i) == 0) {
-        return Numbered("KEINE L\xD6SUNG! Gleichung ", i) +
+        return WordAndNumber("KEINE L\xD6SUNG! Gleichung ", i) +
                " hat in den freien Spalten nur Nullen, aber die Konstante " + numbers.Text(b) +
                ": ihre Nullvariable kann nicht 0 werden.";
       }

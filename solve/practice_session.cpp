@@ -152,8 +152,8 @@ std::string PracticeSession::StatusLine() const {
   const std::vector<Rational> here = PointOf(Tableau());
   for (int k = 1; k <= status; ++k) {
     if (PointOf(*solved_, k, n_) == here) {
-      return line + " Der Bericht nennt dasselbe Optimum; diese Ecke ist seine " + Numbered("", k) +
-             ". L\xF6sung.";
+      return line + " Der Bericht nennt dasselbe Optimum; diese Ecke ist seine " +
+             WordAndNumber("", k) + ". L\xF6sung.";
     }
   }
   return line + " Der Bericht nennt dasselbe Optimum, an einer anderen Ecke.";
@@ -194,7 +194,7 @@ std::vector<std::string> PracticeSession::SheetLines() const {
   append(TableauLines(Tableau(), maximise_, 0, 0, numbers));
   body.emplace_back();
   body.push_back(StatusLine());
-  std::vector<std::string> lines{Numbered("Selbst gerechnet: ", static_cast<long>(current_)) +
+  std::vector<std::string> lines{WordAndNumber("Selbst gerechnet: ", static_cast<long>(current_)) +
                                  (current_ == 1 ? " Austausch" : " Austausche")};
   if (relaxation_) {
     lines.emplace_back(

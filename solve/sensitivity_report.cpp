@@ -34,8 +34,8 @@ std::vector<std::string> SensitivityLines(const Sensitivity& sensitivity,
       {"Nebenbedingung", "Schlupf", "Schattenpreis", "rechte Seite", "optimal ab", "optimal bis"});
   int i = 1;
   for (const ConstraintSensitivity& c : sensitivity.constraints) {
-    constraints.Add({Numbered("y", i++), c.basic ? kBasic : kNonBasic, numbers.Text(c.shadowPrice),
-                     numbers.Text(c.rightHandSide),
+    constraints.Add({WordAndNumber("y", i++), c.basic ? kBasic : kNonBasic,
+                     numbers.Text(c.shadowPrice), numbers.Text(c.rightHandSide),
                      EndText(c.rightHandSideRange.lower, kMinusInfinityText, numbers),
                      EndText(c.rightHandSideRange.upper, kPlusInfinityText, numbers)});
   }
@@ -47,7 +47,7 @@ std::vector<std::string> SensitivityLines(const Sensitivity& sensitivity,
                  "optimal bis"});
   int j = 1;
   for (const VariableSensitivity& v : sensitivity.variables) {
-    variables.Add({Numbered("x", j++), v.basic ? kBasic : kNonBasic, numbers.Text(v.value),
+    variables.Add({WordAndNumber("x", j++), v.basic ? kBasic : kNonBasic, numbers.Text(v.value),
                    numbers.Text(v.reducedCost), numbers.Text(v.cost),
                    EndText(v.costRange.lower, kMinusInfinityText, numbers),
                    EndText(v.costRange.upper, kPlusInfinityText, numbers)});

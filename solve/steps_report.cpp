@@ -81,7 +81,7 @@ int WorkColumn(const TableauSnapshot& t, int shown) {
 }
 
 std::string ZeroColumnNote(int equation) {
-  return Numbered("Die Spalte der Nullvariablen von Gleichung ", equation) +
+  return WordAndNumber("Die Spalte der Nullvariablen von Gleichung ", equation) +
          " entf\xE4llt: sie hat die Basis verlassen und darf nie wieder hinein.";
 }
 
@@ -98,7 +98,7 @@ int ZeroColumns(const TableauSnapshot& t) {
 }  // namespace
 
 std::string RedundantEquationNote(int i) {
-  return Numbered("Gleichung ", i) +
+  return WordAndNumber("Gleichung ", i) +
          " ist \xFC"
          "berfl\xFC"
          "ssig (in ihrer Zeile nur Nullen): ihre Nullvariable bleibt als " +
@@ -106,8 +106,8 @@ std::string RedundantEquationNote(int i) {
 }
 
 std::string LabelName(int label) {
-  if (label > 0) return Numbered("x", label);
-  if (label < 0) return Numbered("y", -label);
+  if (label > 0) return WordAndNumber("x", label);
+  if (label < 0) return WordAndNumber("y", -label);
   return "0";
 }
 
@@ -167,11 +167,11 @@ std::string StepLine(long number, const ShownStep& step, int column, ShortViewNu
   const TableauSnapshot& t = step.before;
   const ExchangePick& pick = step.pick;
   const int leaving = t.RowLabel(pick.row);
-  return Numbered("Schritt ", number) + " (" + PhaseName(pick.phase) +
+  return WordAndNumber("Schritt ", number) + " (" + PhaseName(pick.phase) +
          "): " + LabelName(t.ColumnLabel(pick.column)) + " kommt in die Basis, " +
          (leaving == 0 ? std::string("die Nullvariable der Gleichung") : LabelName(leaving)) +
          " verl\xE4sst sie; Pivotelement " + numbers.Text(t.At(pick.row, pick.column)) +
-         Numbered(" in Zeile ", pick.row) + Numbered(", Spalte ", column) + ".";
+         WordAndNumber(" in Zeile ", pick.row) + WordAndNumber(", Spalte ", column) + ".";
 }
 
 void StepsView::AddTableau(const TableauSnapshot& t, int r, int s) {
@@ -196,15 +196,15 @@ std::vector<std::string> StepsView::Finish(const StepRecord& record, bool exact,
   std::vector<std::string> head;
   const char* run = exact ? "Rechenschritte der exakten Rechnung: " : "Rechenschritte: ";
   if (record.complete) {
-    head.push_back(Numbered(run, record.exchanges) + " Austausch" +
+    head.push_back(WordAndNumber(run, record.exchanges) + " Austausch" +
                    (record.exchanges == 1 ? "" : "e"));
   } else {
-    head.push_back(Numbered(run, static_cast<long>(record.shown)) +
+    head.push_back(WordAndNumber(run, static_cast<long>(record.shown)) +
                    " Austausche gezeigt, die Rechnung geht weiter");
   }
   if (record.complete && record.exchanges > static_cast<long>(record.shown)) {
     lines_.emplace_back();
-    lines_.push_back(Numbered("(nur die ersten ", static_cast<long>(record.shown)) +
+    lines_.push_back(WordAndNumber("(nur die ersten ", static_cast<long>(record.shown)) +
                      " Schritte gezeigt)");
   }
   lines_.emplace_back();

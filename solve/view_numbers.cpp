@@ -14,7 +14,7 @@ std::string FractionText(const Rational& q) {
   return reduced.get_str();
 }
 
-std::string Numbered(const char* word, long k) {
+std::string WordAndNumber(const char* word, long k) {
   std::string text(word);
   text += std::to_string(k);
   return text;

@@ -46,7 +46,7 @@ class ShortViewNumbers {
 };
 
 // "x3", "Schritt 12": a word and a whole number written together.
-std::string Numbered(const char* word, long k);
+std::string WordAndNumber(const char* word, long k);
 
 // Texts for the two infinite ends of a range.
 inline constexpr const char* kMinusInfinityText = "-unendlich";

@@ -42,7 +42,7 @@ std::string LeftSide(const ReportProblem& p, int i) {
     if (negative || a.front() == '+') a.remove_prefix(1);
     if (!text.empty()) text += negative ? std::string(" ") + kMinus + " " : " + ";
     else if (negative) text += kMinus;
-    text += Utf8(a) + kDot + Numbered("x", j);
+    text += Utf8(a) + kDot + WordAndNumber("x", j);
   }
   return text.empty() ? "0" : text;
 }
@@ -61,22 +61,22 @@ std::string RightSide(const ReportProblem& p, int i) {
 std::string Slack(const ReportProblem& p, int i) {
   const std::string lhs = std::string(1, '(').append(LeftSide(p, i)).append(")");
   const std::string b = RightSide(p, i);
-  const std::string nb = Numbered("NB ", i);
+  const std::string nb = WordAndNumber("NB ", i);
   switch (RelationSign(p, i)) {
     case 1:
-      return Numbered("y", i) + ": Schlupf von " + nb + ": " + lhs + " " + kMinus + " " + b +
+      return WordAndNumber("y", i) + ": Schlupf von " + nb + ": " + lhs + " " + kMinus + " " + b +
              " (\u2265 0)";
     case 0:
-      return Numbered("y", i) + ": Schlupf von " + nb + ", einer Gleichung: " + b + " " +
+      return WordAndNumber("y", i) + ": Schlupf von " + nb + ", einer Gleichung: " + b + " " +
              kMinus + " " + lhs + ", immer 0";
     default:
-      return Numbered("y", i) + ": Schlupf von " + nb + ": " + b + " " + kMinus + " " + lhs +
+      return WordAndNumber("y", i) + ": Schlupf von " + nb + ": " + b + " " + kMinus + " " + lhs +
              " (\u2265 0)";
   }
 }
 
 std::string Variable(const ReportProblem& p, int j) {
-  return Numbered("x", j) + ": Variable, Zielkoeffizient " +
+  return WordAndNumber("x", j) + ": Variable, Zielkoeffizient " +
          Utf8(p.objective[static_cast<std::size_t>(j - 1)]);
 }
 
@@ -92,7 +92,7 @@ std::string Bracket(const std::string& line, std::size_t at, const std::string& 
       start == std::string::npos ? 0 : start + 1, equals - (start == std::string::npos ? 0 : start + 1)));
   const std::string s = Utf8(size);
   if (name.letter == 'x' && name.number >= 1 && name.number <= p.n) {
-    const std::string x = Numbered("x", name.number);
+    const std::string x = WordAndNumber("x", name.number);
     return "Reduzierte Kosten von " + x + ": dz/d" + x + " = " + (p.maximise ? kMinus : "+") + s +
            ". " + x + " ist 0 (Nichtbasis); jede Einheit " + x + ", die man erzwingt, " +
            (p.maximise ? "senkt Zmax" : "erh\u00f6ht Zmin") + " um " + s + ".";
@@ -101,11 +101,11 @@ std::string Bracket(const std::string& line, std::size_t at, const std::string& 
     const int i = name.number;
     // Max: a <= row or equation adds to z as b grows; a >= row takes away.
     const bool up = (RelationSign(p, i) <= 0) == p.maximise;
-    return Numbered("Schattenpreis von NB ", i) + ": dz/db = " + (up ? "+" : kMinus) + s +
+    return WordAndNumber("Schattenpreis von NB ", i) + ": dz/db = " + (up ? "+" : kMinus) + s +
            ". Erh\u00f6ht man die rechte Seite " + RightSide(p, i) + " um 1, " +
            (up ? "steigt " : "sinkt ") + Z(p) + " um " + s +
            ", solange diese Basis optimal bleibt. (Die Bedingung ist bindend: " +
-           Numbered("y", i) + " = 0.)";
+           WordAndNumber("y", i) + " = 0.)";
   }
   return {};
 }
@@ -168,7 +168,8 @@ std::string ExplainReportWord(const std::vector<std::string>& lines, int line, i
     std::string objective;
     for (int j = 1; j <= p.n; ++j) {
       if (!objective.empty()) objective += " + ";
-      objective += Utf8(p.objective[static_cast<std::size_t>(j - 1)]) + kDot + Numbered("x", j);
+      objective +=
+          Utf8(p.objective[static_cast<std::size_t>(j - 1)]) + kDot + WordAndNumber("x", j);
     }
     return std::string(p.maximise ? "Der gr\u00f6\u00dfte" : "Der kleinste") +
            " Wert der Zielfunktion " + objective + " unter allen Bedingungen, mit x \u2265 0.";

@@ -19,17 +19,18 @@ namespace {
 
 // glibc's strtold rounds correctly to nearest, an independent check of the
 // compiler's literals; the test runs in the "C" locale and rounds to nearest.
-Extended PowerOfTen(int n) {
+Extended NearestPowerOfTen(int n) {
   const std::string text = "1e" + std::to_string(n);
   return std::strtold(text.c_str(), nullptr);
 }
 
 TEST(PowerTablesTest, EveryEntryIsTheNearestExtendedValue) {
-  for (int i = 0; i < 32; ++i) EXPECT_TRUE(SameBits(kTenToThe[i], PowerOfTen(i))) << "10^" << i;
+  for (int i = 0; i < 32; ++i)
+    EXPECT_TRUE(SameBits(kTenToThe[i], NearestPowerOfTen(i))) << "10^" << i;
   for (int j = 1; j < 16; ++j)
-    EXPECT_TRUE(SameBits(kTenToThe32Times[j], PowerOfTen(32 * j))) << "10^" << 32 * j;
+    EXPECT_TRUE(SameBits(kTenToThe32Times[j], NearestPowerOfTen(32 * j))) << "10^" << 32 * j;
   for (int k = 1; k < 10; ++k)
-    EXPECT_TRUE(SameBits(kTenToThe512Times[k], PowerOfTen(512 * k))) << "10^" << 512 * k;
+    EXPECT_TRUE(SameBits(kTenToThe512Times[k], NearestPowerOfTen(512 * k))) << "10^" << 512 * k;
 }
 
 TEST(PowerTablesTest, EntriesAreExactUpTo10To27) {
