@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "solver/basis_places.h"
+#include "solver/exact_tuning.h"
+#include "solver/word_matrix.h"
 
 namespace pivora {
 
@@ -89,15 +91,9 @@ mpz_class SubstitutedScales(const IntegerRows& rows, const BasisLabels& basis, i
   return scales;
 }
 
-// The faster road for the k x k system in `a` with one right-hand side, as
-// measured on dense systems of short decimals and of 19 digits
-// (BM_BasisSolveRoad): lifting is 8 times faster at 50 x 50 on 19 digits and
-// twice as fast at 25 x 25, while on entries of a few digits the
-// elimination is faster at every size, lifting's set-up and its cleanup
-// included.
+// The faster road for the k x k system in `a` with one right-hand side
+// (kLiftingFrom, kLongEntryBits).
 ExactRoad Resolve(ExactRoad road, const IntegerMatrix& a, int k) {
-  constexpr int kLiftingFrom = 25;
-  constexpr std::size_t kLongEntryBits = 32;
   if (road != ExactRoad::kFaster) return road;
   if (k < kLiftingFrom) return ExactRoad::kFractionFree;
   std::size_t widest = 0;
@@ -120,9 +116,7 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
   IntegerMatrix a = WholeSystem(problem, rows, places, basis, n);
   mpz_class determinant;
   // With every column as a right-hand side the elimination is the faster
-  // road but on the longest systems (BM_BasisSolveRoad: 4.9 against 7.4 ms
-  // at 25 x 25 on 19 digits, 120 against 89 ms at 50 x 50, where the
-  // residues are built instead).
+  // road (kLiftingFrom says how much).
   const ExactRoad wholeRoad = road == ExactRoad::kFaster ? ExactRoad::kFractionFree : road;
   if (!SolveIntegerSystem(a, k, determinant, true, wholeRoad, observer)) return false;
 
@@ -172,20 +166,6 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
 }
 
 namespace {
-
-// An nmod_mat for the one call.
-class WordMatrix {
- public:
-  WordMatrix(slong rows, slong cols, mp_limb_t p) { nmod_mat_init(m_, rows, cols, p); }
-  ~WordMatrix() { nmod_mat_clear(m_); }
-  WordMatrix(const WordMatrix&) = delete;
-  WordMatrix& operator=(const WordMatrix&) = delete;
-  nmod_mat_struct* get() { return m_; }
-  mp_limb_t& operator()(slong i, slong j) { return nmod_mat_entry(m_, i, j); }
-
- private:
-  nmod_mat_t m_;
-};
 
 // Integers reduced modulo every prime, prime-major: the value of item i
 // modulo prime t at t * count + i.
@@ -288,16 +268,15 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
   const std::size_t cells = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(width);
   residues.assign(primes.size() * cells, 0);
   std::vector<mp_limb_t> determinants(primes.size(), 1);
-  constexpr std::size_t kChunk = 32;
   std::vector<mp_limb_t> chunk;
   std::unique_ptr<ReducedTable> reduced;
   for (std::size_t t = 0; t < primes.size(); ++t) {
     ThrowIfCancelled(observer);
-    const std::size_t place = t % kChunk;  // the prime's place in its chunk
+    const std::size_t place = t % kResidueChunk;  // the prime's place in its chunk
     if (place == 0) {
       chunk.assign(
           primes.begin() + static_cast<std::ptrdiff_t>(t),
-          primes.begin() + static_cast<std::ptrdiff_t>(std::min(t + kChunk, primes.size())));
+          primes.begin() + static_cast<std::ptrdiff_t>(std::min(t + kResidueChunk, primes.size())));
       reduced = std::make_unique<ReducedTable>(chunk, scalesCell + 1);
       reduce(chunk, *reduced);
     }
@@ -318,7 +297,7 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
       for (int p = 0; p < k; ++p) order[static_cast<std::size_t>(p)] = p;
       // Singular modulo the prime: singular, or the prime divides the
       // determinant; the exact elimination tells which.
-      if (nmod_mat_lu(order.data(), lu.get(), 1) < k) return BasisResidues::kUndecided;
+      if (nmod_mat_lu(order.data(), lu.get(), 1) < k) return BasisResidues::kLeftToElimination;
       // LU = PM, row p of PM being row order[p] of M: det M is the
       // diagonal's product times the sign of the order.
       mp_limb_t determinant = 1;
@@ -387,7 +366,7 @@ BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
   fmpz_clear(determinant);
   fmpz_comb_temp_clear(temp);
   fmpz_comb_clear(comb);
-  if (!within) return BasisResidues::kUndecided;
+  if (!within) return BasisResidues::kLeftToElimination;
   common = scales * exact;
   return BasisResidues::kBuilt;
 }

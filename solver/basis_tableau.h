@@ -82,10 +82,10 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
 // exact elimination: one solve of the basis system and its determinant per
 // prime. `residues` gets them prime-major, (m+1) x (n+1) row by row for each
 // prime, and `common` the common denominator exactly (its determinant
-// rebuilt from its residues, which `boundBits` bounds). kUndecided where a
-// prime divides the determinant, or the determinant lies beyond the bound:
-// the exact elimination (BuildBasisNumerators) decides those.
-enum class BasisResidues { kBuilt, kNoBasis, kUndecided };
+// rebuilt from its residues, which `boundBits` bounds). kLeftToElimination
+// where a prime divides the determinant, or the determinant lies beyond the
+// bound: the exact elimination (BuildBasisNumerators) decides those.
+enum class BasisResidues { kBuilt, kNoBasis, kLeftToElimination };
 BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
                                  const BasisLabels& basis, const std::vector<mp_limb_t>& primes,
                                  long boundBits, std::vector<mp_limb_t>& residues,

@@ -12,6 +12,7 @@
 #include "solver/branch_tableau.h"
 #include "solver/exact_problem.h"
 #include "solver/exact_solutions.h"
+#include "solver/exact_tuning.h"
 #include "solver/exchange_observer.h"
 #include "solver/integer_marks.h"
 
@@ -19,12 +20,6 @@ namespace pivora {
 
 // The subproblems a search solves at most before it ends with what it has.
 inline constexpr long kNodeLimit = 100000;
-// The entries of parents' tableaux the open subproblems may hold at once
-// (8 MB of words where the numbers are below 2^62, more for long ones);
-// beyond it a subproblem is solved from the start instead. A depth-first
-// search holds one per level, so only searches hundreds of levels deep on
-// the largest problems come near it.
-inline constexpr long kHeldEntries = 1L << 20;
 // The subproblems the tree keeps in full (their rows, optima and fates);
 // later ones are counted only.
 inline constexpr long kRecordedNodes = 1000;

@@ -3,16 +3,11 @@
 #include <cassert>
 #include <utility>
 
+#include "solver/exact_tuning.h"
+
 namespace pivora {
 
 namespace {
-
-// Consecutive exchanges that leave the objective where it was before a phase
-// goes over to Bland's rule until it moves again: over three times the
-// length of Beale's cycle (6), so a cycle under the phase's own rule is left
-// after a few rounds. Chosen, not tuned: the solver's tests pass with 1
-// too, and only the number of exchanges changes.
-constexpr int kDegenerateRun = 20;
 
 // The positive factor that turns entries (i, 1..last) of `problem` into
 // coprime integers: the least common multiple of their denominators over

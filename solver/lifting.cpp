@@ -9,12 +9,14 @@
 #include <flint/nmod_mat.h>
 
 #include "solver/basis_places.h"
+#include "solver/flint_integer.h"
+#include "solver/word_matrix.h"
 
 namespace pivora {
 
 namespace {
 
-// FLINT's values freed when they go out of scope.
+// FLINT's integer matrix, freed when it goes out of scope.
 struct FlintMatrix {
   FlintMatrix(long rows, long columns) { fmpz_mat_init(m, rows, columns); }
   ~FlintMatrix() { fmpz_mat_clear(m); }
@@ -22,22 +24,6 @@ struct FlintMatrix {
   FlintMatrix& operator=(const FlintMatrix&) = delete;
   fmpz* At(long i, long j) { return fmpz_mat_entry(m, i, j); }
   fmpz_mat_t m;
-};
-
-struct FlintInteger {
-  FlintInteger() { fmpz_init(v); }
-  ~FlintInteger() { fmpz_clear(v); }
-  FlintInteger(const FlintInteger&) = delete;
-  FlintInteger& operator=(const FlintInteger&) = delete;
-  fmpz_t v;
-};
-
-struct WordMatrix {
-  WordMatrix(long rows, long columns, mp_limb_t p) { nmod_mat_init(m, rows, columns, p); }
-  ~WordMatrix() { nmod_mat_clear(m); }
-  WordMatrix(const WordMatrix&) = delete;
-  WordMatrix& operator=(const WordMatrix&) = delete;
-  nmod_mat_t m;
 };
 
 // The fractions n / d (|n| <= N, 0 < d <= D) that the entries of `lifted`
@@ -61,27 +47,27 @@ bool Reconstruct(const fmpz_mat_t lifted, const fmpz_t power, const fmpz_t numer
   for (long j = 0; j < columns; ++j) {
     ThrowIfCancelled(observer);
     for (long i = 0; i < k; ++i) {
-      fmpz_mul(t.v, den, fmpz_mat_entry(lifted, i, j));
-      fmpz_smod(t.v, t.v, power);
-      if (fmpz_cmpabs(t.v, numeratorBound) <= 0) {
-        fmpz_swap(fmpz_mat_entry(x, i, j), t.v);
+      fmpz_mul(t.get(), den, fmpz_mat_entry(lifted, i, j));
+      fmpz_smod(t.get(), t.get(), power);
+      if (fmpz_cmpabs(t.get(), numeratorBound) <= 0) {
+        fmpz_swap(fmpz_mat_entry(x, i, j), t.get());
         continue;
       }
-      if (!_fmpq_reconstruct_fmpz_2(n.v, d.v, fmpz_mat_entry(lifted, i, j), power, numeratorBound,
+      if (!_fmpq_reconstruct_fmpz_2(n.get(), d.get(), fmpz_mat_entry(lifted, i, j), power, numeratorBound,
                                     denominatorBound))
         return false;
       // den' = lcm(den, d): the earlier numerators take the factor den' / den,
       // this one den' / d.
-      fmpz_gcd(factor.v, den, d.v);
-      fmpz_divexact(factor.v, d.v, factor.v);
+      fmpz_gcd(factor.get(), den, d.get());
+      fmpz_divexact(factor.get(), d.get(), factor.get());
       for (long q = 0; q <= j; ++q) {
         for (long r = 0; r < (q < j ? k : i); ++r)
-          fmpz_mul(fmpz_mat_entry(x, r, q), fmpz_mat_entry(x, r, q), factor.v);
+          fmpz_mul(fmpz_mat_entry(x, r, q), fmpz_mat_entry(x, r, q), factor.get());
       }
-      fmpz_mul(den, den, factor.v);
+      fmpz_mul(den, den, factor.get());
       if (fmpz_cmp(den, denominatorBound) > 0) return false;
-      fmpz_divexact(factor.v, den, d.v);
-      fmpz_mul(fmpz_mat_entry(x, i, j), n.v, factor.v);
+      fmpz_divexact(factor.get(), den, d.get());
+      fmpz_mul(fmpz_mat_entry(x, i, j), n.get(), factor.get());
     }
   }
   return true;
@@ -101,14 +87,14 @@ bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const
   const long columns = fmpz_mat_ncols(b);
   FlintInteger numeratorBound;
   FlintInteger denominatorBound;
-  fmpz_mat_solve_bound(numeratorBound.v, denominatorBound.v, a, b);
+  fmpz_mat_solve_bound(numeratorBound.get(), denominatorBound.get(), a, b);
   WordMatrix inverse(k, k, 1);
-  const mp_limb_t p = fmpz_mat_find_good_prime_and_invert(inverse.m, a, denominatorBound.v);
+  const mp_limb_t p = fmpz_mat_find_good_prime_and_invert(inverse.get(), a, denominatorBound.get());
   if (p == 0) return false;
 
   FlintInteger bound;
-  fmpz_mul(bound.v, numeratorBound.v, denominatorBound.v);
-  fmpz_mul_2exp(bound.v, bound.v, 1);
+  fmpz_mul(bound.get(), numeratorBound.get(), denominatorBound.get());
+  fmpz_mul_2exp(bound.get(), bound.get(), 1);
   FlintMatrix lifted(k, columns);  // the solution modulo `power`
   FlintMatrix rest(k, columns);    // (B - A * lifted) / power
   FlintMatrix digit(k, columns);
@@ -117,21 +103,21 @@ bool LiftToCommonDenominator(fmpz_mat_t x, fmpz_t den, const fmpz_mat_t a, const
   WordMatrix digitModP(k, columns, p);
   fmpz_mat_set(rest.m, b);
   FlintInteger power;
-  fmpz_one(power.v);
+  fmpz_one(power.get());
   for (;;) {
     ThrowIfCancelled(observer);
-    fmpz_mat_get_nmod_mat(restModP.m, rest.m);
-    nmod_mat_mul(digitModP.m, inverse.m, restModP.m);
-    fmpz_mat_scalar_addmul_nmod_mat_fmpz(lifted.m, digitModP.m, power.v);
-    fmpz_mul_ui(power.v, power.v, p);
-    if (fmpz_cmp(power.v, bound.v) > 0) {
+    fmpz_mat_get_nmod_mat(restModP.get(), rest.m);
+    nmod_mat_mul(digitModP.get(), inverse.get(), restModP.get());
+    fmpz_mat_scalar_addmul_nmod_mat_fmpz(lifted.m, digitModP.get(), power.get());
+    fmpz_mul_ui(power.get(), power.get(), p);
+    if (fmpz_cmp(power.get(), bound.get()) > 0) {
       // Past 2 N D every entry has its fraction; should one not, FLINT's own
       // solver decides.
-      return Reconstruct(lifted.m, power.v, numeratorBound.v, denominatorBound.v, x, den,
+      return Reconstruct(lifted.m, power.get(), numeratorBound.get(), denominatorBound.get(), x, den,
                          observer) ||
              fmpz_mat_solve_dixon_den(x, den, a, b) != 0;
     }
-    fmpz_mat_set_nmod_mat_unsigned(digit.m, digitModP.m);
+    fmpz_mat_set_nmod_mat_unsigned(digit.m, digitModP.get());
     fmpz_mat_mul(product.m, a, digit.m);
     fmpz_mat_sub(rest.m, rest.m, product.m);
     fmpz_mat_scalar_divexact_ui(rest.m, rest.m, p);
@@ -151,19 +137,19 @@ bool LiftSolution(IntegerMatrix& a, int k, mpz_class& denominator, bool determin
     for (int q = 0; q < k; ++q) fmpz_set_mpz(left.At(p, q), a(p, q).get_mpz_t());
     for (int j = 0; j < columns; ++j) fmpz_set_mpz(right.At(p, j), a(p, k + j).get_mpz_t());
   }
-  if (!LiftToCommonDenominator(x.m, den.v, left.m, right.m, observer)) return false;
+  if (!LiftToCommonDenominator(x.m, den.get(), left.m, right.m, observer)) return false;
   if (determinant) {
     FlintInteger det;
-    fmpz_mat_det_modular_given_divisor(det.v, left.m, den.v, 1);
+    fmpz_mat_det_modular_given_divisor(det.get(), left.m, den.get(), 1);
     FlintInteger factor;
-    fmpz_divexact(factor.v, det.v, den.v);
-    fmpz_mat_scalar_mul_fmpz(x.m, x.m, factor.v);
-    fmpz_swap(den.v, det.v);
+    fmpz_divexact(factor.get(), det.get(), den.get());
+    fmpz_mat_scalar_mul_fmpz(x.m, x.m, factor.get());
+    fmpz_swap(den.get(), det.get());
   }
   for (int p = 0; p < k; ++p) {
     for (int j = 0; j < columns; ++j) fmpz_get_mpz(a(p, k + j).get_mpz_t(), x.At(p, j));
   }
-  fmpz_get_mpz(denominator.get_mpz_t(), den.v);
+  fmpz_get_mpz(denominator.get_mpz_t(), den.get());
   return true;
 }
 

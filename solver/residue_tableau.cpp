@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "solver/basis_places.h"
+#include "solver/exact_tuning.h"
 
 namespace pivora {
 
@@ -21,11 +22,6 @@ constexpr long kBitsPerPrime = 61;
 // Bits of the product beyond twice the bound: a reading that is not the
 // numerator lands inside the bound with a chance of 2^-64.
 constexpr long kCheckBits = 64;
-// The residues one tableau may hold, 32 MB (the build reduces the problem
-// modulo a few primes at a time beside them; the entries read, kept exactly,
-// take about as much again): beyond that the numbers are so long that exact
-// values serve as well.
-constexpr long kMostResidues = 4'000'000;
 
 // The largest prime below q (q odd and above 3).
 mp_limb_t PrimeBelow(mp_limb_t q) {
