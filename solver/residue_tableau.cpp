@@ -116,11 +116,11 @@ void ResidueTableau::ClearComb() {
 
 ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, int n,
                                             const BasisLabels& basis, ExchangeObserver* observer,
-                                            std::unique_ptr<ResidueTableau>& out, long boundBits) {
+                                            std::unique_ptr<ResidueTableau>& out) {
   const IntegerRows rows(problem, m, n);
-  const long bound = boundBits != 0 ? boundBits : NumeratorBoundBits(rows, m, n);
+  const long bound = NumeratorBoundBits(rows, m, n);
   // The product covers twice the bound and the check bits with one prime to
-  // spare, so that RenewPrime can rebuild the entries from the others.
+  // spare, so that RenewPrimes can rebuild the entries from the others.
   const long primes = (bound + 1 + kCheckBits + kBitsPerPrime - 1) / kBitsPerPrime + 1;
   if (primes * (m + 1) * (n + 1) > kMostResidues) return Built::kTooLong;
 
@@ -312,11 +312,6 @@ void ResidueTableau::Exchange(int r, int s) {
   SetDenominator(std::move(pivot));
   std::swap(rowLabels_[static_cast<std::size_t>(r)], columnLabels_[static_cast<std::size_t>(s)]);
   RenewPrimes(lost);
-}
-
-void ResidueTableau::RenewPrime(int k) {
-  MakeResidues();
-  RenewPrimes({k});
 }
 
 void ResidueTableau::RenewPrimes(const std::vector<int>& renewed) {

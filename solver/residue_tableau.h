@@ -41,13 +41,10 @@ class ResidueTableau {
   };
 
   // The work tableau that the exchange method holds at `basis` (as
-  // BuildBasisTableau writes it) into `out`. `boundBits` replaces the
-  // problem's own bound on the numerators where it is not 0 (a test's
-  // planted fault). Asks `observer` (may be null) whether to stop, as
-  // BuildBasisTableau does.
+  // BuildBasisTableau writes it) into `out`. Asks `observer` (may be null)
+  // whether to stop, as BuildBasisTableau does.
   static Built Build(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                     ExchangeObserver* observer, std::unique_ptr<ResidueTableau>& out,
-                     long boundBits = 0);
+                     ExchangeObserver* observer, std::unique_ptr<ResidueTableau>& out);
 
   ResidueTableau(const ResidueTableau&) = delete;
   ResidueTableau& operator=(const ResidueTableau&) = delete;
@@ -62,15 +59,11 @@ class ResidueTableau {
   FractionFree& operator()(int i, int j);
 
   // The exchange of row r (1..m) and column s (1..n), whose entry is not 0,
-  // with the labels swapped.
+  // with the labels swapped. A prime that divides the new D, the pivot's
+  // numerator, which the step divides by, is renewed: the entries are
+  // rebuilt from the other primes and reduced modulo a fresh one. Throws
+  // ResidueBoundExceeded where more than two primes divide it.
   void Exchange(int r, int s);
-
-  // Replaces prime k by a fresh one: the entries are rebuilt from the other
-  // primes and reduced modulo the new one. Exchange does this where prime k
-  // divides the new D, the pivot's numerator, which its step divides by.
-  void RenewPrime(int k);
-
-  int Primes() const { return static_cast<int>(primes_.size()); }
 
  private:
   struct Cell {
@@ -81,6 +74,7 @@ class ResidueTableau {
   };
 
   ResidueTableau(int m, int n, long boundBits, int primes);
+  int Primes() const { return static_cast<int>(primes_.size()); }
   std::size_t CellIndex(int i, int j) const {
     return static_cast<std::size_t>((i - 1) * cols_ + (j - 1));
   }
@@ -91,7 +85,8 @@ class ResidueTableau {
   void MakeResidues();
   // Each prime's residues of numerators to those of the entries, N / D.
   void DivideByDenominator();
-  // RenewPrime for each of `renewed` at once (their residues are not read).
+  // Replaces each of `renewed` by a fresh prime, the entries rebuilt from
+  // the other primes (their residues are not read).
   void RenewPrimes(const std::vector<int>& renewed);
   // New primes in place of `replaced`, none dividing D; the residues are
   // left to the caller.
@@ -112,7 +107,7 @@ class ResidueTableau {
   std::vector<mp_limb_t> residues_;  // N / D, prime-major: cells_ per prime
   bool reduced_ = false;             // residues_ holds them
   std::vector<mp_limb_t> denominatorResidues_;
-  mp_limb_t nextPrime_ = 0;  // RenewPrime's next candidate
+  mp_limb_t nextPrime_ = 0;  // ReplacePrimes's next candidate
   mpz_class denominator_;
   int denominatorSign_ = 1;
   FractionFree::Denominator denominatorOdd_;

@@ -84,8 +84,8 @@ void ExpectSameTableau(const ResidueTableau& residues, const BasicWorkTableau<Fr
 
 // Entry for entry the exact values' tableau, from the start and from the
 // plain run's last basis (built without exact elimination), exchange after
-// exchange, also after primes have been renewed on the way.
-TEST(ResidueTableau, HoldsTheExactTableauThroughExchangesAndRenewedPrimes) {
+// exchange.
+TEST(ResidueTableau, HoldsTheExactTableauThroughExchanges) {
   constexpr int kSize = 10;
   auto exact = std::make_unique<ExactTableau>();
   const RandomProblem p = MakeLongDigitProblem(3, LongDigitFamily::kMixedExponents, kSize, *exact);
@@ -104,33 +104,42 @@ TEST(ResidueTableau, HoldsTheExactTableauThroughExchangesAndRenewedPrimes) {
       while ((*w)(r, s) == 0) s = s % kSize + 1;
       residues->Exchange(r, s);
       Pivot<FractionFreeArithmetic>(*w, kSize, kSize, r, s);
-      if (step == 4) residues->RenewPrime(0);
-      if (step == 9) residues->RenewPrime(residues->Primes() - 1);
       ExpectSameTableau(*residues, *w, kSize, kSize);
     }
   }
 }
 
-// A pivot whose numerator one of the primes divides: that prime cannot
-// divide by it, and is renewed from the others. The largest prime below
-// 2^62, the first the tableau holds, stands in the problem as a
-// coefficient, and the exchanges pivot at it and after it.
-TEST(ResidueTableau, APrimeDividingThePivotIsRenewed) {
+// The largest primes below 2^62, in falling order: the first primes every
+// residue tableau holds.
+mp_limb_t WordPrime(int index) {
   mp_limb_t prime = (mp_limb_t{1} << 62) + 1;
-  do {
+  for (int found = -1; found < index;) {
     prime -= 2;
-  } while (n_is_prime(prime) == 0);
+    if (n_is_prime(prime) != 0) ++found;
+  }
+  return prime;
+}
+
+// The 2 x 2 problem "max x1 + x2, x1 + x2 <= 5, x1 + 3 x2 <= 7" with
+// coefficient (1, 1) replaced by `a11`.
+std::unique_ptr<ExactTableau> SmallProblemWith(const Rational& a11) {
   const auto p = ParseProblem("max\n1 1\n1 1 <= 5\n1 3 <= 7\n");
-  ASSERT_TRUE(p);
   auto exact = std::make_unique<ExactTableau>();
   ExactFromExtended(p->tableau, 2, 2, *exact);
-  (*exact)(1, 1) = Rational(mpz_class(prime));
-  const BasisLabels start = StartingBasis(*exact, 2, 2);
+  (*exact)(1, 1) = a11;
+  return exact;
+}
+
+// The tableau on residues against the exact one, from the starting basis,
+// through exchanges at (1, 1), (2, 2) and (1, 2).
+void ExpectSameExchanges(const ExactTableau& exact) {
+  const BasisLabels start = StartingBasis(exact, 2, 2);
   std::unique_ptr<ResidueTableau> residues;
-  ASSERT_EQ(ResidueTableau::Build(*exact, 2, 2, start, nullptr, residues),
+  ASSERT_EQ(ResidueTableau::Build(exact, 2, 2, start, nullptr, residues),
             ResidueTableau::Built::kBuilt);
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
-  ASSERT_TRUE(BuildBasisTableau(*exact, 2, 2, start, *w));
+  ASSERT_TRUE(BuildBasisTableau(exact, 2, 2, start, *w));
+  ExpectSameTableau(*residues, *w, 2, 2);
   for (const auto [r, s] : {std::array{1, 1}, std::array{2, 2}, std::array{1, 2}}) {
     residues->Exchange(r, s);
     Pivot<FractionFreeArithmetic>(*w, 2, 2, r, s);
@@ -138,20 +147,32 @@ TEST(ResidueTableau, APrimeDividingThePivotIsRenewed) {
   }
 }
 
-// Residues that do not hold the tableau are not taken for it: with a bound
-// far below the numerators, the first entry remade from them is refused.
-TEST(ResidueTableau, AReadingBeyondTheBoundIsRefused) {
-  auto exact = std::make_unique<ExactTableau>();
-  MakeLongDigitProblem(1, LongDigitFamily::kMixedRelations, 6, *exact);
+// A pivot whose numerator one of the primes divides: that prime cannot
+// divide by it, and is renewed from the others. The first prime the tableau
+// holds stands in the problem as a coefficient, and the exchanges pivot at
+// it and after it.
+TEST(ResidueTableau, APrimeDividingThePivotIsRenewed) {
+  ExpectSameExchanges(*SmallProblemWith(Rational(mpz_class(WordPrime(0)))));
+}
+
+// A prime that divides a row's scale divides D, which the residues are
+// divided by: the tableau is built exactly instead and reduced modulo primes
+// that do not divide D at the first exchange.
+TEST(ResidueTableau, APrimeDividingTheScalesIsNotKept) {
+  ExpectSameExchanges(*SmallProblemWith(Rational(mpz_class(1), mpz_class(WordPrime(0)))));
+}
+
+// Three primes dividing a pivot leave too few to rebuild the entries from:
+// the exchange is refused, and the run goes on with exact values.
+TEST(ResidueTableau, APivotThreePrimesDivideIsRefused) {
+  mpz_class product = 1;
+  for (int k = 0; k < 3; ++k) product *= mpz_class(WordPrime(k));
+  const auto exact = SmallProblemWith(Rational(product));
   std::unique_ptr<ResidueTableau> residues;
-  ASSERT_EQ(ResidueTableau::Build(*exact, 6, 6, StartingBasis(*exact, 6, 6), nullptr, residues, 16),
+  ASSERT_EQ(ResidueTableau::Build(*exact, 2, 2, StartingBasis(*exact, 2, 2), nullptr, residues),
             ResidueTableau::Built::kBuilt);
-  EXPECT_THROW(
-      {
-        residues->Exchange(1, 1);
-        (*residues)(2, 2);
-      },
-      ResidueBoundExceeded);
+  EXPECT_THROW(residues->Exchange(1, 1), ResidueBoundExceeded);
+  ExpectSameRun(*exact, 2, 2, StartingBasis(*exact, 2, 2));
 }
 
 }  // namespace
