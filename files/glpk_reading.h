@@ -1,12 +1,11 @@
-// Reading a model through GLPK's LP and MPS readers, with GLPK silent on
-// the terminal, and GLPK's complaints told again in German sentences of
-// our own with the line GLPK names.
+// Reading a model through GLPK's LP and MPS readers, with GLPK silent on the
+// terminal. When one of GLPK's own checks fails, GLPK ends the process:
+// these reads are for a process that may end so, the one ReadModelFile runs
+// them in (separate_process.h), never for the program's own.
 #pragma once
 
 #include <memory>
 #include <string>
-
-#include "files/model_file.h"
 
 struct glp_prob;
 
@@ -17,29 +16,21 @@ struct GlpkProblemDeleter {
 };
 using GlpkProblem = std::unique_ptr<glp_prob, GlpkProblemDeleter>;
 
-// Why a model could not be read: the line GLPK names (0 when none) and
-// what went wrong there, in German (UTF-8).
-struct ModelReadFailure {
-  int line = 0;
-  std::string message;
-};
+// From now on a failed GLPK check ends this process at once with exit
+// status `status`, printing nothing and running nothing of the program's
+// own ending (no exit handlers, no buffers flushed).
+void EndProcessOnGlpkFailure(int status);
 
-// The model in `path`, or null with `failure` filled in. A file that cannot
-// be opened is refused before GLPK sees it. An MPS file is read as free MPS,
-// and as fixed MPS when that fails; the failure is free MPS's. `mpsFormat`
-// (may be null) gets the MPS format that read it, GLP_MPS_FILE or
-// GLP_MPS_DECK.
-GlpkProblem ReadThroughGlpk(const std::string& path, ModelFormat format, ModelReadFailure& failure,
-                            int* mpsFormat = nullptr);
+// The model in `path`: glp_read_lp where `mpsFormat` is 0, else glp_read_mps
+// in that format (GLP_MPS_FILE or GLP_MPS_DECK). Null where GLPK refuses
+// it; `output` gets GLPK's terminal output of the read either way.
+GlpkProblem ReadWithGlpk(const std::string& path, int mpsFormat, std::string& output);
 
 // The MPS model in `path` read again in `mpsFormat`, without its RHS section:
 // every right-hand side is 0, so each range row holds its range R exactly as
 // GLPK read it, as the bounds 0 and R (R > 0) or R and 0 (R < 0), where the
-// model holds rhs and rhs + R. Null where that read fails.
-GlpkProblem ReadRangesThroughGlpk(const std::string& path, int mpsFormat);
-
-// GLPK's terminal output of a failed read as a failure: the last line that
-// names a line of the file, its message in German.
-ModelReadFailure DescribeGlpkFailure(const std::string& output);
+// model holds rhs and rhs + R. Null where that read fails. GLPK reads the
+// copy from standard input, which this replaces with a temporary file.
+GlpkProblem ReadRangesWithGlpk(const std::string& path, int mpsFormat);
 
 }  // namespace pivora

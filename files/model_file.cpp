@@ -2,10 +2,82 @@
 
 #include <glpk.h>
 
+#include "files/file_error.h"
+#include "files/glpk_messages.h"
 #include "files/glpk_reading.h"
+#include "files/model_record.h"
 #include "files/model_translation.h"
+#include "files/separate_process.h"
 
 namespace pivora {
+namespace {
+
+// The exit status of a read that one of GLPK's own checks ended.
+constexpr int kFailedGlpkCheck = 3;
+
+ModelFileOutcome Failed(int line, std::string message) {
+  ModelFileOutcome outcome;
+  outcome.kind = ModelFileOutcome::Kind::kFailed;
+  outcome.line = line;
+  outcome.message = (line > 0 ? "Zeile " + std::to_string(line) + ": " : std::string()) + message;
+  return outcome;
+}
+
+ModelFileOutcome Failed(const ModelReadFailure& failure) {
+  return Failed(failure.line, failure.message);
+}
+
+// The model GLPK has read, refused for its size or translated. Only an MPS
+// model has range rows, and only those need the second read: the
+// translation without it is written first, the answer should that read
+// end the process.
+void SendTranslation(const std::string& path, glp_prob* model, int mpsFormat, int out) {
+  ModelFileOutcome outcome;
+  if (std::optional<std::string> refusal =
+          TooLargeMessage(glp_get_num_rows(model), glp_get_num_cols(model), GridSizeOf(model))) {
+    outcome.kind = ModelFileOutcome::Kind::kTooLarge;
+    outcome.message = std::move(*refusal);
+    WriteAll(out, OutcomeRecord(outcome));
+    return;
+  }
+  bool rangeRows = false;
+  for (int i = 1; i <= glp_get_num_rows(model); ++i)
+    rangeRows = rangeRows || glp_get_row_type(model, i) == GLP_DB;
+  TranslateModel(model, nullptr, outcome);
+  WriteAll(out, OutcomeRecord(outcome));
+  if (!rangeRows || mpsFormat == 0) return;
+  const GlpkProblem ranges = ReadRangesWithGlpk(path, mpsFormat);
+  if (!ranges) return;
+  ModelFileOutcome exact;
+  TranslateModel(model, ranges.get(), exact);
+  WriteAll(out, OutcomeRecord(exact));
+}
+
+// The read in the process of its own: an LP file through the LP reader; an
+// MPS file as free MPS and, when GLPK refuses that, as fixed MPS, where a
+// failure is free MPS's, sent before the second try.
+void ReadSeparately(const std::string& path, ModelFormat format, int out) {
+  EndProcessOnGlpkFailure(kFailedGlpkCheck);
+  std::string output;
+  if (format == ModelFormat::kLp) {
+    const GlpkProblem model = ReadWithGlpk(path, 0, output);
+    if (model)
+      SendTranslation(path, model.get(), 0, out);
+    else
+      WriteAll(out, RefusedRecord(output));
+    return;
+  }
+  if (const GlpkProblem model = ReadWithGlpk(path, GLP_MPS_FILE, output)) {
+    SendTranslation(path, model.get(), GLP_MPS_FILE, out);
+    return;
+  }
+  WriteAll(out, RefusedRecord(output));
+  std::string deckOutput;
+  if (const GlpkProblem model = ReadWithGlpk(path, GLP_MPS_DECK, deckOutput))
+    SendTranslation(path, model.get(), GLP_MPS_DECK, out);
+}
+
+}  // namespace
 
 std::optional<ModelFormat> ModelFormatOfPath(std::string_view path) {
   const auto endsWith = [path](std::string_view ending) {
@@ -31,32 +103,21 @@ std::vector<std::string> ModelLegend::Lines() const {
 }
 
 ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
-  ModelFileOutcome outcome;
-  ModelReadFailure failure;
-  int mpsFormat = 0;
-  const GlpkProblem model = ReadThroughGlpk(path, format, failure, &mpsFormat);
-  if (!model) {
-    outcome.kind = ModelFileOutcome::Kind::kFailed;
-    outcome.line = failure.line;
-    outcome.message =
-        (failure.line > 0 ? "Zeile " + std::to_string(failure.line) + ": " : std::string()) +
-        failure.message;
-    return outcome;
+  if (std::optional<std::string> reason = UnreadableFile(path)) return Failed(0, *reason);
+  // GLPK ends the process when one of its own checks fails and leaves the
+  // file it had open; a process of its own keeps both from the program.
+  const SeparateOutcome read = RunSeparately([&](int out) { ReadSeparately(path, format, out); });
+  if (!read.started) return Failed(0, GermanFileError(read.error, false));
+  ModelRecord record = LastRecord(read.bytes);
+  switch (record.kind) {
+    case ModelRecord::Kind::kRefused:
+      return Failed(DescribeGlpkFailure(record.glpkOutput));
+    case ModelRecord::Kind::kOutcome:
+      return std::move(record.outcome);
+    case ModelRecord::Kind::kNone:
+      break;
   }
-  if (std::optional<std::string> refusal = TooLargeMessage(
-          glp_get_num_rows(model.get()), glp_get_num_cols(model.get()), GridSizeOf(model.get()))) {
-    outcome.kind = ModelFileOutcome::Kind::kTooLarge;
-    outcome.message = std::move(*refusal);
-    return outcome;
-  }
-  // Only an MPS model has range rows, and only those need the second read.
-  bool rangeRows = false;
-  for (int i = 1; i <= glp_get_num_rows(model.get()); ++i)
-    rangeRows = rangeRows || glp_get_row_type(model.get(), i) == GLP_DB;
-  const GlpkProblem ranges =
-      rangeRows && mpsFormat != 0 ? ReadRangesThroughGlpk(path, mpsFormat) : nullptr;
-  TranslateModel(model.get(), ranges.get(), outcome);
-  return outcome;
+  return Failed(FailedGlpkCheck(path, format));
 }
 
 }  // namespace pivora

@@ -3,9 +3,8 @@
 // read as a CPLEX LP file and as an MPS file (free, then fixed), exactly as
 // the window and pivora-solve read a model. GLPK reports a malformed model
 // through the reader's return value, and the reader keeps GLPK's terminal
-// output for the message; were GLPK to stop the process instead (its fatal
-// error hook calls abort), libFuzzer reports that as a crash, since the
-// window would die the same way. A model that reads must fit the grids, come
+// output for the message; GLPK's reads run in a process of their own, so a
+// failed check of GLPK's ends only that one. A model that reads must fit the grids, come
 // with a legend line for every variable and row, and go through the problem
 // file unchanged; one that does not must say why. Any failed check aborts.
 #include <cstddef>

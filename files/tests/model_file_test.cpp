@@ -142,8 +142,9 @@ std::size_t OpenDescriptors() {
 }
 
 // A free-format MPS file that frees a column twice fails an assertion inside
-// GLPK, which would end the process: it is refused, the file GLPK left open
-// is closed, and the next model reads as ever.
+// GLPK, which ends the process that reads it: it is refused, nothing is left
+// open, and the next model reads as ever. Where the free read refused the
+// file and the fixed read fails the check, the free read's reason stands.
 TEST(ModelFile, AFileThatFailsGlpksOwnCheckIsRefused) {
   const testing::TemporaryDirectory files;
   const std::string twice =
@@ -158,6 +159,12 @@ TEST(ModelFile, AFileThatFailsGlpksOwnCheckIsRefused) {
   EXPECT_EQ(OpenDescriptors(), open);
   EXPECT_EQ(ReadModelFile(kModels + "exmip1.lp", ModelFormat::kLp).kind,
             ModelFileOutcome::Kind::kRead);
+  const std::string fixed = files.Write("fixed.mps",
+                                        "NAME          T\nROWS\n N  COST\n L  R 1\nCOLUMNS\n"
+                                        "    X         COST      1              R 1       1\n"
+                                        "RHS\n    RHS       R 1       4\nBOUNDS\n"
+                                        " FR BND       X\n FR BND       X\nENDATA\n");
+  EXPECT_EQ(ReadModelFile(fixed, ModelFormat::kMps).message, "Zeile 4: Feld 3 muss leer sein.");
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ TEST(ModelTranslation, ShiftsAndTheConstantAreTheModelsDecimals) {
                                         "Maximize\n obj: x\nSubject To\n c1: x = 0.1\n"
                                         " c2: 3 x = 0.3\nBounds\n -0.2 <= x <= 5\nEnd\n");
   ASSERT_EQ(shifted.kind, ModelFileOutcome::Kind::kRead) << shifted.message;
-  EXPECT_EQ(shifted.problem.constraints, (Rows{{"1", "=", "0.3"}, {"3", "=", "0.9"},
-                                               {"1", "<=", "5.2"}}));
+  EXPECT_EQ(shifted.problem.constraints,
+            (Rows{{"1", "=", "0.3"}, {"3", "=", "0.9"}, {"1", "<=", "5.2"}}));
   EXPECT_EQ(shifted.legend.variables, std::vector<std::string>{"x1 = x + 0.2"});
   EXPECT_EQ(shifted.legend.objectiveConstant, "-0.2");
   EXPECT_EQ(shifted.legend.notes,
@@ -58,15 +58,19 @@ TEST(ModelTranslation, ShiftsAndTheConstantAreTheModelsDecimals) {
 // whose names may hold a blank.
 TEST(ModelTranslation, RangeRowsAreTheModelsDecimalsLowerSideFirst) {
   const testing::TemporaryDirectory files;
-  const ModelFileOutcome free = Read(
-      files, "ranges.mps",
-      "NAME RANGES\nROWS\n N COST\n E R1\n G LIM\n L R2\n E R3\nCOLUMNS\n"
-      " X COST 1 R1 1\n X LIM 1 R2 1\n X R3 1\nRHS\n RHS R1 0.1 LIM 0.8\n RHS R2 0.8 R3 0.3\n"
-      "RANGES\n RNG R1 0.7 R2 0.7\n RNG R3 -0.1\nENDATA\n");
+  const ModelFileOutcome free =
+      Read(files, "ranges.mps",
+           "NAME RANGES\nROWS\n N COST\n E R1\n G LIM\n L R2\n E R3\nCOLUMNS\n"
+           " X COST 1 R1 1\n X LIM 1 R2 1\n X R3 1\nRHS\n RHS R1 0.1 LIM 0.8\n RHS R2 0.8 R3 0.3\n"
+           "RANGES\n RNG R1 0.7 R2 0.7\n RNG R3 -0.1\nENDATA\n");
   ASSERT_EQ(free.kind, ModelFileOutcome::Kind::kRead) << free.message;
-  EXPECT_EQ(free.problem.constraints,
-            (Rows{{"1", ">=", "0.1"}, {"1", "<=", "0.8"}, {"1", ">=", "0.8"}, {"1", ">=", "0.1"},
-                  {"1", "<=", "0.8"}, {"1", ">=", "0.2"}, {"1", "<=", "0.3"}}));
+  EXPECT_EQ(free.problem.constraints, (Rows{{"1", ">=", "0.1"},
+                                            {"1", "<=", "0.8"},
+                                            {"1", ">=", "0.8"},
+                                            {"1", ">=", "0.1"},
+                                            {"1", "<=", "0.8"},
+                                            {"1", ">=", "0.2"},
+                                            {"1", "<=", "0.3"}}));
   EXPECT_EQ(free.legend.rows[3], "y4: R2 (untere Grenze)");
 
   const ModelFileOutcome fixed = Read(files, "fixed.mps",
@@ -86,17 +90,16 @@ TEST(ModelTranslation, RangeRowsAreTheModelsDecimalsLowerSideFirst) {
   ASSERT_EQ(fixed.kind, ModelFileOutcome::Kind::kRead) << fixed.message;
   EXPECT_EQ(fixed.problem.constraints,
             (Rows{{"1", ">=", "0.1"}, {"1", "<=", "0.8"}, {"1", ">=", "0.8"}}));
-  EXPECT_EQ(fixed.legend.rows,
-            (std::vector<std::string>{"y1: R1 (untere Grenze)", "y2: R1 (obere Grenze)",
-                                      "y3: LIM"}));
+  EXPECT_EQ(fixed.legend.rows, (std::vector<std::string>{"y1: R1 (untere Grenze)",
+                                                         "y2: R1 (obere Grenze)", "y3: LIM"}));
 }
 
 // min x with x free: its positive part less its negative part, the
 // objective's coefficient on each with its sign.
 TEST(ModelTranslation, AFreeVariableIsItsPositiveLessItsNegativePart) {
   const testing::TemporaryDirectory files;
-  const ModelFileOutcome read = Read(
-      files, "free.lp", "Minimize\n obj: x\nSubject To\n c1: x >= -3\nBounds\n x free\nEnd\n");
+  const ModelFileOutcome read =
+      Read(files, "free.lp", "Minimize\n obj: x\nSubject To\n c1: x >= -3\nBounds\n x free\nEnd\n");
   ASSERT_EQ(read.kind, ModelFileOutcome::Kind::kRead) << read.message;
   EXPECT_EQ(read.legend.variables,
             (std::vector<std::string>{"x1 = x (positiver Teil)", "x2 = x (negativer Teil)"}));
