@@ -7,8 +7,12 @@
 # of its dialogs and the fonts the window draws with are named here, since no
 # binary links them.
 include(GNUInstallDirs)
-install(FILES docs/man/pivora.1 docs/man/pivora-solve.1 docs/man/pivora-bench.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages carry the version of project(): written into the build
+# folder from docs/man/*.1.in.
+foreach(page pivora pivora-solve pivora-bench)
+  configure_file(docs/man/${page}.1.in docs/man/${page}.1 @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/docs/man/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pivora)

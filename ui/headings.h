@@ -6,12 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "pivora_version.h"
 #include "ui/window_operations.h"
 
 namespace pivora {
 
 inline constexpr std::string_view kFooterText =
-    "Pivora v6.0  -  Simplex-Methode in 80-Bit-Arithmetik  -  von den Pivora-Entwicklern";
+    "Pivora v" PIVORA_VERSION "  -  Simplex-Methode in 80-Bit-Arithmetik  -  von den Pivora-Entwicklern";
 
 inline constexpr std::string_view kConstraintCornerHeading = "        A";  // NB (0, 0)
 inline constexpr std::string_view kObjectiveCornerHeading = "        c";   // ZF (0, 0)
