@@ -82,9 +82,8 @@ ExitCode CheckPivots(PlainWindow& window, const std::string& pivots, const std::
     }
     const PivotJudgement judgement = session.Take(*place);
     if (judgement.verdict == PivotVerdict::kRefused) {
-      refusal = WordAndNumber("Pivot ", static_cast<long>(k + 1)) +
-                WordAndNumber(" in Zeile ", shown.row) + WordAndNumber(", Spalte ", shown.column) +
-                ":\n" + judgement.text;
+      refusal = messages::RefusedPivot(static_cast<long>(k + 1), shown.row, shown.column) + "\n" +
+                judgement.text;
     }
   }
   if (!error.empty()) {

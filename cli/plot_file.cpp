@@ -9,6 +9,7 @@
 #include "cli/plot_module.h"
 #include "files/file_write.h"
 #include "plot/solve_graphically.h"
+#include "ui/messages.h"
 #include "ui/text_encoding.h"
 
 namespace pivora {
@@ -49,10 +50,7 @@ bool WritePlot(const GraphicalSolution& plot, const std::string& path, std::stri
   const auto paint =
       module != nullptr ? reinterpret_cast<PlotBytes>(::dlsym(module, kPlotModuleEntry)) : nullptr;
   if (paint == nullptr) {
-    const char* why = ::dlerror();
-    error = std::string("Das Zeichenmodul ") + kPlotModuleName +
-            " fehlt oder passt nicht zu diesem Programm" +
-            (why != nullptr ? std::string(" (") + why + ")" : std::string()) + ".";
+    error = messages::PlotModuleMissing(kPlotModuleName, ::dlerror());
     return false;
   }
   std::string bytes;

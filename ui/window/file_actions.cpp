@@ -30,15 +30,8 @@ namespace pivora {
 namespace {
 
 const QString kTitle = QStringLiteral("Pivora");
-const QString kWindowTitle = QStringLiteral("Pivora v6.0");
 
-QString OpenFilter() {
-  return QStringLiteral(
-      "Probleme und Modelle (*.txt *.lp *.mps);;Probleme (*.txt);;LP-Modelle (*.lp);;"
-      "MPS-Modelle (*.mps);;Alle Dateien (*)");
-}
-
-QString SaveFilter() { return QStringLiteral("Probleme (*.txt);;Alle Dateien (*)"); }
+QString Utf8(const std::string& text) { return QString::fromUtf8(text.c_str()); }
 
 QString Latin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -144,16 +137,9 @@ bool FileActions::Modified() const {
 
 void FileActions::UpdateTitle() {
   titlePending_ = false;
-  if (origin_.isEmpty()) {
-    // Closing asks about the changes of an untitled problem too.
-    form_.setWindowTitle(Modified() ? kWindowTitle + QStringLiteral(" \u2013 ") +
-                                          QString::fromUtf8(messages::kUntitled) +
-                                          QStringLiteral("*")
-                                    : kWindowTitle);
-    return;
-  }
-  form_.setWindowTitle(kWindowTitle + QStringLiteral(" \u2013 ") + QFileInfo(origin_).fileName() +
-                       (Modified() ? QStringLiteral("*") : QString()));
+  // Closing asks about the changes of an untitled problem too.
+  const QString name = origin_.isEmpty() ? QString() : QFileInfo(origin_).fileName();
+  form_.setWindowTitle(Utf8(messages::WindowTitle(name.toStdString(), Modified())));
 }
 
 FileState FileActions::CurrentFile() const { return {path_, origin_, legend_}; }
@@ -203,8 +189,9 @@ bool FileActions::OverwrittenElsewhere(const QString& path) const {
 
 void FileActions::Open() {
   if (!MayDiscard()) return;
-  const QString path = QFileDialog::getOpenFileName(&form_, QStringLiteral("Problem \u00f6ffnen"),
-                                                    QFileInfo(path_).path(), OpenFilter());
+  const QString path = QFileDialog::getOpenFileName(&form_, Utf8(messages::kOpenTitle),
+                                                    QFileInfo(path_).path(),
+                                                    Utf8(messages::kOpenFilter));
   if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -214,7 +201,7 @@ bool FileActions::Save() {
 }
 
 bool FileActions::SaveAs() {
-  QFileDialog dialog(&form_, QStringLiteral("Problem speichern"), path_, SaveFilter());
+  QFileDialog dialog(&form_, Utf8(messages::kSaveTitle), path_, Utf8(messages::kSaveFilter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   // A problem file under a model's ending would be read back as a model.
@@ -222,15 +209,14 @@ bool FileActions::SaveAs() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     const QString path = dialog.selectedFiles().constFirst();
     if (!ModelFormatOfPath(LocalPath(path))) return WriteTo(path, true);
-    ShowError(
-        QString::fromUtf8(messages::NotAModelName(ShownFileName(path).toStdString()).c_str()));
+    ShowError(Utf8(messages::NotAModelName(ShownFileName(path).toStdString())));
   }
 }
 
 bool FileActions::OpenFile(const QString& path) {
-  const QString name = ShownFileName(path);
+  const std::string name = ShownFileName(path).toStdString();
   if (NameLostInDecoding(path)) {
-    ShowError(QString::fromUtf8(messages::NameNotUtf8(name.toStdString()).c_str()));
+    ShowError(Utf8(messages::NameNotUtf8(name)));
     return false;
   }
   const QByteArray localPath = QFile::encodeName(path);
@@ -239,8 +225,7 @@ bool FileActions::OpenFile(const QString& path) {
   if (const std::optional<ModelFormat> format = ModelFormatOfPath(localPath.toStdString())) {
     ModelFileOutcome model = ReadModelFile(localPath.toStdString(), *format);
     if (model.kind != ModelFileOutcome::Kind::kRead) {
-      ShowError(QStringLiteral("Das Modell \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden.\n%2")
-                    .arg(name, QString::fromUtf8(model.message.c_str())));
+      ShowError(Utf8(messages::CannotOpenModel(name, model.message)));
       return false;
     }
     problem = std::move(model.problem);
@@ -248,17 +233,12 @@ bool FileActions::OpenFile(const QString& path) {
   } else {
     const FileContent file = ReadWholeFile(localPath.toStdString());
     if (!file.read) {
-      ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab kann nicht ge\u00f6ffnet werden.\n%2")
-                    .arg(name, QString::fromUtf8(file.message.c_str())));
+      ShowError(Utf8(messages::CannotOpenFile(name, file.message)));
       return false;
     }
     ProblemFileOutcome read = ReadProblemFile(file.content);
     if (read.kind == ProblemFileOutcome::Kind::kMalformed) {
-      ShowError(QStringLiteral("Die Datei \u00bb%1\u00ab ist kein Problem, das Pivora lesen kann.\n"
-                               "Zeile %2: %3")
-                    .arg(name)
-                    .arg(read.line)
-                    .arg(QString::fromUtf8(read.germanMessage.c_str())));
+      ShowError(Utf8(messages::NotAProblem(name, read.line, read.germanMessage)));
       return false;
     }
     problem = std::move(read.problem);
@@ -290,7 +270,7 @@ void FileActions::ShowLegend(const std::optional<ModelLegend>& legend) {
   nb.SetHeadingTips(variables, Latin1List(legend->rows));
   QStringList notes;
   for (const std::string& note : legend->notes)
-    notes.append(QStringLiteral("Hinweis: ") + Latin1(note));
+    notes.append(Utf8(messages::kNotePrefix) + Latin1(note));
   zf.SetHeadingTips(variables, {notes.join(u'\n')});
 }
 
@@ -300,7 +280,7 @@ bool FileActions::WriteTo(const QString& path, bool asStep, bool confirmed) {
   if (!confirmed && OverwrittenElsewhere(path)) {
     const QString name = ShownFileName(path);
     // Saving elsewhere is the default: it loses nothing.
-    switch (Ask(QString::fromUtf8(messages::ChangedOnDisk(name.toStdString()).c_str()),
+    switch (Ask(Utf8(messages::ChangedOnDisk(name.toStdString())),
                 {{messages::kOverwrite, QMessageBox::DestructiveRole},
                  {messages::kSaveAs, QMessageBox::AcceptRole},
                  {messages::kCancel, QMessageBox::RejectRole}},
@@ -354,11 +334,11 @@ bool FileActions::MayDiscard() {
   if (!modified && !onlyCopy) return true;
   const QString question =
       onlyCopy
-          ? QString::fromUtf8(messages::OnlyCopyLeft(ShownFileName(path_).toStdString()).c_str())
-          : QStringLiteral("\u00c4nderungen speichern?");
+          ? Utf8(messages::OnlyCopyLeft(ShownFileName(path_).toStdString()))
+          : Utf8(messages::kSaveChanges);
   switch (Ask(question,
               {{messages::kSave, QMessageBox::AcceptRole},
-               {"Verwerfen", QMessageBox::DestructiveRole},
+               {messages::kDiscard, QMessageBox::DestructiveRole},
                {messages::kCancel, QMessageBox::RejectRole}},
               0)) {
     case 0:

@@ -77,10 +77,9 @@ class FileActions final : public QObject {
   // for a problem file or a new problem.
   const std::optional<ModelLegend>& Legend() const { return legend_; }
 
-  // "Pivora v6.0 – NAME" with the name of the file the problem belongs to
-  // and "*" while it has unsaved changes; without a file "Pivora v6.0", and
-  // "Pivora v6.0 – Unbenannt*" once it has changes.
-  // Follows every step of the history and every save.
+  // The title messages::WindowTitle gives the name of the file the problem
+  // belongs to (none for a new problem or one never saved) and whether it
+  // has unsaved changes. Follows every step of the history and every save.
   void UpdateTitle();
 
  signals:

@@ -126,13 +126,13 @@ bool PlotView::event(QEvent* event) {
 
 GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("GraphWindow"));
-  setWindowTitle(QStringLiteral("Grafische Lösung"));
+  setWindowTitle(QString::fromUtf8(messages::kGraphTitle));
   view_ = new PlotView(this);
-  png_ = new QPushButton(QStringLiteral("Als PNG speichern …"), this);
-  svg_ = new QPushButton(QStringLiteral("Als SVG speichern …"), this);
+  png_ = new QPushButton(QString::fromUtf8(messages::kSavePng), this);
+  svg_ = new QPushButton(QString::fromUtf8(messages::kSaveSvg), this);
   png_->setObjectName(QStringLiteral("savePng"));
   svg_->setObjectName(QStringLiteral("saveSvg"));
-  auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+  auto* close = new QPushButton(QString::fromUtf8(messages::kClose), this);
   connect(png_, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("png")); });
   connect(svg_, &QPushButton::clicked, this, [this] { AskAndExport(QStringLiteral("svg")); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -169,7 +169,7 @@ bool GraphWindow::Export(const QString& path) {
   QString error;
   QByteArray bytes;
   if (!PlotFileBytes(view_->Plot(), path, view_->size(), bytes, error, view_->Turn())) {
-    QMessageBox::warning(this, QStringLiteral("Grafische Lösung"), error);
+    QMessageBox::warning(this, QString::fromUtf8(messages::kGraphTitle), error);
     return false;
   }
   return SaveBytes(this, path, bytes);
@@ -177,13 +177,12 @@ bool GraphWindow::Export(const QString& path) {
 
 void GraphWindow::AskAndExport(const QString& suffix) {
   const QString folder = WindowSettings()->value(kFolderKey).toString();
-  const QString filter = suffix == QStringLiteral("png") ? QStringLiteral("PNG-Bilder (*.png)")
-                                                         : QStringLiteral("SVG-Bilder (*.svg)");
-  QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Grafische Lösung speichern"),
-                                   folder.isEmpty() ? QStringLiteral("loesung.") + suffix
-                                                    : folder + QStringLiteral("/loesung.") + suffix,
-                                   filter);
+  const QString filter = QString::fromUtf8(suffix == QStringLiteral("png") ? messages::kPngFilter
+                                                                           : messages::kSvgFilter);
+  const QString name = QString::fromUtf8(messages::kGraphFileName) + QLatin1Char('.') + suffix;
+  QString path = QFileDialog::getSaveFileName(
+      this, QString::fromUtf8(messages::kSaveGraphTitle),
+      folder.isEmpty() ? name : folder + QLatin1Char('/') + name, filter);
   if (path.isEmpty()) return;
   if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
     path += QLatin1Char('.') + suffix;
@@ -210,7 +209,7 @@ GraphCommand::GraphCommand(TForm1& form)
     : QObject(&form),
       form_(form),
       window_(new GraphWindow(&form)),
-      action_(new QAction(QStringLiteral("Grafische Lösung"), this)) {
+      action_(new QAction(QString::fromUtf8(messages::kGraphTitle), this)) {
   auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), &form);
   f6->setContext(Qt::WindowShortcut);
   connect(f6, &QShortcut::activated, this, &GraphCommand::Show);
@@ -239,8 +238,7 @@ void GraphCommand::FollowVariableCount() {
   const int n = form_.NVarsValue();
   const bool drawable = CanDraw(n);
   action_->setEnabled(drawable);
-  action_->setToolTip(drawable ? QStringLiteral("Die Lösung als Bild: Bereich, Geraden, Weg und "
-                                                "optimale Ecken (F6)")
+  action_->setToolTip(drawable ? QString::fromUtf8(messages::kGraphTip)
                                : QString::fromLatin1(TooManyVariablesText(n)));
 }
 

@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <iterator>
 
+#include "ui/messages.h"
 #include "ui/messages_reading.h"
 #include "ui/window/file_actions.h"
 #include "ui/window/graph_window.h"
@@ -60,7 +61,7 @@ StringGrid* MakeGrid(QWidget* parent, const char* name, GridModel& model, QRect 
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Pivora v6.0"));
+  setWindowTitle(QString::fromUtf8(messages::WindowTitle({}, false).c_str()));
   setWindowIcon(QIcon(QStringLiteral(":/pivora/pivora.xpm")));
   setFont(WindowFont());
   setBackgroundRole(QPalette::Dark);
