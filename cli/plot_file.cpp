@@ -8,8 +8,8 @@
 
 #include "cli/plot_module.h"
 #include "files/file_write.h"
-#include "plot/solve_graphically.h"
 #include "ui/messages.h"
+#include "ui/plot_window_problem.h"
 #include "ui/text_encoding.h"
 
 namespace pivora {
@@ -37,7 +37,7 @@ void* LoadPlotModule() {
 }  // namespace
 
 bool WriteProblemPlot(WindowOperations& window, const std::string& path, std::string& error) {
-  return WritePlot(SolveGraphically(window), path, error);
+  return WritePlot(PlotWindowProblem(window), path, error);
 }
 
 bool WritePlot(const GraphicalSolution& plot, const std::string& path, std::string& error) {

@@ -1,15 +1,12 @@
 #include "plot/solve_graphically.h"
 
 #include <exception>
-#include <memory>
 
 #include "plot/branch_picture.h"
 #include "plot/space_solution.h"
-#include "solve/number_format.h"
 #include "solve/report_agreement.h"
 #include "solver/checked_solve.h"
 #include "solver/explained_run.h"
-#include "ui/read_window_problem.h"
 
 namespace pivora {
 
@@ -69,29 +66,18 @@ GraphicalSolution PlotInteger(const ExactTableau& typed, int m, int n, const Int
 
 }  // namespace
 
-GraphicalSolution SolveGraphically(WindowOperations& window) {
-  const int n = window.NVarsValue();
-  if (!CanDraw(n)) return PlotWithoutProblem(PlotOutcome::kTooManyVariables, n);
-  const int m = window.NConsValue();
-  const NumberFormat format = SolveNumberFormat();
-  Tableau tableau;
-  auto typed = std::make_unique<ExactTableau>();
-  if (ReadWindowProblemCopy(window, format, tableau, typed.get())) {
-    return PlotWithoutProblem(PlotOutcome::kInputError, n);
-  }
-  ReportSettings settings;
-  settings.details = window.DetailsChecked();
-  settings.precision = window.DigitsValue();
-  settings.format = format;
-  if (n <= 2 && window.Integers().Any(n)) {
-    return PlotInteger(*typed, m, n, window.Integers(),
-                       ViewNumbers{false, settings.precision, format});
+GraphicalSolution SolveGraphically(const Tableau& tableau, const ExactTableau& typed, int m, int n,
+                                   const IntegerMarks& integers, const ReportSettings& settings,
+                                   bool fractions) {
+  if (n <= 2 && integers.Any(n)) {
+    return PlotInteger(typed, m, n, integers,
+                       ViewNumbers{false, settings.precision, settings.format});
   }
   try {
     SolutionTable solutions(kUninitialised);
     solutions.ClearRows(n + m);
     const CheckedSolve solved =
-        SolveChecked(tableau, *typed, m, n, SameReport(tableau, m, n, settings), solutions);
+        SolveChecked(tableau, typed, m, n, SameReport(tableau, m, n, settings), solutions);
     if (solved.result.outcome == SolveOutcome::kFloatingPointError) {
       GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);
       plot.notes.push_back(solved.result.fault);
@@ -101,11 +87,11 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
     // exact result was printed or fractions are shown, else a repeat of the
     // extended run; the optima of the exact run, whose values the report's
     // numbers are, rounded.
-    const bool exactSteps = solved.exact || window.Views().fractions;
+    const bool exactSteps = solved.exact || fractions;
     const ExplainedRun stepsRun = exactSteps
-                                      ? ExplainRun(*typed, m, n, true)
+                                      ? ExplainRun(typed, m, n, true)
                                       : ExplainRun(tableau, m, n, RunNumbers::kExtended, true);
-    const ExplainedRun exactRun = exactSteps ? ExplainedRun{} : ExplainRun(*typed, m, n, false);
+    const ExplainedRun exactRun = exactSteps ? ExplainedRun{} : ExplainRun(typed, m, n, false);
     const ExplainedRun& exact = exactSteps ? stepsRun : exactRun;
     // A negative entry stands for a variable at 0 (the report prints it as
     // 0 with its magnitude in brackets).
@@ -118,10 +104,10 @@ GraphicalSolution SolveGraphically(WindowOperations& window) {
       }
     }
     GraphicalSolution plot =
-        PlotProblem(*typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps,
-                    exactSteps, ViewNumbers{false, settings.precision, format});
+        PlotProblem(typed, m, n, ResultOf(exact.status).outcome, optima, stepsRun.steps, exactSteps,
+                    ViewNumbers{false, settings.precision, settings.format});
     // In space the picture draws no branch and bound.
-    if (window.Integers().Any(n)) plot.notes.emplace_back(kRelaxationNote);
+    if (integers.Any(n)) plot.notes.emplace_back(kRelaxationNote);
     return plot;
   } catch (const std::exception& error) {
     GraphicalSolution plot = PlotWithoutProblem(PlotOutcome::kSolveError, n);

@@ -6,34 +6,15 @@
 #include "solver/testing/test_problem.h"
 
 #include <fstream>
-#include <map>
 #include <sstream>
-#include <utility>
 
 #include "files/exact_decimal.h"
 #include "files/problem_file.h"
 #include "solve/number_format.h"
 #include "solve/read_problem.h"
+#include "testing/file_cells.h"
 
 namespace pivora::testing {
-namespace {
-
-// The cells of one grid by (column, row), for ReadProblem.
-class FileCells final : public GridCells {
- public:
-  std::string_view Text(int column, int row) const override {
-    const auto cell = cells_.find({column, row});
-    return cell == cells_.end() ? std::string_view() : std::string_view(cell->second);
-  }
-  void SetText(int column, int row, std::string_view text) override {
-    cells_[{column, row}] = std::string(text);
-  }
-
- private:
-  std::map<std::pair<int, int>, std::string> cells_;
-};
-
-}  // namespace
 
 std::optional<TestProblem> ParseProblem(const std::string& text) {
   const ProblemFileOutcome file = ::pivora::ReadProblemFile(std::string_view(text));

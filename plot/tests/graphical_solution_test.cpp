@@ -150,10 +150,5 @@ TEST(GraphicalSolution, OneVariableLiesOnTheAxis) {
   EXPECT_EQ(VertexText(plot, plot.optima[0]), "x1 = 3, Z = -6");
 }
 
-TEST(GraphicalSolution, FourVariablesAndFaultyCellsDrawNothing) {
-  EXPECT_EQ(PlotOfText("max\n1 1 1 1\n1 1 1 1 <= 1\n").outcome, PlotOutcome::kTooManyVariables);
-  EXPECT_EQ(PlotOfText("max\n1 x\n1 1 <= 1\n").outcome, PlotOutcome::kInputError);
-}
-
 }  // namespace
 }  // namespace pivora

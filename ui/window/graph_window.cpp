@@ -17,8 +17,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plot/solve_graphically.h"
 #include "ui/messages.h"
+#include "ui/plot_window_problem.h"
 #include "ui/window/window_style.h"
 #include "ui/window/file_saving.h"
 #include "ui/window/window_settings.h"
@@ -232,7 +232,7 @@ void GraphCommand::SolveEnded() {
   if (window_->isVisible()) Redraw();
 }
 
-void GraphCommand::Redraw() { window_->SetPlot(SolveGraphically(form_)); }
+void GraphCommand::Redraw() { window_->SetPlot(PlotWindowProblem(form_)); }
 
 void GraphCommand::FollowVariableCount() {
   const int n = form_.NVarsValue();
