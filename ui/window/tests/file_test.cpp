@@ -230,15 +230,27 @@ void FileTest::pasteGrowsTheCountsOrIsRefused() {
   QCOMPARE(form->NCons()->value(), 2);
   QCOMPARE(Text(form->NB(), 2, 2), "");
 
-  // 51 rows from row 1 do not fit: refused, nothing changes.
+  // 51 rows from row 1 do not fit: refused, nothing changes. The message
+  // names the grid pasted into: two rows do not fit the objective's one.
   ClickCell(form->NBGrid(), 1, 1);
   QApplication::clipboard()->setText(QStringLiteral("1\n").repeated(51));
   QString shown;
   AnswerNextBox(QStringLiteral("OK"), &shown);
   QTest::keyClick(form->NBGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
-  QVERIFY2(shown.contains(QStringLiteral("51 \u00d7 1")), qPrintable(shown));
+  QCOMPARE(shown, QStringLiteral("Der eingef\u00fcgte Block (51 \u00d7 1 Zellen) passt ab Zelle "
+                                 "(1, 1) nicht in die Bedingungen: h\u00f6chstens 50 Variablen "
+                                 "und 50 Bedingungen."));
   QCOMPARE(form->NCons()->value(), 2);
   QCOMPARE(Text(form->NB(), 1, 1), "");
+  QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  ClickCell(form->ZFGrid(), 2, 1);
+  QApplication::clipboard()->setText(QStringLiteral("1\t2\n3\t4\n"));
+  AnswerNextBox(QStringLiteral("OK"), &shown);
+  QTest::keyClick(form->ZFGrid()->Editor(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(shown, QStringLiteral("Der eingef\u00fcgte Block (2 \u00d7 2 Zellen) passt ab Zelle "
+                                 "(2, 1) nicht in die Zielfunktion (eine Zeile): h\u00f6chstens "
+                                 "50 Variablen und 50 Bedingungen."));
+  QCOMPARE(Text(form->ZF(), 2, 1), "");
   QVERIFY(QTest::qWaitForWindowActive(form.get()));
 
   // Copy takes the current cell as typed.
