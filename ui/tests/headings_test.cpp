@@ -40,7 +40,9 @@ TEST_F(StartedWindow, HeadingsFooterAndCurrentCellAfterStartUp) {
   EXPECT_EQ(nb.Text(0, 3), "");
   EXPECT_EQ(Row(zf, 0, 0, 2), (Texts{"        c", "       x1", "       x2"}));
   EXPECT_EQ(zf.Text(0, 1), "       ZF");
-  EXPECT_EQ(window.FooterText(), kFooterText);
+  EXPECT_EQ(window.FooterText(),
+            "Pivora v" PIVORA_VERSION "  -  Simplex-Methode in 80-Bit-Arithmetik  -  von den "
+            "Pivora-Entwicklern");
   EXPECT_EQ(nb.ColumnCount(), 5);
   EXPECT_EQ(nb.RowCount(), 3);
   EXPECT_EQ(zf.ColumnCount(), 3);

@@ -10,10 +10,11 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 
+#include "pivora_version.h"
+#include "testing/small_disk.h"
 #include "ui/window/edit_history.h"
 #include "ui/window/file_actions.h"
 #include "ui/window/report_memo.h"
-#include "testing/small_disk.h"
 #include "ui/window/window_commands.h"
 #include "window_test_support.h"
 
@@ -151,7 +152,7 @@ void FileTest::undoingAnOpenUndoesItsFile() {
   QCOMPARE(Text(form->NB(), 1, 1), "5");
   QVERIFY(Files(*form).Path().isEmpty());
   QVERIFY(Files(*form).Modified());
-  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 Unbenannt*"));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v" PIVORA_VERSION " \u2013 Unbenannt*"));
   stack.redo();
   QCOMPARE(Files(*form).Path(), path);
   QVERIFY(!Files(*form).Modified());
@@ -159,7 +160,7 @@ void FileTest::undoingAnOpenUndoesItsFile() {
   QTest::mouseClick(form->Maximum(), Qt::LeftButton);
   QTest::qWait(0);
   QVERIFY(Files(*form).Modified());
-  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 b.txt*"));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v" PIVORA_VERSION " \u2013 b.txt*"));
   stack.undo();
   QVERIFY(form->Minimum()->isChecked());
   QVERIFY(!Files(*form).Modified());
@@ -169,15 +170,15 @@ void FileTest::aNewProblemForgetsTheFileAndTheTitleNamesIt() {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("p.txt"));
   const auto form = StartedWindow();
-  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v" PIVORA_VERSION));
   TypeIntoCell(form->NBGrid(), 1, 1, QStringLiteral("5"));
-  QTRY_COMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 Unbenannt*"));
+  QTRY_COMPARE(form->windowTitle(), QStringLiteral("Pivora v" PIVORA_VERSION " \u2013 Unbenannt*"));
   QVERIFY(Files(*form).SaveFile(path));
-  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0 \u2013 p.txt"));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v" PIVORA_VERSION " \u2013 p.txt"));
   QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
   QCOMPARE(Text(form->NB(), 1, 1), "");
   QVERIFY(Files(*form).Path().isEmpty());
-  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v" PIVORA_VERSION));
   form->Commands().History().Stack().undo();
   QCOMPARE(Text(form->NB(), 1, 1), "5");
   QCOMPARE(Files(*form).Path(), path);
@@ -295,7 +296,6 @@ void FileTest::modelsOpenWithTheirLegendOrAreRefused() {
   QTRY_COMPARE(form->NVars()->value(), 32);
   QVERIFY(form->Sol()->Lines().isEmpty());
 }
-
 
 // Strg+S onto a full disk: the old file stays, a box names the file and the
 // reason, the problem stays marked as changed, and a close waiting for the

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSet>
 
+#include "pivora_version.h"
 #include "ui/window/report_memo.h"
 #include "ui/window/window_style.h"
 #include "window_test_support.h"
@@ -44,15 +45,16 @@ void StartupTest::helpAndVersionAnswerWithoutAWindow() {
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     const QString out = QString::fromUtf8(program.readAllStandardOutput());
-    QVERIFY2(out.startsWith(option == QStringLiteral("--help") ? QStringLiteral("Aufruf: pivora")
-                                                               : QStringLiteral("pivora 6.0")),
+    QVERIFY2(out.startsWith(option == QStringLiteral("--help")
+                                ? QStringLiteral("Aufruf: pivora")
+                                : QStringLiteral("pivora " PIVORA_VERSION)),
              qPrintable(out));
   }
 }
 
 void StartupTest::windowIsFixedAndPlaced() {
   const auto form = StartedWindow();
-  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v6.0"));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Pivora v" PIVORA_VERSION));
   QCOMPARE(form->frameGeometry().size(), QSize(970, 580));
   QCOMPARE(form->frameGeometry().topLeft(), QPoint(10, 10));
   QCOMPARE(form->minimumSize(), form->maximumSize());
