@@ -69,7 +69,7 @@ bool ExchangeToBasis(EnclosedTableau& w, int m, int n, const BasisLabels& basis,
     double largest = 0;
     for (int i = 1; i <= m; ++i) {
       if (columnOf[static_cast<std::size_t>(rowHolds[static_cast<std::size_t>(i)])] == 0) continue;
-      const double size = std::fabs(w(i, s).Leading());
+      const double size = w(i, s).SizeOrder();
       if (r == 0 || size > largest) {
         r = i;
         largest = size;

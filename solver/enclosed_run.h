@@ -26,9 +26,9 @@ struct EnclosedRun {
 // ContinueExactly's run from `basis` on enclosures. True where every
 // choice was settled: then `run` holds what the exact run does, step for
 // step. False where one was not, or where the starting tableau could not be
-// brought to `basis` by settled exchanges (no basis, singular, or values
-// beyond the enclosures' range). Asks `observer` (may be null) to cancel
-// before every exchange and tells it nothing else: the exact work follows.
+// brought to `basis` by settled exchanges (no basis, or singular). Asks
+// `observer` (may be null) to cancel before every exchange and tells it
+// nothing else: the exact work follows.
 bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                  ExchangeObserver* observer, EnclosedRun& run);
 

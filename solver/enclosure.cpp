@@ -1,28 +1,36 @@
 #include "solver/enclosure.h"
 
 #include <cmath>
+#include <limits>
 
 namespace pivora {
 
-using enclosure_detail::FastTwoSum;
-using enclosure_detail::kLargest;
-using enclosure_detail::kSmallest;
+using double_double::FastTwoSum;
+using double_double::Pair;
+using double_double::Sum;
+using enclosure_detail::kNarrowest;
 using enclosure_detail::kUp;
-using enclosure_detail::Pair;
-using enclosure_detail::Sum;
 
 Enclosure::Enclosure(const Rational& q) {
   if (sgn(q) == 0) return;
-  const double hi = q.get_d();  // truncated
-  if (!(std::fabs(hi) <= kLargest && std::fabs(hi) >= kSmallest)) throw Undecided();
-  const Rational rest = q - Rational(hi);
+  // |q| / 2^k lies in (1/2, 2).
+  const long k = static_cast<long>(mpz_sizeinbase(q.get_num_mpz_t(), 2)) -
+                 static_cast<long>(mpz_sizeinbase(q.get_den_mpz_t(), 2));
+  Rational scaled;
+  if (k >= 0) {
+    mpq_div_2exp(scaled.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(k));
+  } else {
+    mpq_mul_2exp(scaled.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-k));
+  }
+  const double hi = scaled.get_d();  // truncated
+  const Rational rest = scaled - Rational(hi);
   const double lo = rest.get_d();
   const Pair z = FastTwoSum(hi, lo);
-  hi_ = z.hi;
-  lo_ = z.lo;
-  // The truncation of the rest is below a unit in the last place of lo, or
-  // below the smallest subnormal.
-  if (rest != Rational(lo)) radius_ = (std::fabs(lo) * 0x1p-52 + 0x1p-1074) * kUp;
+  // The truncation of the rest is below a unit in the last place of lo, or,
+  // where the rest lies below the normal range (which GMP may return as 0),
+  // below 2^-1022: kNarrowest holds either.
+  const double radius = rest != Rational(lo) ? std::fabs(lo) * 0x1p-52 * kUp + kNarrowest : 0;
+  *this = Normalized(z.hi, z.lo, radius, k);
 }
 
 int Enclosure::Sign() const {
@@ -32,6 +40,19 @@ int Enclosure::Sign() const {
   if (hi_ > 0 && Sum({hi_, lo_}, {-radius_, 0}).hi > 0) return 1;
   if (hi_ < 0 && Sum({hi_, lo_}, {radius_, 0}).hi < 0) return -1;
   throw Undecided();
+}
+
+double Enclosure::Leading() const {
+  if (hi_ == 0) return 0;
+  if (exponent_ > 2000) return std::copysign(std::numeric_limits<double>::infinity(), hi_);
+  if (exponent_ < -2000) return std::copysign(0.0, hi_);
+  return std::ldexp(hi_, static_cast<int>(exponent_));
+}
+
+double Enclosure::SizeOrder() const {
+  if (hi_ == 0) return -std::numeric_limits<double>::infinity();
+  // e + (|hi| - 1) lies in [e, e + 1) and rounds monotonically.
+  return static_cast<double>(exponent_) + (std::fabs(hi_) - 1);
 }
 
 }  // namespace pivora

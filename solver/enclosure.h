@@ -1,101 +1,66 @@
-// Numbers known to lie within a bound of a double-double value (a pair of
-// doubles whose sum carries about 106 bits), for a guide run of the exchange
-// method: every zero test and every comparison it makes is either certain
-// for the exact numbers the values enclose, or refused by throwing
-// Undecided. A run that finishes on them has taken, step for step, the
-// choices an exact run takes.
+// Numbers known to lie within a bound of a double-double value with a binary
+// exponent of its own, for a guide run of the exchange method: every zero
+// test and every comparison it makes is either certain for the exact
+// numbers the values enclose, or refused by throwing Undecided. A run that
+// finishes on them has taken, step for step, the choices an exact run
+// takes.
 //
-// The double-double steps are those of Joldes, Muller and Popescu, "Tight
-// and rigorous error bounds for basic building blocks of double-word
-// arithmetic" (2017): addition within 3u^2, multiplication within 7u^2 and
-// division within 15u^2 + 56u^3 of the exact result of the two midpoints
-// (u = 2^-53), products by Dekker's splitting (no fused multiply-add). Each
-// result's bound adds the operands' bounds as they propagate and 2^-97 of
-// its magnitude for the step itself, and is rounded up. Values stay within
-// 2^-900..2^900 in magnitude, where no step of a midpoint underflows or
-// overflows; beyond that a value is Undecided too. A bound can still fall
-// below the normal range (a value whose midpoint is 0, times a small one), so
-// every product and quotient of bounds carries an allowance for underflow:
-// no bound ever rounds to 0 while a number it encloses may differ from the
-// midpoint. Needs round-to-nearest double arithmetic
-// without contraction (EnclosureArithmetic::FlagScope sets the rounding).
+// An enclosure is (hi + lo) * 2^e with radius r * 2^e: the midpoint's
+// leading double hi lies in [1, 2) in magnitude, so the double-double steps
+// (solver/double_double.h) always run near 1 and neither underflow nor
+// overflow, whatever the exponent; e is a 64-bit integer, far beyond any
+// typed exponent. Each result's bound adds the operands' bounds as they
+// propagate and 2^-97 of its magnitude for the step itself (above the
+// double-double steps' 15u^2 + 56u^3), and is rounded up:
+// - a sum aligns the smaller operand to the larger one's exponent; where
+//   they lie more than kAligned binary places apart, the smaller one's
+//   midpoint and radius join the bound whole, rounded up past any underflow;
+// - a product's bound is |a| rb + |b| ra + ra rb, the last term being what
+//   the bound of two wide enclosures needs beyond their midpoints;
+// - a quotient's is (ra + |a/b| rb) / (least |b|).
+// A radius is kept within kNarrowest..kWidest of a unit of hi (a narrower
+// one is widened to kNarrowest, far below the 2^-97 any inexact step adds; a
+// wider one is Undecided), and lo is 0 or at least kLeastTrailing of hi (a
+// smaller one joins the radius), so no product of them underflows. A value
+// whose midpoint is 0 but whose radius is not keeps the radius's exponent.
+// Needs round-to-nearest double arithmetic without contraction
+// (EnclosureArithmetic::FlagScope sets the rounding).
 #pragma once
 
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <exception>
 
+#include "solver/double_double.h"
 #include "solver/rational_arithmetic.h"
 
 namespace pivora {
 
-// The double-double steps, each an error-free transformation or one of the
-// building blocks named above.
 namespace enclosure_detail {
 
 inline constexpr double kStepBound = 0x1p-97;  // above 15u^2 + 56u^3 of every step
 inline constexpr double kUp = 1 + 0x1p-50;     // above the rounding of a bound's few operations
-inline constexpr double kLargest = 0x1p900;
-inline constexpr double kSmallest = 0x1p-900;
-// Above what the bound of one product or quotient can lose to underflow,
-// half the smallest subnormal for each of its at most three products. It
-// counts only where the midpoint is 0: elsewhere the step's own bound, at
-// least 2^-997, is far above it.
-inline constexpr double kUnderflow = 0x1p-1072;
-
-struct Pair {
-  double hi;
-  double lo;
-};
-
-inline Pair TwoSum(double a, double b) {
-  const double s = a + b;
-  const double bb = s - a;
-  return {s, (a - (s - bb)) + (b - bb)};
-}
-
-// |a| >= |b| (or a == 0).
-inline Pair FastTwoSum(double a, double b) {
-  const double s = a + b;
-  return {s, b - (s - a)};
-}
-
-inline Pair Split(double a) {
-  const double c = 134217729.0 * a;  // 2^27 + 1
-  const double hi = c - (c - a);
-  return {hi, a - hi};
-}
-
-inline Pair TwoProduct(double a, double b) {
-  const double p = a * b;
-  const Pair x = Split(a);
-  const Pair y = Split(b);
-  return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
-}
-
-inline Pair Sum(Pair x, Pair y) {
-  const Pair s = TwoSum(x.hi, y.hi);
-  const Pair t = TwoSum(x.lo, y.lo);
-  const Pair v = FastTwoSum(s.hi, s.lo + t.hi);
-  return FastTwoSum(v.hi, t.lo + v.lo);
-}
-
-inline Pair Product(Pair x, Pair y) {
-  const Pair c = TwoProduct(x.hi, y.hi);
-  return FastTwoSum(c.hi, c.lo + (x.hi * y.lo + x.lo * y.hi));
-}
-
-inline Pair Quotient(Pair x, Pair y) {
-  const double th = x.hi / y.hi;
-  const Pair c = TwoProduct(y.hi, th);
-  const Pair t = FastTwoSum(c.hi, y.lo * th);
-  const Pair r = FastTwoSum(t.hi, t.lo + c.lo);
-  const double delta = (x.hi - r.hi) + (x.lo - r.lo);
-  return FastTwoSum(th, delta / y.hi);
-}
+// Relative to a unit of hi, whose square and products stay normal doubles.
+inline constexpr double kWidest = 0x1p500;
+inline constexpr double kNarrowest = 0x1p-400;
+inline constexpr double kLeastTrailing = 0x1p-600;
+// Binary places between two summands beyond which the smaller one's
+// midpoint is held by the bound alone: its double-double terms stay exact
+// when aligned up to here (lo >= 2^-600 times 2^-160 is a normal double).
+inline constexpr int kAligned = 160;
+// An exponent beyond this is Undecided: sums of two stay far inside 64 bits.
+inline constexpr std::int64_t kFarthest = std::int64_t{1} << 60;
 
 // At least the midpoint's magnitude: |lo| is at most 2^-53 |hi|.
 inline double Above(double hi) { return std::fabs(hi) * (1 + 0x1p-52); }
+
+// x * 2^k for x >= 0, rounded up past an underflow: never 0 for x > 0.
+inline double ScaledUp(double x, std::int64_t k) {
+  const int clamped = k < -2000 ? -2000 : k > 2000 ? 2000 : static_cast<int>(k);
+  const double scaled = double_double::TimesPowerOfTwo(x, clamped);
+  return x > 0 && scaled < 0x1p-1022 ? scaled + 0x1p-1074 : scaled;
+}
 
 }  // namespace enclosure_detail
 
@@ -109,10 +74,11 @@ class Enclosure {
   Enclosure() = default;  // exactly 0
   // Exactly k; implicit, so that w(i, j) < 0 reads as for the other number
   // types.
-  Enclosure(int k) : hi_(static_cast<double>(k)) {}  // NOLINT: a whole number is a value
+  Enclosure(int k) {  // NOLINT: a whole number is a value
+    if (k != 0) *this = Normalized(static_cast<double>(k), 0, 0, 0);
+  }
   // An enclosure of q: its double-double value truncated, with the rest as
-  // the bound (0 where q is a double-double value). Undecided where q lies
-  // beyond the range.
+  // the bound (0 where q is a double-double value times a power of two).
   explicit Enclosure(const Rational& q);
 
   friend Enclosure operator+(const Enclosure& a, const Enclosure& b);
@@ -120,7 +86,7 @@ class Enclosure {
   friend Enclosure operator*(const Enclosure& a, const Enclosure& b);
   // Undecided where the divisor's enclosure holds 0.
   friend Enclosure operator/(const Enclosure& a, const Enclosure& b);
-  Enclosure operator-() const { return Enclosure(-hi_, -lo_, radius_); }
+  Enclosure operator-() const { return Enclosure(-hi_, -lo_, radius_, exponent_); }
 
   // -1, 0 or 1 for every number enclosed; Undecided where they differ.
   int Sign() const;
@@ -130,55 +96,100 @@ class Enclosure {
   friend bool operator>(const Enclosure& a, const Enclosure& b) { return b < a; }
 
   Enclosure Magnitude() const { return hi_ < 0 ? -*this : *this; }
-  // The leading double of the midpoint: a whole number's value.
-  double Leading() const { return hi_; }
+  // The midpoint's leading double times its power of two: a whole number's
+  // value (infinite or 0 beyond the range of doubles).
+  double Leading() const;
+  // Grows with the midpoint's magnitude (-infinity for a midpoint of 0).
+  double SizeOrder() const;
 
  private:
-  Enclosure(double hi, double lo, double radius) : hi_(hi), lo_(lo), radius_(radius) {}
-  // The result (hi, lo) of one step whose operands propagate `propagated`.
-  static Enclosure Rounded(double hi, double lo, double propagated);
+  Enclosure(double hi, double lo, double radius, std::int64_t exponent)
+      : hi_(hi), lo_(lo), radius_(radius), exponent_(exponent) {}
+  // (hi + lo) * 2^exponent with radius * 2^exponent (radius rounded up,
+  // |hi| < 8), brought to the form the members keep.
+  static Enclosure Normalized(double hi, double lo, double radius, std::int64_t exponent);
+  bool IsZero() const { return hi_ == 0 && radius_ == 0; }
 
-  double hi_ = 0;  // |lo_| <= half a unit in the last place of hi_
+  double hi_ = 0;  // 0, or 1 <= |hi_| < 2; |lo_| <= half a unit in its last place
   double lo_ = 0;
-  double radius_ = 0;  // every number enclosed lies within it of hi_ + lo_
+  double radius_ = 0;  // every number enclosed lies within radius_ * 2^exponent_
+                       // of the midpoint; in [1, 2) where hi_ is 0
+  std::int64_t exponent_ = 0;
 };
 
-inline Enclosure Enclosure::Rounded(double hi, double lo, double propagated) {
+inline Enclosure Enclosure::Normalized(double hi, double lo, double radius,
+                                       std::int64_t exponent) {
   using namespace enclosure_detail;
-  const double magnitude = std::fabs(hi);
-  if (magnitude != 0 && !(magnitude <= kLargest && magnitude >= kSmallest)) throw Undecided();
-  const double radius = (propagated + kStepBound * magnitude) * kUp;
-  if (!(radius <= kLargest)) throw Undecided();
-  return Enclosure(hi, lo, radius);
+  if (hi == 0) {
+    if (radius == 0) return Enclosure();
+    if (!(radius <= 0x1p1000)) throw Undecided();
+    const int k = double_double::BinaryExponent(radius);
+    exponent += k;
+    if (exponent > kFarthest || exponent < -kFarthest) throw Undecided();
+    return Enclosure(0, 0, double_double::TimesPowerOfTwo(radius, -k), exponent);
+  }
+  if (lo != 0 && std::fabs(lo) < kLeastTrailing * std::fabs(hi)) {
+    radius = (radius + std::fabs(lo)) * kUp;
+    lo = 0;
+  }
+  const int k = double_double::BinaryExponent(hi);
+  double r = ScaledUp(radius, -k);
+  if (!(r <= kWidest)) throw Undecided();
+  if (r != 0 && r < kNarrowest) r = kNarrowest;
+  exponent += k;
+  if (exponent > kFarthest || exponent < -kFarthest) throw Undecided();
+  return Enclosure(double_double::TimesPowerOfTwo(hi, -k), double_double::TimesPowerOfTwo(lo, -k),
+                   r, exponent);
 }
 
 inline Enclosure operator+(const Enclosure& a, const Enclosure& b) {
-  if (a.hi_ == 0 && a.radius_ == 0) return b;
-  if (b.hi_ == 0 && b.radius_ == 0) return a;
-  const enclosure_detail::Pair z = enclosure_detail::Sum({a.hi_, a.lo_}, {b.hi_, b.lo_});
-  return Enclosure::Rounded(z.hi, z.lo, a.radius_ + b.radius_);
+  using namespace enclosure_detail;
+  if (a.IsZero()) return b;
+  if (b.IsZero()) return a;
+  const bool aLarger = a.exponent_ >= b.exponent_;
+  const Enclosure& large = aLarger ? a : b;
+  const Enclosure& small = aLarger ? b : a;
+  const std::int64_t apart = large.exponent_ - small.exponent_;
+  if (apart > kAligned) {
+    const double rest = ScaledUp((Above(small.hi_) + small.radius_) * kUp, -apart);
+    return Enclosure::Normalized(large.hi_, large.lo_, (large.radius_ + rest) * kUp,
+                                 large.exponent_);
+  }
+  const int k = -static_cast<int>(apart);
+  const double_double::Pair z =
+      double_double::Sum({large.hi_, large.lo_}, {double_double::TimesPowerOfTwo(small.hi_, k),
+                                                  double_double::TimesPowerOfTwo(small.lo_, k)});
+  return Enclosure::Normalized(
+      z.hi, z.lo,
+      (large.radius_ + double_double::TimesPowerOfTwo(small.radius_, k) +
+       kStepBound * std::fabs(z.hi)) *
+          kUp,
+      large.exponent_);
 }
 
 inline Enclosure operator*(const Enclosure& a, const Enclosure& b) {
   using namespace enclosure_detail;
-  if ((a.hi_ == 0 && a.radius_ == 0) || (b.hi_ == 0 && b.radius_ == 0)) return Enclosure();
-  const Pair z = Product({a.hi_, a.lo_}, {b.hi_, b.lo_});
-  if (z.hi == 0 && a.hi_ != 0 && b.hi_ != 0) throw Undecided();  // underflow
-  return Enclosure::Rounded(
-      z.hi, z.lo,
-      Above(a.hi_) * b.radius_ + Above(b.hi_) * a.radius_ + a.radius_ * b.radius_ + kUnderflow);
+  if (a.IsZero() || b.IsZero()) return Enclosure();
+  const double_double::Pair z = double_double::Product({a.hi_, a.lo_}, {b.hi_, b.lo_});
+  return Enclosure::Normalized(z.hi, z.lo,
+                               (Above(a.hi_) * b.radius_ + Above(b.hi_) * a.radius_ +
+                                a.radius_ * b.radius_ + kStepBound * std::fabs(z.hi)) *
+                                   kUp,
+                               a.exponent_ + b.exponent_);
 }
 
 inline Enclosure operator/(const Enclosure& a, const Enclosure& b) {
   using namespace enclosure_detail;
-  // The smallest magnitude b encloses, rounded down.
+  // The smallest magnitude b encloses, in units of 2^e(b), rounded down.
   const double least = (std::fabs(b.hi_) * (1 - 0x1p-52) - b.radius_) * (1 - 0x1p-50);
   if (!(least > 0)) throw Undecided();
-  if (a.hi_ == 0 && a.radius_ == 0) return Enclosure();
-  const Pair z = Quotient({a.hi_, a.lo_}, {b.hi_, b.lo_});
-  if (z.hi == 0 && a.hi_ != 0) throw Undecided();  // underflow
+  if (a.IsZero()) return Enclosure();
+  const double_double::Pair z = double_double::Quotient({a.hi_, a.lo_}, {b.hi_, b.lo_});
   // |a/b - a'/b'| <= (|a - a'| + |a'/b'| |b - b'|) / |b| for midpoints a', b'.
-  return Enclosure::Rounded(z.hi, z.lo, (a.radius_ + Above(z.hi) * b.radius_) / least + kUnderflow);
+  return Enclosure::Normalized(
+      z.hi, z.lo,
+      ((a.radius_ + Above(z.hi) * b.radius_) / least + kStepBound * std::fabs(z.hi)) * kUp,
+      a.exponent_ - b.exponent_);
 }
 
 // The exchange method's number policy on enclosures: the exact rules, whose
