@@ -85,11 +85,14 @@ struct CheckedSolve {
 // error (a magnitude beyond the extended range on its way), the exact run
 // from the problem's own tableau decides alone. Ends at kFloatingPointError
 // ("Floating point overflow.") only where the exact optimum lies beyond the
-// extended range. Both runs show every exchange step to `observer` (may be
-// null), which can stop the solve: the outcome is kCancelled then, and the
-// table unfinished, unless the plain run had ended and the observer keeps
-// its result (then `checked` is false). Nothing thrown inside the solver
-// leaves it.
+// extended range. The extended run shows every exchange step to `observer`
+// (may be null), and so does the exact run where it works on residues or
+// exact values; the guided run only asks it whether to cancel, and the
+// replay shows the search's exchanges. The observer can stop the solve at
+// every cancel question: the outcome is kCancelled then, and the table
+// unfinished, unless the plain run had ended and the observer keeps its
+// result (then `checked` is false). Nothing thrown inside the solver leaves
+// it.
 CheckedSolve SolveChecked(const Tableau& tableau, const ExactTableau& problem, int m, int n,
                           const ResultsAgree& agree, SolutionTable& solutions,
                           ExchangeObserver* observer = nullptr);
