@@ -2,18 +2,41 @@
 
 #include <glpk.h>
 
+#include <cstdint>
+#include <filesystem>
+
 #include "files/file_error.h"
 #include "files/glpk_messages.h"
 #include "files/glpk_reading.h"
 #include "files/model_record.h"
 #include "files/model_translation.h"
+#include "files/mps_size.h"
 #include "files/separate_process.h"
+#include "solver/tables.h"
 
 namespace pivora {
 namespace {
 
 // The exit status of a read that one of GLPK's own checks ended.
 constexpr int kFailedGlpkCheck = 3;
+
+// An MPS file from this size on is counted before GLPK reads it. Measured
+// with pivora-solve on files of one-entry columns, under a load of about 9
+// on two cores: GLPK's read and the refusal of 314 KB took 0.02 to 0.07 s,
+// of 639 KB 0.08 s, of 1.3 MB 0.19 s, at about 300 bytes a column.
+constexpr std::uintmax_t kCountedFrom = 256 * 1024;
+
+// The refusal of an MPS file that the first pass shows too large; none
+// where it may fit, or where the file is small enough for GLPK's read to
+// judge it as soon.
+std::optional<std::string> FirstPassRefusal(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::file_size(path, error) < kCountedFrom || error) return std::nullopt;
+  const std::optional<MpsSize> size = CountMpsModel(path);
+  if (!size || (size->rows <= kMaxConstraints && size->columns <= kMaxVariables))
+    return std::nullopt;
+  return TooLargeMessage(size->rows, size->columns, size->grid);
+}
 
 ModelFileOutcome Failed(int line, std::string message) {
   ModelFileOutcome outcome;
@@ -104,6 +127,14 @@ std::vector<std::string> ModelLegend::Lines() const {
 
 ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
   if (std::optional<std::string> reason = UnreadableFile(path)) return Failed(0, *reason);
+  if (format == ModelFormat::kMps) {
+    if (std::optional<std::string> refusal = FirstPassRefusal(path)) {
+      ModelFileOutcome outcome;
+      outcome.kind = ModelFileOutcome::Kind::kTooLarge;
+      outcome.message = std::move(*refusal);
+      return outcome;
+    }
+  }
   // GLPK ends the process when one of its own checks fails and leaves the
   // file it had open; a process of its own keeps both from the program.
   const SeparateOutcome read = RunSeparately([&](int out) { ReadSeparately(path, format, out); });

@@ -6,8 +6,8 @@ namespace pivora {
 
 std::optional<std::string> TooLargeMessage(long modelRows, long modelColumns,
                                            const ModelGridSize& size) {
-  const int n = size.variables;
-  const int m = size.rows;
+  const long n = size.variables;
+  const long m = size.rows;
   if (n >= 1 && n <= kMaxVariables && m >= 1 && m <= kMaxConstraints) return std::nullopt;
   return "Das Modell hat " + std::to_string(modelRows) + " Zeilen \xC3\x97 " +
          std::to_string(modelColumns) + " Spalten; umgeformt sind das " + std::to_string(m) +

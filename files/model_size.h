@@ -12,8 +12,8 @@ namespace pivora {
 // `rows` counts the range rows twice and adds the bound rows; free rows
 // count nothing.
 struct ModelGridSize {
-  int variables = 0;
-  int rows = 0;
+  long variables = 0;
+  long rows = 0;
 };
 
 // The refusal of a model of `modelRows` × `modelColumns` whose grids are

@@ -25,9 +25,8 @@ struct ColumnBounds {
   bool empty = false;
 };
 
-ColumnBounds BoundsOf(glp_prob* model, int j) {
-  ColumnBounds bounds{glp_get_col_type(model, j), glp_get_col_lb(model, j),
-                      glp_get_col_ub(model, j), glp_get_col_kind(model, j) != GLP_CV, false};
+ColumnBounds RoundedBounds(int type, double lb, double ub, bool integer) {
+  ColumnBounds bounds{type, lb, ub, integer, false};
   if (!bounds.integer) return bounds;
   const bool hasLower = bounds.type == GLP_LO || bounds.type == GLP_DB || bounds.type == GLP_FX;
   const bool hasUpper = bounds.type == GLP_UP || bounds.type == GLP_DB || bounds.type == GLP_FX;
@@ -38,6 +37,11 @@ ColumnBounds BoundsOf(glp_prob* model, int j) {
     bounds.type = bounds.lb == bounds.ub ? GLP_FX : GLP_DB;
   }
   return bounds;
+}
+
+ColumnBounds BoundsOf(glp_prob* model, int j) {
+  return RoundedBounds(glp_get_col_type(model, j), glp_get_col_lb(model, j),
+                       glp_get_col_ub(model, j), glp_get_col_kind(model, j) != GLP_CV);
 }
 
 // How a model column becomes grid variables and bound rows. The counting
@@ -261,19 +265,26 @@ void WriteLegend(glp_prob* model, const Columns& columns, const std::vector<Grid
 
 }  // namespace
 
+ModelGridSize ColumnGridSize(int type, double lb, double ub, bool integer) {
+  const ColumnShape shape = ShapeOf(RoundedBounds(type, lb, ub, integer));
+  return {shape.split ? 2 : 1, static_cast<int>(shape.lowerRow) + static_cast<int>(shape.upperRow)};
+}
+
 ModelGridSize GridSizeOf(glp_prob* model) {
   ModelGridSize size;
   for (int j = 1; j <= glp_get_num_cols(model); ++j) {
-    const ColumnShape shape = ShapeOf(BoundsOf(model, j));
-    size.variables += shape.split ? 2 : 1;
-    size.rows += static_cast<int>(shape.lowerRow) + static_cast<int>(shape.upperRow);
+    const ModelGridSize column =
+        ColumnGridSize(glp_get_col_type(model, j), glp_get_col_lb(model, j),
+                       glp_get_col_ub(model, j), glp_get_col_kind(model, j) != GLP_CV);
+    size.variables += column.variables;
+    size.rows += column.rows;
   }
   for (int i = 1; i <= glp_get_num_rows(model); ++i) size.rows += GridRowsOf(model, i);
   return size;
 }
 
 void TranslateModel(glp_prob* model, glp_prob* ranges, ModelFileOutcome& outcome) {
-  const int n = GridSizeOf(model).variables;
+  const int n = static_cast<int>(GridSizeOf(model).variables);
   Columns columns = TranslateColumns(model, n);
   std::vector<GridRow> rows = TranslateRows(model, ranges, columns, n);
   for (GridRow& bound : columns.boundRows) rows.push_back(std::move(bound));

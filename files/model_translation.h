@@ -9,6 +9,11 @@ struct glp_prob;
 
 namespace pivora {
 
+// The grid variables (2 when split, else 1) and bound rows (0 to 2) of a
+// column GLPK holds with the column type `type` (GLP_FR ... GLP_FX) and the
+// bounds `lb` and `ub`, whole-numbered where `integer`.
+ModelGridSize ColumnGridSize(int type, double lb, double ub, bool integer);
+
 // The grids `model` needs, from GLPK's counts and bounds alone, before any
 // row is built.
 ModelGridSize GridSizeOf(glp_prob* model);
