@@ -24,6 +24,7 @@
 #include "ui/window/spin_edit.h"
 #include "ui/window/string_grid.h"
 #include "ui/window/tform1.h"
+#include "ui/window/window_problem.h"
 #include "ui/window/window_snapshot.h"
 
 namespace pivora {
@@ -41,72 +42,6 @@ QStringList Latin1List(const std::vector<std::string>& texts) {
   QStringList list;
   for (const std::string& text : texts) list.append(Latin1(text));
   return list;
-}
-
-std::string Bytes(std::string_view text) { return std::string(text); }
-
-// The problem with every empty cell as the solve command reads it.
-ProblemFile WithDefaults(ProblemFile problem) {
-  for (std::string& cell : problem.objective) {
-    if (cell.empty()) cell.push_back('0');
-  }
-  for (std::vector<std::string>& row : problem.constraints) {
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      if (!row[c].empty()) continue;
-      const std::string_view fill = c + 2 == row.size() ? kRelationDefault : kNumberDefault;
-      row[c].append(fill.data(), fill.size());
-    }
-  }
-  return problem;
-}
-
-// The marks of x1..xn; the hidden columns' do not belong to the problem.
-bool SameMarks(const IntegerMarks& a, const IntegerMarks& b, int n) {
-  for (int j = 1; j <= n; ++j) {
-    if (a.Of(j) != b.Of(j)) return false;
-  }
-  return true;
-}
-
-bool SameProblem(const ProblemFile& a, const ProblemFile& b) {
-  return a.maximum == b.maximum && a.details == b.details && a.digits == b.digits &&
-         a.objective == b.objective && a.constraints == b.constraints &&
-         SameMarks(a.integers, b.integers, a.n);
-}
-
-// The snapshot that puts `problem` into the window: its cells, every other
-// cell empty, no report, and the settings the file gives.
-// One grid of a snapshot, as the cells EnterProblemCells writes.
-class SnapshotGrid final : public GridCells {
- public:
-  SnapshotGrid(WindowSnapshot& snapshot, bool objective)
-      : snapshot_(snapshot), objective_(objective) {}
-  std::string_view Text(int column, int row) const override {
-    text_ = snapshot_.Text(objective_, column, row);
-    return text_;
-  }
-  void SetText(int column, int row, std::string_view text) override {
-    snapshot_.SetText(objective_, column, row, std::string(text));
-  }
-
- private:
-  WindowSnapshot& snapshot_;
-  bool objective_;
-  mutable std::string text_;
-};
-
-WindowSnapshot SnapshotOf(const ProblemFile& problem, const WindowSnapshot& current) {
-  WindowSnapshot snapshot;
-  snapshot.n = problem.n;
-  snapshot.m = problem.m;
-  SnapshotGrid nb(snapshot, false);
-  SnapshotGrid zf(snapshot, true);
-  EnterProblemCells(problem, nb, zf);
-  snapshot.maximum = problem.maximum;
-  snapshot.integers = problem.integers;
-  snapshot.details = problem.details.value_or(current.details);
-  snapshot.digits = std::clamp(problem.digits.value_or(current.digits), 3, 15);
-  return snapshot;
 }
 
 }  // namespace
@@ -350,24 +285,7 @@ bool FileActions::MayDiscard() {
   }
 }
 
-ProblemFile FileActions::WindowProblem() const {
-  ProblemFile problem;
-  problem.n = form_.NVars()->value();
-  problem.m = form_.NCons()->value();
-  problem.maximum = form_.Maximum()->isChecked();
-  problem.details = form_.Details()->isChecked();
-  problem.digits = form_.Digits()->value();
-  for (int j = 1; j <= problem.n; ++j) problem.integers.Set(j, form_.Integers().Of(j));
-  for (int c = 1; c <= problem.n; ++c) {
-    problem.objective.push_back(Bytes(form_.ZF().TypedText(c, 1)));
-  }
-  for (int r = 1; r <= problem.m; ++r) {
-    std::vector<std::string> row;
-    for (int c = 1; c <= problem.n + 2; ++c) row.push_back(Bytes(form_.NB().TypedText(c, r)));
-    problem.constraints.push_back(std::move(row));
-  }
-  return problem;
-}
+ProblemFile FileActions::WindowProblem() const { return pivora::WindowProblem(form_); }
 
 bool FileActions::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
