@@ -28,6 +28,22 @@ void MakeFirstMarkCurrent(WindowOperations& window, int n, int m) {
   }
 }
 
+// What a solve shows of a problem it cannot read: the faulty cell marked,
+// the first mark made current, and the report's error line.
+SolveClickOutcome ShowInputError(WindowOperations& window, CellFault fault, int n, int m) {
+  SolveClickOutcome outcome;
+  outcome.kind = SolveClickOutcome::Kind::kInputError;
+  outcome.inObjectiveGrid = fault.inObjectiveGrid;
+  outcome.column = fault.column;
+  outcome.row = fault.row;
+  outcome.faultyText = std::move(fault.text);
+  CellStore& grid = outcome.inObjectiveGrid ? window.ZF() : window.NB();
+  grid.MarkFault(outcome.column, outcome.row, kFaultMark);
+  MakeFirstMarkCurrent(window, n, m);
+  window.SolAppendLine(kInputErrorLine);
+  return outcome;
+}
+
 // The model's own optimum where the window holds a model with a constant.
 std::string ModelOptimum(const WindowOperations& window, const Tableau& tableau, int m, int n,
                          const SolutionTable& solutions, const CheckedSolve& solved,
@@ -54,20 +70,10 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   const int m = window.NConsValue();
   window.SolClear();
 
-  SolveClickOutcome outcome;
   // The problem as typed, exactly, for the judge of the extended result.
   auto exact = std::make_unique<ExactTableau>();
   if (std::optional<CellFault> fault = ReadWindowProblem(window, format, tableau, exact.get())) {
-    outcome.kind = SolveClickOutcome::Kind::kInputError;
-    outcome.inObjectiveGrid = fault->inObjectiveGrid;
-    outcome.column = fault->column;
-    outcome.row = fault->row;
-    outcome.faultyText = std::move(fault->text);
-    CellStore& grid = outcome.inObjectiveGrid ? window.ZF() : window.NB();
-    grid.MarkFault(outcome.column, outcome.row, kFaultMark);
-    MakeFirstMarkCurrent(window, n, m);
-    window.SolAppendLine(kInputErrorLine);
-    return outcome;
+    return ShowInputError(window, std::move(*fault), n, m);
   }
 
   ReportSettings settings;
@@ -75,6 +81,7 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
   settings.precision = window.DigitsValue();
   settings.format = format;
   if (window.Integers().Any(n)) return SolveIntegerClick(window, runner, tableau, *exact, settings);
+  SolveClickOutcome outcome;
   // Only the rows a solve writes are cleared.
   SolutionTable solutions(kUninitialised);
   solutions.ClearRows(n + m);
