@@ -64,7 +64,6 @@ class ReportMemo final : public QPlainTextEdit {
   // A fixed-pitch font of the same pixel size for the aligned tables of the
   // views; the font the window gave the memo otherwise.
   void UseFixedPitch(bool fixed);
-  bool FixedPitch() const { return fixedPitch_; }
 
  signals:
   void memoDoubleClicked();

@@ -28,7 +28,6 @@ class ReportWindow final : public QWidget {
   ~ReportWindow() override;
 
   QPlainTextEdit* Text() const { return text_; }
-  int Zoom() const { return zoom_; }
   // Steps of one pixel of the font's height, kept within the limits.
   void SetZoom(int zoom);
   // The largest zoom at which the longest line fits the window's width, so

@@ -24,7 +24,6 @@ class StringGrid final : public QTableView {
   GridModel& Model() { return model_; }
   // The in-place editor on the current cell.
   QWidget* Editor() const;
-  QWidget* Corner() const { return corner_; }
   // Scrolls the current cell into view.
   void ShowCurrentCell();
 

@@ -144,14 +144,14 @@ void SolveTest::checkedViewsShowInAFixedPitchUntilUnchecked() {
            QStringLiteral("Br\u00fcche: exakte Werte der eingegebenen Dezimalzahlen."));
   QVERIFY(lines.contains(QStringLiteral("Optimum: Zmax = 12")));
   QVERIFY(lines.contains(QStringLiteral("Sensitivit\u00e4t der 1. L\u00f6sung:")));
-  QVERIFY(form->Sol()->FixedPitch());
+  QVERIFY(OneAdvanceWidth(form->Sol()->font(), form->Sol()->toPlainText()));
   QCOMPARE(form->Sol()->font().pixelSize(), 12);
 
   // Unchecked again: the plain report in the window's font.
   form->Sol()->SetViews({});
   QTest::mouseClick(form->Solve(), Qt::LeftButton);
   QCOMPARE(form->Sol()->Lines().value(0), QStringLiteral("L\u00d6SUNG:"));
-  QVERIFY(!form->Sol()->FixedPitch());
+  QVERIFY(!OneAdvanceWidth(form->Sol()->font(), form->Sol()->toPlainText()));
   QCOMPARE(form->Sol()->font().family(), plainFamily);
 }
 

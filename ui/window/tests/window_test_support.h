@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QStyleOptionSpinBox>
@@ -54,7 +55,13 @@ inline std::string Text(const CellStore& store, int column, int row) {
 // The middle of cell (column, row), both counted from 0 as in the store,
 // and the widget that shows it: a heading, the corner or the data area.
 inline std::pair<QWidget*, QPoint> CellSpot(StringGrid* grid, int column, int row) {
-  if (column == 0 && row == 0) return {grid->Corner(), grid->Corner()->rect().center()};
+  if (column == 0 && row == 0) {
+    // The corner is whatever the user meets where the two headings cross.
+    const QPoint middle(grid->frameWidth() + grid->verticalHeader()->width() / 2,
+                        grid->frameWidth() + grid->horizontalHeader()->height() / 2);
+    QWidget* corner = grid->childAt(middle);
+    return {corner, corner->mapFrom(grid, middle)};
+  }
   if (row == 0) {
     QHeaderView* header = grid->horizontalHeader();
     return {header->viewport(),
@@ -72,6 +79,18 @@ inline std::pair<QWidget*, QPoint> CellSpot(StringGrid* grid, int column, int ro
   QWidget* editor = grid->indexWidget(index);
   if (editor) return {editor, editor->rect().center()};
   return {grid->viewport(), grid->visualRect(index).center()};
+}
+
+// Whether every character of `text` but the line ends takes one advance
+// width in `font`: the columns a reader sees lined up, whatever fontconfig
+// says of the font's spacing.
+inline bool OneAdvanceWidth(const QFont& font, const QString& text) {
+  const QFontMetricsF metrics(font);
+  const qreal width = metrics.horizontalAdvance(u'0');
+  for (const QChar c : text) {
+    if (c != u'\n' && metrics.horizontalAdvance(c) != width) return false;
+  }
+  return true;
 }
 
 inline void ClickCell(StringGrid* grid, int column, int row) {
