@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 
 #include "solver/enclosed_run.h"
@@ -242,6 +243,70 @@ TEST(EnclosedRun, TakesTheExactRunsStepsOrLeavesThem) {
   EXPECT_GE(settled, 12);
   EXPECT_GE(moved, 2);
   EXPECT_GE(left, 1);
+}
+
+// The parts of the solve entered.
+class PartsEntered final : public ExchangeObserver {
+ public:
+  void Entered(WorkPhase phase) override { parts.insert(phase); }
+  std::set<WorkPhase> parts;
+};
+
+// A scaled copy of a small problem, its row i times 10^r[i] and its column j
+// times 10^-c[j], r and c up to +-2400: its numbers lie far beyond the
+// extended range, its exact optimum is the small problem's, with x[j] times
+// 10^c[j] and y[i] times 10^r[i] (their objective-row entries the other
+// way), and the guided run settles every step to it, leaving no exact run to
+// residues or exact values.
+TEST(EnclosedRun, SettlesAScaledCopyFarBeyondTheExtendedRange) {
+  constexpr int kSize = 8;
+  std::mt19937_64 rng(11);
+  std::vector<int> r(kSize + 1);
+  std::vector<int> c(kSize + 1);
+  for (int k = 1; k <= kSize; ++k) {
+    r[static_cast<std::size_t>(k)] = UniformInt(rng, -2400, 2400);
+    c[static_cast<std::size_t>(k)] = UniformInt(rng, -2400, 2400);
+  }
+  auto small = std::make_unique<ExactTableau>();
+  auto scaled = std::make_unique<ExactTableau>();
+  const auto set = [&](int i, int j, int value, int exponent) {
+    (*small)(i, j) = value;
+    (*scaled)(i, j) = TimesTenTo(Rational(value), exponent);
+  };
+  for (int i = 1; i <= kSize; ++i) {
+    const int ri = r[static_cast<std::size_t>(i)];
+    for (int j = 1; j <= kSize; ++j)
+      set(i, j, UniformInt(rng, 100, 999), ri - c[static_cast<std::size_t>(j)]);
+    set(i, kSize + 1, UniformInt(rng, 1000, 9999), ri);
+    set(i, kSize + 2, -1, 0);  // "<="
+  }
+  for (int j = 1; j <= kSize; ++j)
+    set(kSize + 1, j, UniformInt(rng, 100, 999), -c[static_cast<std::size_t>(j)]);
+  set(kSize + 1, kSize + 2, 1, 0);  // Max
+
+  auto s = std::make_unique<SolutionTable>();
+  SolveStatus status = 99;
+  ExactSolutions expected;
+  ContinueExactly(*small, kSize, kSize, StartingBasis(*small, kSize, kSize), *s, status, nullptr,
+                  &expected, ExactWork::kExactValues);
+  ASSERT_EQ(status, 1);
+  PartsEntered parts;
+  ExactSolutions values;
+  ContinueExactly(*scaled, kSize, kSize, StartingBasis(*scaled, kSize, kSize), *s, status, &parts,
+                  &values, ExactWork::kGuided);
+  ASSERT_EQ(values.Status(), 1);
+  EXPECT_EQ(values(0, 1), expected(0, 1));
+  // A negative entry is the size of an objective-row entry, which scales
+  // the other way.
+  const auto scaledBy = [](const Rational& q, int e) { return TimesTenTo(q, sgn(q) < 0 ? -e : e); };
+  for (int j = 1; j <= kSize; ++j)
+    EXPECT_EQ(values(j, 1), scaledBy(expected(j, 1), c[static_cast<std::size_t>(j)])) << j;
+  for (int i = 1; i <= kSize; ++i) {
+    EXPECT_EQ(values(kSize + i, 1), scaledBy(expected(kSize + i, 1), r[static_cast<std::size_t>(i)]))
+        << i;
+  }
+  EXPECT_TRUE(parts.parts.contains(WorkPhase::kGuidedRun));
+  EXPECT_FALSE(parts.parts.contains(WorkPhase::kExactRun));
 }
 
 }  // namespace
