@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/time_each.h"
 #include "solve/report_agreement.h"
 #include "solver/basis_tableau.h"
 #include "solver/checked_solve.h"
@@ -29,7 +30,10 @@
 namespace pivora {
 namespace {
 
-constexpr int kProblems = 8;
+using bench::kProblems;
+using bench::OnePassOfEach;
+using bench::TimeEach;
+
 constexpr int kLongDigitSize = 50;
 
 struct Typed {
@@ -69,32 +73,6 @@ std::vector<Typed> Problems(Family family, int size) {
                            *problems[static_cast<std::size_t>(k)].exact);
   }
   return problems;
-}
-
-// The processor time of this thread in seconds: on a shared machine the
-// wall clock also counts the time other programs ran.
-double ThreadSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-// Times `body` once per iteration by the thread's processor time, for the
-// median and the worst of one call.
-template <class Body>
-void TimeEach(benchmark::State& state, Body body) {
-  std::vector<double> ms;
-  std::size_t k = 0;
-  for (auto _ : state) {
-    const double start = ThreadSeconds();
-    body(k++ % kProblems);
-    const double took = ThreadSeconds() - start;
-    state.SetIterationTime(took);
-    ms.push_back(took * 1e3);
-  }
-  std::sort(ms.begin(), ms.end());
-  state.counters["median_ms"] = ms[ms.size() / 2];
-  state.counters["worst_ms"] = ms.back();
 }
 
 // The judge alone, as the checked solve runs it after the extended run: the
@@ -245,11 +223,6 @@ void BM_CheckedSolveLongDigits(benchmark::State& state, testing::LongDigitFamily
                  .exact;
   });
   state.counters["exact"] = static_cast<double>(exact);
-}
-
-// Each problem once, in processor time per problem (TimeEach), in milliseconds.
-void OnePassOfEach(benchmark::internal::Benchmark* b) {
-  b->Iterations(kProblems)->UseManualTime()->Unit(benchmark::kMillisecond);
 }
 
 #define PIVORA_LONG_DIGIT_BENCHMARKS(bm)                                                        \

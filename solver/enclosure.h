@@ -56,8 +56,9 @@ inline constexpr std::int64_t kFarthest = std::int64_t{1} << 60;
 inline double Above(double hi) { return std::fabs(hi) * (1 + 0x1p-52); }
 
 // x * 2^k for x >= 0, rounded up past an underflow: never 0 for x > 0.
+// Beyond +-2100 every positive double overflows or underflows alike.
 inline double ScaledUp(double x, std::int64_t k) {
-  const int clamped = k < -2000 ? -2000 : k > 2000 ? 2000 : static_cast<int>(k);
+  const int clamped = k < -2100 ? -2100 : k > 2100 ? 2100 : static_cast<int>(k);
   const double scaled = double_double::TimesPowerOfTwo(x, clamped);
   return x > 0 && scaled < 0x1p-1022 ? scaled + 0x1p-1074 : scaled;
 }
@@ -105,8 +106,8 @@ class Enclosure {
  private:
   Enclosure(double hi, double lo, double radius, std::int64_t exponent)
       : hi_(hi), lo_(lo), radius_(radius), exponent_(exponent) {}
-  // (hi + lo) * 2^exponent with radius * 2^exponent (radius rounded up,
-  // |hi| < 8), brought to the form the members keep.
+  // (hi + lo) * 2^exponent with radius * 2^exponent (hi + lo a double-double
+  // value, radius rounded up), brought to the form the members keep.
   static Enclosure Normalized(double hi, double lo, double radius, std::int64_t exponent);
   bool IsZero() const { return hi_ == 0 && radius_ == 0; }
 
