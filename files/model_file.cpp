@@ -50,54 +50,51 @@ ModelFileOutcome Failed(const ModelReadFailure& failure) {
   return Failed(failure.line, failure.message);
 }
 
-// The model GLPK has read, refused for its size or translated. Only an MPS
-// model has range rows, and only those need the second read: the
-// translation without it is written first, the answer should that read
-// end the process.
-void SendTranslation(const std::string& path, glp_prob* model, int mpsFormat, int out) {
+ModelFileOutcome TooLarge(std::string message) {
   ModelFileOutcome outcome;
+  outcome.kind = ModelFileOutcome::Kind::kTooLarge;
+  outcome.message = std::move(message);
+  return outcome;
+}
+
+// The model GLPK has read, or its refusal for its size; then, for an MPS
+// model with range rows, the model read again for its ranges.
+void SendModel(const std::string& path, glp_prob* model, int mpsFormat, int out) {
   if (std::optional<std::string> refusal =
           TooLargeMessage(glp_get_num_rows(model), glp_get_num_cols(model), GridSizeOf(model))) {
-    outcome.kind = ModelFileOutcome::Kind::kTooLarge;
-    outcome.message = std::move(*refusal);
-    WriteAll(out, OutcomeRecord(outcome));
+    WriteAll(out, TooLargeRecord(*refusal));
     return;
   }
+  WriteAll(out, ModelRecord(model));
   bool rangeRows = false;
   for (int i = 1; i <= glp_get_num_rows(model); ++i)
     rangeRows = rangeRows || glp_get_row_type(model, i) == GLP_DB;
-  TranslateModel(model, nullptr, outcome);
-  WriteAll(out, OutcomeRecord(outcome));
   if (!rangeRows || mpsFormat == 0) return;
-  const GlpkProblem ranges = ReadRangesWithGlpk(path, mpsFormat);
-  if (!ranges) return;
-  ModelFileOutcome exact;
-  TranslateModel(model, ranges.get(), exact);
-  WriteAll(out, OutcomeRecord(exact));
+  if (const GlpkProblem ranges = ReadRangesWithGlpk(path, mpsFormat))
+    WriteAll(out, RangesRecord(ranges.get()));
 }
 
-// The read in the process of its own: an LP file through the LP reader; an
-// MPS file as free MPS and, when GLPK refuses that, as fixed MPS, where a
-// failure is free MPS's, sent before the second try.
+// The reads in the process of their own: an LP file through the LP reader;
+// an MPS file as free MPS and, when GLPK refuses that, as fixed MPS, where
+// a failure is free MPS's, sent before the second try.
 void ReadSeparately(const std::string& path, ModelFormat format, int out) {
   EndProcessOnGlpkFailure(kFailedGlpkCheck);
   std::string output;
   if (format == ModelFormat::kLp) {
-    const GlpkProblem model = ReadWithGlpk(path, 0, output);
-    if (model)
-      SendTranslation(path, model.get(), 0, out);
+    if (const GlpkProblem model = ReadWithGlpk(path, 0, output))
+      SendModel(path, model.get(), 0, out);
     else
       WriteAll(out, RefusedRecord(output));
     return;
   }
   if (const GlpkProblem model = ReadWithGlpk(path, GLP_MPS_FILE, output)) {
-    SendTranslation(path, model.get(), GLP_MPS_FILE, out);
+    SendModel(path, model.get(), GLP_MPS_FILE, out);
     return;
   }
   WriteAll(out, RefusedRecord(output));
   std::string deckOutput;
   if (const GlpkProblem model = ReadWithGlpk(path, GLP_MPS_DECK, deckOutput))
-    SendTranslation(path, model.get(), GLP_MPS_DECK, out);
+    SendModel(path, model.get(), GLP_MPS_DECK, out);
 }
 
 }  // namespace
@@ -128,26 +125,22 @@ std::vector<std::string> ModelLegend::Lines() const {
 ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
   if (std::optional<std::string> reason = UnreadableFile(path)) return Failed(0, *reason);
   if (format == ModelFormat::kMps) {
-    if (std::optional<std::string> refusal = FirstPassRefusal(path)) {
-      ModelFileOutcome outcome;
-      outcome.kind = ModelFileOutcome::Kind::kTooLarge;
-      outcome.message = std::move(*refusal);
-      return outcome;
-    }
+    if (std::optional<std::string> refusal = FirstPassRefusal(path))
+      return TooLarge(std::move(*refusal));
   }
   // GLPK ends the process when one of its own checks fails and leaves the
-  // file it had open; a process of its own keeps both from the program.
+  // file it had open; a process of its own keeps both from the program,
+  // which translates what GLPK read itself.
   const SeparateOutcome read = RunSeparately([&](int out) { ReadSeparately(path, format, out); });
   if (!read.started) return Failed(0, GermanFileError(read.error, false));
-  ModelRecord record = LastRecord(read.bytes);
-  switch (record.kind) {
-    case ModelRecord::Kind::kRefused:
-      return Failed(DescribeGlpkFailure(record.glpkOutput));
-    case ModelRecord::Kind::kOutcome:
-      return std::move(record.outcome);
-    case ModelRecord::Kind::kNone:
-      break;
+  ReadRecords records = ParseRecords(read.bytes);
+  if (records.tooLarge) return TooLarge(std::move(*records.tooLarge));
+  if (records.model) {
+    ModelFileOutcome outcome;
+    TranslateModel(records.model.get(), records.ranges.get(), outcome);
+    return outcome;
   }
+  if (records.glpkOutput) return Failed(DescribeGlpkFailure(*records.glpkOutput));
   return Failed(FailedGlpkCheck(path, format));
 }
 

@@ -1,31 +1,39 @@
-// A model read's results as bytes, from the process that reads the model
-// through GLPK to the program: records one after another, the last whole
-// one the answer, so a read that ends its process half-way still leaves
-// what it had settled before.
+// What the process that reads a model through GLPK sends the program, as
+// records one after another: GLPK's refusal, a refusal of the model's size,
+// the model as GLPK holds it and its ranges read. The program rebuilds the
+// model from them and translates it itself; a read that ends its process
+// half-way leaves the records it had sent before.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "files/model_file.h"
+#include "files/glpk_reading.h"
 
 namespace pivora {
 
 // GLPK refused the model; `glpkOutput` is its terminal output of the read.
 std::string RefusedRecord(const std::string& glpkOutput);
 
-// The outcome of a model GLPK read: the problem and its legend, or a
-// refusal of its size.
-std::string OutcomeRecord(const ModelFileOutcome& outcome);
+// The model is too large for the grids: `message` says how large.
+std::string TooLargeRecord(const std::string& message);
 
-struct ModelRecord {
-  enum class Kind { kNone, kRefused, kOutcome };
-  Kind kind = Kind::kNone;   // kNone: no whole record
-  std::string glpkOutput;    // kRefused
-  ModelFileOutcome outcome;  // kOutcome
+// The model GLPK read: its rows, columns, bounds, kinds, objective and
+// matrix, every number bit for bit.
+std::string ModelRecord(glp_prob* model);
+
+// The model read again for its ranges (ReadRangesWithGlpk).
+std::string RangesRecord(glp_prob* ranges);
+
+// The whole records in `bytes`, each kind's last; a record cut short and
+// what follows it count as none.
+struct ReadRecords {
+  std::optional<std::string> glpkOutput;  // GLPK's refusal
+  std::optional<std::string> tooLarge;
+  GlpkProblem model;   // rebuilt through GLPK's own calls
+  GlpkProblem ranges;  // likewise
 };
-
-// The last whole record in `bytes`; a record cut short counts as none.
-ModelRecord LastRecord(std::string_view bytes);
+ReadRecords ParseRecords(std::string_view bytes);
 
 }  // namespace pivora
