@@ -62,16 +62,16 @@ ModelFileOutcome TooLarge(std::string message) {
 void SendModel(const std::string& path, glp_prob* model, int mpsFormat, int out) {
   if (std::optional<std::string> refusal =
           TooLargeMessage(glp_get_num_rows(model), glp_get_num_cols(model), GridSizeOf(model))) {
-    WriteAll(out, TooLargeRecord(*refusal));
+    SendToProgram(out, TooLargeRecord(*refusal));
     return;
   }
-  WriteAll(out, ModelRecord(model));
+  SendToProgram(out, ModelRecord(model));
   bool rangeRows = false;
   for (int i = 1; i <= glp_get_num_rows(model); ++i)
     rangeRows = rangeRows || glp_get_row_type(model, i) == GLP_DB;
   if (!rangeRows || mpsFormat == 0) return;
   if (const GlpkProblem ranges = ReadRangesWithGlpk(path, mpsFormat))
-    WriteAll(out, RangesRecord(ranges.get()));
+    SendToProgram(out, RangesRecord(ranges.get()));
 }
 
 // The reads in the process of their own: an LP file through the LP reader;
@@ -84,17 +84,30 @@ void ReadSeparately(const std::string& path, ModelFormat format, int out) {
     if (const GlpkProblem model = ReadWithGlpk(path, 0, output))
       SendModel(path, model.get(), 0, out);
     else
-      WriteAll(out, RefusedRecord(output));
+      SendToProgram(out, RefusedRecord(output));
     return;
   }
   if (const GlpkProblem model = ReadWithGlpk(path, GLP_MPS_FILE, output)) {
     SendModel(path, model.get(), GLP_MPS_FILE, out);
     return;
   }
-  WriteAll(out, RefusedRecord(output));
+  SendToProgram(out, RefusedRecord(output));
   std::string deckOutput;
   if (const GlpkProblem model = ReadWithGlpk(path, GLP_MPS_DECK, deckOutput))
     SendModel(path, model.get(), GLP_MPS_DECK, out);
+}
+
+// The one process that reads models for the program: a request is the
+// format's letter and the file's absolute path.
+SeparateOutcome ReadInReader(const std::string& path, ModelFormat format) {
+  static SeparateWorker reader([](const std::string& request, int out) {
+    if (request.empty()) return;
+    ReadSeparately(request.substr(1), request[0] == 'L' ? ModelFormat::kLp : ModelFormat::kMps,
+                   out);
+  });
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return reader.Run((format == ModelFormat::kLp ? "L" : "M") + (error ? path : absolute.string()));
 }
 
 }  // namespace
@@ -131,7 +144,7 @@ ModelFileOutcome ReadModelFile(const std::string& path, ModelFormat format) {
   // GLPK ends the process when one of its own checks fails and leaves the
   // file it had open; a process of its own keeps both from the program,
   // which translates what GLPK read itself.
-  const SeparateOutcome read = RunSeparately([&](int out) { ReadSeparately(path, format, out); });
+  const SeparateOutcome read = ReadInReader(path, format);
   if (!read.started) return Failed(0, GermanFileError(read.error, false));
   ReadRecords records = ParseRecords(read.bytes);
   if (records.tooLarge) return TooLarge(std::move(*records.tooLarge));

@@ -1,23 +1,22 @@
 #include "files/separate_process.h"
 
 #include <fcntl.h>
-#include <sys/types.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 namespace pivora {
 namespace {
 
-// The status a child ends with when its work returned.
-constexpr int kWorkDone = 0;
-
-}  // namespace
-
-bool WriteAll(int descriptor, const std::string& bytes) {
-  for (std::size_t done = 0; done < bytes.size();) {
-    const ssize_t n = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+// Frames on the socket: a 32-bit length and as many bytes; the child ends
+// its answer to a request with an empty frame.
+bool WriteBytes(int channel, const char* data, std::size_t size) {
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t n = ::send(channel, data + done, size - done, MSG_NOSIGNAL);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     done += static_cast<std::size_t>(n);
@@ -25,42 +24,119 @@ bool WriteAll(int descriptor, const std::string& bytes) {
   return true;
 }
 
-SeparateOutcome RunSeparately(const std::function<void(int descriptor)>& work) {
-  SeparateOutcome outcome;
-  int ends[2];
-  if (::pipe(ends) != 0) {
-    outcome.error = errno;
-    return outcome;
+bool WriteFrame(int channel, const std::string& bytes) {
+  const auto size = static_cast<std::uint32_t>(bytes.size());
+  char header[sizeof size];
+  std::memcpy(header, &size, sizeof size);
+  return WriteBytes(channel, header, sizeof header) &&
+         WriteBytes(channel, bytes.data(), bytes.size());
+}
+
+bool ReadBytes(int channel, char* data, std::size_t size) {
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t n = ::read(channel, data + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
   }
-  // Other threads that start programs meanwhile do not inherit the pipe.
+  return true;
+}
+
+// The next frame, or none at the end of the connection.
+bool ReadFrame(int channel, std::string& bytes) {
+  std::uint32_t size = 0;
+  char header[sizeof size];
+  if (!ReadBytes(channel, header, sizeof header)) return false;
+  std::memcpy(&size, header, sizeof size);
+  bytes.resize(size);
+  return ReadBytes(channel, bytes.data(), size);
+}
+
+// The child: the channel as descriptor 3 and nothing else of the program's
+// beyond the standard three, then one request after another until the
+// program ends the connection.
+[[noreturn]] void Serve(int channel, const SeparateWorker::Work& work) {
+  if (channel != 3) {
+    ::dup2(channel, 3);
+    ::close(channel);
+  }
+  if (::close_range(4, ~0U, 0) != 0) {
+    for (long fd = 4; fd < ::sysconf(_SC_OPEN_MAX); ++fd) ::close(static_cast<int>(fd));
+  }
+  std::string request;
+  while (ReadFrame(3, request)) {
+    work(request, 3);
+    if (!WriteFrame(3, std::string())) break;
+  }
+  _exit(0);
+}
+
+}  // namespace
+
+bool SendToProgram(int channel, const std::string& bytes) {
+  return bytes.empty() || WriteFrame(channel, bytes);
+}
+
+SeparateWorker::SeparateWorker(Work work) : work_(std::move(work)) {}
+
+SeparateWorker::~SeparateWorker() { Stop(); }
+
+bool SeparateWorker::Start(int& error) {
+  int ends[2];
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, ends) != 0) {
+    error = errno;
+    return false;
+  }
+  // Programs that other threads start meanwhile do not inherit the socket.
   ::fcntl(ends[0], F_SETFD, FD_CLOEXEC);
   ::fcntl(ends[1], F_SETFD, FD_CLOEXEC);
   const pid_t child = ::fork();
   if (child < 0) {
-    outcome.error = errno;
+    error = errno;
     ::close(ends[0]);
     ::close(ends[1]);
-    return outcome;
+    return false;
   }
   if (child == 0) {
     ::close(ends[0]);
-    work(ends[1]);
-    _exit(kWorkDone);
+    Serve(ends[1], work_);
   }
-  outcome.started = true;
   ::close(ends[1]);
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(ends[0], buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    outcome.bytes.append(buffer, static_cast<std::size_t>(n));
+  child_ = child;
+  channel_ = ends[0];
+  return true;
+}
+
+void SeparateWorker::Stop() {
+  if (child_ < 0) return;
+  ::close(channel_);
+  while (::waitpid(child_, nullptr, 0) < 0 && errno == EINTR) {
   }
-  ::close(ends[0]);
-  int status = -1;  // no normal end unless waitpid reports one
-  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  child_ = -1;
+  channel_ = -1;
+}
+
+SeparateOutcome SeparateWorker::Run(const std::string& request) {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  SeparateOutcome outcome;
+  // A child that ended since the last request is made anew.
+  for (int attempt = 0; attempt < 2 && !outcome.started; ++attempt) {
+    if (child_ < 0 && !Start(outcome.error)) return outcome;
+    outcome.started = WriteFrame(channel_, request);
+    if (!outcome.started) {
+      outcome.error = errno;
+      Stop();
+    }
   }
-  outcome.ended = WIFEXITED(status) && WEXITSTATUS(status) == kWorkDone;
+  if (!outcome.started) return outcome;
+  for (std::string frame; ReadFrame(channel_, frame);) {
+    if (frame.empty()) {
+      outcome.ended = true;
+      return outcome;
+    }
+    outcome.bytes += frame;
+  }
+  Stop();
   return outcome;
 }
 

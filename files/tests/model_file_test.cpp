@@ -174,23 +174,25 @@ std::size_t OpenDescriptors() {
 }
 
 // A free-format MPS file that frees a column twice fails an assertion inside
-// GLPK, which ends the process that reads it: it is refused, nothing is left
-// open, and the next model reads as ever. Where the free read refused the
-// file and the fixed read fails the check, the free read's reason stands.
+// GLPK, which ends the process that reads it: it is refused, the next model
+// reads as ever (in a reading process made anew), and the program has as
+// many descriptors open as before. Where the free read refused the file and
+// the fixed read fails the check, the free read's reason stands.
 TEST(ModelFile, AFileThatFailsGlpksOwnCheckIsRefused) {
   const testing::TemporaryDirectory files;
   const std::string twice =
       files.Write("twice.mps",
                   "NAME T\nROWS\n N COST\n L R1\nCOLUMNS\n X COST 1 R1 1\nRHS\n RHS R1 4\nBOUNDS\n"
                   " FR BND X\n FR BND X\nENDATA\n");
+  const std::string good = kModels + "exmip1.lp";
+  ASSERT_EQ(ReadModelFile(good, ModelFormat::kLp).kind, ModelFileOutcome::Kind::kRead);
   const std::size_t open = OpenDescriptors();
   const ModelFileOutcome refused = ReadModelFile(twice, ModelFormat::kMps);
   EXPECT_EQ(refused.kind, ModelFileOutcome::Kind::kFailed);
   EXPECT_EQ(refused.line, 11);
   EXPECT_NE(refused.message.find("fr\xC3\xBChere Schranke"), std::string::npos) << refused.message;
+  EXPECT_EQ(ReadModelFile(good, ModelFormat::kLp).kind, ModelFileOutcome::Kind::kRead);
   EXPECT_EQ(OpenDescriptors(), open);
-  EXPECT_EQ(ReadModelFile(kModels + "exmip1.lp", ModelFormat::kLp).kind,
-            ModelFileOutcome::Kind::kRead);
   const std::string fixed = files.Write("fixed.mps",
                                         "NAME          T\nROWS\n N  COST\n L  R 1\nCOLUMNS\n"
                                         "    X         COST      1              R 1       1\n"
