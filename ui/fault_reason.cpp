@@ -5,6 +5,7 @@
 #include "solve/number_format.h"
 #include "solve/parse_number.h"
 #include "solve/read_problem.h"
+#include "ui/messages.h"
 #include "ui/text_encoding.h"
 
 namespace pivora {
@@ -40,29 +41,28 @@ std::string WithoutBlanks(std::string_view text) {
   return kept;
 }
 
-std::string NumberReason(std::string_view typed) {
+const char* NumberReason(std::string_view typed) {
   if (typed.find(',') != std::string_view::npos) {
     std::string dotted(typed);
     std::replace(dotted.begin(), dotted.end(), ',', '.');
-    if (IsNumber(dotted) || IsNumber(WithoutBlanks(dotted))) return "Dezimalpunkt verwenden";
+    if (IsNumber(dotted) || IsNumber(WithoutBlanks(dotted))) return messages::kUseDecimalPoint;
   }
-  if (typed.find_first_not_of(' ') == std::string_view::npos) return "nur Leerzeichen";
-  if (LooksLikeNumber(typed)) return "Betrag zu gro\xdf";
+  if (typed.find_first_not_of(' ') == std::string_view::npos) return messages::kOnlyBlanks;
+  if (LooksLikeNumber(typed)) return messages::kNumberTooLarge;
   if (typed.find(' ') != std::string_view::npos && IsNumber(WithoutBlanks(typed))) {
-    return "ohne Leerzeichen schreiben";
+    return messages::kWriteWithoutBlanks;
   }
   Extended code = 0;
-  if (RelationCode(WithoutBlanks(typed), code)) return "hier steht eine Zahl, kein Vergleich";
-  return "keine Zahl";
+  if (RelationCode(WithoutBlanks(typed), code)) return messages::kNumberNotRelation;
+  return messages::kNotANumber;
 }
 
-std::string RelationReason(std::string_view typed) {
+const char* RelationReason(std::string_view typed) {
   Extended code = 0;
-  const std::string_view allowed = "erlaubt sind <, <=, >, >=, =, ==";
   if (typed.find(' ') != std::string_view::npos && RelationCode(WithoutBlanks(typed), code)) {
-    return "ohne Leerzeichen; " + std::string(allowed);
+    return messages::kRelationWithoutBlanks;
   }
-  return std::string(allowed);
+  return messages::kRelationsAllowed;
 }
 
 }  // namespace
@@ -74,9 +74,9 @@ bool CellReadable(std::string_view text, CellKind kind) {
 }
 
 std::string FaultReason(std::string_view typed, CellKind kind) {
-  const std::string reason =
-      kind == CellKind::kRelation ? RelationReason(typed) : NumberReason(typed);
-  return "\xc2\xbb" + Latin1ToUtf8(typed) + "\xc2\xab \xe2\x80\x93 " + Latin1ToUtf8(reason);
+  return messages::CellFaultTip(Latin1ToUtf8(typed), kind == CellKind::kRelation
+                                                         ? RelationReason(typed)
+                                                         : NumberReason(typed));
 }
 
 }  // namespace pivora

@@ -14,6 +14,16 @@ std::string WindowTitle(std::string_view fileName, bool changed) {
   return changed ? title + "*" : title;
 }
 
+const char* const kHeadline = "Lineare Optimierung (Simplex-Methode)";
+const char* const kVariablesLabel = "Variablen";
+const char* const kConstraintsLabel = "Bedingungen";
+const char* const kOptimumBox = "Optimum";
+const char* const kMaximum = "Max";
+const char* const kMinimum = "Min";
+const char* const kSolveButton = "L\u00f6sung";
+const char* const kDetailsBox = "Details";
+const char* const kDigitsLabel = "Stellen";
+
 // --- The window: the progress dialog of a long solve ---
 
 const char* const kSolving = "L\u00f6sung wird berechnet \u2026";
@@ -104,62 +114,21 @@ const char* const kHelpMenu = "Hilfe";
 const char* const kKeysAndRules = "Tastenk\u00fcrzel und Eingaberegeln";
 const char* const kAbout = "\u00dcber Pivora";
 
-// --- The report window ---
+// --- A faulty cell's tooltip: why the solve could not read it ---
 
-const char* const kReportWindowTitle = "Pivora \u2013 Bericht";
-const char* const kZoomIn = "Gr\u00f6\u00dfer";
-const char* const kZoomOut = "Kleiner";
-const char* const kZoomReset = "Normale Gr\u00f6\u00dfe";
-const char* const kFitToWidth = "Auf Fensterbreite";
-const char* const kCopyLatex = "Tableaus als LaTeX kopieren";
-const char* const kLatexCopied = "Die Tableaus der Rechenschritte sind als LaTeX kopiert.";
-const char* const kNoStepsForLatex =
-    "Der Bericht enth\u00e4lt keine Rechenschritte. Bitte \u00bbRechenschritte "
-    "anzeigen\u00ab w\u00e4hlen und neu l\u00f6sen.";
-const char* const kSaveReportTitle = "Bericht speichern";
-const char* const kSaveReportFilter =
-    "Text (*.txt);;HTML (*.html *.htm);;PDF (*.pdf);;Alle Dateien (*)";
+const char* const kUseDecimalPoint = "Dezimalpunkt verwenden";
+const char* const kOnlyBlanks = "nur Leerzeichen";
+const char* const kNumberTooLarge = "Betrag zu gro\u00df";
+const char* const kWriteWithoutBlanks = "ohne Leerzeichen schreiben";
+const char* const kNumberNotRelation = "hier steht eine Zahl, kein Vergleich";
+const char* const kNotANumber = "keine Zahl";
+const char* const kRelationsAllowed = "erlaubt sind <, <=, >, >=, =, ==";
+const char* const kRelationWithoutBlanks = "ohne Leerzeichen; erlaubt sind <, <=, >, >=, =, ==";
 
-// --- The practice window ---
-
-const char* const kPracticeTitle = "Pivora \u2013 Selbst rechnen";
-const char* const kPracticeHowTo =
-    "Ein Element des Tableaus anklicken (oder mit den Pfeiltasten w\u00e4hlen und Eingabe "
-    "dr\u00fccken): es wird als Pivotelement nach den Regeln des Austauschverfahrens "
-    "gepr\u00fcft und, wo sie es erlauben, getauscht.";
-const char* const kPracticeHint = "Hinweis";
-const char* const kPracticeFractions = "Br\u00fcche";
-const char* const kPracticeRestart = "Neu beginnen";
-const char* const kPracticeCopyText = "Als Text kopieren";
-const char* const kPracticeCopyLatex = "Als LaTeX kopieren";
-const char* const kPracticeTextCopied = "Das Blatt ist als Text kopiert.";
-const char* const kPracticeLatexCopied = "Die Tableaus des Blatts sind als LaTeX kopiert.";
-const char* const kClose = "Schlie\u00dfen";
-
-std::string PracticeNotAPivot(int rows) {
-  return "Das Pivotelement steht in einer der Zeilen 1 bis " + std::to_string(rows) +
-         " und einer Spalte der Nichtbasisvariablen, nicht in der Zielzeile oder der Spalte 1.";
+std::string CellFaultTip(std::string_view typed, std::string_view reason) {
+  std::string tip = "\u00bb";
+  return tip.append(typed).append("\u00ab \u2013 ").append(reason);
 }
-
-std::string PracticeNeedsEveryCell(std::string_view inputError) {
-  return std::string(inputError) +
-         ". Selbst rechnen l\u00e4sst sich erst, wenn jede Zelle gelesen werden kann.";
-}
-
-// --- The graphical solution ---
-
-const char* const kGraphTitle = "Grafische L\u00f6sung";
-const char* const kGraphTip =
-    "Die L\u00f6sung als Bild: Bereich, Geraden, Weg und optimale Ecken (F6)";
-const char* const kSavePng = "Als PNG speichern \u2026";
-const char* const kSaveSvg = "Als SVG speichern \u2026";
-const char* const kSaveGraphTitle = "Grafische L\u00f6sung speichern";
-const char* const kPngFilter = "PNG-Bilder (*.png)";
-const char* const kSvgFilter = "SVG-Bilder (*.svg)";
-const char* const kGraphFileName = "loesung";
-
-const char* const kTurnHint =
-    "Drehen: mit der Maus ziehen oder mit den Pfeiltasten, Pos1 zur\u00fcck";
 
 // --- Pasting into the grids ---
 

@@ -1,6 +1,6 @@
-// The texts of the window and its own windows: the title, the progress
-// dialog of a long solve, the context menu, the report window, the practice
-// window, the graphical solution and pasting into the grids.
+// The texts of the main window: its title and labels, the progress dialog
+// of a long solve, the context menu, a faulty cell's tooltip and pasting
+// into the grids.
 #pragma once
 
 #include <string>
@@ -16,6 +16,16 @@ namespace pivora::messages {
 // "Pivora v6.0"; with a file " \u2013 " and its name, "*" after it while the
 // problem has unsaved changes; with no file but changes " \u2013 Unbenannt*".
 std::string WindowTitle(std::string_view fileName, bool changed);
+// The fixed labels of the main window, top to bottom.
+extern const char* const kHeadline;
+extern const char* const kVariablesLabel;
+extern const char* const kConstraintsLabel;
+extern const char* const kOptimumBox;
+extern const char* const kMaximum;
+extern const char* const kMinimum;
+extern const char* const kSolveButton;
+extern const char* const kDetailsBox;
+extern const char* const kDigitsLabel;
 
 // --- The window: the progress dialog of a long solve ---
 extern const char* const kSolving;
@@ -62,46 +72,18 @@ extern const char* const kBestSoFar;
 extern const char* const kHelpMenu;
 extern const char* const kKeysAndRules;
 extern const char* const kAbout;
-// --- The report window ---
-extern const char* const kReportWindowTitle;
-extern const char* const kZoomIn;
-extern const char* const kZoomOut;
-extern const char* const kZoomReset;
-extern const char* const kFitToWidth;
-extern const char* const kCopyLatex;
-extern const char* const kLatexCopied;
-extern const char* const kNoStepsForLatex;
-extern const char* const kSaveReportTitle;
-extern const char* const kSaveReportFilter;
-// --- The practice window ---
-extern const char* const kPracticeTitle;
-extern const char* const kPracticeHowTo;
-extern const char* const kPracticeHint;
-extern const char* const kPracticeFractions;
-extern const char* const kPracticeRestart;
-extern const char* const kPracticeCopyText;
-extern const char* const kPracticeCopyLatex;
-extern const char* const kPracticeTextCopied;
-extern const char* const kPracticeLatexCopied;
-extern const char* const kClose;
-// A click outside rows 1..m and the columns of the non-basic variables.
-std::string PracticeNotAPivot(int rows);
-// A faulty cell: `inputError` is InputError's text.
-std::string PracticeNeedsEveryCell(std::string_view inputError);
-
-// --- The graphical solution ---
-extern const char* const kGraphTitle;
-// The menu entry's tip while the problem can be drawn.
-extern const char* const kGraphTip;
-extern const char* const kSavePng;
-extern const char* const kSaveSvg;
-extern const char* const kSaveGraphTitle;
-extern const char* const kPngFilter;
-extern const char* const kSvgFilter;
-// The name the save dialog offers, without its ending.
-extern const char* const kGraphFileName;
-// Under a picture in space: how to turn it.
-extern const char* const kTurnHint;
+// --- A faulty cell's tooltip: why the solve could not read it ---
+extern const char* const kUseDecimalPoint;
+extern const char* const kOnlyBlanks;
+extern const char* const kNumberTooLarge;
+extern const char* const kWriteWithoutBlanks;
+extern const char* const kNumberNotRelation;
+extern const char* const kNotANumber;
+extern const char* const kRelationsAllowed;
+extern const char* const kRelationWithoutBlanks;
+// "»0,25« – Dezimalpunkt verwenden": `typed` as the cell shows it (UTF-8)
+// and the reason.
+std::string CellFaultTip(std::string_view typed, std::string_view reason);
 
 // --- Pasting into the grids ---
 std::string BlockDoesNotFit(int height, int width, int column, int row, bool objective,

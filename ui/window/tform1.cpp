@@ -94,12 +94,12 @@ void TForm1::CreateWidgets() {
   const QFont label = PixelFont(QStringLiteral("MS Sans Serif"), 11, true);
   const QFont spin = PixelFont(QStringLiteral("MS Sans Serif"), 11);
 
-  lbl1_ = MakeLabel(this, "lbl1", QStringLiteral("Lineare Optimierung (Simplex-Methode)"), {285, 8},
+  lbl1_ = MakeLabel(this, "lbl1", QString::fromUtf8(messages::kHeadline), {285, 8},
                     PixelFont(QStringLiteral("Arial"), 21, true, true));
   lbl1_->setAlignment(Qt::AlignCenter);
-  lbl2_ = MakeLabel(this, "lbl2", QStringLiteral("Variablen"), {17, 46}, label);
-  lbl3_ = MakeLabel(this, "lbl3", QStringLiteral("Bedingungen"), {7, 108}, label);
-  lbl4_ = MakeLabel(this, "lbl4", QStringLiteral("Stellen"), {24, 440}, label);
+  lbl2_ = MakeLabel(this, "lbl2", QString::fromUtf8(messages::kVariablesLabel), {17, 46}, label);
+  lbl3_ = MakeLabel(this, "lbl3", QString::fromUtf8(messages::kConstraintsLabel), {7, 108}, label);
+  lbl4_ = MakeLabel(this, "lbl4", QString::fromUtf8(messages::kDigitsLabel), {24, 440}, label);
   Footer_ = MakeLabel(this, "Footer", QString(), {405, 520}, font());
   Footer_->setAlignment(Qt::AlignCenter);
   Footer_->resize(3, 13);
@@ -117,15 +117,15 @@ void TForm1::CreateWidgets() {
   NBGrid_ = MakeGrid(this, "NB", *nbModel_, {88, 40, 848, 234}, style_);
   ZFGrid_ = MakeGrid(this, "ZF", *zfModel_, {88, 280, 718, 63}, style_);
 
-  Opt_ = new QGroupBox(QStringLiteral("Optimum"), this);
+  Opt_ = new QGroupBox(QString::fromUtf8(messages::kOptimumBox), this);
   Opt_->setObjectName(QStringLiteral("Opt"));
   Opt_->setFont(label);
   Opt_->setGeometry(815, 280, 121, 59);
-  Maximum_ = new QRadioButton(QStringLiteral("Max"), Opt_);
+  Maximum_ = new QRadioButton(QString::fromUtf8(messages::kMaximum), Opt_);
   Maximum_->setObjectName(QStringLiteral("Maximum"));
   Maximum_->setGeometry(8, 24, 45, 17);
   Maximum_->setChecked(true);
-  Minimum_ = new QRadioButton(QStringLiteral("Min"), Opt_);
+  Minimum_ = new QRadioButton(QString::fromUtf8(messages::kMinimum), Opt_);
   Minimum_->setObjectName(QStringLiteral("Minimum"));
   Minimum_->setGeometry(70, 24, 45, 17);
   // Only the checked one of the two is a stop of the Tab key; a click or
@@ -137,7 +137,7 @@ void TForm1::CreateWidgets() {
   connect(Maximum_, &QRadioButton::toggled, this, tabStopOnChecked);
   tabStopOnChecked();
 
-  Solve_ = new QPushButton(QStringLiteral("L\u00f6sung"), this);
+  Solve_ = new QPushButton(QString::fromUtf8(messages::kSolveButton), this);
   Solve_->setObjectName(QStringLiteral("Solve"));
   Solve_->setFont(PixelFont(QStringLiteral("Tahoma"), 13, true));
   Solve_->setGeometry(12, 351, 65, 25);
@@ -150,7 +150,7 @@ void TForm1::CreateWidgets() {
     return ExplainReport(lines, line, column);
   });
 
-  Details_ = new QCheckBox(QStringLiteral("Details"), this);
+  Details_ = new QCheckBox(QString::fromUtf8(messages::kDetailsBox), this);
   Details_->setObjectName(QStringLiteral("Details"));
   Details_->setFont(label);
   Details_->setGeometry(12, 395, 65, 25);
