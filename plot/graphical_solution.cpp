@@ -175,20 +175,13 @@ std::optional<std::string> PathCutNote(const StepRecord& steps) {
          " Schritte gezeigt.";
 }
 
-GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, SolveOutcome outcome,
-                                    const std::vector<PlanePoint>& optima, const StepRecord& steps,
-                                    bool exactSteps, const ViewNumbers& numbers) {
-  GraphicalSolution plot;
-  plot.outcome = PlotOutcomeOf(outcome);
-  plot.n = n;
-  plot.m = m;
-  plot.maximise = typed(m + 1, n + 2) > 0;
-  plot.c1 = typed(m + 1, 1);
-  plot.c2 = n == 2 ? typed(m + 1, 2) : Rational(0);
-  plot.numbers = numbers;
-  plot.exactSteps = exactSteps;
+namespace {
 
-  for (int i = 1; i <= m; ++i) {
+// The rows of `typed` as lines with their relations; a row of zero
+// coefficients draws no line and gets a note.
+void AddConstraints(GraphicalSolution& plot, const ExactTableau& typed) {
+  const int n = plot.n;
+  for (int i = 1; i <= plot.m; ++i) {
     PlotConstraint c;
     c.row = i;
     c.relation = Relation(typed(i, n + 2));
@@ -198,49 +191,60 @@ GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, Sol
       plot.notes.push_back(WordAndNumber("NB ", i) + ": alle Koeffizienten 0, keine Gerade.");
     plot.constraints.push_back(std::move(c));
   }
-  const std::vector<HalfPlane> feasible = FeasiblePlanes(plot.constraints, n);
+}
 
-  // Every line meets every other: the feasible meeting points are the
-  // vertices, the meeting points with the axes the intercepts.
+// Every line meets every other: the feasible meeting points are the
+// vertices, added to `plot`; the meeting points with the axes, the
+// intercepts, are returned for the frame to show.
+std::vector<PlanePoint> AddVertices(GraphicalSolution& plot,
+                                    const std::vector<HalfPlane>& feasible) {
   std::vector<PlaneLine> lines{{1, 0, 0}, {0, 1, 0}};
   for (const PlotConstraint& c : plot.constraints) {
     if (c.hasLine) lines.push_back(c.line);
   }
-  std::vector<PlanePoint> inView;
+  std::vector<PlanePoint> intercepts;
   for (std::size_t p = 0; p < lines.size(); ++p) {
     for (std::size_t q = p + 1; q < lines.size(); ++q) {
       std::optional<PlanePoint> meet = Intersection(lines[p], lines[q]);
       if (!meet) continue;
-      if (p < 2) inView.push_back(*meet);
+      if (p < 2) intercepts.push_back(*meet);
       const bool known = std::any_of(plot.vertices.begin(), plot.vertices.end(),
                                      [&meet](const PlotVertex& v) { return v.at == *meet; });
       if (!known && HoldsAll(feasible, *meet)) plot.vertices.push_back(Vertex(plot, *meet));
     }
   }
+  return intercepts;
+}
 
+// The basic solutions of the steps shown, then of the last tableau; a note
+// where the steps were cut short.
+void AddPath(GraphicalSolution& plot, const StepRecord& steps) {
   for (const ShownStep& step : steps.steps) {
-    plot.path.push_back(Vertex(plot, BasicPoint(step.before, plot.constraints, n)));
+    plot.path.push_back(Vertex(plot, BasicPoint(step.before, plot.constraints, plot.n)));
   }
   if (!steps.last.columnLabels.empty() || !steps.last.rowLabels.empty()) {
-    plot.path.push_back(Vertex(plot, BasicPoint(steps.last, plot.constraints, n)));
+    plot.path.push_back(Vertex(plot, BasicPoint(steps.last, plot.constraints, plot.n)));
   }
   if (std::optional<std::string> note = PathCutNote(steps)) plot.notes.push_back(*note);
+}
 
-  for (const PlanePoint& p : optima) plot.optima.push_back(Vertex(plot, p));
-
+// The frame around the intercepts, the vertices, the path and the optima,
+// with room beyond them in the direction of an unbounded objective, and its
+// ticks; with one variable the x2 axis is a thin band.
+void FrameInView(GraphicalSolution& plot, const std::vector<PlanePoint>& intercepts) {
   std::vector<Rational> xs;
   std::vector<Rational> ys;
   const auto take = [&xs, &ys](const PlanePoint& p) {
     xs.push_back(p.x);
     ys.push_back(p.y);
   };
-  for (const PlanePoint& p : inView) take(p);
+  for (const PlanePoint& p : intercepts) take(p);
   for (const PlotVertex& v : plot.vertices) take(v.at);
   for (const PlotVertex& v : plot.path) take(v.at);
   for (const PlotVertex& v : plot.optima) take(v.at);
   const Rational extra = plot.outcome == PlotOutcome::kUnbounded ? Rational(1) : Rational(0);
   AxisRange(xs, extra, plot.x0, plot.x1);
-  if (n == 2) {
+  if (plot.n == 2) {
     AxisRange(ys, extra, plot.y0, plot.y1);
   } else {
     plot.y0 = -1;
@@ -248,17 +252,13 @@ GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, Sol
   }
   plot.xTicks = AxisTicksOf(plot.x0, plot.x1);
   plot.yTicks = AxisTicksOf(plot.y0, plot.y1);
+}
 
-  const std::vector<HalfPlane> frame = FramePlanes(plot.x0, plot.x1, plot.y0, plot.y1);
-  for (PlotConstraint& c : plot.constraints) {
-    if (c.hasLine) c.shown = ClipLine(c.line, frame);
-  }
-  plot.region = FramePolygon(plot.x0, plot.x1, plot.y0, plot.y1);
-  for (const HalfPlane& h : feasible) {
-    if (plot.region.empty()) break;
-    plot.region = ClipPolygon(plot.region, h);
-  }
-
+// The improving direction; at an optimum the objective line through it (and
+// the optimal edge where there are several optima), for an unbounded
+// objective the ray from the last point of the path, all within `frame`.
+void AddObjective(GraphicalSolution& plot, const std::vector<HalfPlane>& feasible,
+                  const std::vector<HalfPlane>& frame) {
   const int sigma = plot.maximise ? 1 : -1;
   plot.improvement = {sigma * plot.c1, sigma * plot.c2};
   if (plot.outcome == PlotOutcome::kOptimum && !plot.optima.empty()) {
@@ -284,6 +284,38 @@ GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, Sol
       plot.unboundedRay = ClipRay(start, *d, frame);
     }
   }
+}
+
+}  // namespace
+
+GraphicalSolution PlotSolvedProblem(const ExactTableau& typed, int m, int n, SolveOutcome outcome,
+                                    const std::vector<PlanePoint>& optima, const StepRecord& steps,
+                                    bool exactSteps, const ViewNumbers& numbers) {
+  GraphicalSolution plot;
+  plot.outcome = PlotOutcomeOf(outcome);
+  plot.n = n;
+  plot.m = m;
+  plot.maximise = typed(m + 1, n + 2) > 0;
+  plot.c1 = typed(m + 1, 1);
+  plot.c2 = n == 2 ? typed(m + 1, 2) : Rational(0);
+  plot.numbers = numbers;
+  plot.exactSteps = exactSteps;
+  AddConstraints(plot, typed);
+  const std::vector<HalfPlane> feasible = FeasiblePlanes(plot.constraints, n);
+  const std::vector<PlanePoint> intercepts = AddVertices(plot, feasible);
+  AddPath(plot, steps);
+  for (const PlanePoint& p : optima) plot.optima.push_back(Vertex(plot, p));
+  FrameInView(plot, intercepts);
+  const std::vector<HalfPlane> frame = FramePlanes(plot.x0, plot.x1, plot.y0, plot.y1);
+  for (PlotConstraint& c : plot.constraints) {
+    if (c.hasLine) c.shown = ClipLine(c.line, frame);
+  }
+  plot.region = FramePolygon(plot.x0, plot.x1, plot.y0, plot.y1);
+  for (const HalfPlane& h : feasible) {
+    if (plot.region.empty()) break;
+    plot.region = ClipPolygon(plot.region, h);
+  }
+  AddObjective(plot, feasible, frame);
   return plot;
 }
 

@@ -148,6 +148,70 @@ Rational Entry(const ExactTableau& typed, int i, int j) {
   return q;
 }
 
+// The rows of `typed` as planes with their relations; a row of zero
+// coefficients draws no plane and gets a note.
+void AddSpaceConstraints(GraphicalSolution& plot, SpaceSolution& space, const ExactTableau& typed) {
+  constexpr int n = 3;
+  for (int i = 1; i <= plot.m; ++i) {
+    SpaceConstraint k;
+    k.row = i;
+    k.relation = static_cast<int>(typed(i, n + 2).get_num().get_si());
+    k.a = {Entry(typed, i, 1), Entry(typed, i, 2), Entry(typed, i, 3)};
+    k.b = Entry(typed, i, n + 1);
+    k.hasPlane = k.a[0] != 0 || k.a[1] != 0 || k.a[2] != 0;
+    if (!k.hasPlane) {
+      plot.notes.push_back(WordAndNumber("NB ", i) + ": alle Koeffizienten 0, keine Ebene.");
+    }
+    space.constraints.push_back(std::move(k));
+  }
+}
+
+// What the box keeps in view: every vertex, the path, the optima and where
+// each plane meets an axis.
+std::vector<SpacePoint> InView(const SpaceSolution& space) {
+  std::vector<SpacePoint> seen;
+  for (const SpaceConstraint& k : space.constraints) {
+    for (std::size_t e = 0; e < 3; ++e) {
+      if (k.a[e] == 0) continue;
+      SpacePoint p{0, 0, 0};
+      p[e] = k.b / k.a[e];
+      seen.push_back(p);
+    }
+  }
+  for (const auto* list : {&space.vertices, &space.path, &space.optima}) {
+    for (const SpaceVertex& v : *list) seen.push_back(v.at);
+  }
+  return seen;
+}
+
+// The feasible region within the box, each face with the row it lies on
+// and whether the box cut it; and each constraint's plane within the box.
+void CutByTheBox(SpaceSolution& space, const std::vector<HalfSpace>& feasible) {
+  const std::vector<HalfSpace> box = BoxSpaces(space.lo, space.hi);
+  std::vector<HalfSpace> inside = feasible;
+  inside.insert(inside.end(), box.begin(), box.end());
+  space.region = BuildPolytope(inside);
+  for (const SpacePolytope::Face& face : space.region.faces) {
+    const int source = inside[static_cast<std::size_t>(face.halfSpace)].source;
+    space.faceRow.push_back(source > 0 ? source : 0);
+    space.faceCut.push_back(static_cast<std::size_t>(face.halfSpace) >= feasible.size());
+  }
+  for (SpaceConstraint& k : space.constraints) {
+    if (!k.hasPlane) continue;
+    std::vector<HalfSpace> cut = box;
+    cut.push_back({k.a, k.b, 0});
+    cut.push_back({{-k.a[0], -k.a[1], -k.a[2]}, -k.b, 0});
+    const SpacePolytope plane = BuildPolytope(cut);
+    if (plane.dimension == 2) {
+      for (const int i : plane.faces.front().corners) {
+        k.shown.push_back(plane.vertices[static_cast<std::size_t>(i)]);
+      }
+    } else {
+      k.shown = plane.vertices;
+    }
+  }
+}
+
 }  // namespace
 
 GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome outcome,
@@ -165,18 +229,7 @@ GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome
   const SpacePoint c{Entry(typed, m + 1, 1), Entry(typed, m + 1, 2), Entry(typed, m + 1, 3)};
   const auto vertex = [&c](const SpacePoint& p) { return SpaceVertex{p, Dot(c, p)}; };
 
-  for (int i = 1; i <= m; ++i) {
-    SpaceConstraint k;
-    k.row = i;
-    k.relation = static_cast<int>(typed(i, n + 2).get_num().get_si());
-    k.a = {Entry(typed, i, 1), Entry(typed, i, 2), Entry(typed, i, 3)};
-    k.b = Entry(typed, i, n + 1);
-    k.hasPlane = k.a[0] != 0 || k.a[1] != 0 || k.a[2] != 0;
-    if (!k.hasPlane) {
-      plot.notes.push_back(WordAndNumber("NB ", i) + ": alle Koeffizienten 0, keine Ebene.");
-    }
-    space->constraints.push_back(std::move(k));
-  }
+  AddSpaceConstraints(plot, *space, typed);
   const std::vector<HalfSpace> feasible = FeasibleSpaces(space->constraints);
   for (const SpacePoint& p : Vertices(feasible)) space->vertices.push_back(vertex(p));
   for (const ShownStep& step : steps.steps) {
@@ -187,46 +240,8 @@ GraphicalSolution PlotSolvedSpace(const ExactTableau& typed, int m, SolveOutcome
   }
   if (std::optional<std::string> note = PathCutNote(steps)) plot.notes.push_back(*note);
   for (const SpacePoint& p : optima) space->optima.push_back(vertex(p));
-
-  // In view: every vertex, the path, the optima and where each plane meets
-  // an axis.
-  std::vector<SpacePoint> seen;
-  for (const SpaceConstraint& k : space->constraints) {
-    for (std::size_t e = 0; e < 3; ++e) {
-      if (k.a[e] == 0) continue;
-      SpacePoint p{0, 0, 0};
-      p[e] = k.b / k.a[e];
-      seen.push_back(p);
-    }
-  }
-  for (const auto* list : {&space->vertices, &space->path, &space->optima}) {
-    for (const SpaceVertex& v : *list) seen.push_back(v.at);
-  }
-  FrameBox(*space, seen, plot.outcome == PlotOutcome::kUnbounded);
-
-  const std::vector<HalfSpace> box = BoxSpaces(space->lo, space->hi);
-  std::vector<HalfSpace> inside = feasible;
-  inside.insert(inside.end(), box.begin(), box.end());
-  space->region = BuildPolytope(inside);
-  for (const SpacePolytope::Face& face : space->region.faces) {
-    const int source = inside[static_cast<std::size_t>(face.halfSpace)].source;
-    space->faceRow.push_back(source > 0 ? source : 0);
-    space->faceCut.push_back(static_cast<std::size_t>(face.halfSpace) >= feasible.size());
-  }
-  for (SpaceConstraint& k : space->constraints) {
-    if (!k.hasPlane) continue;
-    std::vector<HalfSpace> cut = box;
-    cut.push_back({k.a, k.b, 0});
-    cut.push_back({{-k.a[0], -k.a[1], -k.a[2]}, -k.b, 0});
-    const SpacePolytope plane = BuildPolytope(cut);
-    if (plane.dimension == 2) {
-      for (const int i : plane.faces.front().corners) {
-        k.shown.push_back(plane.vertices[static_cast<std::size_t>(i)]);
-      }
-    } else {
-      k.shown = plane.vertices;
-    }
-  }
+  FrameBox(*space, InView(*space), plot.outcome == PlotOutcome::kUnbounded);
+  CutByTheBox(*space, feasible);
 
   const int sigma = plot.maximise ? 1 : -1;
   space->improvement = {sigma * c[0], sigma * c[1], sigma * c[2]};
