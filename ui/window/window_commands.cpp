@@ -48,7 +48,21 @@ WindowCommands::WindowCommands(TForm1& form)
   history_->setParent(this);
   files_->setParent(this);
   connect(files_, &FileActions::fileUsed, recent_, &RecentFiles::Add);
+  AddFileCommands();
+  AddEditCommands();
+  AddViewAndHelpCommands();
+  AddWindowKeys();
+  menu_ = new CommandMenu(form_, *this);
+}
 
+WindowCommands::~WindowCommands() {
+  // The windows of their own go first: they watch the memo.
+  delete reportWindow_;
+  delete helpWindow_;
+  delete practiceWindow_;
+}
+
+void WindowCommands::AddFileCommands() {
   connect(AddAction(Command::kNew, messages::kNew, {QKeySequence::New}), &QAction::triggered,
           files_, &FileActions::New);
   connect(AddAction(Command::kOpen, messages::kOpen, {QKeySequence::Open}), &QAction::triggered,
@@ -63,7 +77,9 @@ WindowCommands::WindowCommands(TForm1& form)
       &QAction::triggered, this, [this] { SaveReport(&form_, form_.ReportText()); });
   connect(AddAction(Command::kPrintReport, messages::kPrintReport, {QKeySequence::Print}),
           &QAction::triggered, this, [this] { PrintReport(&form_, form_.ReportText()); });
+}
 
+void WindowCommands::AddEditCommands() {
   connect(AddAction(Command::kUndo, messages::kUndo, {QKeySequence::Undo}), &QAction::triggered,
           this, [this] {
             history_->Checkpoint();
@@ -82,7 +98,9 @@ WindowCommands::WindowCommands(TForm1& form)
           this, &WindowCommands::Copy);
   connect(AddAction(Command::kPaste, messages::kPaste, {QKeySequence::Paste}), &QAction::triggered,
           this, &WindowCommands::Paste);
+}
 
+void WindowCommands::AddViewAndHelpCommands() {
   connect(AddAction(Command::kAllIntegers, messages::kAllIntegers,
                     {QKeySequence(Qt::CTRL | Qt::Key_G)}),
           &QAction::triggered, this,
@@ -112,7 +130,9 @@ WindowCommands::WindowCommands(TForm1& form)
     views[k]->setShortcutVisibleInContextMenu(true);
     form_.addAction(views[k]);
   }
+}
 
+void WindowCommands::AddWindowKeys() {
   connect(AddShortcut({QKeySequence(Qt::CTRL | Qt::Key_Tab)}), &QAction::triggered, this,
           [this] { FocusNextWidget(true); });
   connect(AddShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
@@ -131,15 +151,6 @@ WindowCommands::WindowCommands(TForm1& form)
     }
     if (form_.Solve()->isEnabled()) form_.Solve()->click();
   });
-
-  menu_ = new CommandMenu(form_, *this);
-}
-
-WindowCommands::~WindowCommands() {
-  // The windows of their own go first: they watch the memo.
-  delete reportWindow_;
-  delete helpWindow_;
-  delete practiceWindow_;
 }
 
 QAction* WindowCommands::AddAction(Command command, const char* text,

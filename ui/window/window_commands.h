@@ -95,6 +95,12 @@ class WindowCommands final : public QObject {
   void ShowAbout();
 
  private:
+  // The commands of the menu's groups and the window's own keys, in the
+  // order the constructor adds them.
+  void AddFileCommands();
+  void AddEditCommands();
+  void AddViewAndHelpCommands();
+  void AddWindowKeys();
   QAction* AddAction(Command command, const char* text, const QList<QKeySequence>& keys);
   // A shortcut of the window with no menu entry.
   QAction* AddShortcut(const QList<QKeySequence>& keys);
