@@ -93,31 +93,21 @@ TEST(ModelFile, TheModelsOptimumStandsBesideTheGridsOne) {
 
 // The E row 0.1 with range 0.7 ends at 0.8 in decimals, not at GLPK's binary
 // sum 0.7999999999999999, so x >= 0.8 has the solution glpsol --exact
-// finds, the minimum 0.8, in fixed MPS too.
+// finds, the minimum 0.8.
 TEST(ModelFile, ARangeRowInTheModelsDecimalsKeepsItsSolution) {
   const testing::TemporaryDirectory files;
-  const std::string fixed = files.Write("fixed.mps",
-                                        "NAME          RANGES\n"
-                                        "ROWS\n"
-                                        " N  COST\n"
-                                        " E  R 1\n"
-                                        " G  LIM\n"
-                                        "COLUMNS\n"
-                                        "    X         COST      1              R 1       1\n"
-                                        "    X         LIM       1\n"
-                                        "RHS\n"
-                                        "    RHS       R 1       0.1            LIM       0.8\n"
-                                        "RANGES\n"
-                                        "    RNG       R 1       0.7\n"
-                                        "ENDATA\n");
-  const ModelFileOutcome deck = ReadModelFile(fixed, ModelFormat::kMps);
-  ASSERT_EQ(deck.kind, ModelFileOutcome::Kind::kRead) << deck.message;
-  const std::vector<std::string> report = Solved(deck.problem);
+  const std::string model = files.Write(
+      "ranges.mps",
+      "NAME RANGES\nROWS\n N COST\n E R1\n G LIM\nCOLUMNS\n X COST 1 R1 1\n X LIM 1\n"
+      "RHS\n RHS R1 0.1 LIM 0.8\nRANGES\n RNG R1 0.7\nENDATA\n");
+  const ModelFileOutcome read = ReadModelFile(model, ModelFormat::kMps);
+  ASSERT_EQ(read.kind, ModelFileOutcome::Kind::kRead) << read.message;
+  const std::vector<std::string> report = Solved(read.problem);
   ASSERT_GE(report.size(), 3u) << report[0];
   EXPECT_EQ(report[2], "Optimum: Zmin = 0.8");
   ReportViews fractions;
   fractions.fractions = true;
-  const std::vector<std::string> exact = Solved(deck.problem, fractions);
+  const std::vector<std::string> exact = Solved(read.problem, fractions);
   EXPECT_NE(std::find(exact.begin(), exact.end(), "Optimum: Zmin = 4/5"), exact.end());
 }
 
