@@ -29,9 +29,7 @@ class TerminalCapture {
   std::string& text_;
 };
 
-int gFailureStatus = 1;
-
-[[noreturn]] void EndProcess(void* /*info*/) { _exit(gFailureStatus); }
+[[noreturn]] void EndProcess(void* /*info*/) { _exit(kGlpkCheckFailed); }
 
 // The MPS text without its RHS section: the indicator record "RHS" and the
 // records up to the next indicator record (a record that begins with
@@ -58,10 +56,7 @@ std::string WithoutRhsSection(const std::string& text) {
 
 void GlpkProblemDeleter::operator()(glp_prob* problem) const { glp_delete_prob(problem); }
 
-void EndProcessOnGlpkFailure(int status) {
-  gFailureStatus = status;
-  glp_error_hook(EndProcess, nullptr);
-}
+void EndProcessOnGlpkFailure() { glp_error_hook(EndProcess, nullptr); }
 
 GlpkProblem ReadWithGlpk(const std::string& path, int mpsFormat, std::string& output) {
   GlpkProblem problem(glp_create_prob());

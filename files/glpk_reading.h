@@ -16,10 +16,11 @@ struct GlpkProblemDeleter {
 };
 using GlpkProblem = std::unique_ptr<glp_prob, GlpkProblemDeleter>;
 
-// From now on a failed GLPK check ends this process at once with exit
-// status `status`, printing nothing and running nothing of the program's
-// own ending (no exit handlers, no buffers flushed).
-void EndProcessOnGlpkFailure(int status);
+// From now on a failed GLPK check ends this process at once with the exit
+// status kGlpkCheckFailed, printing nothing and running nothing of the
+// program's own ending (no exit handlers, no buffers flushed).
+constexpr int kGlpkCheckFailed = 3;
+void EndProcessOnGlpkFailure();
 
 // The model in `path`: glp_read_lp where `mpsFormat` is 0, else glp_read_mps
 // in that format (GLP_MPS_FILE or GLP_MPS_DECK). Null where GLPK refuses

@@ -17,9 +17,6 @@
 namespace pivora {
 namespace {
 
-// The exit status of a read that one of GLPK's own checks ended.
-constexpr int kFailedGlpkCheck = 3;
-
 // An MPS file from this size on is counted before GLPK reads it. Measured
 // with pivora-solve on files of one-entry columns, under a load of about 9
 // on two cores: GLPK's read and the refusal of 314 KB took 0.02 to 0.07 s,
@@ -78,7 +75,7 @@ void SendModel(const std::string& path, glp_prob* model, int mpsFormat, int out)
 // an MPS file as free MPS and, when GLPK refuses that, as fixed MPS, where
 // a failure is free MPS's, sent before the second try.
 void ReadSeparately(const std::string& path, ModelFormat format, int out) {
-  EndProcessOnGlpkFailure(kFailedGlpkCheck);
+  EndProcessOnGlpkFailure();
   std::string output;
   if (format == ModelFormat::kLp) {
     if (const GlpkProblem model = ReadWithGlpk(path, 0, output))

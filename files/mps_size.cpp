@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -42,9 +42,11 @@ Fields Split(std::string_view record) {
   return fields;
 }
 
+// The field's number as GLPK reads it, in any locale; 0 where it is none.
 double Number(std::string_view text) {
-  const std::string copy(text);
-  const double value = std::strtod(copy.c_str(), nullptr);
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
   return std::fabs(value) < kZeroBelow ? 0.0 : value;
 }
 
@@ -173,7 +175,7 @@ class Counter {
     if (start >= 12) return;
     column_.assign(name);
     ++size_.columns;
-    const ModelGridSize& grid = integer_ ? kIntegerStart : kStart;
+    const ModelGridSize& grid = integer_ ? integerStart_ : continuousStart_;
     size_.grid.variables += grid.variables;
     size_.grid.rows += grid.rows;
     if (integer_) integers_.insert(column_);
@@ -193,8 +195,8 @@ class Counter {
     ApplyBound(f.field[0], f.count > 3 ? Number(f.field[3]) : 0.0, at->second);
   }
 
-  const ModelGridSize kStart = GridOf(StartOf(false));
-  const ModelGridSize kIntegerStart = GridOf(StartOf(true));
+  const ModelGridSize continuousStart_ = GridOf(StartOf(false));
+  const ModelGridSize integerStart_ = GridOf(StartOf(true));
   MpsSize size_;
   Section section_ = Section::kOther;
   std::string column_;

@@ -130,10 +130,7 @@ SeparateOutcome SeparateWorker::Run(const std::string& request) {
   }
   if (!outcome.started) return outcome;
   for (std::string frame; ReadFrame(channel_, frame);) {
-    if (frame.empty()) {
-      outcome.ended = true;
-      return outcome;
-    }
+    if (frame.empty()) return outcome;
     outcome.bytes += frame;
   }
   Stop();

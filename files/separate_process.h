@@ -12,14 +12,13 @@
 
 namespace pivora {
 
-// What the child sent for one request. `started` is false when no child
-// could be made or reached (`error` holds errno); `ended` is true only when
-// the work returned, false when its process ended before (an exit of the
-// work's own, a signal).
+// What the child sent for one request: all of it when the work returned,
+// what it sent before where its process ended first (an exit of the work's
+// own, a signal). `started` is false when no child could be made or reached
+// (`error` holds errno).
 struct SeparateOutcome {
   bool started = false;
   int error = 0;
-  bool ended = false;
   std::string bytes;
 };
 

@@ -96,10 +96,10 @@ TEST(ModelFile, TheModelsOptimumStandsBesideTheGridsOne) {
 // finds, the minimum 0.8.
 TEST(ModelFile, ARangeRowInTheModelsDecimalsKeepsItsSolution) {
   const testing::TemporaryDirectory files;
-  const std::string model = files.Write(
-      "ranges.mps",
-      "NAME RANGES\nROWS\n N COST\n E R1\n G LIM\nCOLUMNS\n X COST 1 R1 1\n X LIM 1\n"
-      "RHS\n RHS R1 0.1 LIM 0.8\nRANGES\n RNG R1 0.7\nENDATA\n");
+  const std::string model =
+      files.Write("ranges.mps",
+                  "NAME RANGES\nROWS\n N COST\n E R1\n G LIM\nCOLUMNS\n X COST 1 R1 1\n X LIM 1\n"
+                  "RHS\n RHS R1 0.1 LIM 0.8\nRANGES\n RNG R1 0.7\nENDATA\n");
   const ModelFileOutcome read = ReadModelFile(model, ModelFormat::kMps);
   ASSERT_EQ(read.kind, ModelFileOutcome::Kind::kRead) << read.message;
   const std::vector<std::string> report = Solved(read.problem);
