@@ -64,5 +64,57 @@ TEST(ReportReading, ASlackAndABracketSayWhatTheyAreWithTheProblemsNumbers) {
             "Reduzierte Kosten von x2: dz/dx2 = +30. x2 ist 0 (Ni");
 }
 
+// Every other word the report explains, on the worked example's report and
+// tableau as F1 shows them, with an equation for NB 1: the tip at
+// (line, column) of each.
+TEST(ReportReading, EveryOtherWordHasItsOwnTip) {
+  const std::vector<std::string> lines{"     x1*   x2    1",
+                                       "y1*  [-1]   -1    4",
+                                       "0     -1    -3    6",
+                                       "Z      3     2    0",
+                                       "-Z     3     2    0",
+                                       "2  L\xD6SUNGEN:",
+                                       "Optimum: Zmax = 12",
+                                       "ZF:   x1 = 4   x2 = 0 [\xB1" "1]",
+                                       "NB:  y1 = 0 [\xB1" "3]   y2 = 2",
+                                       "ZF:   x1 = 0   x2 = 6"};
+  const ReportProblem p{2, 2, true, {{"1", "1", "=", "4"}, {"1", "3", "<=", "6"}}, {"3", "2"}};
+  const auto tip = [&](int line, int column) { return ExplainReportWord(lines, line, column, p); };
+  EXPECT_EQ(tip(1, 0),
+            "y1: Schlupf von NB 1, einer Gleichung: 4 \u2212 (1\u00b7x1 + 1\u00b7x2), "
+            "immer 0");
+  EXPECT_EQ(tip(0, 12), "x2: Variable, Zielkoeffizient 2");
+  EXPECT_EQ(tip(7, 24),
+            "Reduzierte Kosten von x2: dz/dx2 = \u22121. x2 ist 0 (Nichtbasis); jede "
+            "Einheit x2, die man erzwingt, senkt Zmax um 1.");
+  EXPECT_EQ(tip(1, 6),
+            "Pivotelement: seine Zeile und Spalte sind mit * markiert. Die "
+            "Basisvariable der Zeile verl\u00e4sst die Basis, die Nichtbasisvariable "
+            "der Spalte kommt hinein; das n\u00e4chste Tableau entsteht durch den "
+            "Austausch.");
+  EXPECT_EQ(tip(3, 0),
+            "Zielzeile: ihre Eintr\u00e4ge sind die \u00c4nderung von Z je Einheit "
+            "der Spaltenvariablen, ganz rechts der Wert von Z.");
+  EXPECT_EQ(tip(4, 0),
+            "Zielzeile von \u2212Z: bei Min maximiert das Verfahren \u2212Z; ganz "
+            "rechts steht \u2212Z, also Zmin mit umgekehrtem Vorzeichen.");
+  EXPECT_EQ(tip(2, 0),
+            "Nullvariable einer Gleichung: ihr Wert muss 0 sein. Sie verl\u00e4sst die "
+            "Basis zuerst (Gleichungsphase); danach entf\u00e4llt ihre Spalte.");
+  EXPECT_EQ(tip(6, 10),
+            "Der gr\u00f6\u00dfte Wert der Zielfunktion 3\u00b7x1 + 2\u00b7x2 unter "
+            "allen Bedingungen, mit x \u2265 0.");
+  EXPECT_EQ(tip(5, 4),
+            "2 optimale Ecken: jeder Punkt auf der Strecke (bei mehr als zwei: in der "
+            "Fl\u00e4che) zwischen ihnen ist ebenso optimal, mit demselben Wert.\n"
+            "1. L\u00f6sung: x1 = 4   x2 = 0 [\u00b11]\n2. L\u00f6sung: x1 = 0   x2 = 6");
+  EXPECT_EQ(tip(7, 0),
+            "Die Werte der Variablen; [\u00b1\u2026] nach einer 0: die reduzierten "
+            "Kosten.");
+  EXPECT_EQ(tip(8, 0),
+            "Die Schlupfwerte der Nebenbedingungen; [\u00b1\u2026] nach einer 0: der "
+            "Schattenpreis.");
+}
+
 }  // namespace
 }  // namespace pivora
