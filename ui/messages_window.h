@@ -13,8 +13,9 @@
 namespace pivora::messages {
 
 // --- The main window ---
-// "Pivora v6.0"; with a file " \u2013 " and its name, "*" after it while the
-// problem has unsaved changes; with no file but changes " \u2013 Unbenannt*".
+// "Pivora v" and the version; with a file " \u2013 " and its name, "*"
+// after it while the problem has unsaved changes; with no file but changes
+// " \u2013 Unbenannt*".
 std::string WindowTitle(std::string_view fileName, bool changed);
 // The fixed labels of the main window, top to bottom.
 extern const char* const kHeadline;
