@@ -305,9 +305,10 @@ void BM_BasisSolveRoad(benchmark::State& state, BasisFamily family) {
     const Typed& t = problems[k];
     const int m = t.p.m;
     const int n = t.p.n;
-    if (what == 0) BuildBasisTableauColumn(*t.exact, m, n, bases[k], n + 1, line, nullptr, road);
-    if (what == 1) BuildBasisTableauRow(*t.exact, m, n, bases[k], m + 1, line, nullptr, road);
-    if (what == 2) BuildBasisTableau(*t.exact, m, n, bases[k], *w, nullptr, road);
+    const IntegerRows rows(*t.exact, m, n);
+    if (what == 0) BuildBasisTableauColumn(rows, bases[k], n + 1, line, nullptr, road);
+    if (what == 1) BuildBasisTableauRow(rows, bases[k], m + 1, line, nullptr, road);
+    if (what == 2) BuildBasisTableau(rows, bases[k], *w, nullptr, road);
   });
 }
 BENCHMARK_CAPTURE(BM_BasisSolveRoad, short_decimals, kShortDecimals)

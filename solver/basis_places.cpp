@@ -4,8 +4,6 @@ namespace pivora {
 
 namespace {
 
-bool Equation(const ExactTableau& problem, int i, int n) { return problem(i, n + 2) == 0; }
-
 // Fraction-free Gauss-Jordan elimination of the k x k left block of `a`:
 // every step sets row i to (pivot * row i - a(i, p) * row p) / previous pivot
 // for every other row, an exact division (Bareiss, 1968). Afterwards the right
@@ -42,26 +40,9 @@ bool EliminateFractionFree(IntegerMatrix& a, int k, mpz_class& determinant,
 
 }  // namespace
 
-IntegerRows::IntegerRows(const ExactTableau& problem, int m, int n)
-    : n_(n), cells_(static_cast<std::size_t>((m + 1) * (n + 1))), scales_(m + 2) {
-  for (int i = 1; i <= m + 1; ++i) {
-    mpz_class& scale = scales_[static_cast<std::size_t>(i)];
-    scale = 1;
-    const int last = i <= m ? n + 1 : n;
-    for (int j = 1; j <= last; ++j) {
-      mpz_lcm(scale.get_mpz_t(), scale.get_mpz_t(), problem(i, j).get_den_mpz_t());
-    }
-    for (int j = 1; j <= last; ++j) {
-      const Rational& q = problem(i, j);
-      mpz_class& cell = cells_[Index(i, j)];
-      mpz_divexact(cell.get_mpz_t(), scale.get_mpz_t(), q.get_den_mpz_t());
-      cell *= q.get_num();
-    }
-  }
-}
-
-bool ReadPlaces(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                BasisPlaces& places) {
+bool ReadPlaces(const IntegerRows& rows, const BasisLabels& basis, BasisPlaces& places) {
+  const int m = rows.M();
+  const int n = rows.N();
   std::vector<int> seen(static_cast<std::size_t>(n + m + 1), 0);  // x[j] -> j, y[i] -> n + i
   places.tightIndex.assign(static_cast<std::size_t>(m + 1), -1);
   const auto place = [&](int variable) { return ++seen[static_cast<std::size_t>(variable)] == 1; };
@@ -70,7 +51,7 @@ bool ReadPlaces(const ExactTableau& problem, int m, int n, const BasisLabels& ba
     if (label > n || label < -m) return false;
     if (label == 0) {
       const int e = basis.zeroColumnEquation[static_cast<std::size_t>(j)];
-      if (e < 1 || e > m || !Equation(problem, e, n)) return false;
+      if (e < 1 || e > m || !rows.Equation(e)) return false;
       label = -e;
     }
     if (label > 0) {
@@ -86,7 +67,7 @@ bool ReadPlaces(const ExactTableau& problem, int m, int n, const BasisLabels& ba
   for (int i = 1; i <= m; ++i) {
     const int label = basis.row[static_cast<std::size_t>(i)];
     if (label > n || label < -m) return false;
-    if (label == 0 && !Equation(problem, i, n)) return false;
+    if (label == 0 && !rows.Equation(i)) return false;
     if (label > 0) {
       if (!place(label)) return false;
       places.basicX.push_back(label);
@@ -96,6 +77,68 @@ bool ReadPlaces(const ExactTableau& problem, int m, int n, const BasisLabels& ba
     }
   }
   return places.basicX.size() == places.tightConstraint.size();
+}
+
+void WriteTightRows(const IntegerRows& rows, const BasisPlaces& places, bool transposed,
+                    IntegerMatrix& a) {
+  const int k = static_cast<int>(places.basicX.size());
+  for (int p = 0; p < k; ++p) {
+    const int t = places.tightConstraint[static_cast<std::size_t>(p)];
+    for (int q = 0; q < k; ++q) {
+      const mpz_class& v = rows.At(t, places.basicX[static_cast<std::size_t>(q)]);
+      if (transposed) {
+        a(q, p) = v;
+      } else {
+        a(p, q) = v;
+      }
+    }
+  }
+}
+
+void WriteRightColumn(const IntegerRows& rows, const BasisPlaces& places, const BasisLabels& basis,
+                      int j, int c, IntegerMatrix& a) {
+  const int n = rows.N();
+  const int k = static_cast<int>(places.basicX.size());
+  const auto tight = [&](int p) { return places.tightConstraint[static_cast<std::size_t>(p)]; };
+  if (j == n + 1) {
+    for (int p = 0; p < k; ++p) a(p, c) = rows.At(tight(p), n + 1);
+    return;
+  }
+  const int label = basis.column[static_cast<std::size_t>(j)];
+  if (label > 0) {
+    for (int p = 0; p < k; ++p) a(p, c) = -rows.At(tight(p), label);
+    return;
+  }
+  for (int p = 0; p < k; ++p) a(p, c) = 0;
+  const int t = label < 0 ? -label : basis.zeroColumnEquation[static_cast<std::size_t>(j)];
+  const int p = places.tightIndex[static_cast<std::size_t>(t)];
+  a(p, c) = rows.RowSign(t) * rows.Scale(t);
+}
+
+IntegerMatrix WholeSystem(const IntegerRows& rows, const BasisPlaces& places,
+                          const BasisLabels& basis) {
+  const int n = rows.N();
+  const int k = static_cast<int>(places.basicX.size());
+  IntegerMatrix a(k, k + n + 1);
+  WriteTightRows(rows, places, false, a);
+  for (int j = 1; j <= n + 1; ++j) WriteRightColumn(rows, places, basis, j, k + j - 1, a);
+  return a;
+}
+
+int SubstitutedRow(const BasisLabels& basis, int m, int r) {
+  if (r == m + 1) return m + 1;
+  const int label = basis.row[static_cast<std::size_t>(r)];
+  return label > 0 ? 0 : label == 0 ? r : -label;
+}
+
+mpz_class SubstitutedScales(const IntegerRows& rows, const BasisLabels& basis) {
+  const int m = rows.M();
+  mpz_class scales = rows.Scale(m + 1);
+  for (int i = 1; i <= m; ++i) {
+    const int e = SubstitutedRow(basis, m, i);
+    if (e != 0) scales *= rows.Scale(e);
+  }
+  return scales;
 }
 
 bool SolveIntegerSystem(IntegerMatrix& a, int k, mpz_class& denominator, bool determinant,

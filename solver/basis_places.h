@@ -1,6 +1,5 @@
-// What the exact builds of a basis's work tableau share: the problem's rows
-// scaled to integers, where each variable stands at the basis, and the
-// integer system of the tight rows in the basic x.
+// What the exact builds of a basis's work tableau share: where each
+// variable stands at the basis, and the integer systems they solve.
 #pragma once
 
 #include <flint/fmpz.h>
@@ -11,28 +10,9 @@
 #include <vector>
 
 #include "solver/basis_tableau.h"
-#include "solver/exact_problem.h"
+#include "solver/integer_rows.h"
 
 namespace pivora {
-
-// The problem with every row scaled to integers: row i (and the objective,
-// row m+1) times the least common multiple scale(i) of its denominators.
-class IntegerRows {
- public:
-  IntegerRows(const ExactTableau& problem, int m, int n);
-
-  const mpz_class& At(int i, int j) const { return cells_[Index(i, j)]; }
-  const mpz_class& Scale(int i) const { return scales_[static_cast<std::size_t>(i)]; }
-
- private:
-  std::size_t Index(int i, int j) const {
-    return static_cast<std::size_t>((i - 1) * (n_ + 1) + j - 1);
-  }
-
-  int n_;
-  std::vector<mpz_class> cells_;
-  std::vector<mpz_class> scales_;
-};
 
 // Where each variable stands: the tight constraints (slack or zero variable
 // non-basic) with their columns, the basic x with their rows.
@@ -46,14 +26,7 @@ struct BasisPlaces {
 
 // False where the labels name no basis: a variable missing or twice, a zero
 // label on an inequality, or fewer tight rows than basic x.
-bool ReadPlaces(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                BasisPlaces& places);
-
-// +1 where row i of the problem is multiplied by +1 in the work tableau (a
-// ">=" row; the objective when maximising), else -1.
-inline int RowSign(const ExactTableau& problem, int i, int n) {
-  return problem(i, n + 2) > 0 ? 1 : -1;
-}
+bool ReadPlaces(const IntegerRows& rows, const BasisLabels& basis, BasisPlaces& places);
 
 // A rows x width integer matrix, rows contiguous.
 class IntegerMatrix {
@@ -77,6 +50,32 @@ class IntegerMatrix {
   int width_;
   std::vector<mpz_class> cells_;
 };
+
+// The tight rows as a system in the basic x: for tight constraint t with
+// slack y(t) = g(t) (a(t) x - b(t)),
+//   a'(t, B) x(B) = b'(t) + scale(t) g(t) y(t) - a'(t, N) x(N).
+// Writes the k x k left block of `a` (transposed where `transposed` says).
+void WriteTightRows(const IntegerRows& rows, const BasisPlaces& places, bool transposed,
+                    IntegerMatrix& a);
+
+// The right-hand side of work column j (1..n, or n+1 for the constant) into
+// column `c` of `a`.
+void WriteRightColumn(const IntegerRows& rows, const BasisPlaces& places, const BasisLabels& basis,
+                      int j, int c, IntegerMatrix& a);
+
+// The tight rows' system with every work column as a right-hand side:
+// column k + j - 1 for work column j, k + n for the constant.
+IntegerMatrix WholeSystem(const IntegerRows& rows, const BasisPlaces& places,
+                          const BasisLabels& basis);
+
+// The problem row whose scaled variable row r (1..m+1) of the work tableau
+// holds: 0 for a basic x, the constraint of a basic slack or of a row still
+// labelled 0, m+1 for the objective row.
+int SubstitutedRow(const BasisLabels& basis, int m, int r);
+
+// The product of the scales of the substituted rows' variables, the
+// objective's included.
+mpz_class SubstitutedScales(const IntegerRows& rows, const BasisLabels& basis);
 
 // Solves the k x k left block L of `a` against its right block R (columns
 // k.. of the width): afterwards the right block holds D * L^-1 * R, all

@@ -1,9 +1,5 @@
 #include "solver/basis_tableau.h"
 
-#include <flint/fmpz.h>
-#include <flint/nmod_mat.h>
-#include <flint/nmod_vec.h>
-
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -11,85 +7,10 @@
 
 #include "solver/basis_places.h"
 #include "solver/exact_tuning.h"
-#include "solver/word_matrix.h"
 
 namespace pivora {
 
 namespace {
-
-// The tight rows as a system in the basic x: for tight constraint t with
-// slack y(t) = g(t) (a(t) x - b(t)),
-//   a'(t, B) x(B) = b'(t) + scale(t) g(t) y(t) - a'(t, N) x(N).
-// Writes the k x k left block of `a` (transposed where `transposed` says).
-void WriteTightRows(const IntegerRows& rows, const BasisPlaces& places, bool transposed,
-                    IntegerMatrix& a) {
-  const int k = static_cast<int>(places.basicX.size());
-  for (int p = 0; p < k; ++p) {
-    const int t = places.tightConstraint[static_cast<std::size_t>(p)];
-    for (int q = 0; q < k; ++q) {
-      const mpz_class& v = rows.At(t, places.basicX[static_cast<std::size_t>(q)]);
-      if (transposed) {
-        a(q, p) = v;
-      } else {
-        a(p, q) = v;
-      }
-    }
-  }
-}
-
-// The right-hand side of work column j (1..n, or n+1 for the constant) into
-// column `c` of `a`.
-void WriteRightColumn(const ExactTableau& problem, const IntegerRows& rows,
-                      const BasisPlaces& places, const BasisLabels& basis, int n, int j, int c,
-                      IntegerMatrix& a) {
-  const int k = static_cast<int>(places.basicX.size());
-  const auto tight = [&](int p) { return places.tightConstraint[static_cast<std::size_t>(p)]; };
-  if (j == n + 1) {
-    for (int p = 0; p < k; ++p) a(p, c) = rows.At(tight(p), n + 1);
-    return;
-  }
-  const int label = basis.column[static_cast<std::size_t>(j)];
-  if (label > 0) {
-    for (int p = 0; p < k; ++p) a(p, c) = -rows.At(tight(p), label);
-    return;
-  }
-  for (int p = 0; p < k; ++p) a(p, c) = 0;
-  const int t = label < 0 ? -label : basis.zeroColumnEquation[static_cast<std::size_t>(j)];
-  const int p = places.tightIndex[static_cast<std::size_t>(t)];
-  a(p, c) = RowSign(problem, t, n) * rows.Scale(t);
-}
-
-// The problem row whose scaled variable row r (1..m+1) of the work tableau
-// holds: 0 for a basic x, the constraint of a basic slack or of a row still
-// labelled 0, m+1 for the objective row.
-int SubstitutedRow(const BasisLabels& basis, int m, int r) {
-  if (r == m + 1) return m + 1;
-  const int label = basis.row[static_cast<std::size_t>(r)];
-  return label > 0 ? 0 : label == 0 ? r : -label;
-}
-
-// The tight rows' system with every work column as a right-hand side:
-// column k + j - 1 for work column j, k + n for the constant.
-IntegerMatrix WholeSystem(const ExactTableau& problem, const IntegerRows& rows,
-                          const BasisPlaces& places, const BasisLabels& basis, int n) {
-  const int k = static_cast<int>(places.basicX.size());
-  IntegerMatrix a(k, k + n + 1);
-  WriteTightRows(rows, places, false, a);
-  for (int j = 1; j <= n + 1; ++j)
-    WriteRightColumn(problem, rows, places, basis, n, j, k + j - 1, a);
-  return a;
-}
-
-// The product of the scales of the substituted rows' variables, the
-// objective's included.
-mpz_class SubstitutedScales(const IntegerRows& rows, const BasisLabels& basis, int m) {
-  mpz_class scales = rows.Scale(m + 1);
-  for (int i = 1; i <= m; ++i) {
-    const int e = SubstitutedRow(basis, m, i);
-    if (e != 0) scales *= rows.Scale(e);
-  }
-  return scales;
-}
 
 // The faster road for the k x k system in `a` with one right-hand side
 // (kLiftingFrom, kLongEntryBits).
@@ -105,15 +26,16 @@ ExactRoad Resolve(ExactRoad road, const IntegerMatrix& a, int k) {
 
 }  // namespace
 
-bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+bool BuildBasisNumerators(const IntegerRows& rows, const BasisLabels& basis,
                           IntegerMatrix& numerators, mpz_class& common, ExchangeObserver* observer,
                           ExactRoad road) {
+  const int m = rows.M();
+  const int n = rows.N();
   BasisPlaces places;
-  if (!ReadPlaces(problem, m, n, basis, places)) return false;
-  const IntegerRows rows(problem, m, n);
+  if (!ReadPlaces(rows, basis, places)) return false;
   const int k = static_cast<int>(places.basicX.size());
 
-  IntegerMatrix a = WholeSystem(problem, rows, places, basis, n);
+  IntegerMatrix a = WholeSystem(rows, places, basis);
   mpz_class determinant;
   // With every column as a right-hand side the elimination is the faster
   // road (kLiftingFrom says how much).
@@ -127,7 +49,7 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
   // of it (Sylvester's identity), so the exchanges that follow divide
   // exactly, as fraction-free values need; over a smaller multiple, such as
   // the least common multiple of the scales, they need not.
-  const mpz_class scales = SubstitutedScales(rows, basis, m);
+  const mpz_class scales = SubstitutedScales(rows, basis);
   common = scales * determinant;
 
   // Basic x: determinant * x(B) is the right block.
@@ -155,7 +77,7 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
       if (j == n + 1)
         mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), rows.At(e, n + 1).get_mpz_t());
       sum *= multiple;
-      if (RowSign(problem, e, n) < 0) sum = -sum;
+      if (rows.RowSign(e) < 0) sum = -sum;
     }
   };
   for (int r = 1; r <= m + 1; ++r) {
@@ -165,218 +87,14 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
   return true;
 }
 
-namespace {
-
-// Integers reduced modulo every prime, prime-major: the value of item i
-// modulo prime t at t * count + i.
-class ReducedTable {
- public:
-  ReducedTable(const std::vector<mp_limb_t>& primes, std::size_t count)
-      : primes_(primes), count_(count), cells_(primes.size() * count) {}
-  void Set(std::size_t i, const mp_limb_t* residues) {
-    for (std::size_t t = 0; t < primes_.size(); ++t) cells_[t * count_ + i] = residues[t];
-  }
-  mp_limb_t At(std::size_t t, std::size_t i) const { return cells_[t * count_ + i]; }
-
- private:
-  const std::vector<mp_limb_t>& primes_;
-  std::size_t count_;
-  std::vector<mp_limb_t> cells_;
-};
-
-// Whether `order` (a permutation of 0..k-1) is even.
-bool EvenOrder(std::vector<slong> order) {
-  bool even = true;
-  for (std::size_t p = 0; p < order.size(); ++p) {
-    while (order[p] != static_cast<slong>(p)) {
-      std::swap(order[p], order[static_cast<std::size_t>(order[p])]);
-      even = !even;
-    }
-  }
-  return even;
-}
-
-}  // namespace
-
-BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
-                                 const BasisLabels& basis, const std::vector<mp_limb_t>& primes,
-                                 long boundBits, std::vector<mp_limb_t>& residues,
-                                 mpz_class& common, ExchangeObserver* observer) {
-  const WorkScope part(observer, WorkPhase::kResidues);
-  BasisPlaces places;
-  if (!ReadPlaces(problem, m, n, basis, places)) return BasisResidues::kNoBasis;
-  const IntegerRows rows(problem, m, n);
-  const int k = static_cast<int>(places.basicX.size());
-  const int width = n + 1;
-
-  // The system before any elimination, as BuildBasisNumerators sets it up.
-  const IntegerMatrix a = WholeSystem(problem, rows, places, basis, n);
-  const mpz_class scales = SubstitutedScales(rows, basis, m);
-
-  // Every integer the rows need: the system, the problem's rows and each
-  // substituted row's multiple g(e) scales / scale(e), reduced modulo a
-  // chunk of the primes at a time, so that the reductions held at once stay
-  // small whatever the number of primes.
-  const std::size_t systemCells = static_cast<std::size_t>(k) * static_cast<std::size_t>(k + width);
-  const std::size_t rowCells = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(width);
-  const std::size_t multipleCells = static_cast<std::size_t>(m + 2);
-  const auto rowCell = [&](int e, int j) {
-    return systemCells + static_cast<std::size_t>((e - 1) * width + j - 1);
-  };
-  const auto multipleCell = [&](int e) {
-    return systemCells + rowCells + static_cast<std::size_t>(e);
-  };
-  const std::size_t scalesCell = systemCells + rowCells + multipleCells;
-  std::vector<mpz_class> multiples(multipleCells);
-  for (int e = 1; e <= m + 1; ++e) {
-    mpz_class& multiple = multiples[static_cast<std::size_t>(e)];
-    multiple = scales / rows.Scale(e);
-    if (RowSign(problem, e, n) < 0) multiple = -multiple;
-  }
-  const auto reduce = [&](const std::vector<mp_limb_t>& chunk, ReducedTable& reduced) {
-    fmpz_comb_t comb;
-    fmpz_comb_temp_t temp;
-    fmpz_t scratch;
-    fmpz_comb_init(comb, chunk.data(), static_cast<slong>(chunk.size()));
-    fmpz_comb_temp_init(temp, comb);
-    fmpz_init(scratch);
-    std::vector<mp_limb_t> out(chunk.size());
-    const auto put = [&](std::size_t i, const mpz_class& x) {
-      ReduceModuloPrimes(x, comb, temp, scratch, chunk, out.data());
-      reduced.Set(i, out.data());
-    };
-    for (int p = 0; p < k; ++p) {
-      for (int q = 0; q < k + width; ++q)
-        put(static_cast<std::size_t>(p * (k + width) + q), a(p, q));
-    }
-    for (int e = 1; e <= m + 1; ++e) {
-      for (int j = 1; j <= (e <= m ? width : n); ++j) put(rowCell(e, j), rows.At(e, j));
-      put(multipleCell(e), multiples[static_cast<std::size_t>(e)]);
-    }
-    put(scalesCell, scales);
-    fmpz_clear(scratch);
-    fmpz_comb_temp_clear(temp);
-    fmpz_comb_clear(comb);
-  };
-
-  // The rows whose variable is substituted: (row, problem row).
-  std::vector<std::array<int, 2>> substituted;
-  for (int r = 1; r <= m + 1; ++r) {
-    const int e = SubstitutedRow(basis, m, r);
-    if (e != 0) substituted.push_back({r, e});
-  }
-  const std::size_t cells = static_cast<std::size_t>(m + 1) * static_cast<std::size_t>(width);
-  residues.assign(primes.size() * cells, 0);
-  std::vector<mp_limb_t> determinants(primes.size(), 1);
-  std::vector<mp_limb_t> chunk;
-  std::unique_ptr<ReducedTable> reduced;
-  for (std::size_t t = 0; t < primes.size(); ++t) {
-    ThrowIfCancelled(observer);
-    const std::size_t place = t % kResidueChunk;  // the prime's place in its chunk
-    if (place == 0) {
-      chunk.assign(
-          primes.begin() + static_cast<std::ptrdiff_t>(t),
-          primes.begin() + static_cast<std::ptrdiff_t>(std::min(t + kResidueChunk, primes.size())));
-      reduced = std::make_unique<ReducedTable>(chunk, scalesCell + 1);
-      reduce(chunk, *reduced);
-    }
-    const mp_limb_t prime = primes[t];
-    nmod_t mod;
-    nmod_init(&mod, prime);
-    mp_limb_t* const out = residues.data() + t * cells;
-    // x(B) = M^-1 * right block, and det M, modulo the prime.
-    WordMatrix x(k, width, prime);
-    if (k > 0) {
-      WordMatrix lu(k, k, prime);
-      for (int p = 0; p < k; ++p) {
-        const std::size_t base = static_cast<std::size_t>(p * (k + width));
-        for (int q = 0; q < k; ++q)
-          lu(p, q) = reduced->At(place, base + static_cast<std::size_t>(q));
-      }
-      std::vector<slong> order(static_cast<std::size_t>(k));
-      for (int p = 0; p < k; ++p) order[static_cast<std::size_t>(p)] = p;
-      // Singular modulo the prime: singular, or the prime divides the
-      // determinant; the exact elimination tells which.
-      if (nmod_mat_lu(order.data(), lu.get(), 1) < k) return BasisResidues::kLeftToElimination;
-      // LU = PM, row p of PM being row order[p] of M: det M is the
-      // diagonal's product times the sign of the order.
-      mp_limb_t determinant = 1;
-      for (int p = 0; p < k; ++p) determinant = nmod_mul(determinant, lu(p, p), mod);
-      if (!EvenOrder(order)) determinant = nmod_neg(determinant, mod);
-      determinants[t] = determinant;
-      for (int p = 0; p < k; ++p) {
-        const std::size_t base =
-            static_cast<std::size_t>(order[static_cast<std::size_t>(p)] * (k + width) + k);
-        for (int j = 0; j < width; ++j)
-          x(p, j) = reduced->At(place, base + static_cast<std::size_t>(j));
-      }
-      nmod_mat_solve_tril(x.get(), lu.get(), x.get(), 1);
-      nmod_mat_solve_triu(x.get(), lu.get(), x.get(), 0);
-    }
-    const mp_limb_t determinant = determinants[t];
-    const mp_limb_t commonResidue = nmod_mul(reduced->At(place, scalesCell), determinant, mod);
-    // Basic x: common * x(B).
-    for (int q = 0; q < k; ++q) {
-      mp_limb_t* const row =
-          out + static_cast<std::size_t>(places.basicXRow[static_cast<std::size_t>(q)] - 1) *
-                    static_cast<std::size_t>(width);
-      for (int j = 0; j < width; ++j) row[j] = nmod_mul(commonResidue, x(q, j), mod);
-    }
-    // A substituted row: multiple * det * (a'(e, B) x(B) + its own terms),
-    // the products for all such rows in one matrix product.
-    WordMatrix coefficients(static_cast<slong>(substituted.size()), k, prime);
-    WordMatrix products(static_cast<slong>(substituted.size()), width, prime);
-    for (std::size_t u = 0; u < substituted.size(); ++u) {
-      const int e = substituted[u][1];
-      for (int q = 0; q < k; ++q)
-        coefficients(static_cast<slong>(u), q) =
-            reduced->At(place, rowCell(e, places.basicX[static_cast<std::size_t>(q)]));
-    }
-    if (k > 0 && !substituted.empty()) nmod_mat_mul(products.get(), coefficients.get(), x.get());
-    for (std::size_t u = 0; u < substituted.size(); ++u) {
-      const int r = substituted[u][0];
-      const int e = substituted[u][1];
-      const mp_limb_t factor = nmod_mul(reduced->At(place, multipleCell(e)), determinant, mod);
-      mp_limb_t* const row =
-          out + static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(width);
-      for (int j = 1; j <= width; ++j) {
-        mp_limb_t sum = products(static_cast<slong>(u), j - 1);
-        const int label = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
-        if (label > 0) sum = nmod_add(sum, reduced->At(place, rowCell(e, label)), mod);
-        // The objective's cell n+1 is 0.
-        if (j == width && e <= m) sum = nmod_sub(sum, reduced->At(place, rowCell(e, width)), mod);
-        row[j - 1] = nmod_mul(factor, sum, mod);
-      }
-    }
-  }
-  if (observer != nullptr) observer->SolvedBasisSystem(k, width);
-
-  // The determinant itself, from its residues: a minor of the scaled rows,
-  // within the bound.
-  fmpz_comb_t comb;
-  fmpz_comb_temp_t temp;
-  fmpz_t determinant;
-  fmpz_comb_init(comb, primes.data(), static_cast<slong>(primes.size()));
-  fmpz_comb_temp_init(temp, comb);
-  fmpz_init(determinant);
-  fmpz_multi_CRT_ui(determinant, determinants.data(), comb, temp, 1);
-  const bool within = static_cast<long>(fmpz_bits(determinant)) <= boundBits;
-  mpz_class exact;
-  fmpz_get_mpz(exact.get_mpz_t(), determinant);
-  fmpz_clear(determinant);
-  fmpz_comb_temp_clear(temp);
-  fmpz_comb_clear(comb);
-  if (!within) return BasisResidues::kLeftToElimination;
-  common = scales * exact;
-  return BasisResidues::kBuilt;
-}
-
-bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+bool BuildBasisTableau(const IntegerRows& rows, const BasisLabels& basis,
                        BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer,
                        ExactRoad road) {
+  const int m = rows.M();
+  const int n = rows.N();
   IntegerMatrix numerators(m + 1, n + 1);
   mpz_class common;
-  if (!BuildBasisNumerators(problem, m, n, basis, numerators, common, observer, road)) return false;
+  if (!BuildBasisNumerators(rows, basis, numerators, common, observer, road)) return false;
   const int sign = sgn(common);
   mpz_class odd = abs(common);
   const long twos = static_cast<long>(mpz_scan1(odd.get_mpz_t(), 0));
@@ -396,12 +114,13 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
   return true;
 }
 
-bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+bool BuildBasisTableauRows(const IntegerRows& rows, const BasisLabels& basis,
                            const std::vector<int>& rs, std::vector<std::vector<Rational>>& out,
                            ExchangeObserver* observer, ExactRoad road) {
+  const int m = rows.M();
+  const int n = rows.N();
   BasisPlaces places;
-  if (!ReadPlaces(problem, m, n, basis, places)) return false;
-  const IntegerRows rows(problem, m, n);
+  if (!ReadPlaces(rows, basis, places)) return false;
   const int k = static_cast<int>(places.basicX.size());
   const int count = static_cast<int>(rs.size());
   const auto basicX = [&](int q) { return places.basicX[static_cast<std::size_t>(q)]; };
@@ -435,7 +154,7 @@ bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const Basi
     mpz_class denominator = determinant;
     if (e != 0) {
       denominator *= rows.Scale(e);
-      if (RowSign(problem, e, n) < 0) denominator = -denominator;
+      if (rows.RowSign(e) < 0) denominator = -denominator;
     }
     for (int j = 1; j <= n + 1; ++j) {
       sum = 0;
@@ -463,7 +182,7 @@ bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const Basi
         const int z = column < 0 ? -column : basis.zeroColumnEquation[static_cast<std::size_t>(j)];
         const int p = places.tightIndex[static_cast<std::size_t>(z)];
         sum = a(p, c) * rows.Scale(z);
-        if (RowSign(problem, z, n) < 0) sum = -sum;
+        if (rows.RowSign(z) < 0) sum = -sum;
       }
       Rational& entry = out[static_cast<std::size_t>(t)][static_cast<std::size_t>(j - 1)];
       entry = Rational(sum, denominator);
@@ -473,26 +192,26 @@ bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const Basi
   return true;
 }
 
-bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                          int r, std::vector<Rational>& row, ExchangeObserver* observer,
-                          ExactRoad road) {
-  std::vector<std::vector<Rational>> rows;
-  if (!BuildBasisTableauRows(problem, m, n, basis, {r}, rows, observer, road)) return false;
-  row = std::move(rows[0]);
+bool BuildBasisTableauRow(const IntegerRows& rows, const BasisLabels& basis, int r,
+                          std::vector<Rational>& row, ExchangeObserver* observer, ExactRoad road) {
+  std::vector<std::vector<Rational>> built;
+  if (!BuildBasisTableauRows(rows, basis, {r}, built, observer, road)) return false;
+  row = std::move(built[0]);
   return true;
 }
 
-bool BuildBasisTableauColumn(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                             int j, std::vector<Rational>& column, ExchangeObserver* observer,
+bool BuildBasisTableauColumn(const IntegerRows& rows, const BasisLabels& basis, int j,
+                             std::vector<Rational>& column, ExchangeObserver* observer,
                              ExactRoad road) {
+  const int m = rows.M();
+  const int n = rows.N();
   BasisPlaces places;
-  if (!ReadPlaces(problem, m, n, basis, places)) return false;
-  const IntegerRows rows(problem, m, n);
+  if (!ReadPlaces(rows, basis, places)) return false;
   const int k = static_cast<int>(places.basicX.size());
 
   IntegerMatrix a(k, k + 1);
   WriteTightRows(rows, places, false, a);
-  WriteRightColumn(problem, rows, places, basis, n, j, k, a);
+  WriteRightColumn(rows, places, basis, j, k, a);
   mpz_class determinant;
   if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, a, k), observer)) return false;
 
@@ -520,7 +239,7 @@ bool BuildBasisTableauColumn(const ExactTableau& problem, int m, int n, const Ba
     if (j == n + 1)
       mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), rows.At(e, n + 1).get_mpz_t());
     mpz_class denominator = determinant * rows.Scale(e);
-    if (RowSign(problem, e, n) < 0) denominator = -denominator;
+    if (rows.RowSign(e) < 0) denominator = -denominator;
     Rational& entry = column[static_cast<std::size_t>(r - 1)];
     entry = Rational(sum, denominator);
     entry.canonicalize();

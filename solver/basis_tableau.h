@@ -10,6 +10,7 @@
 #include "solver/exact_problem.h"
 #include "solver/exchange_observer.h"
 #include "solver/fraction_free.h"
+#include "solver/integer_rows.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -53,7 +54,7 @@ enum class ExactRoad {
 };
 
 // Writes into `w` the work tableau that the exchange method holds at `basis`
-// for `problem` (m constraints, n variables): row i expresses its basic
+// for the problem of `rows` (m constraints, n variables): row i expresses its basic
 // variable, column n+1 the constant, row m+1 sigma * z, in the non-basic
 // variables of columns 1..n; the labels in column n+2 and row m+2; 0
 // elsewhere. Exact: every entry is an integer over one common denominator
@@ -64,7 +65,7 @@ enum class ExactRoad {
 // missing or twice, a zero label on an inequality) or its matrix is singular.
 // Asks `observer` (may be null) whether to stop before the solve and between
 // the rounds of an elimination, and throws SolveCancelled then.
-bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+bool BuildBasisTableau(const IntegerRows& rows, const BasisLabels& basis,
                        BasicWorkTableau<FractionFree>& w, ExchangeObserver* observer = nullptr,
                        ExactRoad road = ExactRoad::kFaster);
 
@@ -73,7 +74,7 @@ bool BuildBasisTableau(const ExactTableau& problem, int m, int n, const BasisLab
 // 1..m+1 and columns 1..n+1. Each numerator is, up to its sign, an
 // (m+1) x (m+1) minor of the scaled problem's whole matrix (the columns of
 // x, the slacks and z, and the constants), and `common` the basis one.
-bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+bool BuildBasisNumerators(const IntegerRows& rows, const BasisLabels& basis,
                           IntegerMatrix& numerators, mpz_class& common,
                           ExchangeObserver* observer = nullptr,
                           ExactRoad road = ExactRoad::kFaster);
@@ -86,22 +87,22 @@ bool BuildBasisNumerators(const ExactTableau& problem, int m, int n, const Basis
 // where a prime divides the determinant, or the determinant lies beyond the
 // bound: the exact elimination (BuildBasisNumerators) decides those.
 enum class BasisResidues { kBuilt, kNoBasis, kLeftToElimination };
-BasisResidues BuildBasisResidues(const ExactTableau& problem, int m, int n,
-                                 const BasisLabels& basis, const std::vector<mp_limb_t>& primes,
-                                 long boundBits, std::vector<mp_limb_t>& residues,
-                                 mpz_class& common, ExchangeObserver* observer = nullptr);
+BasisResidues BuildBasisResidues(const IntegerRows& rows, const BasisLabels& basis,
+                                 const std::vector<mp_limb_t>& primes, long boundBits,
+                                 std::vector<mp_limb_t>& residues, mpz_class& common,
+                                 ExchangeObserver* observer = nullptr);
 
 // Row r (1..m+1, the objective row included) of that work tableau alone,
 // columns 1..n+1 into row[0..n]: the same values, at the cost of one solve of
 // the tight rows' transposed matrix with a single right-hand side. False
 // where BuildBasisTableau would be.
-bool BuildBasisTableauRow(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                          int r, std::vector<Rational>& row, ExchangeObserver* observer = nullptr,
+bool BuildBasisTableauRow(const IntegerRows& rows, const BasisLabels& basis, int r,
+                          std::vector<Rational>& row, ExchangeObserver* observer = nullptr,
                           ExactRoad road = ExactRoad::kFaster);
 
 // Rows `rs` (each 1..m+1) of that work tableau, out[t] for rs[t], from one
 // solve with as many right-hand sides.
-bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+bool BuildBasisTableauRows(const IntegerRows& rows, const BasisLabels& basis,
                            const std::vector<int>& rs, std::vector<std::vector<Rational>>& out,
                            ExchangeObserver* observer = nullptr,
                            ExactRoad road = ExactRoad::kFaster);
@@ -109,9 +110,8 @@ bool BuildBasisTableauRows(const ExactTableau& problem, int m, int n, const Basi
 // Column j (1..n+1, the constants included) of that work tableau alone, rows
 // 1..m+1 into column[0..m]: one solve of the tight rows with a single
 // right-hand side. False where BuildBasisTableau would be.
-bool BuildBasisTableauColumn(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                             int j, std::vector<Rational>& column,
-                             ExchangeObserver* observer = nullptr,
+bool BuildBasisTableauColumn(const IntegerRows& rows, const BasisLabels& basis, int j,
+                             std::vector<Rational>& column, ExchangeObserver* observer = nullptr,
                              ExactRoad road = ExactRoad::kFaster);
 
 }  // namespace pivora

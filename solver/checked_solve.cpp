@@ -28,11 +28,12 @@ void CopyRows(const SolutionTable& from, SolutionTable& to, int lastRow) {
 // a non-zero constant and 0 in every free column (the equality phase's
 // stop), or a negative constant and no positive entry in a free column (the
 // feasibility phase's). Costs one elimination with one right-hand side.
-bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                             int r, ExchangeObserver* observer) {
-  if (r < 1 || r > m) return false;
+bool StopRowProvesInfeasible(const IntegerRows& rows, const BasisLabels& basis, int r,
+                             ExchangeObserver* observer) {
+  const int n = rows.N();
+  if (r < 1 || r > rows.M()) return false;
   std::vector<Rational> row;
-  if (!BuildBasisTableauRow(problem, m, n, basis, r, row, observer)) return false;
+  if (!BuildBasisTableauRow(rows, basis, r, row, observer)) return false;
   const bool zeroRow = basis.row[static_cast<std::size_t>(r)] == 0;
   const int constant = sgn(row[static_cast<std::size_t>(n)]);
   if (zeroRow ? constant == 0 : constant >= 0) return false;
@@ -51,16 +52,16 @@ bool StopRowProvesInfeasible(const ExactTableau& problem, int m, int n, const Ba
 // other such row is labelled 0 again, an equation still in the basis, for
 // the exact run's own equality phase to decide. Costs one elimination, with
 // a right-hand side for each equation taken as redundant.
-void ReopenEquations(const ExactTableau& problem, int m, int n, BasisLabels& basis,
-                     ExchangeObserver* observer) {
+void ReopenEquations(const IntegerRows& rows, BasisLabels& basis, ExchangeObserver* observer) {
+  const int n = rows.N();
   std::vector<int> taken;
-  for (int r = 1; r <= m; ++r) {
-    if (problem(r, n + 2) == 0 && basis.row[static_cast<std::size_t>(r)] == -r) taken.push_back(r);
+  for (int r = 1; r <= rows.M(); ++r) {
+    if (rows.Equation(r) && basis.row[static_cast<std::size_t>(r)] == -r) taken.push_back(r);
   }
-  std::vector<std::vector<Rational>> rows;
-  if (taken.empty() || !BuildBasisTableauRows(problem, m, n, basis, taken, rows, observer)) return;
+  std::vector<std::vector<Rational>> built;
+  if (taken.empty() || !BuildBasisTableauRows(rows, basis, taken, built, observer)) return;
   for (std::size_t t = 0; t < taken.size(); ++t) {
-    const std::vector<Rational>& row = rows[t];
+    const std::vector<Rational>& row = built[t];
     bool redundant = sgn(row[static_cast<std::size_t>(n)]) == 0;
     for (int j = 1; j <= n && redundant; ++j) {
       redundant = basis.column[static_cast<std::size_t>(j)] == 0 ||
@@ -190,11 +191,13 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
 
   BasisLabels basis = LabelsOf(record.work, m, n, record.zeroColumnEquation,
                                [](Extended label) { return static_cast<int>(label); });
-  ReopenEquations(problem, m, n, basis, observer);
+  // Every tableau the judge builds starts from the same scaled rows.
+  const IntegerRows rows(problem, m, n);
+  ReopenEquations(rows, basis, observer);
   result.judged = true;
   result.judgeBasis = basis;
   if (status == kNoFeasibleSolution &&
-      StopRowProvesInfeasible(problem, m, n, basis, record.stopRow, observer)) {
+      StopRowProvesInfeasible(rows, basis, record.stopRow, observer)) {
     auto proved = std::make_shared<const ExactSolutions>(kNoFeasibleSolution);
     if (agree(status, solutions, *proved)) {
       result.values = std::move(proved);
@@ -206,7 +209,7 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   SolveStatus exactStatus = kNoFeasibleSolution;
   auto values = std::make_shared<ExactSolutions>();
   bool exactRunsOwn = false;
-  if (IsOptimal(status) && ReplayOptimum(problem, m, n, basis,
+  if (IsOptimal(status) && ReplayOptimum(rows, basis,
                                          std::span<const std::array<int, 2>>(
                                              record.searchExchanges.data(),
                                              static_cast<std::size_t>(record.searchExchangeCount)),
@@ -232,7 +235,7 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   }
   CopyRows(before, *exact, n + m);
   const ExactSolve judge =
-      ContinueExactly(problem, m, n, basis, *exact, exactStatus, observer, values.get());
+      ContinueExactly(rows, basis, *exact, exactStatus, observer, values.get());
   result.exactExchanges = judge.exchanges;
   result.exactFromStart = judge.fromStart;
   // The exact run from its first optimum reaches its vertices by the search

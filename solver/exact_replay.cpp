@@ -18,17 +18,16 @@ namespace {
 // the whole tableau would.
 class ReplayTableau {
  public:
-  ReplayTableau(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                ExchangeObserver* observer)
-      : problem_(problem), m_(m), n_(n), basis_(basis), observer_(observer) {}
+  ReplayTableau(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer)
+      : rows_(rows), m_(rows.M()), n_(rows.N()), basis_(basis), observer_(observer) {}
 
   // The constants, then the objective row at the basis; false where the
   // labels name no basis or a singular one.
   bool BuildConstants() {
-    return BuildBasisTableauColumn(problem_, m_, n_, basis_, n_ + 1, constants_, observer_);
+    return BuildBasisTableauColumn(rows_, basis_, n_ + 1, constants_, observer_);
   }
   bool BuildObjective() {
-    return BuildBasisTableauRow(problem_, m_, n_, basis_, m_ + 1, objective_, observer_);
+    return BuildBasisTableauRow(rows_, basis_, m_ + 1, objective_, observer_);
   }
 
   const Rational& Constant(int i) const { return constants_[static_cast<std::size_t>(i - 1)]; }
@@ -38,7 +37,7 @@ class ReplayTableau {
 
   // Column s at the current basis, rows 1..m+1 into column[0..m].
   bool Column(int s, std::vector<Rational>& column) const {
-    return BuildBasisTableauColumn(problem_, m_, n_, basis_, s, column, observer_);
+    return BuildBasisTableauColumn(rows_, basis_, s, column, observer_);
   }
 
   // The exchange of row r and column s, whose column at the current basis is
@@ -78,7 +77,7 @@ class ReplayTableau {
   long Exchanges() const { return exchanges_; }
 
  private:
-  const ExactTableau& problem_;
+  const IntegerRows& rows_;
   int m_;
   int n_;
   BasisLabels basis_;
@@ -144,15 +143,17 @@ bool DiffersFromFirst(const BasicSolutionTable<Rational>& solutions, int k, int 
 
 }  // namespace
 
-bool ReplayOptimum(const ExactTableau& problem, int m, int n, const BasisLabels& start,
+bool ReplayOptimum(const IntegerRows& rows, const BasisLabels& start,
                    std::span<const std::array<int, 2>> search, SolveStatus runStatus,
                    SolutionTable& solutions, SolveStatus& status, long& exchanges,
                    ExchangeObserver* observer, bool* exactRunsOwn, ExactSolutions* values) {
   const WorkScope part(observer, WorkPhase::kReplay);
-  ReplayTableau t(problem, m, n, start, observer);
+  const int m = rows.M();
+  const int n = rows.N();
+  ReplayTableau t(rows, start, observer);
   // The objective row is built only for a feasible basis.
   if (!t.BuildConstants() || !Feasible(t, m) || !t.BuildObjective() || !Optimal(t, n)) return false;
-  const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
+  const int sigma = rows.RowSign(m + 1);
   auto exact = std::make_unique<BasicSolutionTable<Rational>>();
   SolveStatus exactStatus = 1;
   t.Store(*exact, 1, sigma);

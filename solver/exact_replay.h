@@ -35,7 +35,7 @@ namespace pivora {
 // test's first row): then the confirmed vertices are those of the exact run
 // from the same basis (ContinueExactly), value for value. `values` (may be
 // null) then holds the vertices exactly.
-bool ReplayOptimum(const ExactTableau& problem, int m, int n, const BasisLabels& start,
+bool ReplayOptimum(const IntegerRows& rows, const BasisLabels& start,
                    std::span<const std::array<int, 2>> search, SolveStatus runStatus,
                    SolutionTable& solutions, SolveStatus& status, long& exchanges,
                    ExchangeObserver* observer = nullptr, bool* exactRunsOwn = nullptr,

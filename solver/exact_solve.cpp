@@ -58,12 +58,15 @@ ExactSolve RunOn(Work& w, const ExactTableau& problem, int m, int n, const Basis
 
 // On residues; false (nothing written) where the numbers are too long for
 // them, or where an entry read back was not the tableau's.
-bool ContinueOnResidues(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                        SolutionTable& solutions, SolveStatus& status, ExchangeObserver* observer,
-                        ExactSolutions* values, ExactSolve& result) {
+bool ContinueOnResidues(const IntegerRows& rows, const BasisLabels& basis, SolutionTable& solutions,
+                        SolveStatus& status, ExchangeObserver* observer, ExactSolutions* values,
+                        ExactSolve& result) {
   bool fromStart = false;
-  const auto w = ResiduesFrom(problem, m, n, basis, observer, fromStart);
+  const auto w = ResiduesFrom(rows, basis, observer, fromStart);
   if (!w) return false;
+  const ExactTableau& problem = rows.Problem();
+  const int m = rows.M();
+  const int n = rows.N();
   try {
     result = RunOn(*w, problem, m, n, fromStart ? StartingBasis(problem, m, n) : basis, fromStart,
                    solutions, status, observer, values);
@@ -77,19 +80,22 @@ bool ContinueOnResidues(const ExactTableau& problem, int m, int n, const BasisLa
 // replay builds that optimum and the search's vertices exactly. False
 // (nothing written but `values`) where a step is left open, the run does not
 // end optimal, or the replay does not confirm it.
-bool ContinueGuided(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                    SolutionTable& solutions, SolveStatus& status, ExchangeObserver* observer,
-                    ExactSolutions* values, ExactSolve& result) {
+bool ContinueGuided(const IntegerRows& rows, const BasisLabels& basis, SolutionTable& solutions,
+                    SolveStatus& status, ExchangeObserver* observer, ExactSolutions* values,
+                    ExactSolve& result) {
+  const int m = rows.M();
+  const int n = rows.N();
   EnclosedRun run;
-  if (!RunEnclosed(problem, m, n, basis, observer, run) || !IsOptimal(run.status)) return false;
+  if (!RunEnclosed(rows.Problem(), m, n, basis, observer, run) || !IsOptimal(run.status))
+    return false;
   const std::span<const std::array<int, 2>> search(
       run.searchExchanges.data(), static_cast<std::size_t>(run.searchExchangeCount));
   auto replayed = std::make_unique<SolutionTable>();
   SolveStatus replayedStatus = kNoFeasibleSolution;
   long exchanges = 0;
   bool own = false;
-  if (!ReplayOptimum(problem, m, n, run.end, search, run.status, *replayed, replayedStatus,
-                     exchanges, observer, &own, values) ||
+  if (!ReplayOptimum(rows, run.end, search, run.status, *replayed, replayedStatus, exchanges,
+                     observer, &own, values) ||
       !own)
     return false;
   for (int k = 1; k <= replayedStatus; ++k) {
@@ -105,32 +111,36 @@ bool ContinueGuided(const ExactTableau& problem, int m, int n, const BasisLabels
 
 }  // namespace
 
-std::unique_ptr<ResidueTableau> ResiduesFrom(const ExactTableau& problem, int m, int n,
-                                             const BasisLabels& basis, ExchangeObserver* observer,
-                                             bool& fromStart) {
+std::unique_ptr<ResidueTableau> ResiduesFrom(const IntegerRows& rows, const BasisLabels& basis,
+                                             ExchangeObserver* observer, bool& fromStart) {
   std::unique_ptr<ResidueTableau> w;
-  auto built = ResidueTableau::Build(problem, m, n, basis, observer, w);
+  auto built = ResidueTableau::Build(rows, basis, observer, w);
   fromStart = built == ResidueTableau::Built::kNoBasis;
-  if (fromStart)
-    built = ResidueTableau::Build(problem, m, n, StartingBasis(problem, m, n), observer, w);
+  if (fromStart) {
+    built =
+        ResidueTableau::Build(rows, StartingBasis(rows.Problem(), rows.M(), rows.N()), observer, w);
+  }
   if (built != ResidueTableau::Built::kBuilt) w.reset();
   return w;
 }
 
-ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+ExactSolve ContinueExactly(const IntegerRows& rows, const BasisLabels& basis,
                            SolutionTable& solutions, SolveStatus& status,
                            ExchangeObserver* observer, ExactSolutions* values, ExactWork work) {
   ExactSolve result;
   if (work == ExactWork::kGuided &&
-      ContinueGuided(problem, m, n, basis, solutions, status, observer, values, result))
+      ContinueGuided(rows, basis, solutions, status, observer, values, result))
     return result;
   if (work != ExactWork::kExactValues &&
-      ContinueOnResidues(problem, m, n, basis, solutions, status, observer, values, result))
+      ContinueOnResidues(rows, basis, solutions, status, observer, values, result))
     return result;
 
+  const ExactTableau& problem = rows.Problem();
+  const int m = rows.M();
+  const int n = rows.N();
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
   bool fromStart = false;
-  if (!BuildBasisTableau(problem, m, n, basis, *w, observer)) {
+  if (!BuildBasisTableau(rows, basis, *w, observer)) {
     // The exchange method's own starting tableau, which needs no solve.
     fromStart = true;
     auto tables = std::make_unique<ExactTables>();
@@ -140,6 +150,13 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
     SetUp(setUp, problem);
   }
   return RunOn(*w, problem, m, n, basis, fromStart, solutions, status, observer, values);
+}
+
+ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                           SolutionTable& solutions, SolveStatus& status,
+                           ExchangeObserver* observer, ExactSolutions* values, ExactWork work) {
+  return ContinueExactly(IntegerRows(problem, m, n), basis, solutions, status, observer, values,
+                         work);
 }
 
 ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,

@@ -59,12 +59,18 @@ ExactSolve ContinueExactly(const ExactTableau& problem, int m, int n, const Basi
                            ExchangeObserver* observer = nullptr, ExactSolutions* values = nullptr,
                            ExactWork work = ExactWork::kGuided);
 
+// The same on the problem's rows scaled already, for a caller that builds
+// other tableaux of the same problem.
+ExactSolve ContinueExactly(const IntegerRows& rows, const BasisLabels& basis,
+                           SolutionTable& solutions, SolveStatus& status,
+                           ExchangeObserver* observer = nullptr, ExactSolutions* values = nullptr,
+                           ExactWork work = ExactWork::kGuided);
+
 // The residue tableau of `basis`, or of the starting basis (then
 // `fromStart`) where `basis` names no basis or a singular one; null where
 // the numbers are too long to be worth holding as residues.
-std::unique_ptr<ResidueTableau> ResiduesFrom(const ExactTableau& problem, int m, int n,
-                                             const BasisLabels& basis, ExchangeObserver* observer,
-                                             bool& fromStart);
+std::unique_ptr<ResidueTableau> ResiduesFrom(const IntegerRows& rows, const BasisLabels& basis,
+                                             ExchangeObserver* observer, bool& fromStart);
 
 // The same from the problem's own tableau.
 ExactSolve SolveExactly(const ExactTableau& problem, int m, int n, SolutionTable& solutions,

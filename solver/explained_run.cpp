@@ -190,16 +190,17 @@ ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const Basi
   // On residues where the numbers allow, for the exchanges' sake; on exact
   // values where they do not, or where an entry read back was not the
   // tableau's.
+  const IntegerRows rows(problem, m, n);
   bool fromStart = false;
-  if (const auto residues = ResiduesFrom(problem, m, n, start, observer, fromStart)) {
+  if (const auto residues = ResiduesFrom(rows, start, observer, fromStart)) {
     try {
       return ExplainFrom(*residues, problem, m, n, start, fromStart, search, observer);
     } catch (const ResidueBoundExceeded&) {
     }
   }
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
-  fromStart = !BuildBasisTableau(problem, m, n, start, *w, observer);
-  if (fromStart) BuildBasisTableau(problem, m, n, StartingBasis(problem, m, n), *w);
+  fromStart = !BuildBasisTableau(rows, start, *w, observer);
+  if (fromStart) BuildBasisTableau(rows, StartingBasis(problem, m, n), *w);
   return ExplainFrom(*w, problem, m, n, start, fromStart, search, observer);
 }
 

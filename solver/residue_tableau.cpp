@@ -114,10 +114,11 @@ void ResidueTableau::ClearComb() {
   combMade_ = false;
 }
 
-ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, int n,
-                                            const BasisLabels& basis, ExchangeObserver* observer,
+ResidueTableau::Built ResidueTableau::Build(const IntegerRows& rows, const BasisLabels& basis,
+                                            ExchangeObserver* observer,
                                             std::unique_ptr<ResidueTableau>& out) {
-  const IntegerRows rows(problem, m, n);
+  const int m = rows.M();
+  const int n = rows.N();
   const long bound = NumeratorBoundBits(rows, m, n);
   // The product covers twice the bound and the check bits with one prime to
   // spare, so that RenewPrimes can rebuild the entries from the others.
@@ -128,7 +129,7 @@ ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, 
   ResidueTableau& t = *out;
   mpz_class common;
   const BasisResidues modular =
-      BuildBasisResidues(problem, m, n, basis, t.primes_, bound, t.residues_, common, observer);
+      BuildBasisResidues(rows, basis, t.primes_, bound, t.residues_, common, observer);
   if (modular == BasisResidues::kNoBasis) {
     out.reset();
     return Built::kNoBasis;
@@ -141,7 +142,7 @@ ResidueTableau::Built ResidueTableau::Build(const ExactTableau& problem, int m, 
                });
   if (!t.reduced_) {
     IntegerMatrix numerators(m + 1, n + 1);
-    if (!BuildBasisNumerators(problem, m, n, basis, numerators, common, observer)) {
+    if (!BuildBasisNumerators(rows, basis, numerators, common, observer)) {
       out.reset();
       return Built::kNoBasis;
     }

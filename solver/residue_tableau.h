@@ -40,11 +40,11 @@ class ResidueTableau {
     kTooLong,  // the numbers would need more primes than are worth keeping
   };
 
-  // The work tableau that the exchange method holds at `basis` (as
-  // BuildBasisTableau writes it) into `out`. Asks `observer` (may be null)
-  // whether to stop, as BuildBasisTableau does.
-  static Built Build(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                     ExchangeObserver* observer, std::unique_ptr<ResidueTableau>& out);
+  // The work tableau that the exchange method holds at `basis` for the
+  // problem of `rows` (as BuildBasisTableau writes it) into `out`. Asks
+  // `observer` (may be null) whether to stop, as BuildBasisTableau does.
+  static Built Build(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer,
+                     std::unique_ptr<ResidueTableau>& out);
 
   ResidueTableau(const ResidueTableau&) = delete;
   ResidueTableau& operator=(const ResidueTableau&) = delete;

@@ -65,7 +65,7 @@ class BasisTableau {
 Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n,
                                const BasisLabels& basis) {
   auto built = std::make_unique<BasicWorkTableau<FractionFree>>();
-  if (!BuildBasisTableau(problem, m, n, basis, *built)) return {};
+  if (!BuildBasisTableau(IntegerRows(problem, m, n), basis, *built)) return {};
   return AnalyseSensitivity(problem, m, n, basis, SnapshotOf(*built, m, n));
 }
 

@@ -36,7 +36,8 @@ TEST(BuildBasisTableau, EqualsTheTableauTheExactRunPivotedTo) {
     const BasisLabels labels = LabelsOf(w, p.m, p.n, run->record.zeroColumnEquation,
                                         [](const FractionFree& v) { return v.ToInt(); });
     const ExactRoad road = seed % 3 == 0 ? ExactRoad::kFractionFree : ExactRoad::kLifting;
-    ASSERT_TRUE(BuildBasisTableau(run->problem, p.m, p.n, labels, run->built, nullptr, road));
+    const IntegerRows rows(run->problem, p.m, p.n);
+    ASSERT_TRUE(BuildBasisTableau(rows, labels, run->built, nullptr, road));
     ++built;
     for (int i = 1; i <= p.m + 2; ++i) {
       for (int j = 1; j <= p.n + 2; ++j) {
@@ -46,11 +47,11 @@ TEST(BuildBasisTableau, EqualsTheTableauTheExactRunPivotedTo) {
     // One row alone gives the same values, and one column.
     const int r = 1 + static_cast<int>(seed % static_cast<std::uint64_t>(p.m + 1));
     std::vector<Rational> line;
-    ASSERT_TRUE(BuildBasisTableauRow(run->problem, p.m, p.n, labels, r, line, nullptr, road));
+    ASSERT_TRUE(BuildBasisTableauRow(rows, labels, r, line, nullptr, road));
     for (int j = 1; j <= p.n + 1; ++j)
       ASSERT_EQ(line[static_cast<std::size_t>(j - 1)], w(r, j).ToRational()) << r << ", " << j;
     const int s = 1 + static_cast<int>(seed % static_cast<std::uint64_t>(p.n + 1));
-    ASSERT_TRUE(BuildBasisTableauColumn(run->problem, p.m, p.n, labels, s, line, nullptr, road));
+    ASSERT_TRUE(BuildBasisTableauColumn(rows, labels, s, line, nullptr, road));
     for (int i = 1; i <= p.m + 1; ++i)
       ASSERT_EQ(line[static_cast<std::size_t>(i - 1)], w(i, s).ToRational()) << i << ", " << s;
   }
@@ -65,12 +66,13 @@ TEST(BuildBasisTableau, RefusesWhatIsNoBasis) {
   BasisLabels basis;
   basis.row = {0, -1, -2, -3};
   basis.column = {0, 1, 2, 3};
-  EXPECT_TRUE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+  const IntegerRows rows(*problem, p.m, p.n);
+  EXPECT_TRUE(BuildBasisTableau(rows, basis, *w));
   basis.column = {0, 1, 1, 3};  // x1 twice, x2 missing
-  EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+  EXPECT_FALSE(BuildBasisTableau(rows, basis, *w));
   basis.column = {0, 1, 2, 0};  // a zero column for an inequality
   basis.zeroColumnEquation = {0, 0, 0, 1};
-  EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w));
+  EXPECT_FALSE(BuildBasisTableau(rows, basis, *w));
 
   // x1 and x2 basic in rows 1 and 2 of a problem whose rows 1 and 2 are
   // proportional in x1 and x2: singular.
@@ -80,11 +82,12 @@ TEST(BuildBasisTableau, RefusesWhatIsNoBasis) {
   basis.row = {0, 1, 2, -3};
   basis.column = {0, -1, -2, 3};
   basis.zeroColumnEquation = {};
+  const IntegerRows singular(*problem, p.m, p.n);
   std::vector<Rational> line;
   for (const ExactRoad road : {ExactRoad::kLifting, ExactRoad::kFractionFree}) {
-    EXPECT_FALSE(BuildBasisTableau(*problem, p.m, p.n, basis, *w, nullptr, road));
-    EXPECT_FALSE(BuildBasisTableauRow(*problem, p.m, p.n, basis, 4, line, nullptr, road));
-    EXPECT_FALSE(BuildBasisTableauColumn(*problem, p.m, p.n, basis, 4, line, nullptr, road));
+    EXPECT_FALSE(BuildBasisTableau(singular, basis, *w, nullptr, road));
+    EXPECT_FALSE(BuildBasisTableauRow(singular, basis, 4, line, nullptr, road));
+    EXPECT_FALSE(BuildBasisTableauColumn(singular, basis, 4, line, nullptr, road));
   }
 }
 

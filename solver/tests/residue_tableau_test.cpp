@@ -92,10 +92,10 @@ TEST(ResidueTableau, HoldsTheExactTableauThroughExchanges) {
   for (const BasisLabels& start :
        {StartingBasis(*exact, kSize, kSize), PlainBasis(p.tableau, kSize, kSize)}) {
     std::unique_ptr<ResidueTableau> residues;
-    ASSERT_EQ(ResidueTableau::Build(*exact, kSize, kSize, start, nullptr, residues),
-              ResidueTableau::Built::kBuilt);
+    const IntegerRows rows(*exact, kSize, kSize);
+    ASSERT_EQ(ResidueTableau::Build(rows, start, nullptr, residues), ResidueTableau::Built::kBuilt);
     auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
-    ASSERT_TRUE(BuildBasisTableau(*exact, kSize, kSize, start, *w));
+    ASSERT_TRUE(BuildBasisTableau(rows, start, *w));
     ExpectSameTableau(*residues, *w, kSize, kSize);
     for (int step = 0; step < 3 * kSize; ++step) {
       SCOPED_TRACE(::testing::Message() << "step " << step);
@@ -135,10 +135,10 @@ std::unique_ptr<ExactTableau> SmallProblemWith(const Rational& a11) {
 void ExpectSameExchanges(const ExactTableau& exact) {
   const BasisLabels start = StartingBasis(exact, 2, 2);
   std::unique_ptr<ResidueTableau> residues;
-  ASSERT_EQ(ResidueTableau::Build(exact, 2, 2, start, nullptr, residues),
-            ResidueTableau::Built::kBuilt);
+  const IntegerRows rows(exact, 2, 2);
+  ASSERT_EQ(ResidueTableau::Build(rows, start, nullptr, residues), ResidueTableau::Built::kBuilt);
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
-  ASSERT_TRUE(BuildBasisTableau(exact, 2, 2, start, *w));
+  ASSERT_TRUE(BuildBasisTableau(rows, start, *w));
   ExpectSameTableau(*residues, *w, 2, 2);
   for (const auto [r, s] : {std::array{1, 1}, std::array{2, 2}, std::array{1, 2}}) {
     residues->Exchange(r, s);
@@ -169,7 +169,8 @@ TEST(ResidueTableau, APivotThreePrimesDivideIsRefused) {
   for (int k = 0; k < 3; ++k) product *= mpz_class(WordPrime(k));
   const auto exact = SmallProblemWith(Rational(product));
   std::unique_ptr<ResidueTableau> residues;
-  ASSERT_EQ(ResidueTableau::Build(*exact, 2, 2, StartingBasis(*exact, 2, 2), nullptr, residues),
+  ASSERT_EQ(ResidueTableau::Build(IntegerRows(*exact, 2, 2), StartingBasis(*exact, 2, 2), nullptr,
+                                  residues),
             ResidueTableau::Built::kBuilt);
   EXPECT_THROW(residues->Exchange(1, 1), ResidueBoundExceeded);
   ExpectSameRun(*exact, 2, 2, StartingBasis(*exact, 2, 2));
