@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "solver/exact_solve.h"
 #include "solver/explained_run.h"
@@ -163,17 +165,16 @@ TEST(SolveChecked, SoundResultsAreJudgedWithoutReSolving) {
       "max\n1 1\n1 1 <= -1\n",          "max\n1 0\n-1 1 <= 1\n",
       "min\n1 1\n1 2 >= 2\n3 1 >= 3\n",
   };
-  std::vector<std::string> texts(std::begin(worked), std::end(worked));
+  std::vector<std::pair<std::string, std::optional<TestProblem>>> problems;
+  for (const char* text : worked) problems.emplace_back(text, ParseProblem(text));
   for (const char* file :
        {"lp-instances/afiro.txt", "lp-instances/avgas.txt", "lp-instances/blending.txt",
         "lp-instances/chip.txt", "lp-instances/galenet.txt", "fifty-alternatives.txt"}) {
-    const auto p = ReadTestProblem(SourcePath(std::string("solver/tests/data/") + file));
-    ASSERT_TRUE(p) << file;
-    texts.push_back(FormatProblem(p->tableau, p->m, p->n));
+    problems.emplace_back(file,
+                          ReadTestProblem(SourcePath(std::string("solver/tests/data/") + file)));
   }
-  for (const std::string& text : texts) {
-    SCOPED_TRACE(text.substr(0, 60));
-    const auto p = ParseProblem(text);
+  for (const auto& [name, p] : problems) {
+    SCOPED_TRACE(name.substr(0, 60));
     ASSERT_TRUE(p);
     const auto extended = SolveProblem(*p);
     const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
