@@ -114,6 +114,15 @@ TEST(ReportReading, EveryOtherWordHasItsOwnTip) {
   EXPECT_EQ(tip(8, 0),
             "Die Schlupfwerte der Nebenbedingungen; [\u00b1\u2026] nach einer 0: der "
             "Schattenpreis.");
+
+  // The words that differ under Min.
+  const ReportProblem min{2, 2, false, p.constraints, p.objective};
+  EXPECT_EQ(ExplainReportWord(lines, 7, 24, min),
+            "Reduzierte Kosten von x2: dz/dx2 = +1. x2 ist 0 (Nichtbasis); jede Einheit x2, die "
+            "man erzwingt, erh\u00f6ht Zmin um 1.");
+  EXPECT_EQ(ExplainReportWord(lines, 6, 10, min),
+            "Der kleinste Wert der Zielfunktion 3\u00b7x1 + 2\u00b7x2 unter allen Bedingungen, "
+            "mit x \u2265 0.");
 }
 
 }  // namespace
