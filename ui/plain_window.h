@@ -1,7 +1,7 @@
 // The window operations on plain state: two spin values with their ranges,
-// the check states, Digits, the two grid cell stores, the report lines, the
-// footer text and where the keyboard focus is. Serves the tests and the
-// command-line front ends; the Qt window is the other implementation.
+// the check states, Digits, the two grid cell stores, the report lines and
+// the footer text. Serves the tests and the command-line front ends; the Qt
+// window is the other implementation.
 #pragma once
 
 #include <string>
@@ -20,8 +20,8 @@ class PlainWindow final : public WindowOperations {
   static constexpr int kDigitsMaximum = 15;
 
   // The start-up state: n = m = 2, Maximum and Details checked, Digits 10,
-  // empty grids with 5 x 3 and 3 x 2 cells, empty memo and footer, the focus
-  // in NVars. No handler has run; start-up runs FormActivate next.
+  // empty grids with 5 x 3 and 3 x 2 cells, empty memo and footer. No
+  // handler has run; start-up runs FormActivate next.
   PlainWindow();
 
   // --- WindowOperations ---
@@ -40,7 +40,8 @@ class PlainWindow final : public WindowOperations {
   CellStore& ZF() override { return zf_; }
   void SolClear() override { solLines_.clear(); }
   void SolAppendLine(std::string_view line) override { solLines_.emplace_back(line); }
-  void SolTakeFocus() override { solHasFocus_ = true; }
+  // A plain window has no keyboard focus: the Qt window's tests follow it.
+  void SolTakeFocus() override {}
   void SetFooterText(std::string_view text) override { footer_.assign(text); }
 
   // --- The user's side of the widgets ---
@@ -55,14 +56,11 @@ class PlainWindow final : public WindowOperations {
   void SetDetailsChecked(bool details) { details_ = details; }
   void SetViews(const ReportViews& views) { views_ = views; }
   void SetObjectiveConstant(std::string constant) { objectiveConstant_ = std::move(constant); }
-  // The user moves the keyboard focus to another widget.
-  void MoveFocusAway() { solHasFocus_ = false; }
 
   const CellStore& NB() const { return nb_; }
   const CellStore& ZF() const { return zf_; }
   const std::vector<std::string>& SolLines() const { return solLines_; }
   const std::string& FooterText() const { return footer_; }
-  bool SolHasFocus() const { return solHasFocus_; }
 
  private:
   int nVars_ = 2;
@@ -77,7 +75,6 @@ class PlainWindow final : public WindowOperations {
   CellStore zf_{3, 2};
   std::vector<std::string> solLines_;
   std::string footer_;
-  bool solHasFocus_ = false;
 };
 
 // The spin edits' event wiring on the plain window: step NVars or NCons one

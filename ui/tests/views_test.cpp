@@ -58,7 +58,6 @@ TEST(Views, StepsOfTheWorkedExampleThenThePlainReport) {
       ""};
   expected.insert(expected.end(), plain.begin(), plain.end());
   EXPECT_EQ(window.SolLines(), expected);
-  EXPECT_TRUE(window.SolHasFocus());
 }
 
 // 0.1 and 0.2 are no binary fractions: the typed decimals give 3/50 exactly,

@@ -106,6 +106,7 @@ void LongSolveTest::kleeMintyCubeIsCancelledFromTheDialog() {
   QCOMPARE(cursorMeanwhile, Qt::WaitCursor);
   QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("ABGEBROCHEN!")}));
   QCOMPARE(Text(form->NB(), 1, 1), "1");
+  QTRY_VERIFY(form->Sol()->hasFocus());
   QVERIFY(!QApplication::activeModalWidget());
   QVERIFY(!QApplication::overrideCursor());
 }

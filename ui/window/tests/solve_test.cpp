@@ -62,6 +62,7 @@ void SolveTest::faultyCellIsMarkedWithoutADialog() {
   QTest::mouseClick(form->Solve(), Qt::LeftButton);
   QCOMPARE(form->Sol()->Lines(), QStringList({QStringLiteral("EINGABEFEHLER!")}));
   QCOMPARE(form->Sol()->textCursor().position(), 0);
+  QVERIFY(!form->Sol()->hasFocus());
   QCOMPARE(Text(form->NB(), 2, 2), "  FEHLER!");
   QCOMPARE(Text(form->NB(), 3, 1), "<=");
   QCOMPARE(Text(form->NB(), 1, 2), "0");
@@ -109,6 +110,8 @@ void SolveTest::overflowShowsTheErrorBoxAndTheWindowCarriesOn() {
   QVERIFY(box.onlyOk);
   QCOMPARE(form->Sol()->LineCount(), 0);
   QCOMPARE(Text(form->NB(), 2, 1), "<=");
+  // The focus goes back to the button once the box has closed.
+  QTRY_VERIFY(form->Solve()->hasFocus());
   QVERIFY(!QApplication::overrideCursor());
 
   // The window stays usable: the next problem solves.
