@@ -12,6 +12,9 @@
 namespace pivora {
 namespace {
 
+// The child's status when a request's work threw.
+constexpr int kWorkThrew = 4;
+
 // Frames on the socket: a 32-bit length and as many bytes; the child ends
 // its answer to a request with an empty frame.
 bool WriteBytes(int channel, const char* data, std::size_t size) {
@@ -65,7 +68,13 @@ bool ReadFrame(int channel, std::string& bytes) {
   }
   std::string request;
   while (ReadFrame(3, request)) {
-    work(request, 3);
+    // An exception must not unwind into the program's own frames, which the
+    // child shares up to fork(): it ends the child as a failed read.
+    try {
+      work(request, 3);
+    } catch (...) {
+      _exit(kWorkThrew);
+    }
     if (!WriteFrame(3, std::string())) break;
   }
   _exit(0);
