@@ -198,9 +198,6 @@ void CommandsTest::newEmptiesTheProblemInOneUndoStep() {
   QVERIFY(form->Minimum()->isChecked());
 }
 
-// The mixed block: on Ja only what one reading explains is converted; a
-// number with one point and three digits after it could be either, and
-// stays as typed under the fault mark.
 void CommandsTest::escapeClosesTheHelpTheReportAndTheAbout() {
   const auto form = StartedWindow();
   QTest::keyClick(form->NVars(), Qt::Key_F1);
@@ -229,6 +226,9 @@ void CommandsTest::escapeClosesTheHelpTheReportAndTheAbout() {
   QVERIFY(escaped);
 }
 
+// The mixed block: on Ja only what one reading explains is converted; a
+// number with one point and three digits after it could be either, and
+// stays as typed under the fault mark.
 void CommandsTest::decimalCommasArePastedAsPointsOnYes() {
   const auto form = StartedWindow();
   ClickCell(form->NBGrid(), 1, 1);
