@@ -12,15 +12,16 @@ namespace pivora {
 
 // The exit status of pivora-solve and pivora-bench.
 enum class ExitCode {
-  kSuccess = 0,        // a report was written / every file measured
-  kInputError = 1,     // a faulty cell (EINGABEFEHLER!)
-  kUsageOrFormat = 2,  // a usage error, an unreadable or malformed file, or
-                       // standard output could not be written
-  kFloatingPoint = 3,  // a floating-point error ended the solve
-  kPivotRefused = 4,   // --pivots: a pivot broke the exchange method's rules
-  kUnchecked = 5,      // the time limit stopped the exact check: the report
-                       // is the plain run's, unchecked, or lacks its views,
-                       // or the floating-point error is the plain run's
+  kSuccess = 0,         // a report was written / every file measured
+  kInputError = 1,      // a faulty cell (EINGABEFEHLER!)
+  kUsageOrFormat = 2,   // a usage error, an unreadable or malformed file, or
+                        // standard output could not be written
+  kFloatingPoint = 3,   // a floating-point error ended the solve
+  kPivotRefused = 4,    // --pivots: a pivot broke the exchange method's rules
+  kUnchecked = 5,       // the time limit stopped the exact check: the report
+                        // is the plain run's, unchecked, or lacks its views,
+                        // or the floating-point error is the plain run's
+  kLibraryMissing = 6,  // a library loaded on first use could not be loaded
 };
 
 // Writes "PROGRAM: MESSAGE" as one line on standard error.

@@ -79,7 +79,9 @@ const char* const kSolveHelp =
     "5 die Zeitgrenze hat die exakte Pr\u00fcfung beendet: der Bericht ist das\n"
     "ungepr\u00fcfte Ergebnis der 80-Bit-Rechnung (erste Zeile UNGEPR\u00dcFT!) oder\n"
     "steht ohne die Ansichten, oder der Gleitkommafehler ist der der 80-Bit-Rechnung;\n"
-    "ein Hinweis auf der Standardfehlerausgabe sagt, welches.\n";
+    "ein Hinweis auf der Standardfehlerausgabe sagt, welches;\n"
+    "6 eine Bibliothek, die das Programm erst l\u00e4dt, wenn es sie braucht (FLINT\n"
+    "f\u00fcr die exakte Pr\u00fcfung, GLPK f\u00fcr LP- und MPS-Modelle), fehlt.\n";
 
 const char* const kBenchHelp =
     "Aufruf: pivora-bench [--repeat N] [--time-limit S] DATEI...\n"
@@ -220,6 +222,19 @@ std::string PlotModuleMissing(std::string_view module, const char* why) {
   text.append(module).append(" fehlt oder passt nicht zu diesem Programm");
   if (why != nullptr) text.append(" (").append(why).append(")");
   return text + ".";
+}
+
+std::string LibraryNotLoaded(std::string_view soname, const char* why) {
+  std::string text = "Die Bibliothek ";
+  text.append(soname).append(", die diese Rechnung braucht, fehlt oder l\u00e4sst sich nicht laden");
+  if (why != nullptr) text.append(" (").append(why).append(")");
+  return text + ".";
+}
+
+std::string LibraryLacksFunction(std::string_view soname, std::string_view function) {
+  std::string text = "Der Bibliothek ";
+  text.append(soname).append(" fehlt die Funktion ").append(function);
+  return text + "; sie passt nicht zu diesem Programm.";
 }
 
 // --- pivora, the window's program ---

@@ -58,6 +58,10 @@ std::string RefusedPivot(long k, int row, int column);
 // pivora-solve --plot without its drawing module `module`; `why` is the
 // loader's reason, or null.
 std::string PlotModuleMissing(std::string_view module, const char* why);
+// A shared library the program loads when it first needs it could not be
+// loaded (`why` is the loader's reason, or null), or lacks `function`.
+std::string LibraryNotLoaded(std::string_view soname, const char* why);
+std::string LibraryLacksFunction(std::string_view soname, std::string_view function);
 
 // --- pivora, the window's program ---
 extern const char* const kWindowUsage;
