@@ -183,6 +183,12 @@ TEST(FormatWholeTest, WholeNumbersArePlainDigits) {
   EXPECT_EQ(FormatWhole(0.0L), "0");
   EXPECT_EQ(FormatWhole(999999999999999.0L), "999999999999999");
   EXPECT_EQ(FormatWhole(123456789012345.0L), "123456789012345");
+  // The short road for whole numbers writes what the general one writes, on
+  // both sides of 15 digits and for the values that are not whole.
+  for (const Extended value : {-0.0L, 1e15L - 1, -(1e15L - 1), 1e15L, 1e16L - 1, -1e15L, 2.5L,
+                               -0.5L, 1e300L, 0x1p-16445L, 4503599627370497.0L}) {
+    EXPECT_EQ(FormatWhole(value), FormatGeneral(value, 15, 0, kDot)) << static_cast<double>(value);
+  }
 }
 
 TEST(MaxOfTest, NegativeEntriesShowAsPositiveZero) {
