@@ -1,6 +1,8 @@
 #include "solve/decimal_text.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <numeric>
 #include <string>
 
 namespace pivora {
@@ -8,6 +10,32 @@ namespace pivora {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// significant * 10^scale in lowest terms, without mpz's text reading, its
+// powers and its gcd, where the digits and the power both fit in 64 bits:
+// every short decimal a user types. False where they do not fit.
+bool SmallDecimalValue(std::string_view significant, long scale, Rational& value) {
+  constexpr int kMostDigits = 19;  // 10^19 - 1 < 2^64
+  if (significant.size() > kMostDigits || scale < -kMostDigits) return false;
+  if (scale > 0 && significant.size() + static_cast<std::size_t>(scale) > kMostDigits) return false;
+  std::uint64_t power = 1;
+  for (long i = 0; i < (scale < 0 ? -scale : scale); ++i) power *= 10;
+  std::uint64_t integer = 0;
+  for (const char c : significant) integer = 10 * integer + static_cast<std::uint64_t>(c - '0');
+  std::uint64_t numerator = integer;
+  std::uint64_t denominator = 1;
+  if (scale < 0) {
+    const std::uint64_t common = std::gcd(integer, power);
+    numerator = integer / common;
+    denominator = power / common;
+  } else {
+    numerator = integer * power;
+  }
+  static_assert(sizeof(unsigned long) == sizeof(std::uint64_t));
+  mpz_set_ui(value.get_num_mpz_t(), numerator);
+  mpz_set_ui(value.get_den_mpz_t(), denominator);
+  return true;
+}
 
 }  // namespace
 
@@ -44,17 +72,21 @@ Rational DecimalValue(std::string_view text, const NumberFormat& format) {
   // Leading zeros make no difference to the integer; mpz reads the rest.
   const std::size_t first = digits.find_first_not_of('0');
   if (first == std::string::npos) return Rational(0);
-  mpz_class integer(digits.substr(first), 10);
-  mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(scale < 0 ? -scale : scale));
   Rational value;
-  if (scale >= 0) {
-    value = Rational(integer * power);
-  } else {
-    value = Rational(integer, power);
-    value.canonicalize();
+  if (!SmallDecimalValue(std::string_view(digits).substr(first), scale, value)) {
+    mpz_class integer(digits.substr(first), 10);
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(scale < 0 ? -scale : scale));
+    if (scale >= 0) {
+      value = Rational(integer * power);
+    } else {
+      value = Rational(integer, power);
+      value.canonicalize();
+    }
   }
-  return negative ? Rational(-value) : value;
+  // In place, and returned as itself: no copy of the value.
+  if (negative) mpq_neg(value.get_mpq_t(), value.get_mpq_t());
+  return value;
 }
 
 }  // namespace pivora
