@@ -10,9 +10,10 @@
 
 namespace pivora {
 
-// Runs FormActivate as at start-up, steps NVars and NCons to n and m one
-// value at a time (running their handlers), types every cell of the file
-// into NB and ZF, and chooses Max or Min. Details and Digits stay as they are.
+// On a window whose grids are a new window's: runs FormActivate as at
+// start-up, sets NVars and NCons to n and m with the grids and headings
+// stepping there would give, types every cell of the file into NB and ZF,
+// and chooses Max or Min. Details and Digits stay as they are.
 void EnterProblem(PlainWindow& window, const ProblemFile& problem);
 
 // The file line that holds a cell of the grids.
