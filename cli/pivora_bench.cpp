@@ -9,6 +9,7 @@
 
 #include "cli/command_line.h"
 #include "cli/enter_problem.h"
+#include "cli/gmp_memory.h"
 #include "cli/input.h"
 #include "cli/load_problem.h"
 #include "files/problem_file.h"
@@ -161,6 +162,8 @@ ExitCode Run(const std::vector<std::string>& args) {
 }  // namespace pivora
 
 int main(int argc, char** argv) {
+  // As pivora-solve computes: the times are the program's.
+  pivora::UseSmallBlocksForGmp();
   const pivora::ExitCode code = pivora::Run(std::vector<std::string>(argv + 1, argv + argc));
   // --help too: its text may not have reached a full device.
   if (!pivora::FlushStandardOutput(pivora::kProgram)) {

@@ -8,6 +8,7 @@
 
 #include "cli/command_line.h"
 #include "cli/enter_problem.h"
+#include "cli/gmp_memory.h"
 #include "cli/input.h"
 #include "cli/load_problem.h"
 #include "cli/pivots_check.h"
@@ -167,6 +168,7 @@ ExitCode Run(const std::vector<std::string>& args) {
 }  // namespace pivora
 
 int main(int argc, char** argv) {
+  pivora::UseSmallBlocksForGmp();
   const std::vector<std::string> args(argv + 1, argv + argc);
   const pivora::ExitCode code = pivora::Run(args);
   if (!pivora::FlushStandardOutput(pivora::kProgram)) {

@@ -163,6 +163,8 @@ std::string InputError(bool inObjectiveGrid, int column, int row, std::string_vi
   return "Eingabefehler in " + GridCell(inObjectiveGrid, column, row) + ": " + std::string(quoted);
 }
 
+const char* const kOutOfMemory = "Der Arbeitsspeicher reicht f\u00fcr diese Rechnung nicht.";
+
 const char* const kExactReSolveNote =
     "Hinweis: das 80-Bit-Ergebnis wurde durch das der exakten Rechnung ersetzt";
 

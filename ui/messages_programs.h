@@ -38,6 +38,8 @@ std::string GridCell(bool inObjectiveGrid, int column, int row);
 // "Eingabefehler in der ...: TEXT", `quoted` as QuotedForMessage wrote it.
 std::string InputError(bool inObjectiveGrid, int column, int row, std::string_view quoted);
 extern const char* const kExactReSolveNote;
+// The memory for a computation could not be had.
+extern const char* const kOutOfMemory;
 // --pivots: `quoted` as QuotedForMessage wrote the word.
 std::string PivotNotAPair(std::string_view quoted);
 std::string PivotOutside(std::string_view quoted, int rows, int columns);
