@@ -24,6 +24,14 @@ struct FreeBlock {
 // The lists by class: class k holds blocks of k * kGranule bytes.
 thread_local std::array<FreeBlock*, kLargestSmall / kGranule + 1> freeLists{};
 
+// New small blocks are cut from chunks of this size, one malloc for
+// hundreds of numbers: a solve's tables of numbers are made at once, before
+// any is dropped (the worked example: 7,700 blocks, 1.35 M instructions in
+// malloc, callgrind). The rest of a chunk too short for a block is left.
+constexpr std::size_t kChunkBytes = 64 * 1024;
+thread_local char* chunkNext = nullptr;
+thread_local std::size_t chunkLeft = 0;
+
 // A block of 0 bytes, should GMP ask for one, is one of class 1.
 bool IsSmall(std::size_t size) { return size <= kLargestSmall; }
 std::size_t ClassOf(std::size_t size) {
@@ -38,10 +46,21 @@ void* Checked(void* block) {
   return block;
 }
 
+void* NewSmallBlock(std::size_t bytes) {
+  if (chunkLeft < bytes) {
+    chunkNext = static_cast<char*>(Checked(std::malloc(kChunkBytes)));
+    chunkLeft = kChunkBytes;
+  }
+  void* const block = chunkNext;
+  chunkNext += bytes;
+  chunkLeft -= bytes;
+  return block;
+}
+
 void* Allocate(std::size_t size) {
   if (!IsSmall(size)) return Checked(std::malloc(size));
   FreeBlock*& head = freeLists[ClassOf(size)];
-  if (head == nullptr) return Checked(std::malloc(ClassOf(size) * kGranule));
+  if (head == nullptr) return NewSmallBlock(ClassOf(size) * kGranule);
   FreeBlock* const block = head;
   head = block->next;
   return block;

@@ -4,10 +4,12 @@
 // the rest went through its bins at about 120 instructions a block, a
 // third of the run's work (callgrind). Here a dropped block of up to 256
 // bytes waits on a list of its own size class for the next number of that
-// size; larger blocks go to malloc as before.
+// size, and new ones are cut from chunks of 64 KiB; larger blocks go to
+// malloc as before.
 //
-// The lists are the calling thread's and never shrink: the programs run one
-// solve and end. A block GMP had from malloc before the switch (a number
+// The lists and chunks are the calling thread's and never shrink: the
+// programs run one solve and end, and the small blocks they keep are at
+// most those a solve held at once. A block GMP had from malloc before the switch (a number
 // made while the program started) may come back to the lists: glibc's malloc
 // gives at least the size rounded up to 8 bytes, which is all its class
 // hands out again.
