@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "solver/enclosure.h"
+#include "solver/exact_tuning.h"
 #include "solver/exchange_method.h"
+#include "solver/fraction_free.h"
 
 namespace pivora {
 
@@ -24,6 +26,75 @@ class CancelOnly final : public ExchangeObserver {
   ExchangeObserver* observer_;
 };
 
+// The exact tableau of a basis the run reached after `at` of its exchanges,
+// rows 1..m+1 and columns 1..n+1 row by row, as enclosures that carry their
+// exact values.
+struct ExactBasis {
+  long at = 0;
+  std::vector<Enclosure> cells;
+};
+
+// Passes on the cancel requests, and puts the exact tableaux in where the
+// run reaches them: the choice that follows is settled on exact values
+// where the bounds leave it open, and the exchange after it is taken on the
+// bounds alone again.
+class ExactWhereOpen final : public ExchangeObserver {
+ public:
+  ExactWhereOpen(ExchangeObserver* observer, EnclosedTableau& w, int m, int n,
+                 const std::vector<ExactBasis>& exact)
+      : observer_(observer), w_(w), m_(m), n_(n), exact_(exact) {}
+
+  bool CancelRequested() override { return observer_ != nullptr && observer_->CancelRequested(); }
+  void ExchangeChosen() override {
+    if (!carrying_) return;
+    for (int i = 1; i <= m_ + 1; ++i) {
+      for (int j = 1; j <= n_ + 1; ++j) w_(i, j).DropExact();
+    }
+    carrying_ = false;
+  }
+  void Exchanged(const ExchangeStep& step) override { PutIn(step.number); }
+
+  // The exact tableau reached after `at` exchanges, where there is one. Each
+  // exact value must lie within its entry's bounds: where one does not, the
+  // two tableaux are not of the same basis, and the run ends Undecided with
+  // Inconsistent() set (never expected).
+  void PutIn(long at) {
+    for (const ExactBasis& basis : exact_) {
+      if (basis.at != at) continue;
+      auto cell = basis.cells.begin();
+      for (int i = 1; i <= m_ + 1; ++i) {
+        for (int j = 1; j <= n_ + 1; ++j, ++cell) {
+          if (!Overlap(w_(i, j), *cell)) {
+            inconsistent_ = true;
+            throw Undecided();
+          }
+          w_(i, j) = *cell;
+        }
+      }
+      carrying_ = true;
+    }
+  }
+  bool Inconsistent() const { return inconsistent_; }
+
+ private:
+  static bool Overlap(const Enclosure& bounds, Enclosure exact) {
+    exact.DropExact();
+    try {
+      return (bounds - exact).Sign() == 0;
+    } catch (const Undecided&) {
+      return true;
+    }
+  }
+
+  ExchangeObserver* observer_;
+  EnclosedTableau& w_;
+  int m_;
+  int n_;
+  const std::vector<ExactBasis>& exact_;
+  bool carrying_ = false;
+  bool inconsistent_ = false;
+};
+
 // Variables as numbers: x[j] is j, y[i] is n + i; 0 for none.
 int RowVariable(const BasisLabels& basis, int n, int i) {
   const int label = basis.row[static_cast<std::size_t>(i)];
@@ -34,6 +105,12 @@ int ColumnVariable(const BasisLabels& basis, int n, int j) {
   if (label != 0) return label > 0 ? label : n - label;
   const int e = basis.zeroColumnEquation[static_cast<std::size_t>(j)];
   return e > 0 ? n + e : 0;
+}
+
+// The labels of `basis` into row m+2 and column n+2.
+void PlaceLabels(EnclosedTableau& w, int m, int n, const BasisLabels& basis) {
+  for (int i = 1; i <= m; ++i) w(i, n + 2) = Enclosure(basis.row[static_cast<std::size_t>(i)]);
+  for (int j = 1; j <= n; ++j) w(m + 2, j) = Enclosure(basis.column[static_cast<std::size_t>(j)]);
 }
 
 // Brings the starting tableau in `w` (row i holds y[i], column j x[j]) to
@@ -100,36 +177,95 @@ bool ExchangeToBasis(EnclosedTableau& w, int m, int n, const BasisLabels& basis,
   for (int i = 1; i <= m + 1; ++i) {
     for (int j = 1; j <= n + 1; ++j) w(i, j) = (*placed)(i, j);
   }
-  for (int i = 1; i <= m; ++i) w(i, n + 2) = Enclosure(basis.row[static_cast<std::size_t>(i)]);
-  for (int j = 1; j <= n; ++j) w(m + 2, j) = Enclosure(basis.column[static_cast<std::size_t>(j)]);
+  PlaceLabels(w, m, n, basis);
+  return true;
+}
+
+// The exact tableau of `basis` as enclosures carrying their values; false
+// where the labels name no basis or a singular one, or more than
+// kExactBasisSize basic x.
+bool ExactCells(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer,
+                std::vector<Enclosure>& cells) {
+  int basicX = 0;
+  for (int i = 1; i <= rows.M(); ++i) basicX += basis.row[static_cast<std::size_t>(i)] > 0;
+  if (basicX > kExactBasisSize) return false;
+  auto exact = std::make_unique<BasicWorkTableau<FractionFree>>();
+  if (!BuildBasisTableau(rows, basis, *exact, observer)) return false;
+  cells.clear();
+  for (int i = 1; i <= rows.M() + 1; ++i) {
+    for (int j = 1; j <= rows.N() + 1; ++j) {
+      ThrowIfCancelled(observer);
+      cells.push_back(Enclosure::Exactly((*exact)(i, j).ToRational()));
+    }
+  }
   return true;
 }
 
 }  // namespace
 
-bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                 ExchangeObserver* observer, EnclosedRun& result) {
+bool RunEnclosed(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer,
+                 EnclosedRun& result) {
   const WorkScope part(observer, WorkPhase::kGuidedRun);
+  const int m = rows.M();
+  const int n = rows.N();
   CancelOnly cancel(observer);
   [[maybe_unused]] const EnclosureArithmetic::FlagScope rounding;
   auto w = std::make_unique<EnclosedTableau>(kUninitialised);
+  auto start = std::make_unique<EnclosedTableau>(kUninitialised);
   auto solutions = std::make_unique<EnclosedSolutions>();
   auto record = std::make_unique<EnclosedRecord>();
   SolveStatus status = kNoFeasibleSolution;
-  SimplexRun<EnclosureArithmetic> run{*w, m, n, 1, *solutions, status, *record, &cancel};
-  run.keepWork = false;
+  // The exact tableaux put in so far, in the order of the exchanges they
+  // follow. Each run is taken again from `start` with all of them: its
+  // choices are the same up to the newest, and each one settles a choice
+  // left open by the run before it.
+  std::vector<ExactBasis> exact;
   try {
-    SetUp(run, problem);
-    if (!ExchangeToBasis(*w, m, n, basis, &cancel)) return false;
+    SimplexRun<EnclosureArithmetic> setUp{*start, m, n, 1, *solutions, status, *record, &cancel};
+    SetUp(setUp, rows.Problem());
+    if (!ExchangeToBasis(*start, m, n, basis, &cancel)) return false;
+  } catch (const Undecided&) {
+    // Bringing the tableau to `basis` left a pivot open: the exact tableau
+    // of `basis` replaces it from the start.
+    PlaceLabels(*start, m, n, basis);
+    exact.push_back({0, {}});
+    if (!ExactCells(rows, basis, observer, exact.back().cells)) return false;
+    auto cell = exact.back().cells.begin();
+    for (int i = 1; i <= m + 1; ++i) {
+      for (int j = 1; j <= n + 1; ++j, ++cell) {
+        (*start)(i, j) = *cell;
+        (*start)(i, j).DropExact();
+      }
+    }
+  }
+  for (;;) {
+    w->CopyRegion(*start, m + 2, n + 2);
+    ExactWhereOpen steps(observer, *w, m, n, exact);
+    SimplexRun<EnclosureArithmetic> run{*w, m, n, 1, *solutions, status, *record, &steps};
+    run.keepWork = false;
     ResetRecord(*record);
     for (int j = 1; j <= n; ++j) {
       if (basis.column[static_cast<std::size_t>(j)] == 0)
         record->zeroColumnEquation[static_cast<std::size_t>(j)] =
             basis.zeroColumnEquation[static_cast<std::size_t>(j)];
     }
-    RunPhases(run);
-  } catch (const Undecided&) {
-    return false;
+    try {
+      steps.PutIn(0);
+      RunPhases(run);
+      break;
+    } catch (const Undecided&) {
+      const long at = record->exchanges;
+          if (steps.Inconsistent() || (!exact.empty() && exact.back().at >= at) ||
+          static_cast<int>(exact.size()) >= kExactBases)
+        return false;
+      // The labels are those of the basis reached: an exchange left open
+      // has not swapped them yet.
+      const BasisLabels reached =
+          LabelsOf(*w, m, n, record->zeroColumnEquation,
+                   [](const Enclosure& label) { return EnclosureArithmetic::ToLabel(label); });
+      exact.push_back({at, {}});
+      if (!ExactCells(rows, reached, observer, exact.back().cells)) return false;
+    }
   }
   result.status = status;
   result.exchanges = record->exchanges;
@@ -139,6 +275,11 @@ bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& b
   result.searchExchanges = record->searchExchanges;
   result.searchExchangeCount = record->searchExchangeCount;
   return true;
+}
+
+bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                 ExchangeObserver* observer, EnclosedRun& run) {
+  return RunEnclosed(IntegerRows(problem, m, n), basis, observer, run);
 }
 
 }  // namespace pivora

@@ -33,12 +33,38 @@ Enclosure::Enclosure(const Rational& q) {
   *this = Normalized(z.hi, z.lo, radius, k);
 }
 
+Enclosure Enclosure::Exactly(const Rational& q) {
+  Enclosure e(q);
+  if (e.radius_ != 0) e.exact_ = std::make_shared<const Rational>(q);
+  return e;
+}
+
+bool Enclosure::ExactValue(Rational& q) const {
+  if (exact_) {
+    q = *exact_;
+    return true;
+  }
+  // Midpoints of radius 0 come from whole numbers and from the typed data:
+  // their exponents stay far below this.
+  constexpr std::int64_t kLongest = std::int64_t{1} << 20;
+  if (radius_ != 0 || exponent_ > kLongest || exponent_ < -kLongest) return false;
+  q = Rational(hi_);
+  q += Rational(lo_);
+  if (exponent_ >= 0) {
+    mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(exponent_));
+  } else {
+    mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-exponent_));
+  }
+  return true;
+}
+
 int Enclosure::Sign() const {
   if (radius_ == 0) return hi_ > 0 ? 1 : hi_ < 0 ? -1 : 0;
   // The end of the enclosure nearer to 0, summed within a relative 3u^2,
   // which keeps its sign.
   if (hi_ > 0 && Sum({hi_, lo_}, {-radius_, 0}).hi > 0) return 1;
   if (hi_ < 0 && Sum({hi_, lo_}, {radius_, 0}).hi < 0) return -1;
+  if (exact_) return sgn(*exact_);
   throw Undecided();
 }
 

@@ -23,6 +23,14 @@
 // wider one is Undecided), and lo is 0 or at least kLeastTrailing of hi (a
 // smaller one joins the radius), so no product of them underflows. A value
 // whose midpoint is 0 but whose radius is not keeps the radius's exponent.
+//
+// An enclosure may also carry the exact value it encloses (Exactly): a guided
+// run that could not settle a choice puts the exact tableau of its basis in,
+// so that the next choice is settled on exact values where the bounds leave
+// it open (a tie of ratios, an entry that is exactly 0). A result carries its
+// exact value where one operand carries one and the other is known exactly
+// too (it carries one, or its radius is 0); values that carry none never
+// touch a rational.
 // Needs round-to-nearest double arithmetic without contraction
 // (EnclosureArithmetic::FlagScope sets the rounding).
 #pragma once
@@ -31,6 +39,7 @@
 #include <cmath>
 #include <cstdint>
 #include <exception>
+#include <memory>
 
 #include "solver/double_double.h"
 #include "solver/rational_arithmetic.h"
@@ -81,22 +90,49 @@ class Enclosure {
   // An enclosure of q: its double-double value truncated, with the rest as
   // the bound (0 where q is a double-double value times a power of two).
   explicit Enclosure(const Rational& q);
+  // The same, carrying q itself for the comparisons its bound leaves open.
+  static Enclosure Exactly(const Rational& q);
+  // Forgets the exact value carried, so that the arithmetic on it stays
+  // that of the bounds alone.
+  void DropExact() { exact_.reset(); }
+  bool CarriesExact() const { return exact_ != nullptr; }
 
-  friend Enclosure operator+(const Enclosure& a, const Enclosure& b);
+  friend Enclosure operator+(const Enclosure& a, const Enclosure& b) {
+    Enclosure sum = Plus(a, b);
+    if (a.exact_ || b.exact_) [[unlikely]]
+      CarryExact(sum, a, b, [](const Rational& x, const Rational& y) { return Rational(x + y); });
+    return sum;
+  }
   friend Enclosure operator-(const Enclosure& a, const Enclosure& b) { return a + (-b); }
-  friend Enclosure operator*(const Enclosure& a, const Enclosure& b);
+  friend Enclosure operator*(const Enclosure& a, const Enclosure& b) {
+    Enclosure product = Times(a, b);
+    if (a.exact_ || b.exact_) [[unlikely]]
+      CarryExact(product, a, b,
+                 [](const Rational& x, const Rational& y) { return Rational(x * y); });
+    return product;
+  }
   // Undecided where the divisor's enclosure holds 0.
-  friend Enclosure operator/(const Enclosure& a, const Enclosure& b);
-  Enclosure operator-() const { return Enclosure(-hi_, -lo_, radius_, exponent_); }
+  friend Enclosure operator/(const Enclosure& a, const Enclosure& b) {
+    Enclosure quotient = Over(a, b);
+    if (a.exact_ || b.exact_) [[unlikely]]
+      CarryExact(quotient, a, b,
+                 [](const Rational& x, const Rational& y) { return Rational(x / y); });
+    return quotient;
+  }
+  Enclosure operator-() const;
 
-  // -1, 0 or 1 for every number enclosed; Undecided where they differ.
+  // -1, 0 or 1 for every number enclosed; where they differ, the exact
+  // value's sign where one is carried, else Undecided.
   int Sign() const;
   friend bool operator==(const Enclosure& a, const Enclosure& b) { return (a - b).Sign() == 0; }
   friend bool operator!=(const Enclosure& a, const Enclosure& b) { return !(a == b); }
   friend bool operator<(const Enclosure& a, const Enclosure& b) { return (b - a).Sign() > 0; }
   friend bool operator>(const Enclosure& a, const Enclosure& b) { return b < a; }
 
-  Enclosure Magnitude() const { return hi_ < 0 ? -*this : *this; }
+  Enclosure Magnitude() const {
+    const bool negative = exact_ ? sgn(*exact_) < 0 : hi_ < 0;
+    return negative ? -*this : *this;
+  }
   // The midpoint's leading double times its power of two: a whole number's
   // value (infinite or 0 beyond the range of doubles).
   double Leading() const;
@@ -109,14 +145,39 @@ class Enclosure {
   // (hi + lo) * 2^exponent with radius * 2^exponent (hi + lo a double-double
   // value, radius rounded up), brought to the form the members keep.
   static Enclosure Normalized(double hi, double lo, double radius, std::int64_t exponent);
+  static Enclosure Plus(const Enclosure& a, const Enclosure& b);
+  static Enclosure Times(const Enclosure& a, const Enclosure& b);
+  static Enclosure Over(const Enclosure& a, const Enclosure& b);
   bool IsZero() const { return hi_ == 0 && radius_ == 0; }
+  // The exact value carried, or the midpoint where the radius is 0; false
+  // where neither is known (or the midpoint's exponent is beyond any data's).
+  bool ExactValue(Rational& q) const;
+  // Sets `result`'s exact value to op(a, b) where one of a and b carries
+  // one and the other's is known.
+  template <class Op>
+  static void CarryExact(Enclosure& result, const Enclosure& a, const Enclosure& b, Op op);
 
   double hi_ = 0;  // 0, or 1 <= |hi_| < 2; |lo_| <= half a unit in its last place
   double lo_ = 0;
   double radius_ = 0;  // every number enclosed lies within radius_ * 2^exponent_
                        // of the midpoint; in [1, 2) where hi_ is 0
   std::int64_t exponent_ = 0;
+  std::shared_ptr<const Rational> exact_;  // null for none
 };
+
+template <class Op>
+void Enclosure::CarryExact(Enclosure& result, const Enclosure& a, const Enclosure& b, Op op) {
+  Rational x;
+  Rational y;
+  if (!a.ExactValue(x) || !b.ExactValue(y)) return;
+  result.exact_ = std::make_shared<const Rational>(op(x, y));
+}
+
+inline Enclosure Enclosure::operator-() const {
+  Enclosure negated(-hi_, -lo_, radius_, exponent_);
+  if (exact_) negated.exact_ = std::make_shared<const Rational>(-*exact_);
+  return negated;
+}
 
 inline Enclosure Enclosure::Normalized(double hi, double lo, double radius,
                                        std::int64_t exponent) {
@@ -143,7 +204,8 @@ inline Enclosure Enclosure::Normalized(double hi, double lo, double radius,
                    r, exponent);
 }
 
-inline Enclosure operator+(const Enclosure& a, const Enclosure& b) {
+// The bounds' sum alone.
+inline Enclosure Enclosure::Plus(const Enclosure& a, const Enclosure& b) {
   using namespace enclosure_detail;
   if (a.IsZero()) return b;
   if (b.IsZero()) return a;
@@ -168,7 +230,7 @@ inline Enclosure operator+(const Enclosure& a, const Enclosure& b) {
       large.exponent_);
 }
 
-inline Enclosure operator*(const Enclosure& a, const Enclosure& b) {
+inline Enclosure Enclosure::Times(const Enclosure& a, const Enclosure& b) {
   using namespace enclosure_detail;
   if (a.IsZero() || b.IsZero()) return Enclosure();
   const double_double::Pair z = double_double::Product({a.hi_, a.lo_}, {b.hi_, b.lo_});
@@ -179,7 +241,7 @@ inline Enclosure operator*(const Enclosure& a, const Enclosure& b) {
                                a.exponent_ + b.exponent_);
 }
 
-inline Enclosure operator/(const Enclosure& a, const Enclosure& b) {
+inline Enclosure Enclosure::Over(const Enclosure& a, const Enclosure& b) {
   using namespace enclosure_detail;
   // The smallest magnitude b encloses, in units of 2^e(b), rounded down.
   const double least = (std::fabs(b.hi_) * (1 - 0x1p-52) - b.radius_) * (1 - 0x1p-50);

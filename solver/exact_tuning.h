@@ -36,6 +36,19 @@ inline constexpr std::size_t kResidueChunk = 32;
 // residues (over two minutes on exact values).
 inline constexpr long kMostResidues = 4'000'000;
 
+// The exact tableaux a guided run may take in where its bounds leave a
+// choice open (a tie, an entry that is exactly 0), and the most basic x a
+// basis may have for its tableau to be built: each is one elimination of a
+// system of that size. One-digit 40 x 40 problems scaled by 10^+-2400 tie
+// with 2 to 6 basic x and settle after one such tableau (1.8 to 3.3 s where
+// the run on residues passes 19 s); an 8 x 8 copy with two equal rows needs
+// up to 6, its zero row leaving the bounds again after each. 19-digit
+// 50 x 50 data times 10^(-40..20) leaves its bounds every 10 or so
+// exchanges with 20 to 30 basic x, where the residues are the faster road:
+// eight tableaux there cost up to 5 s.
+inline constexpr int kExactBases = 6;
+inline constexpr int kExactBasisSize = 8;
+
 // Consecutive exchanges that leave the objective where it was before a
 // subproblem's phase goes over to Bland's rule until it moves again: over
 // three times the length of Beale's cycle (6), so a cycle under the phase's

@@ -254,59 +254,115 @@ class PartsEntered final : public ExchangeObserver {
 
 // A scaled copy of a small problem, its row i times 10^r[i] and its column j
 // times 10^-c[j], r and c up to +-2400: its numbers lie far beyond the
-// extended range, its exact optimum is the small problem's, with x[j] times
-// 10^c[j] and y[i] times 10^r[i] (their objective-row entries the other
-// way), and the guided run settles every step to it, leaving no exact run to
-// residues or exact values.
-TEST(EnclosedRun, SettlesAScaledCopyFarBeyondTheExtendedRange) {
-  constexpr int kSize = 8;
-  std::mt19937_64 rng(11);
-  std::vector<int> r(kSize + 1);
-  std::vector<int> c(kSize + 1);
-  for (int k = 1; k <= kSize; ++k) {
-    r[static_cast<std::size_t>(k)] = UniformInt(rng, -2400, 2400);
-    c[static_cast<std::size_t>(k)] = UniformInt(rng, -2400, 2400);
-  }
-  auto small = std::make_unique<ExactTableau>();
-  auto scaled = std::make_unique<ExactTableau>();
-  const auto set = [&](int i, int j, int value, int exponent) {
-    (*small)(i, j) = value;
-    (*scaled)(i, j) = TimesTenTo(Rational(value), exponent);
-  };
-  for (int i = 1; i <= kSize; ++i) {
-    const int ri = r[static_cast<std::size_t>(i)];
-    for (int j = 1; j <= kSize; ++j)
-      set(i, j, UniformInt(rng, 100, 999), ri - c[static_cast<std::size_t>(j)]);
-    set(i, kSize + 1, UniformInt(rng, 1000, 9999), ri);
-    set(i, kSize + 2, -1, 0);  // "<="
-  }
-  for (int j = 1; j <= kSize; ++j)
-    set(kSize + 1, j, UniformInt(rng, 100, 999), -c[static_cast<std::size_t>(j)]);
-  set(kSize + 1, kSize + 2, 1, 0);  // Max
+// extended range, and its exact optimum is the small problem's, with x[j]
+// times 10^c[j] and y[i] times 10^r[i] (their objective-row entries the
+// other way).
+struct ScaledCopy {
+  static constexpr int kSize = 8;
+  std::unique_ptr<ExactTableau> small = std::make_unique<ExactTableau>();
+  std::unique_ptr<ExactTableau> scaled = std::make_unique<ExactTableau>();
+  std::vector<int> r = std::vector<int>(kSize + 1);
+  std::vector<int> c = std::vector<int>(kSize + 1);
 
+  // With `twinRows`, row 2 repeats row 1 before the scaling: in every
+  // column their ratios tie, exactly and on no enclosure.
+  ScaledCopy(std::uint64_t seed, bool twinRows) {
+    std::mt19937_64 rng(seed);
+    for (int k = 1; k <= kSize; ++k) {
+      r[static_cast<std::size_t>(k)] = UniformInt(rng, -2400, 2400);
+      c[static_cast<std::size_t>(k)] = UniformInt(rng, -2400, 2400);
+    }
+    const auto set = [&](int i, int j, int value, int exponent) {
+      (*small)(i, j) = value;
+      (*scaled)(i, j) = TimesTenTo(Rational(value), exponent);
+    };
+    for (int i = 1; i <= kSize; ++i) {
+      const int ri = r[static_cast<std::size_t>(i)];
+      const bool twin = twinRows && i == 2;
+      for (int j = 1; j <= kSize + 1; ++j) {
+        const int value = twin                ? mpz_class((*small)(1, j)).get_si()
+                          : j <= kSize        ? UniformInt(rng, 100, 999)
+                                              : UniformInt(rng, 1000, 9999);
+        set(i, j, value, ri - (j <= kSize ? c[static_cast<std::size_t>(j)] : 0));
+      }
+      set(i, kSize + 2, -1, 0);  // "<="
+    }
+    for (int j = 1; j <= kSize; ++j)
+      set(kSize + 1, j, UniformInt(rng, 100, 999), -c[static_cast<std::size_t>(j)]);
+    set(kSize + 1, kSize + 2, 1, 0);  // Max
+  }
+
+  // The exact optimum of the scaled copy in `values` is the small problem's.
+  void ExpectTheSmallOptimum(const ExactSolutions& values) const {
+    auto s = std::make_unique<SolutionTable>();
+    SolveStatus status = 99;
+    ExactSolutions expected;
+    ContinueExactly(*small, kSize, kSize, StartingBasis(*small, kSize, kSize), *s, status, nullptr,
+                    &expected, ExactWork::kExactValues);
+    ASSERT_EQ(status, 1);
+    ASSERT_EQ(values.Status(), 1);
+    EXPECT_EQ(values(0, 1), expected(0, 1));
+    // A negative entry is the size of an objective-row entry, which scales
+    // the other way.
+    const auto scaledBy = [](const Rational& q, int e) {
+      return TimesTenTo(q, sgn(q) < 0 ? -e : e);
+    };
+    for (int j = 1; j <= kSize; ++j)
+      EXPECT_EQ(values(j, 1), scaledBy(expected(j, 1), c[static_cast<std::size_t>(j)])) << j;
+    for (int i = 1; i <= kSize; ++i) {
+      EXPECT_EQ(values(kSize + i, 1),
+                scaledBy(expected(kSize + i, 1), r[static_cast<std::size_t>(i)]))
+          << i;
+    }
+  }
+};
+
+// The guided run settles every step of a scaled copy to its optimum,
+// leaving no exact run to residues or exact values.
+TEST(EnclosedRun, SettlesAScaledCopyFarBeyondTheExtendedRange) {
+  const ScaledCopy copy(11, false);
+  constexpr int kSize = ScaledCopy::kSize;
   auto s = std::make_unique<SolutionTable>();
   SolveStatus status = 99;
-  ExactSolutions expected;
-  ContinueExactly(*small, kSize, kSize, StartingBasis(*small, kSize, kSize), *s, status, nullptr,
-                  &expected, ExactWork::kExactValues);
-  ASSERT_EQ(status, 1);
   PartsEntered parts;
   ExactSolutions values;
-  ContinueExactly(*scaled, kSize, kSize, StartingBasis(*scaled, kSize, kSize), *s, status, &parts,
-                  &values, ExactWork::kGuided);
-  ASSERT_EQ(values.Status(), 1);
-  EXPECT_EQ(values(0, 1), expected(0, 1));
-  // A negative entry is the size of an objective-row entry, which scales
-  // the other way.
-  const auto scaledBy = [](const Rational& q, int e) { return TimesTenTo(q, sgn(q) < 0 ? -e : e); };
-  for (int j = 1; j <= kSize; ++j)
-    EXPECT_EQ(values(j, 1), scaledBy(expected(j, 1), c[static_cast<std::size_t>(j)])) << j;
-  for (int i = 1; i <= kSize; ++i) {
-    EXPECT_EQ(values(kSize + i, 1), scaledBy(expected(kSize + i, 1), r[static_cast<std::size_t>(i)]))
-        << i;
-  }
+  ContinueExactly(*copy.scaled, kSize, kSize, StartingBasis(*copy.scaled, kSize, kSize), *s,
+                  status, &parts, &values, ExactWork::kGuided);
+  copy.ExpectTheSmallOptimum(values);
   EXPECT_TRUE(parts.parts.contains(WorkPhase::kGuidedRun));
   EXPECT_FALSE(parts.parts.contains(WorkPhase::kExactRun));
+}
+
+// Ties far beyond the extended range: the guided run settles each one on
+// the exact tableau of the basis where it arises and goes on on enclosures,
+// taking the exact run's steps (the first row on ties) to the small
+// problem's optimum, with no exact run.
+TEST(EnclosedRun, SettlesTiesOnTheExactTableauAndGoesOn) {
+  for (const std::uint64_t seed : {11, 12, 13}) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    const ScaledCopy copy(seed, true);
+    constexpr int kSize = ScaledCopy::kSize;
+    const BasisLabels start = StartingBasis(*copy.scaled, kSize, kSize);
+    EnclosedRun run;
+    ASSERT_TRUE(RunEnclosed(*copy.scaled, kSize, kSize, start, nullptr, run));
+    auto s = std::make_unique<SolutionTable>();
+    SolveStatus status = 99;
+    ExactSolutions values;
+    const ExactSolve e = ContinueExactly(*copy.scaled, kSize, kSize, start, *s, status, nullptr,
+                                         &values, ExactWork::kResidues);
+    EXPECT_EQ(run.status, status);
+    EXPECT_EQ(run.exchanges, e.exchanges);
+    EXPECT_EQ(run.end.row, e.end.row);
+    EXPECT_EQ(run.end.column, e.end.column);
+    copy.ExpectTheSmallOptimum(values);
+
+    PartsEntered parts;
+    ExactSolutions guided;
+    ContinueExactly(*copy.scaled, kSize, kSize, start, *s, status, &parts, &guided,
+                    ExactWork::kGuided);
+    EXPECT_FALSE(parts.parts.contains(WorkPhase::kExactRun));
+    copy.ExpectTheSmallOptimum(guided);
+  }
 }
 
 }  // namespace
