@@ -25,8 +25,11 @@ grep -qE '^\./usr/lib/(.*/)?pivora/pivora-solve-plot\.so$' <<<"$contents" ||
   fail "$deb lacks the plot module pivora/pivora-solve-plot.so"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6svg6 libgmp10 qt6-qpa-plugins qt6-translations-l10n \
-    fonts-liberation; do
+# pivora-solve and pivora-bench load FLINT and GLPK only when they need
+# them, so their links do not name them: the window's links must bring both
+# into the package's dependencies.
+for package in libqt6widgets6 libqt6svg6 libgmp10 libflint17 libglpk40 qt6-qpa-plugins \
+    qt6-translations-l10n fonts-liberation; do
   grep -q "\b$package\b" <<<"$depends" || fail "$deb does not depend on $package: $depends"
 done
 # Every declared dependency must be one apt can satisfy here.
