@@ -57,11 +57,23 @@ bool RelationCode(std::string_view text, Extended& code) {
 
 namespace {
 
+// Sets every entry to 0, storing only where one is not 0 already: a new
+// table, which the solve command reads into, costs a test an entry instead
+// of 2,704 stores (about 8 % of the worked example's whole run, callgrind).
+void ClearExact(ExactTableau& exact) {
+  for (int i = ExactTableau::kFirstRow; i < ExactTableau::kFirstRow + ExactTableau::kRows; ++i) {
+    for (int j = ExactTableau::kFirstCol; j < ExactTableau::kFirstCol + ExactTableau::kCols; ++j) {
+      mpq_srcptr q = exact(i, j).get_mpq_t();
+      if (mpz_sgn(mpq_numref(q)) != 0 || mpz_cmp_ui(mpq_denref(q), 1) != 0) exact(i, j) = 0;
+    }
+  }
+}
+
 // Fills `exact` too where it is given.
 ReadOutcome ReadCells(GridCells& nb, GridCells& zf, int n, int m, bool maximum,
                       const NumberFormat& format, Tableau& tableau, ExactTableau* exact) {
   tableau.Fill(0.0L);
-  if (exact != nullptr) exact->Fill(Rational(0));
+  if (exact != nullptr) ClearExact(*exact);
   const auto cell = [exact](int i, int j) { return exact != nullptr ? &(*exact)(i, j) : nullptr; };
   Extended value = 0.0L;
   for (int p = 1; p <= m; ++p) {

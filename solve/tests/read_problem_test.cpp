@@ -96,6 +96,18 @@ TEST_F(Reading, TheExactTableauKeepsTheTypedDecimals) {
   EXPECT_EQ((*exact)(3, 4), 1);
   EXPECT_NE(ExactRational(tableau(1, 1)), (*exact)(1, 1));
   EXPECT_EQ(tableau(1, 1), 0.3L);
+
+  // A table read into before, every entry taken, comes out as a new one
+  // does: nothing of the old values stays outside the problem, nor a zero
+  // over a denominator other than 1.
+  auto used = std::make_unique<ExactTableau>();
+  used->Fill(Rational(7, 3));
+  mpz_set_ui(mpq_denref((*used)(52, 52).get_mpq_t()), 5);
+  mpz_set_ui(mpq_numref((*used)(52, 52).get_mpq_t()), 0);
+  ASSERT_EQ(ReadProblem(nb, zf, 2, 2, true, NumberFormat{}, tableau, *used).kind,
+            ReadOutcome::Kind::kSound);
+  EXPECT_TRUE(*used == *exact);
+  EXPECT_EQ(mpz_cmp_ui(mpq_denref((*used)(52, 52).get_mpq_t()), 1), 0);
 }
 
 TEST(RelationCode, OnlyTheSixLiteralsByteForByte) {
