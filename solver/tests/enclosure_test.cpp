@@ -264,8 +264,9 @@ struct ScaledCopy {
   std::vector<int> r = std::vector<int>(kSize + 1);
   std::vector<int> c = std::vector<int>(kSize + 1);
 
-  // With `twinRows`, row 2 repeats row 1 before the scaling: in every
-  // column their ratios tie, exactly and on no enclosure.
+  // With `twinRows`, row 2 repeats row 1 before the scaling, with a
+  // constant far below the other rows': in every column their ratios tie,
+  // exactly and on no enclosure, and limit the first exchange.
   ScaledCopy(std::uint64_t seed, bool twinRows) {
     std::mt19937_64 rng(seed);
     for (int k = 1; k <= kSize; ++k) {
@@ -280,9 +281,10 @@ struct ScaledCopy {
       const int ri = r[static_cast<std::size_t>(i)];
       const bool twin = twinRows && i == 2;
       for (int j = 1; j <= kSize + 1; ++j) {
-        const int value = twin                ? mpz_class((*small)(1, j)).get_si()
-                          : j <= kSize        ? UniformInt(rng, 100, 999)
-                                              : UniformInt(rng, 1000, 9999);
+        const int value = twin                      ? mpz_class((*small)(1, j)).get_si()
+                          : j <= kSize              ? UniformInt(rng, 100, 999)
+                          : twinRows && i == 1      ? UniformInt(rng, 1, 9)
+                                                    : UniformInt(rng, 1000, 9999);
         set(i, j, value, ri - (j <= kSize ? c[static_cast<std::size_t>(j)] : 0));
       }
       set(i, kSize + 2, -1, 0);  // "<="
