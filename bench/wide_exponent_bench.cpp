@@ -40,6 +40,7 @@ enum class Shape {
   kOneDigit,    // the same with one-digit significands, whose ratios tie
   kScaledCopy,  // a dense problem of three-digit numbers, rows and columns
                 // scaled by 10^-2400..10^2400
+  kOneDigitScaledCopy,  // the same with one-digit numbers, whose ratios tie
 };
 
 Rational TimesTenTo(Rational q, int e) {
@@ -65,10 +66,13 @@ Wide MakeWide(std::uint64_t seed, Shape shape, int reach) {
     c[static_cast<std::size_t>(k)] = testing::UniformInt(rng, -reach, reach);
   }
   const auto cell = [&](int i, int j) {
-    if (shape == Shape::kScaledCopy) {
+    if (shape == Shape::kScaledCopy || shape == Shape::kOneDigitScaledCopy) {
       const int e = (i <= kSize ? r[static_cast<std::size_t>(i)] : 0) -
                     (j <= kSize ? c[static_cast<std::size_t>(j)] : 0);
-      return TimesTenTo(Rational(testing::UniformInt(rng, 100, 999)), e);
+      const bool oneDigit = shape == Shape::kOneDigitScaledCopy;
+      return TimesTenTo(Rational(oneDigit ? testing::UniformInt(rng, 1, 9)
+                                          : testing::UniformInt(rng, 100, 999)),
+                        e);
     }
     mpz_class k;
     if (shape == Shape::kOneDigit) {
@@ -138,6 +142,8 @@ BENCHMARK_CAPTURE(BM_GuidedRunWide, long_digits_4900, Shape::kLongDigits, 4900)
     ->Apply(OnePassOfEach);
 BENCHMARK_CAPTURE(BM_GuidedRunWide, one_digit_3900, Shape::kOneDigit, 3900)->Apply(OnePassOfEach);
 BENCHMARK_CAPTURE(BM_GuidedRunWide, scaled_copy_2400, Shape::kScaledCopy, 2400)
+    ->Apply(OnePassOfEach);
+BENCHMARK_CAPTURE(BM_GuidedRunWide, one_digit_scaled_copy_2400, Shape::kOneDigitScaledCopy, 2400)
     ->Apply(OnePassOfEach);
 BENCHMARK_CAPTURE(BM_CheckedSolveWide, scaled_copy_2400, Shape::kScaledCopy, 2400)
     ->Apply(OnePassOfEach);

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "solver/enclosure.h"
+#include "solver/exact_dictionary.h"
 #include "solver/exact_tuning.h"
 #include "solver/exchange_method.h"
-#include "solver/fraction_free.h"
 
 namespace pivora {
 
@@ -26,18 +26,18 @@ class CancelOnly final : public ExchangeObserver {
   ExchangeObserver* observer_;
 };
 
-// The exact tableau of a basis the run reached after `at` of its exchanges,
-// rows 1..m+1 and columns 1..n+1 row by row, as enclosures that carry their
-// exact values.
+// The exact tableau of a basis the run reached after `at` of its exchanges.
 struct ExactBasis {
   long at = 0;
-  std::vector<Enclosure> cells;
+  std::shared_ptr<ExactDictionary> exact;
 };
 
 // Passes on the cancel requests, and puts the exact tableaux in where the
-// run reaches them: the choice that follows is settled on exact values
-// where the bounds leave it open, and the exchange after it is taken on the
-// bounds alone again.
+// run reaches them: the entries computed so far as narrow enclosures (an
+// entry that is exactly 0 as 0), every other one carrying its exact value,
+// to be computed where the bounds leave a choice open. The exchanges carry
+// the exact values on, each entry's as the step's operation on those it
+// came from, for kExactCarried exchanges; then the bounds go on alone.
 class ExactWhereOpen final : public ExchangeObserver {
  public:
   ExactWhereOpen(ExchangeObserver* observer, EnclosedTableau& w, int m, int n,
@@ -45,33 +45,39 @@ class ExactWhereOpen final : public ExchangeObserver {
       : observer_(observer), w_(w), m_(m), n_(n), exact_(exact) {}
 
   bool CancelRequested() override { return observer_ != nullptr && observer_->CancelRequested(); }
-  void ExchangeChosen() override {
-    if (!carrying_) return;
-    for (int i = 1; i <= m_ + 1; ++i) {
-      for (int j = 1; j <= n_ + 1; ++j) w_(i, j).DropExact();
+  void Exchanged(const ExchangeStep& step) override {
+    if (carrying_ && ++carried_ > kExactCarried) {
+      for (int i = 1; i <= m_ + 1; ++i) {
+        for (int j = 1; j <= n_ + 1; ++j) w_(i, j).DropExact();
+      }
+      carrying_ = false;
     }
-    carrying_ = false;
+    PutIn(step.number);
   }
-  void Exchanged(const ExchangeStep& step) override { PutIn(step.number); }
 
   // The exact tableau reached after `at` exchanges, where there is one. Each
-  // exact value must lie within its entry's bounds: where one does not, the
-  // two tableaux are not of the same basis, and the run ends Undecided with
-  // Inconsistent() set (never expected).
+  // exact value computed must lie within its entry's bounds: where one does
+  // not, the two tableaux are not of the same basis, and the run ends
+  // Undecided with Inconsistent() set (never expected).
   void PutIn(long at) {
     for (const ExactBasis& basis : exact_) {
       if (basis.at != at) continue;
-      auto cell = basis.cells.begin();
       for (int i = 1; i <= m_ + 1; ++i) {
-        for (int j = 1; j <= n_ + 1; ++j, ++cell) {
-          if (!Overlap(w_(i, j), *cell)) {
+        for (int j = 1; j <= n_ + 1; ++j) {
+          if (!basis.exact->Computed(i, j)) {
+            w_(i, j).CarryExact(basis.exact->Lazy(i, j));
+            continue;
+          }
+          const Enclosure narrow = Enclosure::Exactly(basis.exact->Entry(i, j));
+          if (!Overlap(w_(i, j), narrow)) {
             inconsistent_ = true;
             throw Undecided();
           }
-          w_(i, j) = *cell;
+          w_(i, j) = narrow;
         }
       }
       carrying_ = true;
+      carried_ = 0;
     }
   }
   bool Inconsistent() const { return inconsistent_; }
@@ -92,6 +98,7 @@ class ExactWhereOpen final : public ExchangeObserver {
   int n_;
   const std::vector<ExactBasis>& exact_;
   bool carrying_ = false;
+  int carried_ = 0;  // exchanges since the exact tableau was put in
   bool inconsistent_ = false;
 };
 
@@ -181,33 +188,11 @@ bool ExchangeToBasis(EnclosedTableau& w, int m, int n, const BasisLabels& basis,
   return true;
 }
 
-// The exact tableau of `basis` as enclosures carrying their values; false
-// where the labels name no basis or a singular one, or more than
-// kExactBasisSize basic x.
-bool ExactCells(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer,
-                std::vector<Enclosure>& cells) {
-  int basicX = 0;
-  for (int i = 1; i <= rows.M(); ++i) basicX += basis.row[static_cast<std::size_t>(i)] > 0;
-  if (basicX > kExactBasisSize) return false;
-  auto exact = std::make_unique<BasicWorkTableau<FractionFree>>();
-  if (!BuildBasisTableau(rows, basis, *exact, observer)) return false;
-  cells.clear();
-  for (int i = 1; i <= rows.M() + 1; ++i) {
-    for (int j = 1; j <= rows.N() + 1; ++j) {
-      ThrowIfCancelled(observer);
-      cells.push_back(Enclosure::Exactly((*exact)(i, j).ToRational()));
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
-bool RunEnclosed(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer,
-                 EnclosedRun& result) {
+bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                 ExchangeObserver* observer, EnclosedRun& result) {
   const WorkScope part(observer, WorkPhase::kGuidedRun);
-  const int m = rows.M();
-  const int n = rows.N();
   CancelOnly cancel(observer);
   [[maybe_unused]] const EnclosureArithmetic::FlagScope rounding;
   auto w = std::make_unique<EnclosedTableau>(kUninitialised);
@@ -220,21 +205,25 @@ bool RunEnclosed(const IntegerRows& rows, const BasisLabels& basis, ExchangeObse
   // choices are the same up to the newest, and each one settles a choice
   // left open by the run before it.
   std::vector<ExactBasis> exact;
+  std::shared_ptr<const RationalTableau> startExactly;
+  const auto exactAt = [&](long at, const BasisLabels& labels) {
+    if (!startExactly) startExactly = ExactStartingTableau(problem, m, n);
+    exact.push_back({at, ExactDictionary::Make(startExactly, m, n, labels, kExactBasisSize)});
+    return exact.back().exact != nullptr;
+  };
   try {
     SimplexRun<EnclosureArithmetic> setUp{*start, m, n, 1, *solutions, status, *record, &cancel};
-    SetUp(setUp, rows.Problem());
+    SetUp(setUp, problem);
     if (!ExchangeToBasis(*start, m, n, basis, &cancel)) return false;
   } catch (const Undecided&) {
     // Bringing the tableau to `basis` left a pivot open: the exact tableau
-    // of `basis` replaces it from the start.
+    // of `basis` replaces it, every entry computed.
     PlaceLabels(*start, m, n, basis);
-    exact.push_back({0, {}});
-    if (!ExactCells(rows, basis, observer, exact.back().cells)) return false;
-    auto cell = exact.back().cells.begin();
+    if (!exactAt(0, basis)) return false;
     for (int i = 1; i <= m + 1; ++i) {
-      for (int j = 1; j <= n + 1; ++j, ++cell) {
-        (*start)(i, j) = *cell;
-        (*start)(i, j).DropExact();
+      for (int j = 1; j <= n + 1; ++j) {
+        ThrowIfCancelled(observer);
+        (*start)(i, j) = Enclosure(exact.back().exact->Entry(i, j));
       }
     }
   }
@@ -263,8 +252,7 @@ bool RunEnclosed(const IntegerRows& rows, const BasisLabels& basis, ExchangeObse
       const BasisLabels reached =
           LabelsOf(*w, m, n, record->zeroColumnEquation,
                    [](const Enclosure& label) { return EnclosureArithmetic::ToLabel(label); });
-      exact.push_back({at, {}});
-      if (!ExactCells(rows, reached, observer, exact.back().cells)) return false;
+      if (!exactAt(at, reached)) return false;
     }
   }
   result.status = status;
@@ -275,11 +263,6 @@ bool RunEnclosed(const IntegerRows& rows, const BasisLabels& basis, ExchangeObse
   result.searchExchanges = record->searchExchanges;
   result.searchExchangeCount = record->searchExchangeCount;
   return true;
-}
-
-bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                 ExchangeObserver* observer, EnclosedRun& run) {
-  return RunEnclosed(IntegerRows(problem, m, n), basis, observer, run);
 }
 
 }  // namespace pivora

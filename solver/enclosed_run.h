@@ -33,10 +33,6 @@ struct EnclosedRun {
 // not, or where `basis` names no basis or a singular one. Asks `observer`
 // (may be null) to cancel before every exchange and tells it nothing else
 // but the parts of the exact tableaux it builds: the exact work follows.
-bool RunEnclosed(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer,
-                 EnclosedRun& run);
-
-// The same on the problem as typed.
 bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                  ExchangeObserver* observer, EnclosedRun& run);
 

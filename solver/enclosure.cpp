@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <utility>
 
 namespace pivora {
 
@@ -33,28 +35,59 @@ Enclosure::Enclosure(const Rational& q) {
   *this = Normalized(z.hi, z.lo, radius, k);
 }
 
+namespace {
+
+class Known final : public LazyExact {
+ public:
+  explicit Known(Rational q) : q_(std::move(q)) {}
+
+ private:
+  Rational Compute() const override { return q_; }
+  Rational q_;
+};
+
+}  // namespace
+
+Rational enclosure_detail::Combined::Compute() const {
+  const Rational& x = a_->Value();
+  switch (op_) {
+    case '+':
+      return x + b_->Value();
+    case '*':
+      return x * b_->Value();
+    case '/':
+      return x / b_->Value();
+    default:
+      return -x;
+  }
+}
+
 Enclosure Enclosure::Exactly(const Rational& q) {
   Enclosure e(q);
-  if (e.radius_ != 0) e.exact_ = std::make_shared<const Rational>(q);
+  if (e.radius_ != 0) e.exact_ = std::make_shared<const Known>(q);
   return e;
 }
 
-bool Enclosure::ExactValue(Rational& q) const {
-  if (exact_) {
-    q = *exact_;
-    return true;
-  }
+std::shared_ptr<const LazyExact> Enclosure::ExactOrMidpoint() const {
+  if (exact_) return exact_;
   // Midpoints of radius 0 come from whole numbers and from the typed data:
   // their exponents stay far below this.
   constexpr std::int64_t kLongest = std::int64_t{1} << 20;
-  if (radius_ != 0 || exponent_ > kLongest || exponent_ < -kLongest) return false;
-  q = Rational(hi_);
+  if (radius_ != 0 || exponent_ > kLongest || exponent_ < -kLongest) return nullptr;
+  Rational q(hi_);
   q += Rational(lo_);
   if (exponent_ >= 0) {
     mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(exponent_));
   } else {
     mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-exponent_));
   }
+  return std::make_shared<const Known>(std::move(q));
+}
+
+bool Enclosure::Straddles() const {
+  if (radius_ == 0) return false;
+  if (hi_ > 0) return !(Sum({hi_, lo_}, {-radius_, 0}).hi > 0);
+  if (hi_ < 0) return !(Sum({hi_, lo_}, {radius_, 0}).hi < 0);
   return true;
 }
 
@@ -64,7 +97,7 @@ int Enclosure::Sign() const {
   // which keeps its sign.
   if (hi_ > 0 && Sum({hi_, lo_}, {-radius_, 0}).hi > 0) return 1;
   if (hi_ < 0 && Sum({hi_, lo_}, {radius_, 0}).hi < 0) return -1;
-  if (exact_) return sgn(*exact_);
+  if (exact_) return sgn(exact_->Value());
   throw Undecided();
 }
 

@@ -24,13 +24,14 @@
 // smaller one joins the radius), so no product of them underflows. A value
 // whose midpoint is 0 but whose radius is not keeps the radius's exponent.
 //
-// An enclosure may also carry the exact value it encloses (Exactly): a guided
-// run that could not settle a choice puts the exact tableau of its basis in,
-// so that the next choice is settled on exact values where the bounds leave
-// it open (a tie of ratios, an entry that is exactly 0). A result carries its
-// exact value where one operand carries one and the other is known exactly
-// too (it carries one, or its radius is 0); values that carry none never
-// touch a rational.
+// An enclosure may also carry the exact value it encloses, computed only
+// when asked for (LazyExact): a guided run that could not settle a choice
+// puts the exact entries of its basis in, so that the next choice is
+// settled on exact values where the bounds leave it open (a tie of ratios,
+// an entry that is exactly 0). A result carries its exact value, as the
+// operation on its operands' exact values, where one operand carries one
+// and the other is known exactly too (it carries one, or its radius is 0);
+// values that carry none never touch a rational.
 // Needs round-to-nearest double arithmetic without contraction
 // (EnclosureArithmetic::FlagScope sets the rounding).
 #pragma once
@@ -74,6 +75,30 @@ inline double ScaledUp(double x, std::int64_t k) {
 
 }  // namespace enclosure_detail
 
+// An exact value computed the first time it is asked for, then kept.
+class LazyExact {
+ public:
+  LazyExact() = default;
+  LazyExact(const LazyExact&) = delete;
+  LazyExact& operator=(const LazyExact&) = delete;
+  virtual ~LazyExact() = default;
+
+  const Rational& Value() const {
+    if (!known_) {
+      value_ = Compute();
+      known_ = true;
+    }
+    return value_;
+  }
+
+ protected:
+  virtual Rational Compute() const = 0;
+
+ private:
+  mutable bool known_ = false;
+  mutable Rational value_;
+};
+
 class Undecided : public std::exception {
  public:
   const char* what() const noexcept override { return "Comparison not settled."; }
@@ -92,6 +117,8 @@ class Enclosure {
   explicit Enclosure(const Rational& q);
   // The same, carrying q itself for the comparisons its bound leaves open.
   static Enclosure Exactly(const Rational& q);
+  // Carries `exact`, which must be a value the bounds enclose, from here on.
+  void CarryExact(std::shared_ptr<const LazyExact> exact) { exact_ = std::move(exact); }
   // Forgets the exact value carried, so that the arithmetic on it stays
   // that of the bounds alone.
   void DropExact() { exact_.reset(); }
@@ -100,23 +127,21 @@ class Enclosure {
   friend Enclosure operator+(const Enclosure& a, const Enclosure& b) {
     Enclosure sum = Plus(a, b);
     if (a.exact_ || b.exact_) [[unlikely]]
-      CarryExact(sum, a, b, [](const Rational& x, const Rational& y) { return Rational(x + y); });
+      CarryExact(sum, a, b, '+');
     return sum;
   }
   friend Enclosure operator-(const Enclosure& a, const Enclosure& b) { return a + (-b); }
   friend Enclosure operator*(const Enclosure& a, const Enclosure& b) {
     Enclosure product = Times(a, b);
     if (a.exact_ || b.exact_) [[unlikely]]
-      CarryExact(product, a, b,
-                 [](const Rational& x, const Rational& y) { return Rational(x * y); });
+      CarryExact(product, a, b, '*');
     return product;
   }
   // Undecided where the divisor's enclosure holds 0.
   friend Enclosure operator/(const Enclosure& a, const Enclosure& b) {
     Enclosure quotient = Over(a, b);
     if (a.exact_ || b.exact_) [[unlikely]]
-      CarryExact(quotient, a, b,
-                 [](const Rational& x, const Rational& y) { return Rational(x / y); });
+      CarryExact(quotient, a, b, '/');
     return quotient;
   }
   Enclosure operator-() const;
@@ -130,7 +155,7 @@ class Enclosure {
   friend bool operator>(const Enclosure& a, const Enclosure& b) { return b < a; }
 
   Enclosure Magnitude() const {
-    const bool negative = exact_ ? sgn(*exact_) < 0 : hi_ < 0;
+    const bool negative = exact_ && Straddles() ? sgn(exact_->Value()) < 0 : hi_ < 0;
     return negative ? -*this : *this;
   }
   // The midpoint's leading double times its power of two: a whole number's
@@ -149,33 +174,52 @@ class Enclosure {
   static Enclosure Times(const Enclosure& a, const Enclosure& b);
   static Enclosure Over(const Enclosure& a, const Enclosure& b);
   bool IsZero() const { return hi_ == 0 && radius_ == 0; }
-  // The exact value carried, or the midpoint where the radius is 0; false
-  // where neither is known (or the midpoint's exponent is beyond any data's).
-  bool ExactValue(Rational& q) const;
-  // Sets `result`'s exact value to op(a, b) where one of a and b carries
-  // one and the other's is known.
-  template <class Op>
-  static void CarryExact(Enclosure& result, const Enclosure& a, const Enclosure& b, Op op);
+  // Whether the bounds hold numbers of both signs.
+  bool Straddles() const;
+  // The exact value carried, or the midpoint as one where the radius is 0;
+  // null where neither is known (or the midpoint's exponent lies beyond any
+  // data's).
+  std::shared_ptr<const LazyExact> ExactOrMidpoint() const;
+  // Sets `result`'s exact value to op(a, b) ('+', '*' or '/') where one of
+  // a and b carries one and the other's is known.
+  static void CarryExact(Enclosure& result, const Enclosure& a, const Enclosure& b, char op);
 
   double hi_ = 0;  // 0, or 1 <= |hi_| < 2; |lo_| <= half a unit in its last place
   double lo_ = 0;
   double radius_ = 0;  // every number enclosed lies within radius_ * 2^exponent_
                        // of the midpoint; in [1, 2) where hi_ is 0
   std::int64_t exponent_ = 0;
-  std::shared_ptr<const Rational> exact_;  // null for none
+  std::shared_ptr<const LazyExact> exact_;  // null for none
 };
 
-template <class Op>
-void Enclosure::CarryExact(Enclosure& result, const Enclosure& a, const Enclosure& b, Op op) {
-  Rational x;
-  Rational y;
-  if (!a.ExactValue(x) || !b.ExactValue(y)) return;
-  result.exact_ = std::make_shared<const Rational>(op(x, y));
+namespace enclosure_detail {
+
+// op(a, b) of two exact values ('+', '*', '/'), or -a ('-', b null).
+class Combined final : public LazyExact {
+ public:
+  Combined(char op, std::shared_ptr<const LazyExact> a, std::shared_ptr<const LazyExact> b)
+      : op_(op), a_(std::move(a)), b_(std::move(b)) {}
+
+ private:
+  Rational Compute() const override;
+  char op_;
+  std::shared_ptr<const LazyExact> a_;
+  std::shared_ptr<const LazyExact> b_;
+};
+
+}  // namespace enclosure_detail
+
+inline void Enclosure::CarryExact(Enclosure& result, const Enclosure& a, const Enclosure& b,
+                                  char op) {
+  auto x = a.ExactOrMidpoint();
+  auto y = b.ExactOrMidpoint();
+  if (!x || !y) return;
+  result.exact_ = std::make_shared<const enclosure_detail::Combined>(op, std::move(x), std::move(y));
 }
 
 inline Enclosure Enclosure::operator-() const {
   Enclosure negated(-hi_, -lo_, radius_, exponent_);
-  if (exact_) negated.exact_ = std::make_shared<const Rational>(-*exact_);
+  if (exact_) negated.exact_ = std::make_shared<const enclosure_detail::Combined>('-', exact_, nullptr);
   return negated;
 }
 

@@ -86,7 +86,7 @@ bool ContinueGuided(const IntegerRows& rows, const BasisLabels& basis, SolutionT
   const int m = rows.M();
   const int n = rows.N();
   EnclosedRun run;
-  if (!RunEnclosed(rows, basis, observer, run) || !IsOptimal(run.status))
+  if (!RunEnclosed(rows.Problem(), m, n, basis, observer, run) || !IsOptimal(run.status))
     return false;
   const std::span<const std::array<int, 2>> search(
       run.searchExchanges.data(), static_cast<std::size_t>(run.searchExchangeCount));

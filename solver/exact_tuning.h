@@ -48,6 +48,11 @@ inline constexpr long kMostResidues = 4'000'000;
 // eight tableaux there cost up to 5 s.
 inline constexpr int kExactBases = 6;
 inline constexpr int kExactBasisSize = 8;
+// The exchanges after an exact tableau was put in that carry the exact
+// values on: each exchange keeps a node per entry (the 2,600 of a 50 x 50
+// tableau), and computing an entry at depth d costs up to d^2 of them.
+// An 8 x 8 copy with two equal rows settles with 2 or more.
+inline constexpr int kExactCarried = 8;
 
 // Consecutive exchanges that leave the objective where it was before a
 // subproblem's phase goes over to Bland's rule until it moves again: over

@@ -370,27 +370,34 @@ void AppendCell(std::string& text, int k, int e) {
   text.append(std::to_string(k)).append("E").append(std::to_string(e)).append(" ");
 }
 
-// A 30 x 30 problem of one-digit numbers whose rows and columns are scaled by
-// powers of ten up to 10^+-2400: the plain run ends at once; ties among its
-// ratios leave the exact check to exact arithmetic, which takes many seconds.
-std::string ScaledFarApart() {
-  std::uint64_t x = 12345;
+// A degenerate 50 x 50 problem of 19-digit numbers times 10^-40..10^20,
+// every other constant 0: the plain run ends at once on a wrong basis, and
+// the exact check follows over a hundred exchanges on long numbers, which
+// takes seconds.
+std::string DegenerateLongDigits() {
+  std::uint64_t x = 2718;
   const auto next = [&x](int modulus) {
     x = x * 6364136223846793005ULL + 1442695040888963407ULL;
     return static_cast<int>((x >> 33) % static_cast<std::uint64_t>(modulus));
   };
-  constexpr int kSize = 30;
-  std::vector<int> rowScale;
-  std::vector<int> columnScale;
-  for (int i = 0; i < kSize; ++i) rowScale.push_back(next(4801) - 2400);
-  for (int j = 0; j < kSize; ++j) columnScale.push_back(next(4801) - 2400);
+  const auto cell = [&](std::string& text, bool positive) {
+    if (!positive && next(2) == 0) text.append("-");
+    text.append(std::to_string(next(9) + 1));
+    for (int d = 0; d < 18; ++d) text.append(std::to_string(next(10)));
+    text.append("E").append(std::to_string(next(61) - 40)).append(" ");
+  };
+  constexpr int kSize = 50;
   std::string text = "max\n";
-  for (int j = 0; j < kSize; ++j) AppendCell(text, next(9) + 1, -columnScale[j]);
+  for (int j = 0; j < kSize; ++j) cell(text, false);
   text.append("\n");
   for (int i = 0; i < kSize; ++i) {
-    for (int j = 0; j < kSize; ++j) AppendCell(text, next(9) + 1, rowScale[i] - columnScale[j]);
+    for (int j = 0; j < kSize; ++j) cell(text, i % 2 == 0);
     text.append("<= ");
-    AppendCell(text, next(900) + 100, rowScale[i]);
+    if (i % 2 == 0) {
+      cell(text, true);
+    } else {
+      text.append("0");
+    }
     text.append("\n");
   }
   return text;
@@ -420,7 +427,7 @@ std::string WideExponents() {
 // the plain run left the extended range, its error does.
 TEST(PivoraSolve, TheTimeLimitEndsWithThePlainResultMarkedUnchecked) {
   const testing::TemporaryDirectory files;
-  const std::string scaled = files.Write("scaled.txt", ScaledFarApart());
+  const std::string scaled = files.Write("degenerate.txt", DegenerateLongDigits());
   Result r = Solve("--time-limit 0.3 " + Quoted(scaled));
   EXPECT_EQ(r.exitCode, 5);
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')),

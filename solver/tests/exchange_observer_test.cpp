@@ -76,8 +76,14 @@ TEST(ExchangeObserver, StopsTheExtendedAndTheExactRunBeforeTheNextStep) {
   EXPECT_EQ(extended.steps.size(), 2u);
   EXPECT_EQ(record.exchanges, 2);
 
+  // The run on residues shows its every step; a guided run would show
+  // only the replay's.
+  auto typed = std::make_unique<ExactTableau>();
+  ExactFromExtended(problem->tableau, problem->m, problem->n, *typed);
   Recorder exact(1);
-  EXPECT_THROW(SolveExactly(problem->tableau, problem->m, problem->n, solutions, status, &exact),
+  EXPECT_THROW(ContinueExactly(*typed, problem->m, problem->n,
+                               StartingBasis(*typed, problem->m, problem->n), solutions, status,
+                               &exact, nullptr, ExactWork::kResidues),
                SolveCancelled);
   ASSERT_EQ(exact.steps.size(), 1u);
   EXPECT_EQ(exact.steps[0].work, nullptr);  // exact runs show no extended tableau
