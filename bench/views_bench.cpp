@@ -91,7 +91,9 @@ void BM_View(benchmark::State& state, Family family, ReportViews views) {
                                 s.checked.exact,
                                 s.exact.get(),
                                 &s.checked.judgeBasis,
-                                s.checked.replayed ? &s.checked.searchExchanges : nullptr};
+                                s.checked.replayed ? &s.checked.searchExchanges : nullptr,
+                                s.checked.values.get(),
+                                s.checked.stopped ? &s.checked.stopBasis : nullptr};
     const auto start = std::chrono::steady_clock::now();
     const std::vector<std::string> text = WriteViews(problem, views, {}).lines;
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

@@ -20,29 +20,37 @@ void Append(std::vector<std::string>& lines, std::vector<std::string> more) {
   for (std::string& line : more) lines.push_back(std::move(line));
 }
 
-// The report's numbers as reduced fractions of an exact run's solutions.
+// The report's numbers as reduced fractions of the result's exact values.
 class FractionNumbers {
  public:
-  explicit FractionNumbers(const ExplainedRun& run) : run_(run) {}
+  explicit FractionNumbers(const ExactSolutions& values) : values_(values) {}
 
-  std::string Objective() const { return FractionText(Entry(0, 1)); }
+  std::string Objective() const { return FractionText(values_(0, 1)); }
 
   void Append(std::string& line, int row, int k, bool withMagnitude) const {
-    const Rational& q = Entry(row, k);
+    const Rational& q = values_(row, k);
     line.append(q < 0 ? std::string("0") : FractionText(q));
     if (withMagnitude && q < 0) line.append(" [\xB1").append(FractionText(abs(q))).append("]");
   }
 
  private:
-  const Rational& Entry(int row, int k) const {
-    return run_.solutions[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(row)];
-  }
-  const ExplainedRun& run_;
+  const ExactSolutions& values_;
 };
 
-std::vector<std::string> FractionReport(const SolvedProblem& p, const ExplainedRun& run,
+std::vector<std::string> FractionReport(const SolvedProblem& p, const ExactSolutions& values,
                                         bool details) {
-  return WriteReportLayout(p.tableau, p.m, p.n, run.status, details, FractionNumbers(run)).lines;
+  return WriteReportLayout(p.tableau, p.m, p.n, values.Status(), details, FractionNumbers(values))
+      .lines;
+}
+
+ExactSolutions ValuesOf(const ExplainedRun& run, int m, int n) {
+  ExactSolutions values(run.status, n + m);
+  for (int k = 1; k <= run.status; ++k) {
+    for (int i = 0; i <= n + m; ++i) {
+      values(i, k) = run.solutions[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i)];
+    }
+  }
+  return values;
 }
 
 // The steps view: the extended run repeated where its result stands, else
@@ -64,6 +72,11 @@ std::vector<std::string> StepsOf(const SolvedProblem& p, const ExactTableau& pro
       exactRun ? ExplainRun(problem, p.m, p.n, true, options, observer)
                : ExplainRun(p.tableau, p.m, p.n, RunNumbers::kExtended, true, options, observer);
   if (run.steps.complete) return view.Finish(run.steps, exactRun);
+  // A run that stopped without an optimum ends where the judge's stopped.
+  if (p.stopBasis != nullptr) {
+    const TableauSnapshot end = ExactTableauAt(problem, p.m, p.n, *p.stopBasis, observer);
+    if (end.m > 0) return view.Finish(run.steps, exactRun, &end);
+  }
   return view.Finish(run.steps, exactRun, &resultEnd().steps.last);
 }
 
@@ -90,13 +103,16 @@ std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& vi
   }
   const ExactTableau& problem = typed ? *p.typed : *binary;
 
-  // The reported result exactly, made once where a view needs it.
+  // The reported result exactly, made once where a view needs it, with the
+  // tableaus the views read: the sensitivity that of the first optimum, the
+  // steps the last one.
   std::optional<ExplainedRun> exact;
   const auto result = [&]() -> const ExplainedRun& {
     if (!exact) {
       const BasisLabels start =
           p.judgeBasis != nullptr ? *p.judgeBasis : StartingBasis(problem, p.m, p.n);
-      exact = ExplainResult(problem, p.m, p.n, start, p.searchExchanges, observer);
+      const ResultTableaus wanted{views.ranges || views.dual, views.steps};
+      exact = ExplainResult(problem, p.m, p.n, start, p.searchExchanges, observer, wanted);
     }
     return *exact;
   };
@@ -112,12 +128,13 @@ std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& vi
     lines.emplace_back();
   }
   if (views.fractions) {
-    if (p.result.Optimal()) {
-      Append(lines, FractionReport(p, result(), settings.details));
+    // The checked solve's exact values are the reported result's.
+    if (!p.result.Optimal()) {
+      Append(lines, FractionReport(p, ExactSolutions(p.result.Status()), settings.details));
+    } else if (p.values != nullptr && p.values->Status() == p.result.Status()) {
+      Append(lines, FractionReport(p, *p.values, settings.details));
     } else {
-      ExplainedRun none;
-      none.status = p.result.Status();
-      Append(lines, FractionReport(p, none, settings.details));
+      Append(lines, FractionReport(p, ValuesOf(result(), p.m, p.n), settings.details));
     }
   } else {
     Append(

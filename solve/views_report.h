@@ -42,6 +42,9 @@ struct SolvedProblem {
   // judgeBasis (CheckedSolve::searchExchanges); else null.
   const std::vector<std::array<int, 2>>* searchExchanges = nullptr;
   const ExactSolutions* values = nullptr;  // the checked solve's exact values (may be null)
+  // Where the judge's exact run ended without an optimum, the basis it
+  // stopped at (CheckedSolve::stopBasis); else null.
+  const BasisLabels* stopBasis = nullptr;
 };
 
 // The lines to write into the emptied memo, none to delete afterwards. The

@@ -92,6 +92,9 @@ CheckedSolve SolveAfterFault(const ExactTableau& problem, int m, int n, const Si
   if (IsOptimal(status)) {
     result.judged = true;
     result.judgeBasis = judge.end;
+  } else {
+    result.stopped = true;
+    result.stopBasis = judge.end;
   }
   return result;
 }
@@ -241,6 +244,8 @@ CheckedSolve JudgeExactly(const ExactTableau& problem, int m, int n, const Simpl
   // The exact run from its first optimum reaches its vertices by the search
   // alone.
   if (IsOptimal(exactStatus)) result.judgeBasis = judge.end;
+  result.stopped = !IsOptimal(exactStatus);
+  if (result.stopped) result.stopBasis = judge.end;
   const bool agrees = agree(status, solutions, *values);
   result.values = std::move(values);
   if (agrees) return result;

@@ -60,6 +60,10 @@ struct CheckedSolve {
   // may choose others among equal optima.
   bool replayed = false;
   std::vector<std::array<int, 2>> searchExchanges;
+  // Where the judge's exact run ended without an optimum, the basis its
+  // phases stopped at: the tableau there proves the status.
+  bool stopped = false;
+  BasisLabels stopBasis;
 };
 
 // Runs RunSimplex on `tableau`, then judges its result exactly on `problem`

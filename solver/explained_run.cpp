@@ -6,6 +6,7 @@
 #include "solver/exact_tables.h"
 #include "solver/exchange_method.h"
 #include "solver/fraction_free.h"
+#include "solver/residue_tableau.h"
 
 namespace pivora {
 
@@ -148,7 +149,7 @@ template <class Work>
 ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
                          const BasisLabels& start, bool fromStart,
                          const std::vector<std::array<int, 2>>* search,
-                         ExchangeObserver* observer) {
+                         ExchangeObserver* observer, ResultTableaus wanted) {
   auto tables = std::make_unique<ExactTables>();
   ResetRecord(tables->record);
   // Zero columns keep the equation they belong to.
@@ -160,6 +161,9 @@ ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
   SimplexRun<FractionFreeArithmetic, Work> run{
       w, m, n, sigma, tables->solutions, result.status, tables->record, observer};
+  // The first optimum's tableau is kept in the record only where it is read.
+  run.keepWork = wanted.optimum;
+  bool searched = false;
   if (search != nullptr && !fromStart) {
     // The replayed optimum: its first vertex here, then the search's own
     // exchanges, each one a further vertex.
@@ -168,17 +172,24 @@ ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
     KeepWork(run);
     run.phase = ExchangePhase::kAlternatives;
     for (const auto& [r, s] : *search) {
+      searched = true;
       run.Exchange(r, s);
       ++run.status;
       StoreSolution(run, run.status);
     }
   } else {
     RunPhases(run);
+    searched = tables->record.searchExchangeCount > 0;
   }
   KeepResult(tables->record, tables->solutions, m, n, result);
-  if (result.status >= 1) result.optimum = SnapshotOf(tables->record.work, m, n);
   result.steps.exchanges = tables->record.exchanges;
-  result.steps.last = SnapshotOf(w, m, n);
+  const bool optimal = result.status >= 1;
+  if (wanted.last) result.steps.last = SnapshotOf(w, m, n);
+  if (wanted.optimum && optimal) {
+    // Without a search exchange the run ended on its first optimum.
+    result.optimum = wanted.last && !searched ? result.steps.last
+                                              : SnapshotOf(tables->record.work, m, n);
+  }
   return result;
 }
 
@@ -186,7 +197,7 @@ ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
 
 ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const BasisLabels& start,
                            const std::vector<std::array<int, 2>>* search,
-                           ExchangeObserver* observer) {
+                           ExchangeObserver* observer, ResultTableaus wanted) {
   // On residues where the numbers allow, for the exchanges' sake; on exact
   // values where they do not, or where an entry read back was not the
   // tableau's.
@@ -194,14 +205,29 @@ ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const Basi
   bool fromStart = false;
   if (const auto residues = ResiduesFrom(rows, start, observer, fromStart)) {
     try {
-      return ExplainFrom(*residues, problem, m, n, start, fromStart, search, observer);
+      return ExplainFrom(*residues, problem, m, n, start, fromStart, search, observer, wanted);
     } catch (const ResidueBoundExceeded&) {
     }
   }
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
   fromStart = !BuildBasisTableau(rows, start, *w, observer);
   if (fromStart) BuildBasisTableau(rows, StartingBasis(problem, m, n), *w);
-  return ExplainFrom(*w, problem, m, n, start, fromStart, search, observer);
+  return ExplainFrom(*w, problem, m, n, start, fromStart, search, observer, wanted);
+}
+
+TableauSnapshot ExactTableauAt(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                               ExchangeObserver* observer) {
+  const IntegerRows rows(problem, m, n);
+  std::unique_ptr<ResidueTableau> residues;
+  if (ResidueTableau::Build(rows, basis, observer, residues) == ResidueTableau::Built::kBuilt) {
+    try {
+      return SnapshotOf(*residues, m, n);
+    } catch (const ResidueBoundExceeded&) {
+    }
+  }
+  auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
+  if (!BuildBasisTableau(rows, basis, *w, observer)) return {};
+  return SnapshotOf(*w, m, n);
 }
 
 }  // namespace pivora

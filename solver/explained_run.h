@@ -56,16 +56,29 @@ ExplainedRun ExplainRun(const Tableau& tableau, int m, int n, RunNumbers numbers
 ExplainedRun ExplainRun(const ExactTableau& problem, int m, int n, bool withSteps,
                         const StepOptions& options = {}, ExchangeObserver* observer = nullptr);
 
+// The tableaus of an exact result that a caller reads. Each is a snapshot of
+// (m + 1) x (n + 1) reduced fractions, one greatest common divisor apiece: on
+// long data that costs more than the run that reaches them.
+struct ResultTableaus {
+  bool optimum = true;  // ExplainedRun::optimum
+  bool last = true;     // StepRecord::last
+};
+
 // The exact run from `start`, where the judge of the solve started
 // (CheckedSolve::judgeBasis), or from the problem's own tableau where that is
 // singular, as the judge goes on: its result is the exact result the solve
 // reported or agreed with, at the cost of one elimination and the exchanges
 // the judge made. With `search` (CheckedSolve::searchExchanges where the
 // judge replayed the optimum) `start` is the first optimum and the further
-// vertices are those exchanges'. Sets `optimum`, and of the steps only the
-// last tableau.
+// vertices are those exchanges'. Sets of the tableaus only those `wanted`,
+// and of the steps only the exchange count and the last tableau.
 ExplainedRun ExplainResult(const ExactTableau& problem, int m, int n, const BasisLabels& start,
                            const std::vector<std::array<int, 2>>* search = nullptr,
-                           ExchangeObserver* observer = nullptr);
+                           ExchangeObserver* observer = nullptr, ResultTableaus wanted = {});
+
+// The exact work tableau at `basis`, as the exchange method holds it there:
+// no exchange, one elimination. Empty (m = 0) where `basis` names no basis.
+TableauSnapshot ExactTableauAt(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
+                               ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora

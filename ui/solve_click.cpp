@@ -102,7 +102,8 @@ SolveClickOutcome SolveClick(WindowOperations& window, Sender /*sender*/, SolveR
                                   exact.get(),
                                   solved.judged ? &solved.judgeBasis : nullptr,
                                   solved.replayed ? &solved.searchExchanges : nullptr,
-                                  solved.values.get()};
+                                  solved.values.get(),
+                                  solved.stopped ? &solved.stopBasis : nullptr};
       written = WriteViews(problem, views, settings, observer);
       if (written.outcome != SolveOutcome::kCancelled) return;
       if (observer != nullptr && observer->KeepsPlainResult()) {

@@ -94,6 +94,31 @@ TEST(JudgeExactly, HandsTheViewsTheExactRunsFirstOptimum) {
   EXPECT_EQ(continued, 3);
 }
 
+// Where the judge's exact run ended without an optimum, the views are handed
+// the basis it stopped at: the tableau there is the one that the exact run
+// from the judge's start ends with.
+TEST(JudgeExactly, HandsTheViewsTheExactRunsStop) {
+  int stopped = 0;
+  for (const char* file : {"certify/false-optimum-unbounded.txt", "certify/false-unbounded.txt",
+                           "certify/unproven-unbounded.txt", "snap-false-optimum.txt"}) {
+    SCOPED_TRACE(file);
+    const auto p = ReadTestProblem(SourcePath(std::string("solver/tests/data/") + file));
+    ASSERT_TRUE(p);
+    const auto checked = SolveCheckedProblem(p->tableau, p->m, p->n);
+    if (!checked->run.stopped) continue;
+    ++stopped;
+    auto exact = std::make_unique<ExactTableau>();
+    ExactFromExtended(p->tableau, p->m, p->n, *exact);
+    const TableauSnapshot end = ExactTableauAt(*exact, p->m, p->n, checked->run.stopBasis);
+    const TableauSnapshot last =
+        ExplainResult(*exact, p->m, p->n, checked->run.judgeBasis).steps.last;
+    EXPECT_TRUE(end.entries == last.entries);
+    EXPECT_EQ(end.rowLabels, last.rowLabels);
+    EXPECT_EQ(end.columnLabels, last.columnLabels);
+  }
+  EXPECT_GE(stopped, 2);
+}
+
 TEST(SolveChecked, SnappingFixturesAndBealeEndRight) {
   const auto falseOptimum = ReadTestProblem(SourcePath("solver/tests/data/snap-false-optimum.txt"));
   ASSERT_TRUE(falseOptimum);

@@ -121,6 +121,31 @@ TEST(Views, FractionsAreThoseOfTheReportedBasis) {
                        "31/20]   x7 = 1"));
 }
 
+// Two optimal vertices: each has its own fractions, those of the vertex the
+// plain report shows in the same place, and the ranges are the first's.
+TEST(Views, FractionsOfEveryOptimalVertex) {
+  PlainWindow window;
+  FormActivate(window, &window);
+  FillRow(window.NB(), 1, {"1", "1", "<=", "0.3"});
+  FillRow(window.NB(), 2, {"1", "0", "<=", "0.2"});
+  FillRow(window.ZF(), 1, {"0.1", "0.1"});
+  window.SetViews(ReportViews{false, true, false});
+  SolveClick(window, &window);
+  const Lines& lines = window.SolLines();
+  EXPECT_TRUE(Contains(lines, "ZF:   x1 = 1/5   x2 = 1/10"));
+  EXPECT_TRUE(Contains(lines, "ZF:   x1 = 0   x2 = 3/10"));
+  EXPECT_TRUE(Contains(lines,
+                       "NB:  y1 = 0 [\xB1"
+                       "1/10]   y2 = 1/5"));
+  // The ranges are the first vertex's, also beside the steps, whose run ends
+  // at the second.
+  window.SetViews(ReportViews{true, false, true});
+  SolveClick(window, &window);
+  EXPECT_TRUE(Contains(window.SolLines(),
+                       "x2         Basis   0.1                  0              0.1           0   "
+                       "       0.1"));
+}
+
 // The diet problem's equation: once its zero variable has left the basis,
 // its column (whose objective-row entries 2 and 1.5 are positive) is left
 // out, so the chosen column holds the largest positive entry shown and the
