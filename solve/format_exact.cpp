@@ -76,10 +76,15 @@ mpz_class RoundedHalfUp(const mpz_class& num, const mpz_class& den, long shift) 
 
 std::string FormatExact(const Rational& value, int precision, int exponentDigits,
                         const NumberFormat& format) {
+  return FormatExact(value.get_num(), value.get_den(), precision, exponentDigits, format);
+}
+
+std::string FormatExact(const mpz_class& signedNum, const mpz_class& den, int precision,
+                        int exponentDigits, const NumberFormat& format) {
   precision = std::clamp(precision, 2, 18);
-  if (sgn(value) == 0) return LayOutDecimal(false, {}, 0, precision, exponentDigits, format);
-  const mpz_class num = abs(value.get_num());
-  const mpz_class& den = value.get_den();
+  const int sign = sgn(signedNum);
+  if (sign == 0) return LayOutDecimal(false, {}, 0, precision, exponentDigits, format);
+  const mpz_class num = abs(signedNum);
 
   // The digits are those of a * 10^(precision - e) rounded once, laid out as
   // 0.digits x 10^e. Where the estimate is one above the true exponent, the
@@ -103,7 +108,7 @@ std::string FormatExact(const Rational& value, int precision, int exponentDigits
   std::string text = digits.get_str();
   text.insert(0, static_cast<std::size_t>(precision) - text.size(), '0');
   text.erase(text.find_last_not_of('0') + 1);
-  return LayOutDecimal(sgn(value) < 0, text, e, precision, exponentDigits, format);
+  return LayOutDecimal(sign < 0, text, e, precision, exponentDigits, format);
 }
 
 }  // namespace pivora

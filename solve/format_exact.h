@@ -21,4 +21,10 @@ namespace pivora {
 std::string FormatExact(const Rational& value, int precision, int exponentDigits,
                         const NumberFormat& format);
 
+// The same for num / den, den > 0, in any terms: the digits come from one
+// division whose quotient has only the digits shown, so a numerator and
+// denominator of a million bits cost a pass over each and no reduction.
+std::string FormatExact(const mpz_class& num, const mpz_class& den, int precision,
+                        int exponentDigits, const NumberFormat& format);
+
 }  // namespace pivora

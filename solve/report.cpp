@@ -42,21 +42,25 @@ class ExactNumbers {
   ExactNumbers(const ExactSolutions& values, const ReportSettings& settings)
       : values_(values), settings_(settings) {}
 
-  std::string Objective() const { return Value(values_(0, 1)); }
+  std::string Objective() const { return Value(values_.Numerator(0, 1), 0, 1); }
 
   void Append(std::string& line, int row, int k, bool withMagnitude) const {
-    const Rational& v = values_(row, k);
-    if (sgn(v) <= 0) {
+    const int sign = values_.Sign(row, k);
+    if (sign <= 0) {
       line.append("0");
-      if (withMagnitude && sgn(v) < 0) line.append(" [\xB1").append(Value(-v)).append("]");
+      if (withMagnitude && sign < 0) {
+        line.append(" [\xB1").append(Value(-values_.Numerator(row, k), row, k)).append("]");
+      }
       return;
     }
-    line.append(Value(v));
+    line.append(Value(values_.Numerator(row, k), row, k));
   }
 
  private:
-  std::string Value(const Rational& v) const {
-    return FormatExact(v, settings_.precision, kExponentDigits, settings_.format);
+  // `num` over the denominator of value (row, k).
+  std::string Value(const mpz_class& num, int row, int k) const {
+    return FormatExact(num, values_.Denominator(row, k), settings_.precision, kExponentDigits,
+                       settings_.format);
   }
 
   const ExactSolutions& values_;

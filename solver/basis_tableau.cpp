@@ -24,6 +24,15 @@ ExactRoad Resolve(ExactRoad road, const IntegerMatrix& a, int k) {
   return widest >= kLongEntryBits ? ExactRoad::kLifting : ExactRoad::kFractionFree;
 }
 
+std::vector<std::vector<Rational>> ReducedAll(const std::vector<std::vector<Quotient>>& built) {
+  std::vector<std::vector<Rational>> out(built.size());
+  for (std::size_t t = 0; t < built.size(); ++t) {
+    out[t].reserve(built[t].size());
+    for (const Quotient& q : built[t]) out[t].push_back(Reduced(q));
+  }
+  return out;
+}
+
 }  // namespace
 
 bool BuildBasisNumerators(const IntegerRows& rows, const BasisLabels& basis,
@@ -114,9 +123,9 @@ bool BuildBasisTableau(const IntegerRows& rows, const BasisLabels& basis,
   return true;
 }
 
-bool BuildBasisTableauRows(const IntegerRows& rows, const BasisLabels& basis,
-                           const std::vector<int>& rs, std::vector<std::vector<Rational>>& out,
-                           ExchangeObserver* observer, ExactRoad road) {
+bool BuildBasisQuotientRows(const IntegerRows& rows, const BasisLabels& basis,
+                            const std::vector<int>& rs, std::vector<std::vector<Quotient>>& out,
+                            ExchangeObserver* observer, ExactRoad road) {
   const int m = rows.M();
   const int n = rows.N();
   BasisPlaces places;
@@ -144,7 +153,7 @@ bool BuildBasisTableauRows(const IntegerRows& rows, const BasisLabels& basis,
   mpz_class determinant;
   if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, a, k), observer)) return false;
 
-  out.assign(rs.size(), std::vector<Rational>(static_cast<std::size_t>(n + 1), Rational(0)));
+  out.assign(rs.size(), std::vector<Quotient>(static_cast<std::size_t>(n + 1)));
   mpz_class sum;
   for (int t = 0; t < count; ++t) {
     const int e = substituted[static_cast<std::size_t>(t)];
@@ -184,11 +193,19 @@ bool BuildBasisTableauRows(const IntegerRows& rows, const BasisLabels& basis,
         sum = a(p, c) * rows.Scale(z);
         if (rows.RowSign(z) < 0) sum = -sum;
       }
-      Rational& entry = out[static_cast<std::size_t>(t)][static_cast<std::size_t>(j - 1)];
-      entry = Rational(sum, denominator);
-      entry.canonicalize();
+      out[static_cast<std::size_t>(t)][static_cast<std::size_t>(j - 1)] =
+          Quotient(sum, denominator);
     }
   }
+  return true;
+}
+
+bool BuildBasisTableauRows(const IntegerRows& rows, const BasisLabels& basis,
+                           const std::vector<int>& rs, std::vector<std::vector<Rational>>& out,
+                           ExchangeObserver* observer, ExactRoad road) {
+  std::vector<std::vector<Quotient>> built;
+  if (!BuildBasisQuotientRows(rows, basis, rs, built, observer, road)) return false;
+  out = ReducedAll(built);
   return true;
 }
 
@@ -200,50 +217,61 @@ bool BuildBasisTableauRow(const IntegerRows& rows, const BasisLabels& basis, int
   return true;
 }
 
-bool BuildBasisTableauColumn(const IntegerRows& rows, const BasisLabels& basis, int j,
-                             std::vector<Rational>& column, ExchangeObserver* observer,
-                             ExactRoad road) {
+bool BuildBasisQuotientColumns(const IntegerRows& rows, const BasisLabels& basis,
+                               const std::vector<int>& js, std::vector<std::vector<Quotient>>& out,
+                               ExchangeObserver* observer, ExactRoad road) {
   const int m = rows.M();
   const int n = rows.N();
   BasisPlaces places;
   if (!ReadPlaces(rows, basis, places)) return false;
   const int k = static_cast<int>(places.basicX.size());
+  const int count = static_cast<int>(js.size());
 
-  IntegerMatrix a(k, k + 1);
+  IntegerMatrix a(k, k + count);
   WriteTightRows(rows, places, false, a);
-  WriteRightColumn(rows, places, basis, j, k, a);
+  for (int t = 0; t < count; ++t)
+    WriteRightColumn(rows, places, basis, js[static_cast<std::size_t>(t)], k + t, a);
   mpz_class determinant;
   if (!SolveIntegerSystem(a, k, determinant, false, Resolve(road, a, k), observer)) return false;
 
-  column.assign(static_cast<std::size_t>(m + 1), Rational(0));
-  for (int q = 0; q < k; ++q) {
-    Rational& entry =
-        column[static_cast<std::size_t>(places.basicXRow[static_cast<std::size_t>(q)] - 1)];
-    entry = Rational(a(q, k), determinant);
-    entry.canonicalize();
-  }
-  const int label = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
+  out.assign(js.size(), std::vector<Quotient>(static_cast<std::size_t>(m + 1)));
   mpz_class sum;
-  for (int r = 1; r <= m + 1; ++r) {
-    const int e = SubstitutedRow(basis, m, r);
-    if (e == 0) continue;
-    sum = 0;
+  for (int t = 0; t < count; ++t) {
+    const int j = js[static_cast<std::size_t>(t)];
+    std::vector<Quotient>& column = out[static_cast<std::size_t>(t)];
     for (int q = 0; q < k; ++q) {
-      mpz_addmul(sum.get_mpz_t(),
-                 rows.At(e, places.basicX[static_cast<std::size_t>(q)]).get_mpz_t(),
-                 a(q, k).get_mpz_t());
+      column[static_cast<std::size_t>(places.basicXRow[static_cast<std::size_t>(q)] - 1)] =
+          Quotient(a(q, k + t), determinant);
     }
-    if (label > 0)
-      mpz_addmul(sum.get_mpz_t(), determinant.get_mpz_t(), rows.At(e, label).get_mpz_t());
-    // The objective's cell n+1 is 0.
-    if (j == n + 1)
-      mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), rows.At(e, n + 1).get_mpz_t());
-    mpz_class denominator = determinant * rows.Scale(e);
-    if (rows.RowSign(e) < 0) denominator = -denominator;
-    Rational& entry = column[static_cast<std::size_t>(r - 1)];
-    entry = Rational(sum, denominator);
-    entry.canonicalize();
+    const int label = j <= n ? basis.column[static_cast<std::size_t>(j)] : 0;
+    for (int r = 1; r <= m + 1; ++r) {
+      const int e = SubstitutedRow(basis, m, r);
+      if (e == 0) continue;
+      sum = 0;
+      for (int q = 0; q < k; ++q) {
+        mpz_addmul(sum.get_mpz_t(),
+                   rows.At(e, places.basicX[static_cast<std::size_t>(q)]).get_mpz_t(),
+                   a(q, k + t).get_mpz_t());
+      }
+      if (label > 0)
+        mpz_addmul(sum.get_mpz_t(), determinant.get_mpz_t(), rows.At(e, label).get_mpz_t());
+      // The objective's cell n+1 is 0.
+      if (j == n + 1)
+        mpz_submul(sum.get_mpz_t(), determinant.get_mpz_t(), rows.At(e, n + 1).get_mpz_t());
+      mpz_class denominator = determinant * rows.Scale(e);
+      if (rows.RowSign(e) < 0) denominator = -denominator;
+      column[static_cast<std::size_t>(r - 1)] = Quotient(sum, denominator);
+    }
   }
+  return true;
+}
+
+bool BuildBasisTableauColumn(const IntegerRows& rows, const BasisLabels& basis, int j,
+                             std::vector<Rational>& column, ExchangeObserver* observer,
+                             ExactRoad road) {
+  std::vector<std::vector<Quotient>> built;
+  if (!BuildBasisQuotientColumns(rows, basis, {j}, built, observer, road)) return false;
+  column = std::move(ReducedAll(built)[0]);
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include "solver/exchange_observer.h"
 #include "solver/fraction_free.h"
 #include "solver/integer_rows.h"
+#include "solver/quotient.h"
 #include "solver/tables.h"
 
 namespace pivora {
@@ -113,5 +114,19 @@ bool BuildBasisTableauRows(const IntegerRows& rows, const BasisLabels& basis,
 bool BuildBasisTableauColumn(const IntegerRows& rows, const BasisLabels& basis, int j,
                              std::vector<Rational>& column, ExchangeObserver* observer = nullptr,
                              ExactRoad road = ExactRoad::kFaster);
+
+// The same columns and rows, each entry unreduced, in the terms the solve
+// gives it: where the numbers are long, reducing costs more than the solve.
+// Columns `js` come from one solve, and row r has one denominator in all of
+// them, so a ratio of two entries of one row is that of their numerators;
+// each of rows `rs` has one denominator in all its columns.
+bool BuildBasisQuotientColumns(const IntegerRows& rows, const BasisLabels& basis,
+                               const std::vector<int>& js, std::vector<std::vector<Quotient>>& out,
+                               ExchangeObserver* observer = nullptr,
+                               ExactRoad road = ExactRoad::kFaster);
+bool BuildBasisQuotientRows(const IntegerRows& rows, const BasisLabels& basis,
+                            const std::vector<int>& rs, std::vector<std::vector<Quotient>>& out,
+                            ExchangeObserver* observer = nullptr,
+                            ExactRoad road = ExactRoad::kFaster);
 
 }  // namespace pivora

@@ -170,7 +170,7 @@ bool SameValues(SolveStatus status, const SolutionTable& a, const ExactSolutions
   if (status != exact.Status()) return false;
   for (int k = 1; k <= status; ++k) {
     for (int i = 0; i <= n + m; ++i) {
-      if (a(i, k) != NearestExtended(exact(i, k))) return false;
+      if (a(i, k) != NearestExtended(exact.Numerator(i, k), exact.Denominator(i, k))) return false;
     }
   }
   return true;

@@ -53,11 +53,14 @@ Rational ExactRational(Extended x) {
   return x < 0 ? Rational(-q) : q;
 }
 
-Extended NearestExtended(const Rational& q) {
-  const int sign = sgn(q);
+Extended NearestExtended(const Rational& q) { return NearestExtended(q.get_num(), q.get_den()); }
+
+Extended NearestExtended(const mpz_class& num, const mpz_class& den) {
+  assert(sgn(den) > 0);
+  const int sign = sgn(num);
   if (sign == 0) return 0.0L;
-  const mpz_class a = abs(q.get_num());
-  const mpz_class& b = q.get_den();
+  const mpz_class a = abs(num);
+  const mpz_class& b = den;
 
   // quotient = floor(a * 2^k / b) with at least 66 bits, so that the 64 kept
   // bits, the rounding bit and one more are exact; `sticky` says whether

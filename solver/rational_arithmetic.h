@@ -20,6 +20,8 @@ Rational ExactRational(Extended x);
 // the sign of `q`, and infinity of the sign of `q` where `q` lies at or beyond
 // the largest extended value plus half its unit in the last place.
 Extended NearestExtended(const Rational& q);
+// The same for num / den, den > 0, in any terms: no reduction needed.
+Extended NearestExtended(const mpz_class& num, const mpz_class& den);
 
 // The choice-rule details every exact number type shares: exact zero tests,
 // no zero-snapping, no ratio sentinel (the ratio test tells "no row yet" by
