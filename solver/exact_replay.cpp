@@ -1,95 +1,113 @@
 #include "solver/exact_replay.h"
 
+#include <cmath>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "solver/basis_tableau.h"
-#include "solver/exact_tables.h"
+#include "solver/fp_error.h"
+#include "solver/quotient.h"
 
 namespace pivora {
 
 namespace {
 
+using Vertex = std::vector<Quotient>;  // rows 0..n+m of one solution
+
 // The part of the work tableau a replay reads: the labels, the constants and
-// the objective row. A column is built from the problem where an exchange
-// needs it, by one solve of the basis system; the rest of the tableau is
-// never built. Each value is exact, so the replay decides as an exact run on
-// the whole tableau would.
+// the objective row, and the one column an exchange needs, built from the
+// problem at each basis by one solve with the constants beside it; the rest
+// of the tableau is never built. Every value is exact and held unreduced, as
+// the solve gives it (Quotient): the replay decides as an exact run on the
+// whole tableau would, and no greatest common divisor is ever taken.
 class ReplayTableau {
  public:
   ReplayTableau(const IntegerRows& rows, const BasisLabels& basis, ExchangeObserver* observer)
       : rows_(rows), m_(rows.M()), n_(rows.N()), basis_(basis), observer_(observer) {}
 
-  // The constants, then the objective row at the basis; false where the
-  // labels name no basis or a singular one.
-  bool BuildConstants() {
-    return BuildBasisTableauColumn(rows_, basis_, n_ + 1, constants_, observer_);
-  }
+  // The constants at the current basis and, where s != 0, column s from the
+  // same solve; false where the labels name no basis or a singular one.
+  bool Solve(int s) { return Build(s, true); }
+  // Column s alone at the current basis.
+  bool SolveColumn(int s) { return Build(s, false); }
+  // The objective row at the current basis.
   bool BuildObjective() {
-    return BuildBasisTableauRow(rows_, basis_, m_ + 1, objective_, observer_);
+    std::vector<std::vector<Quotient>> built;
+    if (!BuildBasisQuotientRows(rows_, basis_, {m_ + 1}, built, observer_)) return false;
+    objective_ = std::move(built[0]);
+    return true;
   }
 
-  const Rational& Constant(int i) const { return constants_[static_cast<std::size_t>(i - 1)]; }
-  const Rational& Objective(int j) const { return objective_[static_cast<std::size_t>(j - 1)]; }
+  const Quotient& Constant(int i) const { return constants_[static_cast<std::size_t>(i - 1)]; }
+  const Quotient& Objective(int j) const { return objective_[static_cast<std::size_t>(j - 1)]; }
+  // Entry i of the column last solved; 0 where none was.
+  int Column() const { return columnIndex_; }
+  const Quotient& Entry(int i) const { return column_[static_cast<std::size_t>(i - 1)]; }
   int RowLabel(int i) const { return basis_.row[static_cast<std::size_t>(i)]; }
-  bool ColumnFree(int j) const { return basis_.column[static_cast<std::size_t>(j)] != 0; }
-
-  // Column s at the current basis, rows 1..m+1 into column[0..m].
-  bool Column(int s, std::vector<Rational>& column) const {
-    return BuildBasisTableauColumn(rows_, basis_, s, column, observer_);
+  bool ColumnFree(int j) const {
+    return j >= 1 && j <= n_ && basis_.column[static_cast<std::size_t>(j)] != 0;
   }
 
-  // The exchange of row r and column s, whose column at the current basis is
-  // `column` and whose objective entry is 0: the constants change as Pivot
-  // changes them, the objective row keeps its values (0 stays in column s),
-  // and the labels swap. Shown to the observer as an exact run's step.
-  void Exchange(int r, int s, const std::vector<Rational>& column) {
+  // The exchange of row r and column s, whose objective entry is 0: the
+  // objective row keeps its values (0 stays in column s) and the labels
+  // swap; the constants are solved anew at the new basis (Solve). Shown to
+  // the observer as an exact run's step.
+  void Exchange(int r, int s) {
     ThrowIfCancelled(observer_);
-    const Rational& p = column[static_cast<std::size_t>(r - 1)];
-    const Rational pivotConstant = -Constant(r) / p;
-    for (int i = 1; i <= m_ + 1; ++i) {
-      if (i != r)
-        constants_[static_cast<std::size_t>(i - 1)] +=
-            column[static_cast<std::size_t>(i - 1)] * pivotConstant;
-    }
-    constants_[static_cast<std::size_t>(r - 1)] = pivotConstant;
     std::swap(basis_.row[static_cast<std::size_t>(r)], basis_.column[static_cast<std::size_t>(s)]);
+    columnIndex_ = 0;
     ++exchanges_;
     if (observer_ != nullptr) {
       observer_->Exchanged(ExchangeStep{ExchangePhase::kAlternatives, exchanges_, r, s, m_, n_});
     }
   }
 
-  // Writes column k of `solutions` as StoreSolution does from the whole
-  // tableau.
-  void Store(BasicSolutionTable<Rational>& solutions, int k, int sigma) const {
+  // The current vertex as StoreSolution writes it from the whole tableau.
+  Vertex Store(int sigma) const {
     const auto rowOf = [this](int label) { return label > 0 ? label : n_ - label; };
-    for (int i = 0; i <= n_ + m_; ++i) solutions(i, k) = 0;
-    for (int i = 1; i <= m_; ++i) solutions(rowOf(RowLabel(i)), k) = Constant(i);
+    Vertex v(static_cast<std::size_t>(n_ + m_ + 1));
+    for (int i = 1; i <= m_; ++i) v[static_cast<std::size_t>(rowOf(RowLabel(i)))] = Constant(i);
     for (int j = 1; j <= n_; ++j) {
       const int label = basis_.column[static_cast<std::size_t>(j)];
-      if (label != 0) solutions(rowOf(label), k) = Objective(j);
+      if (label != 0) v[static_cast<std::size_t>(rowOf(label))] = Objective(j);
     }
-    solutions(0, k) = sigma * Constant(m_ + 1);
+    const Quotient& z = Constant(m_ + 1);
+    v[0] = Quotient(sigma * z.num, z.den);
+    return v;
   }
 
   long Exchanges() const { return exchanges_; }
 
  private:
+  bool Build(int s, bool constants) {
+    std::vector<int> js;
+    if (s >= 1 && s <= n_) js.push_back(s);
+    if (constants) js.push_back(n_ + 1);
+    if (js.empty()) return true;
+    std::vector<std::vector<Quotient>> built;
+    if (!BuildBasisQuotientColumns(rows_, basis_, js, built, observer_)) return false;
+    if (constants) constants_ = std::move(built.back());
+    columnIndex_ = js.front() <= n_ ? js.front() : 0;
+    if (columnIndex_ != 0) column_ = std::move(built.front());
+    return true;
+  }
+
   const IntegerRows& rows_;
   int m_;
   int n_;
   BasisLabels basis_;
   ExchangeObserver* observer_;
-  std::vector<Rational> constants_;  // column n+1, rows 1..m+1
-  std::vector<Rational> objective_;  // row m+1, columns 1..n+1
+  std::vector<Quotient> constants_;  // column n+1, rows 1..m+1
+  std::vector<Quotient> objective_;  // row m+1, columns 1..n+1
+  std::vector<Quotient> column_;     // column columnIndex_, rows 1..m+1
+  int columnIndex_ = 0;
   long exchanges_ = 0;
 };
 
 bool ConstantsNonNegative(const ReplayTableau& t, int m) {
   for (int i = 1; i <= m; ++i) {
-    if (t.Constant(i) < 0) return false;
+    if (Sign(t.Constant(i)) < 0) return false;
   }
   return true;
 }
@@ -103,7 +121,7 @@ bool Feasible(const ReplayTableau& t, int m) {
 
 bool Optimal(const ReplayTableau& t, int n) {
   for (int j = 1; j <= n; ++j) {
-    if (t.ColumnFree(j) && t.Objective(j) > 0) return false;
+    if (t.ColumnFree(j) && Sign(t.Objective(j)) > 0) return false;
   }
   return true;
 }
@@ -112,21 +130,23 @@ bool Optimal(const ReplayTableau& t, int n) {
 // `previous` whose objective entry is 0; 0 if none.
 int SearchColumn(const ReplayTableau& t, int n, int previous) {
   for (int j = 1; j <= n; ++j) {
-    if (j != previous && t.ColumnFree(j) && t.Objective(j) == 0) return j;
+    if (j != previous && t.ColumnFree(j) && Sign(t.Objective(j)) == 0) return j;
   }
   return 0;
 }
 
-// ChooseRatioRow on `column`: the row of the smallest |constant / entry|
-// among the negative entries, the first row on ties; 0 if none.
-int RatioRow(const ReplayTableau& t, int m, const std::vector<Rational>& column) {
+// ChooseRatioRow on the column last solved: the row of the smallest
+// |constant / entry| among the negative entries, the first row on ties; 0
+// if none. Constant and entry of a row share their denominator, so the
+// ratio is that of their numerators.
+int RatioRow(const ReplayTableau& t, int m) {
   int r = 0;
-  Rational best;
+  Quotient best;
   for (int i = 1; i <= m; ++i) {
-    const Rational& entry = column[static_cast<std::size_t>(i - 1)];
-    if (!(entry < 0)) continue;
-    Rational ratio = abs(t.Constant(i) / entry);
-    if (r == 0 || best > ratio) {
+    const Quotient& entry = t.Entry(i);
+    if (Sign(entry) >= 0) continue;
+    Quotient ratio(abs(t.Constant(i).num), abs(entry.num));
+    if (r == 0 || Compare(best, ratio) > 0) {
       best = std::move(ratio);
       r = i;
     }
@@ -134,11 +154,41 @@ int RatioRow(const ReplayTableau& t, int m, const std::vector<Rational>& column)
   return r;
 }
 
-bool DiffersFromFirst(const BasicSolutionTable<Rational>& solutions, int k, int m, int n) {
-  for (int i = 0; i <= n + m; ++i) {
-    if (solutions(i, 1) != solutions(i, k)) return true;
+bool Differs(const Vertex& a, const Vertex& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Compare(a[i], b[i]) != 0) return true;
   }
   return false;
+}
+
+// As StoreRounded: every value is rounded before anything is written, so an
+// optimum beyond the extended range throws FloatingPointError("Floating
+// point overflow.") and leaves the tables as they were; `values` (may be
+// null) gets the values unreduced.
+void StoreVertices(const std::vector<Vertex>& vertices, int m, int n, SolutionTable& solutions,
+                   SolveStatus& status, ExactSolutions* values) {
+  const SolveStatus count = static_cast<SolveStatus>(vertices.size());
+  auto rounded = std::make_unique<SolutionTable>();
+  for (int k = 1; k <= count; ++k) {
+    const Vertex& v = vertices[static_cast<std::size_t>(k - 1)];
+    for (int i = 0; i <= n + m; ++i) {
+      const Extended value = NearestExtended(v[static_cast<std::size_t>(i)]);
+      if (i == 0 && std::isinf(value)) throw FloatingPointError("Floating point overflow.");
+      (*rounded)(i, k) = value;
+    }
+  }
+  if (values) {
+    ExactSolutions kept(count, n + m);
+    for (int k = 1; k <= count; ++k) {
+      for (int i = 0; i <= n + m; ++i)
+        kept.Set(i, k, vertices[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(i)]);
+    }
+    *values = std::move(kept);
+  }
+  for (int k = 1; k <= count; ++k) {
+    for (int i = 0; i <= n + m; ++i) solutions(i, k) = (*rounded)(i, k);
+  }
+  status = count;
 }
 
 }  // namespace
@@ -150,52 +200,57 @@ bool ReplayOptimum(const IntegerRows& rows, const BasisLabels& start,
   const WorkScope part(observer, WorkPhase::kReplay);
   const int m = rows.M();
   const int n = rows.N();
+  const int count = static_cast<int>(search.size());
+  const auto entering = [&](int step) { return search[static_cast<std::size_t>(step)][1]; };
   ReplayTableau t(rows, start, observer);
   // The objective row is built only for a feasible basis.
-  if (!t.BuildConstants() || !Feasible(t, m) || !t.BuildObjective() || !Optimal(t, n)) return false;
+  if (!t.Solve(count > 0 ? entering(0) : 0) || !Feasible(t, m) || !t.BuildObjective() ||
+      !Optimal(t, n))
+    return false;
   const int sigma = rows.RowSign(m + 1);
-  auto exact = std::make_unique<BasicSolutionTable<Rational>>();
-  SolveStatus exactStatus = 1;
-  t.Store(*exact, 1, sigma);
+  std::vector<Vertex> vertices{t.Store(sigma)};
 
-  bool own = true;
-  const int count = static_cast<int>(search.size());
   // One exchange per kept vertex; one more where the last was dropped.
   const bool droppedLast = runStatus == count;
+  // The column the search, continued exactly by its own rule, would enter
+  // after `previous`, where it would go on at all.
+  const auto continued = [&](int previous) {
+    return droppedLast ? 0 : SearchColumn(t, n, previous);
+  };
+  if (count == 0 && !t.SolveColumn(continued(0))) return false;
+  bool own = true;
   int previous = 0;
-  std::vector<Rational> column;
   for (int step = 0; step < count; ++step) {
     const auto [r, s] = search[static_cast<std::size_t>(step)];
-    if (s == previous || !t.ColumnFree(s) || !(t.Objective(s) == 0)) return false;
-    if (!t.Column(s, column) || !(column[static_cast<std::size_t>(r - 1)] < 0)) return false;
-    own = own && s == SearchColumn(t, n, previous) && r == RatioRow(t, m, column);
+    if (s == previous || !t.ColumnFree(s) || Sign(t.Objective(s)) != 0) return false;
+    if (t.Column() != s || Sign(t.Entry(r)) >= 0) return false;
+    own = own && s == SearchColumn(t, n, previous) && r == RatioRow(t, m);
     previous = s;
-    t.Exchange(r, s, column);
+    t.Exchange(r, s);
+    if (!t.Solve(step + 1 < count ? entering(step + 1) : continued(previous))) return false;
     if (!ConstantsNonNegative(t, m)) return false;
-    t.Store(*exact, exactStatus + 1, sigma);
-    const bool differs = DiffersFromFirst(*exact, exactStatus + 1, m, n);
+    Vertex v = t.Store(sigma);
+    const bool differs = Differs(vertices.front(), v);
     const bool dropped = droppedLast && step == count - 1;
     if (differs == dropped) return false;
-    if (!dropped) ++exactStatus;
+    if (!dropped) vertices.push_back(std::move(v));
   }
   // The search, continued exactly by its own rule, would store no further
   // vertex.
-  if (!droppedLast && exactStatus < kMaxSolutions) {
-    const int s = SearchColumn(t, n, previous);
-    if (s != 0) {
-      if (!t.Column(s, column)) return false;
-      const int r = RatioRow(t, m, column);
-      if (r != 0) {
-        t.Exchange(r, s, column);
-        t.Store(*exact, exactStatus + 1, sigma);
-        if (DiffersFromFirst(*exact, exactStatus + 1, m, n)) return false;
-      }
+  const int s = continued(previous);
+  if (s != 0 && static_cast<int>(vertices.size()) < kMaxSolutions) {
+    if (t.Column() != s) return false;
+    const int r = RatioRow(t, m);
+    if (r != 0) {
+      t.Exchange(r, s);
+      if (!t.Solve(0)) return false;
+      if (Differs(vertices.front(), t.Store(sigma))) return false;
     }
   }
   exchanges = t.Exchanges();
   if (exactRunsOwn != nullptr) *exactRunsOwn = own;
 
-  StoreRounded(*exact, exactStatus, m, n, solutions, status, values);
+  StoreVertices(vertices, m, n, solutions, status, values);
   return true;
 }
 
