@@ -2,6 +2,9 @@
 
 #include <memory>
 #include <random>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "solve/report.h"
 #include "solve/report_agreement.h"
@@ -58,6 +61,72 @@ TEST(CheckedReport, PrintsTheExactOptimumAtTheChosenDigits) {
   // The family is built so that the plain run is wrong at the printed digits
   // on some problems.
   EXPECT_GT(exactRuns, 0);
+}
+
+// The parts of the solve that were entered.
+class PartsEntered final : public ExchangeObserver {
+ public:
+  void Entered(WorkPhase phase) override { parts.insert(phase); }
+  std::set<WorkPhase> parts;
+};
+
+// k * 10^e exactly.
+Rational TimesTenTo(int k, int e) {
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(e < 0 ? -e : e));
+  Rational q = e < 0 ? Rational(k, power) : Rational(k * power);
+  q.canonicalize();
+  return q;
+}
+
+// Max 2 x1 + 3 x2, 3 x1 + x2 <= 7, x1 + 4 x2 <= 5 (x1 = 23/11, x2 = 8/11,
+// the shadow prices 5/11 and 7/11) with x1 scaled by 10^2400, x2 by
+// 10^-2300, the rows by 10^-1700 and 10^2100: every value of the report is
+// known by construction, its digits those of the small problem, its
+// exponent shifted (a bracket, the size of an objective-row entry, the other
+// way). The guided run settles it, and the replay builds the optimum far
+// beyond the extended range.
+TEST(CheckedReport, PrintsAScaledCopyFarBeyondTheExtendedRangeToEveryDigit) {
+  constexpr int m = 2;
+  constexpr int n = 2;
+  auto problem = std::make_unique<ExactTableau>();
+  problem->Fill(Rational(0));
+  const int cells[m + 1][n + 2][2] = {
+      {{3, -1700 - 2400}, {1, -1700 + 2300}, {7, -1700}, {-1, 0}},  // "<="
+      {{1, 2100 - 2400}, {4, 2100 + 2300}, {5, 2100}, {-1, 0}},
+      {{2, -2400}, {3, 2300}, {0, 0}, {1, 0}},  // Max
+  };
+  Tableau tableau;
+  tableau.Fill(0.0L);
+  for (int i = 1; i <= m + 1; ++i) {
+    for (int j = 1; j <= n + 2; ++j) {
+      const auto& [k, e] = cells[i - 1][j - 1];
+      (*problem)(i, j) = TimesTenTo(k, e);
+      tableau(i, j) = NearestExtended((*problem)(i, j));
+    }
+  }
+
+  auto s = std::make_unique<SolutionTable>();
+  SolveStatus status = kNoFeasibleSolution;
+  ExactSolutions values;
+  PartsEntered parts;
+  ContinueExactly(*problem, m, n, StartingBasis(*problem, m, n), *s, status, &parts, &values);
+  ASSERT_EQ(status, 1);
+  EXPECT_TRUE(parts.parts.contains(WorkPhase::kReplay));
+  EXPECT_FALSE(parts.parts.contains(WorkPhase::kExactRun));
+  ReportSettings settings;
+  settings.precision = 15;
+  const std::vector<std::string> expected = {
+      "L\xD6SUNG:",
+      "",
+      "Optimum: Zmax = 6.36363636363636",
+      "",
+      "ZF:   x1 = 2.09090909090909E2400   x2 = 7.27272727272727E-2301",
+      "NB:  y1 = 0 [\xB1"
+      "4.54545454545455E1699]   y2 = 0 [\xB1"
+      "6.36363636363636E-2101]",
+  };
+  EXPECT_EQ(WriteReport(tableau, m, n, *s, status, settings, &values).lines, expected);
 }
 
 }  // namespace

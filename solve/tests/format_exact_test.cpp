@@ -134,5 +134,34 @@ TEST(FormatExact, ACarryIntoTheNextPowerOfTenPrintsThatPower) {
   }
 }
 
+// A value held in terms of thousands of bits (numerator and denominator
+// times 3^20000) prints as its reduced fraction does: on a half unit, 10^-60
+// beside one (far below what the leading 128 bits resolve), and 0 over any
+// denominator.
+TEST(FormatExact, UnreducedTermsPrintAsTheValue) {
+  mpz_class k;
+  mpz_ui_pow_ui(k.get_mpz_t(), 3, 20000);
+  const Rational tie = Decimal("12345", -4);
+  const Rational beside = Decimal("1", -64);
+  const struct {
+    const char* name;
+    Rational value;
+    int precision;
+    const char* text;
+  } rows[] = {
+      {"a true tie rounds up", tie, 4, "1.235"},
+      {"10^-60 below the tie", tie - beside, 4, "1.234"},
+      {"10^-60 above it", tie + beside, 4, "1.235"},
+      {"a negative tie", -tie, 4, "-1.235"},
+      {"a tie beyond the extended range", Decimal("245", 4999), 2, "2.5E5001"},
+      {"zero", Rational(0), 10, "0"},
+  };
+  for (const auto& row : rows) {
+    const mpz_class num = row.value.get_num() * k;
+    const mpz_class den = row.value.get_den() * k;
+    EXPECT_EQ(FormatExact(num, den, row.precision, 2, kDot), row.text) << row.name;
+  }
+}
+
 }  // namespace
 }  // namespace pivora
