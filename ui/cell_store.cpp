@@ -12,15 +12,15 @@ bool CellStore::InRange(int column, int row) {
 }
 
 std::string_view CellStore::Text(int column, int row) const {
-  if (!InRange(column, row)) return {};
-  return texts_[static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column)];
+  if (!InRange(column, row) || rows_[static_cast<std::size_t>(row)].empty()) return {};
+  return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 void CellStore::SetText(int column, int row, std::string_view text) {
-  if (!InRange(column, row)) return;
-  std::string& cell =
-      texts_[static_cast<std::size_t>(row) * kColumns + static_cast<std::size_t>(column)];
-  if (cell == text) return;
+  if (!InRange(column, row) || Text(column, row) == text) return;
+  std::vector<std::string>& cells = rows_[static_cast<std::size_t>(row)];
+  if (cells.empty()) cells.resize(kColumns);
+  std::string& cell = cells[static_cast<std::size_t>(column)];
   cell.assign(text);
   if (!typedBehindMark_.empty()) {
     typedBehindMark_.erase(static_cast<std::size_t>(row) * kColumns +
@@ -88,7 +88,12 @@ void CellStore::MoveCurrent(int column, int row) {
 }
 
 bool operator==(const CellStore& a, const CellStore& b) {
-  return a.texts_ == b.texts_ && a.columnCount_ == b.columnCount_ && a.rowCount_ == b.rowCount_ &&
+  for (int row = 0; row < CellStore::kRows; ++row) {
+    for (int column = 0; column < CellStore::kColumns; ++column) {
+      if (a.Text(column, row) != b.Text(column, row)) return false;
+    }
+  }
+  return a.columnCount_ == b.columnCount_ && a.rowCount_ == b.rowCount_ &&
          a.currentColumn_ == b.currentColumn_ && a.currentRow_ == b.currentRow_;
 }
 

@@ -33,6 +33,9 @@ TEST(CellStore, TextsDoNotDependOnTheCounts) {
   store.SetText(5, 1, "");
   EXPECT_EQ(store.Text(5, 1), "");
   EXPECT_EQ(store.Text(4, 1), "a");
+  // A row written and emptied again equals a row never written.
+  store.SetText(4, 1, "");
+  EXPECT_TRUE(store == CellStore(6, 3));
 }
 
 TEST(CellStore, WholeRangeIsUsableAndOutsideIsHarmless) {
