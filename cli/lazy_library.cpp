@@ -21,9 +21,9 @@ namespace {
   std::_Exit(static_cast<int>(pivora::ExitCode::kLibraryMissing));
 }
 
-// Every slot is filled before any is used: a stub's jump goes to the
-// library once its own slot is, and a second thread that calls a stub
-// meanwhile waits in call_once.
+// Fills the slots one by one: a stub whose slot is filled goes straight to
+// the library, and a second thread that calls a stub whose slot is not
+// filled yet waits in call_once until every slot is.
 //
 // The load happens in the middle of a solve, under its floating-point
 // environment and with its sticky flags under watch: the libraries'
