@@ -1,8 +1,9 @@
 #include "solve/decimal_text.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <numeric>
 #include <string>
 
 namespace pivora {
@@ -13,23 +14,31 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // significant * 10^scale in lowest terms, without mpz's text reading, its
 // powers and its gcd, where the digits and the power both fit in 64 bits:
-// every short decimal a user types. False where they do not fit.
+// every short decimal a user types. False where they do not fit. The
+// significant digits do not start with '0'.
 bool SmallDecimalValue(std::string_view significant, long scale, Rational& value) {
   constexpr int kMostDigits = 19;  // 10^19 - 1 < 2^64
   if (significant.size() > kMostDigits || scale < -kMostDigits) return false;
   if (scale > 0 && significant.size() + static_cast<std::size_t>(scale) > kMostDigits) return false;
-  std::uint64_t power = 1;
-  for (long i = 0; i < (scale < 0 ? -scale : scale); ++i) power *= 10;
   std::uint64_t integer = 0;
   for (const char c : significant) integer = 10 * integer + static_cast<std::uint64_t>(c - '0');
   std::uint64_t numerator = integer;
   std::uint64_t denominator = 1;
   if (scale < 0) {
-    const std::uint64_t common = std::gcd(integer, power);
-    numerator = integer / common;
-    denominator = power / common;
+    // The denominator is 2^k 5^k: what it shares with the integer is the
+    // integer's twos and fives, at most k of each.
+    const int k = static_cast<int>(-scale);
+    const int twos = std::min(std::countr_zero(numerator), k);
+    numerator >>= twos;
+    int fives = 0;
+    while (fives < k && numerator % 5 == 0) {
+      numerator /= 5;
+      ++fives;
+    }
+    denominator = std::uint64_t{1} << (k - twos);
+    for (int i = fives; i < k; ++i) denominator *= 5;
   } else {
-    numerator = integer * power;
+    for (long i = 0; i < scale; ++i) numerator *= 10;
   }
   static_assert(sizeof(unsigned long) == sizeof(std::uint64_t));
   mpz_set_ui(value.get_num_mpz_t(), numerator);
