@@ -27,10 +27,20 @@ class ReplayTableau {
       : rows_(rows), m_(rows.M()), n_(rows.N()), basis_(basis), observer_(observer) {}
 
   // The constants at the current basis and, where s != 0, column s from the
-  // same solve; false where the labels name no basis or a singular one.
-  bool Solve(int s) { return Build(s, true); }
-  // Column s alone at the current basis.
-  bool SolveColumn(int s) { return Build(s, false); }
+  // same solve, whose rows then share their denominators with the
+  // constants' (RatioRow needs that; separate solves need not give the same
+  // terms); false where the labels name no basis or a singular one.
+  bool Solve(int s) {
+    std::vector<int> js;
+    if (s >= 1 && s <= n_) js.push_back(s);
+    js.push_back(n_ + 1);
+    std::vector<std::vector<Quotient>> built;
+    if (!BuildBasisQuotientColumns(rows_, basis_, js, built, observer_)) return false;
+    constants_ = std::move(built.back());
+    columnIndex_ = js.size() > 1 ? s : 0;
+    if (columnIndex_ != 0) column_ = std::move(built.front());
+    return true;
+  }
   // The objective row at the current basis.
   bool BuildObjective() {
     std::vector<std::vector<Quotient>> built;
@@ -41,7 +51,8 @@ class ReplayTableau {
 
   const Quotient& Constant(int i) const { return constants_[static_cast<std::size_t>(i - 1)]; }
   const Quotient& Objective(int j) const { return objective_[static_cast<std::size_t>(j - 1)]; }
-  // Entry i of the column last solved; 0 where none was.
+  // The column solved with the constants, 0 where none was, and its entry
+  // in row i.
   int Column() const { return columnIndex_; }
   const Quotient& Entry(int i) const { return column_[static_cast<std::size_t>(i - 1)]; }
   int RowLabel(int i) const { return basis_.row[static_cast<std::size_t>(i)]; }
@@ -80,19 +91,6 @@ class ReplayTableau {
   long Exchanges() const { return exchanges_; }
 
  private:
-  bool Build(int s, bool constants) {
-    std::vector<int> js;
-    if (s >= 1 && s <= n_) js.push_back(s);
-    if (constants) js.push_back(n_ + 1);
-    if (js.empty()) return true;
-    std::vector<std::vector<Quotient>> built;
-    if (!BuildBasisQuotientColumns(rows_, basis_, js, built, observer_)) return false;
-    if (constants) constants_ = std::move(built.back());
-    columnIndex_ = js.front() <= n_ ? js.front() : 0;
-    if (columnIndex_ != 0) column_ = std::move(built.front());
-    return true;
-  }
-
   const IntegerRows& rows_;
   int m_;
   int n_;
@@ -217,7 +215,7 @@ bool ReplayOptimum(const IntegerRows& rows, const BasisLabels& start,
   const auto continued = [&](int previous) {
     return droppedLast ? 0 : SearchColumn(t, n, previous);
   };
-  if (count == 0 && !t.SolveColumn(continued(0))) return false;
+  if (count == 0 && continued(0) != 0 && !t.Solve(continued(0))) return false;
   bool own = true;
   int previous = 0;
   for (int step = 0; step < count; ++step) {
