@@ -34,7 +34,7 @@ namespace pivora {
 // one the exact search itself takes (its first eligible column, its ratio
 // test's first row): then the confirmed vertices are those of the exact run
 // from the same basis (ContinueExactly), value for value. `values` (may be
-// null) then holds the vertices exactly.
+// null) then holds the vertices exactly, unreduced (ExactSolutions::Set).
 bool ReplayOptimum(const IntegerRows& rows, const BasisLabels& start,
                    std::span<const std::array<int, 2>> search, SolveStatus runStatus,
                    SolutionTable& solutions, SolveStatus& status, long& exchanges,
