@@ -33,8 +33,9 @@ struct ExactBasis {
 };
 
 // Passes on the cancel requests, and puts the exact tableaux in where the
-// run reaches them: the entries computed so far as narrow enclosures (an
-// entry that is exactly 0 as 0), every other one carrying its exact value,
+// run reaches them: the entries computed so far and those whose bounds hold
+// 0 as narrow enclosures (an entry that is exactly 0 as 0), every other one
+// carrying its exact value,
 // to be computed where the bounds leave a choice open. The exchanges carry
 // the exact values on, each entry's as the step's operation on those it
 // came from, for kExactCarried exchanges; then the bounds go on alone.
@@ -64,7 +65,9 @@ class ExactWhereOpen final : public ExchangeObserver {
       if (basis.at != at) continue;
       for (int i = 1; i <= m_ + 1; ++i) {
         for (int j = 1; j <= n_ + 1; ++j) {
-          if (!basis.exact->Computed(i, j)) {
+          // An entry whose bounds hold 0 is narrowed at once: it is often
+          // exactly 0, which the bounds would never settle on their own.
+          if (!basis.exact->Computed(i, j) && !w_(i, j).Straddles()) {
             w_(i, j).CarryExact(basis.exact->Lazy(i, j));
             continue;
           }
@@ -193,6 +196,8 @@ bool ExchangeToBasis(EnclosedTableau& w, int m, int n, const BasisLabels& basis,
 bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                  ExchangeObserver* observer, EnclosedRun& result) {
   const WorkScope part(observer, WorkPhase::kGuidedRun);
+  // Outlives every exact value the run's tableaux carry.
+  ExactEffort effort(observer, kExactEffort);
   CancelOnly cancel(observer);
   [[maybe_unused]] const EnclosureArithmetic::FlagScope rounding;
   auto w = std::make_unique<EnclosedTableau>(kUninitialised);
@@ -206,9 +211,15 @@ bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& b
   // left open by the run before it.
   std::vector<ExactBasis> exact;
   std::shared_ptr<const RationalTableau> startExactly;
+  // False where the effort is spent.
   const auto exactAt = [&](long at, const BasisLabels& labels) {
     if (!startExactly) startExactly = ExactStartingTableau(problem, m, n);
-    exact.push_back({at, ExactDictionary::Make(startExactly, m, n, labels, kExactBasisSize)});
+    try {
+      exact.push_back(
+          {at, ExactDictionary::Make(startExactly, m, n, labels, kExactBasisSize, effort)});
+    } catch (const Undecided&) {
+      return false;
+    }
     return exact.back().exact != nullptr;
   };
   try {
@@ -220,11 +231,13 @@ bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& b
     // of `basis` replaces it, every entry computed.
     PlaceLabels(*start, m, n, basis);
     if (!exactAt(0, basis)) return false;
-    for (int i = 1; i <= m + 1; ++i) {
-      for (int j = 1; j <= n + 1; ++j) {
-        ThrowIfCancelled(observer);
-        (*start)(i, j) = Enclosure(exact.back().exact->Entry(i, j));
+    try {
+      for (int i = 1; i <= m + 1; ++i) {
+        for (int j = 1; j <= n + 1; ++j)
+          (*start)(i, j) = Enclosure(exact.back().exact->Entry(i, j));
       }
+    } catch (const Undecided&) {
+      return false;
     }
   }
   for (;;) {
@@ -244,7 +257,7 @@ bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& b
       break;
     } catch (const Undecided&) {
       const long at = record->exchanges;
-          if (steps.Inconsistent() || (!exact.empty() && exact.back().at >= at) ||
+      if (effort.Spent() || steps.Inconsistent() || (!exact.empty() && exact.back().at >= at) ||
           static_cast<int>(exact.size()) >= kExactBases)
         return false;
       // The labels are those of the basis reached: an exchange left open

@@ -50,15 +50,16 @@ class Known final : public LazyExact {
 
 Rational enclosure_detail::Combined::Compute() const {
   const Rational& x = a_->Value();
+  if (op_ == '-') return -x;
+  const Rational& y = b_->Value();
+  if (effort_ != nullptr) effort_->Spend(x, y);
   switch (op_) {
     case '+':
-      return x + b_->Value();
+      return x + y;
     case '*':
-      return x * b_->Value();
-    case '/':
-      return x / b_->Value();
+      return x * y;
     default:
-      return -x;
+      return x / y;
   }
 }
 

@@ -43,6 +43,7 @@
 #include <memory>
 
 #include "solver/double_double.h"
+#include "solver/exchange_observer.h"
 #include "solver/rational_arithmetic.h"
 
 namespace pivora {
@@ -75,6 +76,34 @@ inline double ScaledUp(double x, std::int64_t k) {
 
 }  // namespace enclosure_detail
 
+class Undecided : public std::exception {
+ public:
+  const char* what() const noexcept override { return "Comparison not settled."; }
+};
+
+// What computing exact values may cost one guided run: each operation on
+// them is counted as the product of its operands' lengths in limbs, and
+// asks the observer whether to stop.
+class ExactEffort {
+ public:
+  ExactEffort(ExchangeObserver* observer, long limit) : observer_(observer), left_(limit) {}
+  // Counts x op y; throws SolveCancelled where the observer asks to stop,
+  // and Undecided once the limit is spent (Spent() then says so).
+  void Spend(const Rational& x, const Rational& y) {
+    ThrowIfCancelled(observer_);
+    left_ -= Limbs(x) * Limbs(y);
+    if (left_ < 0) throw Undecided();
+  }
+  bool Spent() const { return left_ < 0; }
+
+ private:
+  static long Limbs(const Rational& q) {
+    return static_cast<long>(mpz_size(q.get_num_mpz_t()) + mpz_size(q.get_den_mpz_t()));
+  }
+  ExchangeObserver* observer_;
+  long left_;
+};
+
 // An exact value computed the first time it is asked for, then kept.
 class LazyExact {
  public:
@@ -82,6 +111,9 @@ class LazyExact {
   LazyExact(const LazyExact&) = delete;
   LazyExact& operator=(const LazyExact&) = delete;
   virtual ~LazyExact() = default;
+
+  // The effort its computation counts against (null for none).
+  virtual ExactEffort* Effort() const { return nullptr; }
 
   const Rational& Value() const {
     if (!known_) {
@@ -99,10 +131,6 @@ class LazyExact {
   mutable Rational value_;
 };
 
-class Undecided : public std::exception {
- public:
-  const char* what() const noexcept override { return "Comparison not settled."; }
-};
 
 class Enclosure {
  public:
@@ -137,9 +165,10 @@ class Enclosure {
       CarryExact(product, a, b, '*');
     return product;
   }
-  // Undecided where the divisor's enclosure holds 0.
+  // Undecided where the divisor's enclosure holds 0, unless it carries its
+  // exact value, which is not 0: then the divisor is narrowed to it first.
   friend Enclosure operator/(const Enclosure& a, const Enclosure& b) {
-    Enclosure quotient = Over(a, b);
+    Enclosure quotient = b.exact_ && b.Straddles() ? Over(a, Exactly(b.exact_->Value())) : Over(a, b);
     if (a.exact_ || b.exact_) [[unlikely]]
       CarryExact(quotient, a, b, '/');
     return quotient;
@@ -149,6 +178,8 @@ class Enclosure {
   // -1, 0 or 1 for every number enclosed; where they differ, the exact
   // value's sign where one is carried, else Undecided.
   int Sign() const;
+  // Whether the bounds hold numbers of both signs (or 0 and others).
+  bool Straddles() const;
   friend bool operator==(const Enclosure& a, const Enclosure& b) { return (a - b).Sign() == 0; }
   friend bool operator!=(const Enclosure& a, const Enclosure& b) { return !(a == b); }
   friend bool operator<(const Enclosure& a, const Enclosure& b) { return (b - a).Sign() > 0; }
@@ -174,8 +205,6 @@ class Enclosure {
   static Enclosure Times(const Enclosure& a, const Enclosure& b);
   static Enclosure Over(const Enclosure& a, const Enclosure& b);
   bool IsZero() const { return hi_ == 0 && radius_ == 0; }
-  // Whether the bounds hold numbers of both signs.
-  bool Straddles() const;
   // The exact value carried, or the midpoint as one where the radius is 0;
   // null where neither is known (or the midpoint's exponent lies beyond any
   // data's).
@@ -198,13 +227,18 @@ namespace enclosure_detail {
 class Combined final : public LazyExact {
  public:
   Combined(char op, std::shared_ptr<const LazyExact> a, std::shared_ptr<const LazyExact> b)
-      : op_(op), a_(std::move(a)), b_(std::move(b)) {}
+      : op_(op),
+        a_(std::move(a)),
+        b_(std::move(b)),
+        effort_(a_->Effort() != nullptr ? a_->Effort() : b_ ? b_->Effort() : nullptr) {}
+  ExactEffort* Effort() const override { return effort_; }
 
  private:
   Rational Compute() const override;
   char op_;
   std::shared_ptr<const LazyExact> a_;
   std::shared_ptr<const LazyExact> b_;
+  ExactEffort* effort_;
 };
 
 }  // namespace enclosure_detail

@@ -15,6 +15,7 @@ class LazyEntry final : public LazyExact {
 
  private:
   Rational Compute() const override { return dictionary_->Entry(i_, j_); }
+  ExactEffort* Effort() const override { return dictionary_->Effort(); }
   std::shared_ptr<ExactDictionary> dictionary_;
   int i_;
   int j_;
@@ -32,10 +33,12 @@ std::shared_ptr<const RationalTableau> ExactStartingTableau(const ExactTableau& 
   return start;
 }
 
-ExactDictionary::ExactDictionary(std::shared_ptr<const RationalTableau> start, int m, int n)
+ExactDictionary::ExactDictionary(std::shared_ptr<const RationalTableau> start, int m, int n,
+                                 ExactEffort& effort)
     : start_(std::move(start)),
       m_(m),
       n_(n),
+      effort_(effort),
       rowX_(static_cast<std::size_t>(m + 2), -1),
       rowY_(static_cast<std::size_t>(m + 2), 0),
       columnY_(static_cast<std::size_t>(n + 2), -1),
@@ -45,8 +48,8 @@ ExactDictionary::ExactDictionary(std::shared_ptr<const RationalTableau> start, i
 
 std::shared_ptr<ExactDictionary> ExactDictionary::Make(std::shared_ptr<const RationalTableau> start,
                                                        int m, int n, const BasisLabels& basis,
-                                                       int largest) {
-  std::shared_ptr<ExactDictionary> d(new ExactDictionary(std::move(start), m, n));
+                                                       int largest, ExactEffort& effort) {
+  std::shared_ptr<ExactDictionary> d(new ExactDictionary(std::move(start), m, n, effort));
   if (!d->Read(basis, largest) || !d->Invert()) return nullptr;
   return d;
 }
@@ -100,11 +103,17 @@ bool ExactDictionary::Invert() {
     if (pivot == k) return false;
     for (int t = 0; t < 2 * k; ++t) std::swap(at(a, c, t), at(a, pivot, t));
     const Rational inverse = 1 / at(a, c, c);
-    for (int t = 0; t < 2 * k; ++t) at(a, c, t) *= inverse;
+    for (int t = 0; t < 2 * k; ++t) {
+      effort_.Spend(at(a, c, t), inverse);
+      at(a, c, t) *= inverse;
+    }
     for (int r = 0; r < k; ++r) {
       if (r == c || sgn(at(a, r, c)) == 0) continue;
       const Rational factor = at(a, r, c);
-      for (int t = 0; t < 2 * k; ++t) at(a, r, t) -= factor * at(a, c, t);
+      for (int t = 0; t < 2 * k; ++t) {
+        effort_.Spend(factor, at(a, c, t));
+        at(a, r, t) -= factor * at(a, c, t);
+      }
     }
   }
   inverse_.resize(static_cast<std::size_t>(k * k));
@@ -129,9 +138,12 @@ const std::vector<Rational>& ExactDictionary::Solved(int j) {
       continue;
     }
     const int column = columnX_[static_cast<std::size_t>(j)];
-    for (int c = 0; c < k; ++c)
-      sum += inverse_[static_cast<std::size_t>(r * k + c)] *
-             (*start_)(p_[static_cast<std::size_t>(c)], column);
+    for (int c = 0; c < k; ++c) {
+      const Rational& a = inverse_[static_cast<std::size_t>(r * k + c)];
+      const Rational& b = (*start_)(p_[static_cast<std::size_t>(c)], column);
+      effort_.Spend(a, b);
+      sum += a * b;
+    }
   }
   return *z;
 }
@@ -151,7 +163,10 @@ const Rational& ExactDictionary::Entry(int i, int j) {
   }
   const int u = rowY_[static_cast<std::size_t>(i)];
   Rational sum;
-  for (std::size_t b = 0; b < q_.size(); ++b) sum += (*start_)(u, q_[b]) * z[b];
+  for (std::size_t b = 0; b < q_.size(); ++b) {
+    effort_.Spend((*start_)(u, q_[b]), z[b]);
+    sum += (*start_)(u, q_[b]) * z[b];
+  }
   cell = yColumn ? sum : Rational((*start_)(u, columnX_[static_cast<std::size_t>(j)]) - sum);
   return *cell;
 }

@@ -26,17 +26,21 @@ class ExactDictionary : public std::enable_shared_from_this<ExactDictionary> {
  public:
   // The tableau of `basis` from `start`; null where the labels name no
   // basis, its block is singular, or it has more than `largest` basic x.
+  // Every operation on its numbers is counted against `effort`, which
+  // throws where it is spent or cancelled.
   static std::shared_ptr<ExactDictionary> Make(std::shared_ptr<const RationalTableau> start, int m,
-                                               int n, const BasisLabels& basis, int largest);
+                                               int n, const BasisLabels& basis, int largest,
+                                               ExactEffort& effort);
 
   // Entry (i, j) of rows 1..m+1 and columns 1..n+1, kept once computed.
   const Rational& Entry(int i, int j);
   bool Computed(int i, int j) const { return cells_[Cell(i, j)].has_value(); }
   // Entry (i, j), computed when first asked for.
   std::shared_ptr<const LazyExact> Lazy(int i, int j);
+  ExactEffort* Effort() const { return &effort_; }
 
  private:
-  ExactDictionary(std::shared_ptr<const RationalTableau> start, int m, int n);
+  ExactDictionary(std::shared_ptr<const RationalTableau> start, int m, int n, ExactEffort& effort);
   bool Read(const BasisLabels& basis, int largest);
   bool Invert();
   const std::vector<Rational>& Solved(int j);
@@ -45,6 +49,7 @@ class ExactDictionary : public std::enable_shared_from_this<ExactDictionary> {
   std::shared_ptr<const RationalTableau> start_;
   int m_;
   int n_;
+  ExactEffort& effort_;
   // The starting tableau's rows whose y is not basic, and its columns whose
   // x is basic, in the order of the block S = start(p, q).
   std::vector<int> p_;

@@ -77,17 +77,29 @@ bool ContinueOnResidues(const IntegerRows& rows, const BasisLabels& basis, Solut
 }
 
 // Guided by enclosures: where they settle every step to an optimum, the
-// replay builds that optimum and the search's vertices exactly. False
-// (nothing written but `values`) where a step is left open, the run does not
-// end optimal, or the replay does not confirm it.
+// replay builds that optimum and the search's vertices exactly; where they
+// settle every step to no feasible solution or an unbounded objective, that
+// status is the exact run's. False (nothing written but `values`) where a
+// step is left open or the replay does not confirm the optimum.
 bool ContinueGuided(const IntegerRows& rows, const BasisLabels& basis, SolutionTable& solutions,
                     SolveStatus& status, ExchangeObserver* observer, ExactSolutions* values,
                     ExactSolve& result) {
   const int m = rows.M();
   const int n = rows.N();
   EnclosedRun run;
-  if (!RunEnclosed(rows.Problem(), m, n, basis, observer, run) || !IsOptimal(run.status))
-    return false;
+  if (!RunEnclosed(rows.Problem(), m, n, basis, observer, run)) return false;
+  const auto settled = [&] {
+    result.exchanges = run.exchanges;
+    result.cycled = run.cycled;
+    result.fromStart = false;
+    result.end = run.end;
+    return true;
+  };
+  if (!IsOptimal(run.status)) {
+    if (values) *values = ExactSolutions(run.status, n + m);
+    status = run.status;
+    return settled();
+  }
   const std::span<const std::array<int, 2>> search(
       run.searchExchanges.data(), static_cast<std::size_t>(run.searchExchangeCount));
   auto replayed = std::make_unique<SolutionTable>();
@@ -102,11 +114,7 @@ bool ContinueGuided(const IntegerRows& rows, const BasisLabels& basis, SolutionT
     for (int i = 0; i <= n + m; ++i) solutions(i, k) = (*replayed)(i, k);
   }
   status = replayedStatus;
-  result.exchanges = run.exchanges;
-  result.cycled = run.cycled;
-  result.fromStart = false;
-  result.end = run.end;
-  return true;
+  return settled();
 }
 
 }  // namespace

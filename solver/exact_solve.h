@@ -28,9 +28,10 @@ struct ExactSolve {
 // How the exact run takes its steps.
 enum class ExactWork {
   kGuided,       // on enclosures (RunEnclosed) where they settle every
-                 // choice and the run ends optimal, its optimum and search
-                 // then built exactly by the replay (ReplayOptimum); as
-                 // kResidues otherwise
+                 // choice: an optimum and the search then built exactly by
+                 // the replay (ReplayOptimum), no feasible solution or an
+                 // unbounded objective as the status alone; as kResidues
+                 // otherwise
   kResidues,     // on a work tableau held as residues (ResidueTableau),
                  // where the numbers allow that; as kExactValues otherwise
   kExactValues,  // on a work tableau of exact fraction-free values

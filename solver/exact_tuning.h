@@ -50,9 +50,18 @@ inline constexpr int kExactBases = 6;
 inline constexpr int kExactBasisSize = 8;
 // The exchanges after an exact tableau was put in that carry the exact
 // values on: each exchange keeps a node per entry (the 2,600 of a 50 x 50
-// tableau), and computing an entry at depth d costs up to d^2 of them.
-// An 8 x 8 copy with two equal rows settles with 2 or more.
-inline constexpr int kExactCarried = 8;
+// tableau), and computing an entry at depth d costs up to d^2 of them. One
+// is enough for the exchange that follows (its pivot's tests of 0): an
+// 8 x 8 copy with two equal rows settles with 1 as with 8.
+inline constexpr int kExactCarried = 2;
+// What the exact values of one guided run may cost, in products of limb
+// counts (about 10 ns each). Without a limit, one-digit 30 x 30 data with
+// exponents to +-3900 asked for entries thousands of limbs long until the
+// time limit stopped the run, at 15 s instead of 9.5 s. With 2^28 the
+// 19-digit 50 x 50 family at +-4900 settles 6 of 8 (4 without exact
+// values), spending at most 2.6 s on one that leaves; with 2^26 one of
+// three one-digit 40 x 40 scaled copies at 10^+-2400 no longer settles.
+inline constexpr long kExactEffort = 1L << 28;
 
 // Consecutive exchanges that leave the objective where it was before a
 // subproblem's phase goes over to Bland's rule until it moves again: over

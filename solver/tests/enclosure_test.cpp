@@ -335,6 +335,29 @@ TEST(EnclosedRun, SettlesAScaledCopyFarBeyondTheExtendedRange) {
   EXPECT_FALSE(parts.parts.contains(WorkPhase::kExactRun));
 }
 
+// A copy whose first row asks for more than the others allow ends with no
+// feasible solution on the guided run alone, as the exact run does.
+TEST(EnclosedRun, SettlesNoFeasibleSolutionFarBeyondTheExtendedRange) {
+  ScaledCopy copy(11, false);
+  constexpr int kSize = ScaledCopy::kSize;
+  (*copy.scaled)(1, kSize + 1) = TimesTenTo(Rational(10'000'000), copy.r[1]);
+  (*copy.scaled)(1, kSize + 2) = 1;  // ">="
+  const BasisLabels start = StartingBasis(*copy.scaled, kSize, kSize);
+  auto s = std::make_unique<SolutionTable>();
+  SolveStatus status = 99;
+  ExactSolutions values;
+  ContinueExactly(*copy.scaled, kSize, kSize, start, *s, status, nullptr, &values,
+                  ExactWork::kResidues);
+  ASSERT_EQ(status, kNoFeasibleSolution);
+  PartsEntered parts;
+  status = 99;
+  ContinueExactly(*copy.scaled, kSize, kSize, start, *s, status, &parts, &values,
+                  ExactWork::kGuided);
+  EXPECT_EQ(status, kNoFeasibleSolution);
+  EXPECT_EQ(values.Status(), kNoFeasibleSolution);
+  EXPECT_FALSE(parts.parts.contains(WorkPhase::kExactRun));
+}
+
 // Ties far beyond the extended range: the guided run settles each one on
 // the exact tableau of the basis where it arises and goes on on enclosures,
 // taking the exact run's steps (the first row on ties) to the small
