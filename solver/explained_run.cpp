@@ -1,6 +1,7 @@
 #include "solver/explained_run.h"
 
 #include <memory>
+#include <type_traits>
 
 #include "solver/exact_solve.h"
 #include "solver/exact_tables.h"
@@ -110,6 +111,15 @@ ExplainedRun Explain(const Problem& problem, int m, int n, bool withSteps,
   SimplexRun<Arith> run{
       *w, m, n, 1, *solutions, result.status, *record, withSteps ? &steps : observer};
   SetUp(run, problem);
+  if constexpr (std::is_same_v<Problem, ExactTableau>) {
+    // The same tableau over one common denominator: each entry an integer
+    // over the scales of the integer rows. Decimals set up one by one keep
+    // denominators of their own, and then no exchange divides exactly: each
+    // update would go through reduced fractions, three gcds apiece. A
+    // build that fails leaves no tableau: then the cells are set up again.
+    if (!BuildBasisTableau(IntegerRows(problem, m, n), StartingBasis(problem, m, n), *w))
+      SetUp(run, problem);
+  }
   try {
     RunPhases(run);
   } catch (const SolveCancelled&) {
