@@ -45,7 +45,7 @@ class LiveSteps final : public ExchangeObserver {
 
   void ExchangeChosen() override {
     if (observer_ != nullptr) observer_->ExchangeChosen();
-    if (record.shown != limit_) pending_ = SnapshotOf(w_, m_, n_);
+    if (record.shown != limit_) pending_ = SnapshotOf(w_, m_, n_, observer_);
   }
 
   void Exchanged(const ExchangeStep& step) override {
@@ -130,7 +130,7 @@ ExplainedRun Explain(const Problem& problem, int m, int n, bool withSteps,
     steps.record.complete = false;
   } else {
     KeepResult(*record, *solutions, m, n, result);
-    steps.record.last = SnapshotOf(*w, m, n);
+    steps.record.last = SnapshotOf(*w, m, n, observer);
   }
   if (withSteps) result.steps = std::move(steps.record);
   return result;
@@ -158,8 +158,8 @@ namespace {
 template <class Work>
 ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
                          const BasisLabels& start, bool fromStart,
-                         const std::vector<std::array<int, 2>>* search,
-                         ExchangeObserver* observer, ResultTableaus wanted) {
+                         const std::vector<std::array<int, 2>>* search, ExchangeObserver* observer,
+                         ResultTableaus wanted) {
   auto tables = std::make_unique<ExactTables>();
   ResetRecord(tables->record);
   // Zero columns keep the equation they belong to.
@@ -171,8 +171,9 @@ ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
   const int sigma = problem(m + 1, n + 2) > 0 ? 1 : -1;
   SimplexRun<FractionFreeArithmetic, Work> run{
       w, m, n, sigma, tables->solutions, result.status, tables->record, observer};
-  // The first optimum's tableau is kept in the record only where it is read.
-  run.keepWork = wanted.optimum;
+  // The record keeps only the labels: reading a whole residue tableau back
+  // costs more than building the first optimum again where a search moved on.
+  run.keepWork = false;
   bool searched = false;
   if (search != nullptr && !fromStart) {
     // The replayed optimum: its first vertex here, then the search's own
@@ -194,11 +195,14 @@ ExplainedRun ExplainFrom(Work& w, const ExactTableau& problem, int m, int n,
   KeepResult(tables->record, tables->solutions, m, n, result);
   result.steps.exchanges = tables->record.exchanges;
   const bool optimal = result.status >= 1;
-  if (wanted.last) result.steps.last = SnapshotOf(w, m, n);
+  if (wanted.last) result.steps.last = SnapshotOf(w, m, n, observer);
   if (wanted.optimum && optimal) {
     // Without a search exchange the run ended on its first optimum.
-    result.optimum = wanted.last && !searched ? result.steps.last
-                                              : SnapshotOf(tables->record.work, m, n);
+    if (searched) {
+      result.optimum = ExactTableauAt(problem, m, n, result.optimalBasis, observer);
+    } else {
+      result.optimum = wanted.last ? result.steps.last : SnapshotOf(w, m, n, observer);
+    }
   }
   return result;
 }
@@ -231,13 +235,13 @@ TableauSnapshot ExactTableauAt(const ExactTableau& problem, int m, int n, const 
   std::unique_ptr<ResidueTableau> residues;
   if (ResidueTableau::Build(rows, basis, observer, residues) == ResidueTableau::Built::kBuilt) {
     try {
-      return SnapshotOf(*residues, m, n);
+      return SnapshotOf(*residues, m, n, observer);
     } catch (const ResidueBoundExceeded&) {
     }
   }
   auto w = std::make_unique<BasicWorkTableau<FractionFree>>();
   if (!BuildBasisTableau(rows, basis, *w, observer)) return {};
-  return SnapshotOf(*w, m, n);
+  return SnapshotOf(*w, m, n, observer);
 }
 
 }  // namespace pivora

@@ -93,14 +93,17 @@ inline Rational RationalOf(Extended x) { return ExactRational(x); }
 inline Rational RationalOf(const Rational& q) { return q; }
 inline Rational RationalOf(const FractionFree& v) { return v.ToRational(); }
 
-// `w` is a BasicWorkTableau, or any work tableau (SimplexRun's Work).
+// `w` is a BasicWorkTableau, or any work tableau (SimplexRun's Work). Asks
+// `observer` (may be null) whether to stop before each row: a row of long
+// exact values takes a gcd per entry.
 template <class Work>
-TableauSnapshot SnapshotOf(const Work& w, int m, int n) {
+TableauSnapshot SnapshotOf(const Work& w, int m, int n, ExchangeObserver* observer = nullptr) {
   TableauSnapshot s;
   s.m = m;
   s.n = n;
   s.entries.reserve(static_cast<std::size_t>((m + 1) * (n + 1)));
   for (int i = 1; i <= m + 1; ++i) {
+    ThrowIfCancelled(observer);
     for (int j = 1; j <= n + 1; ++j) s.entries.push_back(RationalOf(w(i, j)));
   }
   for (int i = 1; i <= m; ++i) {
