@@ -143,7 +143,8 @@ std::vector<std::string> ViewLines(const SolvedProblem& p, const ReportViews& vi
   }
   Sensitivity sensitivity;
   if ((views.ranges || views.dual) && p.result.Optimal() && IsOptimal(result().status)) {
-    sensitivity = AnalyseSensitivity(problem, p.m, p.n, result().optimalBasis, result().optimum);
+    sensitivity =
+        AnalyseSensitivity(problem, p.m, p.n, result().optimalBasis, result().optimum, observer);
   }
   if (views.ranges) Append(lines, SensitivityLines(sensitivity, numbers));
   if (views.dual) {

@@ -7,14 +7,45 @@ namespace pivora {
 
 namespace {
 
-// Narrows [lower, upper] of a step delta by the condition base + delta * rate >= 0.
-void KeepNonNegative(const Rational& base, const Rational& rate, SensitivityRange& range) {
-  if (rate == 0) return;
-  const Rational limit = -base / rate;
-  RangeEnd& end = rate > 0 ? range.lower : range.upper;
-  const bool tighter = !end.finite || (rate > 0 ? limit > end.value : limit < end.value);
-  if (tighter) end = RangeEnd{true, limit};
-}
+const Rational kOne(1);
+
+// The range of a step delta while its conditions are read: each end the
+// tightest limit so far as an unreduced quotient p / q (q > 0), compared with
+// the next by cross products. Forming each limit as a reduced fraction took
+// two gcds of the tableau's long numbers apiece; only the ends are reduced.
+class Limits {
+ public:
+  // Narrows the range by bs * base + delta * rs * rate >= 0 (bs, rs: +1 or -1).
+  void KeepNonNegative(int bs, const Rational& base, int rs, const Rational& rate) {
+    const int rateSign = rs * sgn(rate);
+    if (rateSign == 0) return;
+    // -(bs base) / (rs rate), over the positive q.
+    mpz_class p = base.get_num() * rate.get_den();
+    mpz_class q = base.get_den() * abs(rate.get_num());
+    if (bs * rateSign > 0) p = -p;
+    End& end = rateSign > 0 ? lower_ : upper_;
+    const int order = end.finite ? sgn(p * end.q - end.p * q) : 0;
+    if (!end.finite || (rateSign > 0 ? order > 0 : order < 0)) end = End{true, p, q};
+  }
+
+  SensitivityRange Range() const { return {Reduced(lower_), Reduced(upper_)}; }
+
+ private:
+  struct End {
+    bool finite = false;
+    mpz_class p;
+    mpz_class q;
+  };
+  static RangeEnd Reduced(const End& end) {
+    if (!end.finite) return {};
+    Rational value(end.p, end.q);
+    value.canonicalize();
+    return {true, value};
+  }
+
+  End lower_;
+  End upper_;
+};
 
 void Shift(SensitivityRange& range, const Rational& by) {
   if (range.lower.finite) range.lower.value += by;
@@ -70,7 +101,7 @@ Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n,
 }
 
 Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                               const TableauSnapshot& atBasis) {
+                               const TableauSnapshot& atBasis, ExchangeObserver* observer) {
   Sensitivity result;
   const BasisTableau w(atBasis, basis);
   const int objective = m + 1;
@@ -85,37 +116,40 @@ Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const 
   }
 
   for (int i = 1; i <= m; ++i) {
+    ThrowIfCancelled(observer);
     ConstraintSensitivity c;
     const int k = n + i;
     c.basic = w.RowOf(k) != 0;
     c.rightHandSide = problem(i, constant);
-    SensitivityRange& range = c.rightHandSideRange;
+    Limits range;
     // b(i) + delta moves y[i] by delta (less-or-equal, equation) or by
     // -delta (greater-or-equal); with y[i] non-basic that is its column
     // taken at -delta or +delta.
     const int along = problem(i, n + 2) > 0 ? 1 : -1;
     if (c.basic) {
       const Rational& value = w.At(w.RowOf(k), constant);
-      KeepNonNegative(value, Rational(-along), range);
-      if (equation(k)) KeepNonNegative(-value, Rational(along), range);
+      range.KeepNonNegative(1, value, -along, kOne);
+      if (equation(k)) range.KeepNonNegative(-1, value, along, kOne);
     } else {
       const int col = w.ColumnOf(k);
       c.shadowPrice = sigma * along * w.At(objective, col);
       for (int p = 1; p <= m; ++p) {
-        const Rational rate = along * w.At(p, col);
-        KeepNonNegative(w.At(p, constant), rate, range);
-        if (equation(w.BasicIn(p))) KeepNonNegative(-w.At(p, constant), -rate, range);
+        range.KeepNonNegative(1, w.At(p, constant), along, w.At(p, col));
+        if (equation(w.BasicIn(p)))
+          range.KeepNonNegative(-1, w.At(p, constant), -along, w.At(p, col));
       }
     }
-    Shift(range, c.rightHandSide);
+    c.rightHandSideRange = range.Range();
+    Shift(c.rightHandSideRange, c.rightHandSide);
     result.constraints.push_back(std::move(c));
   }
 
   for (int j = 1; j <= n; ++j) {
+    ThrowIfCancelled(observer);
     VariableSensitivity v;
     v.basic = w.RowOf(j) != 0;
     v.cost = problem(objective, j);
-    SensitivityRange& range = v.costRange;
+    Limits range;
     if (v.basic) {
       const int p = w.RowOf(j);
       v.value = w.At(p, constant);
@@ -123,14 +157,15 @@ Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const 
       // free non-basic entry there must stay at most 0.
       for (int col = 1; col <= n; ++col) {
         if (free[static_cast<std::size_t>(col)])
-          KeepNonNegative(-w.At(objective, col), Rational(-sigma) * w.At(p, col), range);
+          range.KeepNonNegative(-1, w.At(objective, col), -sigma, w.At(p, col));
       }
     } else {
       const int col = w.ColumnOf(j);
       v.reducedCost = sigma * w.At(objective, col);
-      KeepNonNegative(-w.At(objective, col), Rational(-sigma), range);
+      range.KeepNonNegative(-1, w.At(objective, col), -sigma, kOne);
     }
-    Shift(range, v.cost);
+    v.costRange = range.Range();
+    Shift(v.costRange, v.cost);
     result.variables.push_back(std::move(v));
   }
   result.available = true;

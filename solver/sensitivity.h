@@ -57,8 +57,11 @@ struct Sensitivity {
 Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const BasisLabels& basis);
 
 // The same where the exact work tableau at `basis` is known already (an
-// exact run's tableau at its optimum): no elimination.
+// exact run's tableau at its optimum): no elimination. Asks `observer` (may
+// be null) whether to stop before each constraint and variable, and throws
+// SolveCancelled then.
 Sensitivity AnalyseSensitivity(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
-                               const TableauSnapshot& atBasis);
+                               const TableauSnapshot& atBasis,
+                               ExchangeObserver* observer = nullptr);
 
 }  // namespace pivora
