@@ -25,14 +25,15 @@ struct EnclosedRun {
 
 // ContinueExactly's run from `basis` on enclosures. A choice the bounds
 // leave open (a tie, an entry that is exactly 0) is settled on the exact
-// tableau of the basis where it arises, built for it alone (at most
-// kExactBases of them, of at most kExactBasisSize basic x), and the run
-// goes on on enclosures: it is taken again from `basis` with that tableau
-// put in where it is reached. True where every choice was settled: then
-// `run` holds what the exact run does, step for step. False where one was
-// not, or where `basis` names no basis or a singular one. Asks `observer`
-// (may be null) to cancel before every exchange and tells it nothing else
-// but the parts of the exact tableaux it builds: the exact work follows.
+// entries of the basis where it arises (ExactDictionary: at most
+// kExactBases such bases, of at most kExactBasisSize basic x, their
+// arithmetic within kExactEffort), and the run goes on on enclosures: it is
+// taken again from `basis` with those entries put in where it is reached.
+// True where every choice was settled: then `run` holds what the exact run
+// does, step for step. False where one was not, or where `basis` names no
+// basis or a singular one. Asks `observer` (may be null) to cancel before
+// every exchange and every exact operation, and tells it nothing else: the
+// exact work follows.
 bool RunEnclosed(const ExactTableau& problem, int m, int n, const BasisLabels& basis,
                  ExchangeObserver* observer, EnclosedRun& run);
 

@@ -150,7 +150,6 @@ class Enclosure {
   // Forgets the exact value carried, so that the arithmetic on it stays
   // that of the bounds alone.
   void DropExact() { exact_.reset(); }
-  bool CarriesExact() const { return exact_ != nullptr; }
 
   friend Enclosure operator+(const Enclosure& a, const Enclosure& b) {
     Enclosure sum = Plus(a, b);
